@@ -1,0 +1,55 @@
+# Sourced by the test and run scripts: one Xvfb display and one running wineserver per prefix
+# for the whole session, both stopped on exit.
+#   start_display           sets DISPLAY to a fresh Xvfb unless QUELLAR_USE_DISPLAY=1
+#   start_wine PREFIX       prepares the prefix (first time: 10-20 s) and keeps its server up
+#   stop_session            ends what was started
+_quellar_xvfb_pid=""
+_quellar_prefixes=()
+
+start_display() {
+    if [ "${QUELLAR_USE_DISPLAY:-0}" = 1 ] && [ -n "${DISPLAY:-}" ]; then
+        return 0
+    fi
+    local n
+    for n in $(seq 90 140); do
+        [ -e "/tmp/.X${n}-lock" ] && continue
+        Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+        _quellar_xvfb_pid=$!
+        local i
+        for i in $(seq 1 50); do
+            if [ -e "/tmp/.X11-unix/X$n" ]; then
+                export DISPLAY=":$n"
+                return 0
+            fi
+            sleep 0.1
+        done
+        kill "$_quellar_xvfb_pid" 2>/dev/null || true
+    done
+    echo "could not start Xvfb" >&2
+    return 1
+}
+
+start_wine() {
+    local prefix=$1
+    export WINEDEBUG=-all
+    export WINEDLLOVERRIDES="mscoree,mshtml="
+    mkdir -p "$prefix"
+    if [ ! -f "$prefix/system.reg" ]; then
+        WINEPREFIX=$prefix wineboot -i >/dev/null 2>&1 || true
+    fi
+    WINEPREFIX=$prefix wineserver -p >/dev/null 2>&1 || true
+    _quellar_prefixes+=("$prefix")
+}
+
+stop_session() {
+    local p
+    for p in "${_quellar_prefixes[@]}"; do
+        WINEPREFIX=$p wineserver -k >/dev/null 2>&1 || true
+    done
+    _quellar_prefixes=()
+    if [ -n "$_quellar_xvfb_pid" ]; then
+        kill "$_quellar_xvfb_pid" 2>/dev/null || true
+        wait "$_quellar_xvfb_pid" 2>/dev/null || true
+        _quellar_xvfb_pid=""
+    fi
+}
