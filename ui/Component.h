@@ -8,7 +8,10 @@
 // - Loading: while a layout's stored properties are applied the component is in its loading
 //   state; Loaded() ends it once all of them are in.
 // - Design mode: set only where a visual designer hosts the component; never in the program.
+#include "base/Stream.h"
+
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -25,6 +28,14 @@ public:                                                                         
     bool InheritsFrom(std::string_view className) const override {                                           \
         return className == #Name || Base::InheritsFrom(className);                                          \
     }
+
+// A property stored with the layout as raw bytes (a type byte for binary data, a 32-bit length,
+// then the bytes), with the reader and writer the component gives for it.
+struct TBinaryProperty {
+    std::string name;
+    std::function<void(TStream&)> read;
+    std::function<void(TStream&)> write;
+};
 
 class TComponent {
 public:
@@ -57,6 +68,9 @@ public:
     bool DesignMode() const { return designing_; }
     void SetDesignMode(bool designing) { designing_ = designing; }
     bool Destroying() const { return destroying_; }
+
+    // The binary properties the component stores after its published ones, in order.
+    virtual std::vector<TBinaryProperty> DefineBinaryProperties() { return {}; }
 
     // Ask to be told (through Notification with opRemove) when `other` is destroyed.
     void FreeNotification(TComponent* other);
