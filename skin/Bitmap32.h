@@ -1,0 +1,48 @@
+#pragma once
+// A portable 32-bit bitmap: rows top to bottom, one 0x00RRGGBB value per pixel (in memory the
+// bytes are blue, green, red, 0, the layout of a 32-bit top-down device-independent bitmap).
+#include <cstdint>
+#include <vector>
+
+namespace quellar {
+
+class TBitmap32 {
+public:
+    TBitmap32() = default;
+    TBitmap32(int width, int height, std::uint32_t fill = 0);
+
+    int Width() const { return width_; }
+    int Height() const { return height_; }
+    bool Empty() const { return width_ <= 0 || height_ <= 0; }
+    void Clear();
+
+    std::uint32_t Pixel(int x, int y) const { return pixels_[Index(x, y)]; }
+    void SetPixel(int x, int y, std::uint32_t colour) { pixels_[Index(x, y)] = colour; }
+    const std::vector<std::uint32_t>& Pixels() const { return pixels_; }
+    std::uint32_t* Row(int y) { return pixels_.data() + Index(0, y); }
+    const std::uint32_t* Row(int y) const { return pixels_.data() + Index(0, y); }
+
+    // The part x .. x+width-1, y .. y+height-1 (clipped to this bitmap) as a new bitmap.
+    TBitmap32 Copy(int x, int y, int width, int height) const;
+
+    friend bool operator==(const TBitmap32&, const TBitmap32&) = default;
+
+private:
+    std::size_t Index(int x, int y) const {
+        return static_cast<std::size_t>(y) * static_cast<std::size_t>(width_) + static_cast<std::size_t>(x);
+    }
+
+    int width_ = 0;
+    int height_ = 0;
+    std::vector<std::uint32_t> pixels_;
+};
+
+// 0x00RRGGBB from components, and back.
+constexpr std::uint32_t Rgb32(std::uint32_t r, std::uint32_t g, std::uint32_t b) {
+    return (r & 0xFF) << 16 | (g & 0xFF) << 8 | (b & 0xFF);
+}
+
+// Column x takes the pixel of column width-1-x, row by row.
+TBitmap32 MirrorBitmap(const TBitmap32& source);
+
+} // namespace quellar
