@@ -1,0 +1,205 @@
+#pragma once
+// TToneGen: one tone's parameters (frequency, duration, waveform, an attack/hold/decay/sustain/
+// release envelope, sample width and rate, channel volumes, mono or stereo, and a table of eight
+// extra oscillators, the "AM" table), rendered into a complete RIFF/WAVE image in memory and
+// played through the platform's sound service on wave-output device 0.
+//
+// Nothing here raises: out-of-range values are clamped, failures are results (false or 0).
+// Rendering is lazy: setters only mark the image stale; Play/PlayADSR render when needed,
+// Prepare/PrepareADSR render at once. The image is never freed or rewritten while the sound
+// service may be reading it: every render and the destructor stop all sound first.
+//
+// The first run-time instance saves the device volume (SavedVolume) and sets its own levels;
+// the last one to go puts the saved volume back.
+#include "base/Bool32.h"
+#include "tonegen/SoundService.h"
+#include "tonegen/ToneGenTypes.h"
+#include "ui/Component.h"
+
+#include <array>
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace quellar {
+
+class TStream;
+
+// One entry of the modulation table.
+struct TAMEntry {
+    std::int16_t amplitude = 0; // percent of full scale
+    TTGWave waveform = tgSine;
+    float frequency = 0.0f;  // multiple of Frequency while AMUseMultiplier, else hertz
+    std::int32_t octave = 4; // the octave SetAMNote remembers for this entry
+};
+
+class TToneGen : public TComponent {
+    QUELLAR_COMPONENT_CLASS(TToneGen, TComponent)
+
+public:
+    // Shown instead of a message box when a value is clamped in design mode: (text, caption).
+    using TRangeAlert = std::function<void(const std::string& text, const std::string& caption)>;
+
+    // `sound` is the service to play through; nullptr means the process-wide default
+    // (DefaultSoundService). The service must outlive the component.
+    explicit TToneGen(TComponent* owner, ISoundService* sound = nullptr);
+    ~TToneGen() override;
+
+    // ---- published properties (getter named like the property, setter SetXxx) ----
+    std::int16_t Frequency() const { return FFrequency; } // hertz, 20..20000, default 440
+    void SetFrequency(std::int16_t value);
+    std::int16_t Duration() const { return FDuration; } // milliseconds, 10..32767, default 100
+    void SetDuration(std::int16_t value);
+    TTGWave Waveform() const { return FWaveform; }
+    void SetWaveform(TTGWave value);
+    std::int16_t Attack() const { return FAttack; } // percent of the duration, default 10
+    void SetAttack(std::int16_t value);
+    std::int16_t Hold() const { return FHold; } // default 5
+    void SetHold(std::int16_t value);
+    std::int16_t Decay() const { return FDecay; } // default 20
+    void SetDecay(std::int16_t value);
+    std::int16_t Sustain() const { return FSustain; } // percent of full level, default 50
+    void SetSustain(std::int16_t value);
+    std::int16_t Release() const { return FRelease; } // default 30
+    void SetRelease(std::int16_t value);
+
+    // Plain fields, read when a sound is started. Loop wins over Async; a loop is asynchronous.
+    Bool32 Async = true;
+    Bool32 Loop = false;
+
+    TTGResolution Resolution() const { return FResolution; }
+    void SetResolution(TTGResolution value);
+    TTGQuality Quality() const { return FQuality; }
+    void SetQuality(TTGQuality value);
+    std::int16_t LeftVolume() const { return FLeftVolume; } // percent, default 100
+    void SetLeftVolume(std::int16_t value);
+    std::int16_t RightVolume() const { return FRightVolume; }
+    void SetRightVolume(std::int16_t value);
+    Bool32 Stereo() const { return FStereo; }
+    void SetStereo(Bool32 value);
+    // AMAmplitude, AMWaveform and AMFrequency are copies of the entry AMLevel selects.
+    TTGAMLevel AMLevel() const { return FAMLevel; }
+    void SetAMLevel(TTGAMLevel value);
+    std::int16_t AMAmplitude() const { return FAMAmplitude; }
+    void SetAMAmplitude(std::int16_t value);
+    TTGWave AMWaveform() const { return FAMWaveform; }
+    void SetAMWaveform(TTGWave value);
+    float AMFrequency() const { return FAMFrequency; }
+    void SetAMFrequency(float value);
+    Bool32 AMUseMultiplier() const { return FAMUseMultiplier; }
+    void SetAMUseMultiplier(Bool32 value);
+
+    // ---- operations ----
+    // Renders without envelope if the wave is stale or the image carries an envelope, then plays.
+    void Play();
+    // Renders with envelope if the wave or the envelope is stale, then plays.
+    void PlayADSR();
+    // Stops every sound the process plays through the sound service.
+    void Stop();
+    // Writes LeftVolume and RightVolume to the device.
+    void PresetVolume();
+    // Write the volume, then render (without / with envelope) whatever the flags say.
+    void Prepare();
+    void PrepareADSR();
+    // Every entry: amplitude 0, tgSine, frequency (i + 1) / 2. Octaves and copies stay.
+    void ResetAM();
+    // Writes one entry as given, without range checks; the copies stay.
+    void SetAMParameter(TTGAMLevel level, std::int16_t amplitude, float frequency, TTGWave waveform);
+    // The image, header first (samples 44 bytes further on); nullptr while there is none. Valid
+    // until the next render or the component's destruction.
+    const std::uint8_t* GetDataBuffer() const { return FData.get(); }
+    // Writes the whole image (header, data, 32 padding bytes); false without an image or when the
+    // file cannot be written.
+    bool ExportFile(const std::string& fileName) const;
+    // Sets Frequency from a note name; the frequency, or 0 when the note is not accepted.
+    std::int32_t SetNote(std::string_view note);
+    // Sets an entry's frequency from a note name; the value stored, or 0.
+    float SetAMNote(TTGAMLevel level, std::string_view note);
+
+    // ---- internal operations, public so the component can be checked from outside ----
+    // Builds a new image; false (no image, flags unchanged) when it cannot be allocated.
+    bool RenderWave(bool withEnvelope);
+    // Stop, write the volume, start the image with the flags Loop and Async call for.
+    void PlayBuffer();
+    // Sets the device to LeftVolume/RightVolume.
+    void ApplyVolume();
+    // The device's levels; a mono level stands for both channels; 0 when it cannot be read.
+    std::uint32_t GetDeviceVolume() const;
+    // The 100-byte AMArrayData value: highest index 7, then per entry amplitude, waveform and
+    // frequency, four bytes each.
+    void WriteAMArray(TStream& stream) const;
+    void ReadAMArray(TStream& stream);
+    std::vector<TBinaryProperty> DefineBinaryProperties() override;
+
+    // ---- state, for callers and tests ----
+    bool WaveDirty() const { return FWaveDirty; }
+    bool EnvelopeDirty() const { return FEnvelopeDirty; }
+    bool HasEnvelope() const { return FHasEnvelope; }
+    bool Idle() const { return FIdle; }
+    std::int32_t DataSize() const { return FDataSize; }
+    TAMEntry AMEntry(TTGAMLevel level) const;
+    std::int32_t Octave() const { return FOctave; }
+
+    // ---- process-wide state ----
+    // Number of live TToneGen objects.
+    static std::int32_t InstanceCount();
+    // The device volume found when the first run-time instance was created.
+    static std::uint32_t SavedVolume();
+    // Whether that volume could be read; when it could not, the last instance leaves the device
+    // as it is instead of writing 0 (silence) back.
+    static bool SavedVolumeKnown();
+    // The service new components use when none is given; nullptr restores the platform's.
+    // Returns the previous one.
+    static ISoundService* SetDefaultSoundService(ISoundService* service);
+    static ISoundService& DefaultSoundService();
+    // Replaces the design-mode message box (tests); an empty function restores it.
+    static void SetRangeAlert(TRangeAlert alert);
+
+protected:
+    // Low <= value <= high gives value; otherwise the nearer bound, with a message box in
+    // design mode only.
+    std::int16_t CheckRange(std::int16_t low, std::int16_t high, std::int16_t value);
+    std::int16_t CheckPercent(std::int16_t value) { return CheckRange(0, 100, value); }
+
+private:
+    void PlayWith(bool withEnvelope);
+    void RenderOscillators(std::uint8_t* samples, std::int64_t dataLen, int rate);
+    std::int32_t AMOscillatorFrequency(int entry);
+
+    Bool32 FWaveDirty = true;
+    Bool32 FEnvelopeDirty = true;
+    Bool32 FHasEnvelope = true;
+    Bool32 FIdle = true;
+    std::unique_ptr<std::uint8_t[]> FData;
+    std::int32_t FDataSize = 0;
+    std::int16_t FFrequency = 440;
+    std::int16_t FDuration = 100;
+    TTGWave FWaveform = tgSine;
+    std::int16_t FAttack = 10;
+    std::int16_t FHold = 5;
+    std::int16_t FDecay = 20;
+    std::int16_t FSustain = 50;
+    std::int16_t FRelease = 30;
+    TTGResolution FResolution = tg16Bit;
+    TTGQuality FQuality = tgHiQ;
+    std::int16_t FLeftVolume = 100;
+    std::int16_t FRightVolume = 100;
+    std::uint32_t FDeviceID = 0;
+    Bool32 FStereo = false;
+    std::int16_t FAMAmplitude = 0;
+    TTGWave FAMWaveform = tgSine;
+    float FAMFrequency = 0.5f;
+    Bool32 FAMUseMultiplier = true;
+    std::int32_t FOctave = 4;
+    TTGAMLevel FAMLevel = tgAMLevel1;
+    std::array<std::int16_t, kAMEntryCount> FAMAmplitudes{};
+    std::array<TTGWave, kAMEntryCount> FAMWaveforms{};
+    std::array<float, kAMEntryCount> FAMFrequencies{};
+    std::array<std::int32_t, kAMEntryCount> FAMOctaves{};
+    ISoundService* sound_;
+};
+
+} // namespace quellar
