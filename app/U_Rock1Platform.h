@@ -25,6 +25,11 @@ public:
 // the process default.
 ISpeakerPlatform& SpeakerPlatform();
 
+// The process default: the real platform on Windows (ports only in the 32-bit build and only
+// off the NT family); elsewhere a platform without a speaker that counts as the NT family and
+// whose Beep just waits for the duration.
+ISpeakerPlatform& DefaultSpeakerPlatform();
+
 // Installs a platform for the lifetime of the guard and puts the previous one back afterwards.
 class SpeakerPlatformOverride {
 public:
