@@ -152,6 +152,8 @@ protected:
     void CycleTimerTick();
 
 private:
+    static constexpr UINT_PTR kCycleTimerId = 1;
+
     LRESULT TrayWindowProc(UINT message, WPARAM wParam, LPARAM lParam);
     void AppWindowProc(UINT message, WPARAM wParam, LPARAM lParam);
     void OwnerWindowProc(UINT message, WPARAM wParam, LPARAM lParam);

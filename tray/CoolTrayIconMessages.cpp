@@ -1,0 +1,295 @@
+// TCoolTrayIcon's message side: the hidden window's procedure and its mouse table, the popup
+// menu, the notifications, and the application and owner window procedures that hide the main
+// window on minimise and bring it back.
+#include "tray/CoolTrayIcon.h"
+
+#include "tray/WindowProcHook.h"
+
+namespace quellar {
+
+namespace {
+
+UINT TaskbarCreatedMessage() {
+    static const UINT message = RegisterWindowMessageA("TaskbarCreated");
+    return message;
+}
+
+TTrayShift CurrentKeys() {
+    TTrayShift keys = 0;
+    if (GetKeyState(VK_SHIFT) < 0) {
+        keys |= ssShift;
+    }
+    if (GetKeyState(VK_CONTROL) < 0) {
+        keys |= ssCtrl;
+    }
+    if (GetKeyState(VK_MENU) < 0) {
+        keys |= ssAlt;
+    }
+    return keys;
+}
+
+POINT CursorPosition() {
+    POINT point{};
+    GetCursorPos(&point);
+    return point;
+}
+
+void ProcessWaitingMessages() {
+    MSG msg;
+    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+        if (msg.message == WM_QUIT) {
+            PostQuitMessage(static_cast<int>(msg.wParam)); // left for the main loop
+            return;
+        }
+        TranslateMessage(&msg);
+        DispatchMessageA(&msg);
+    }
+}
+
+HWND FocusedTopLevelWindow() {
+    HWND focus = GetFocus();
+    return focus != nullptr ? GetAncestor(focus, GA_ROOT) : nullptr;
+}
+
+} // namespace
+
+// ---- The hidden window --------------------------------------------------------------------
+
+LRESULT TCoolTrayIcon::TrayWindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == kTrayCallbackMessage) {
+        if (enabled_) {
+            RouteTrayMouse(LOWORD(lParam), CurrentKeys(), clickState_, *this);
+        }
+        return 0;
+    }
+    if (message == WM_QUERYENDSESSION) {
+        return 1; // the icon never stands in the way of logging off
+    }
+    if (message == WM_TIMER && wParam == kCycleTimerId) {
+        CycleTimerTick();
+        return 0;
+    }
+    if (message == TaskbarCreatedMessage() && message != 0) {
+        // The notification area was re-created (its process restarted): put the icon back.
+        if (iconVisible_) {
+            AddTrayIcon();
+        }
+        return 0;
+    }
+    return DefWindowProcA(MessageWindow(), message, wParam, lParam);
+}
+
+void TCoolTrayIcon::TrayMouseMove(TTrayShift shift) {
+    const POINT at = CursorPosition();
+    DoMouseMove(shift, at.x, at.y);
+}
+
+void TCoolTrayIcon::TrayMouseDown(TTrayButton button, TTrayShift shift) {
+    const POINT at = CursorPosition();
+    DoMouseDown(button, shift, at.x, at.y);
+}
+
+void TCoolTrayIcon::TrayMouseUp(TTrayButton button, TTrayShift shift) {
+    const POINT at = CursorPosition();
+    DoMouseUp(button, shift, at.x, at.y);
+}
+
+void TCoolTrayIcon::TrayClick() {
+    DoClick();
+}
+
+void TCoolTrayIcon::TrayDblClick() {
+    DoDblClick();
+}
+
+void TCoolTrayIcon::TrayPopup() {
+    PopupAtCursor();
+}
+
+void TCoolTrayIcon::TrayClickDefaultItem() {
+    if (popupMenu_ == nullptr || !popupMenu_->AutoPopup()) {
+        return;
+    }
+    const int count = popupMenu_->ItemCount();
+    for (int i = 0; i < count; ++i) {
+        if (popupMenu_->ItemIsDefault(i)) {
+            popupMenu_->ClickItem(i);
+            return;
+        }
+    }
+}
+
+// ---- Notifications ------------------------------------------------------------------------
+
+void TCoolTrayIcon::DoClick() {
+    if (OnClick) {
+        OnClick(this);
+    }
+}
+
+void TCoolTrayIcon::DoDblClick() {
+    if (OnDblClick) {
+        OnDblClick(this);
+    }
+}
+
+void TCoolTrayIcon::DoCycle(int nextIndex) {
+    if (OnCycle) {
+        OnCycle(this, nextIndex);
+    }
+}
+
+void TCoolTrayIcon::DoMouseDown(TTrayButton button, TTrayShift shift, int x, int y) {
+    if (OnMouseDown) {
+        OnMouseDown(this, button, shift, x, y);
+    }
+}
+
+void TCoolTrayIcon::DoMouseUp(TTrayButton button, TTrayShift shift, int x, int y) {
+    if (OnMouseUp) {
+        OnMouseUp(this, button, shift, x, y);
+    }
+}
+
+void TCoolTrayIcon::DoMouseMove(TTrayShift shift, int x, int y) {
+    if (OnMouseMove) {
+        OnMouseMove(this, shift, x, y);
+    }
+}
+
+void TCoolTrayIcon::DoMinimizeToTray() {
+    HideMainWindow();
+    SetIconVisible(true);
+}
+
+// ---- Menu and main window -----------------------------------------------------------------
+
+void TCoolTrayIcon::PopupAtCursor() {
+    POINT at{};
+    if (popupMenu_ == nullptr || !popupMenu_->AutoPopup() || !GetCursorPos(&at)) {
+        return;
+    }
+    if (hooks_.processMessages) {
+        hooks_.processMessages();
+    } else {
+        ProcessWaitingMessages();
+    }
+    // A handler that ran just now may have taken the menu away.
+    if (popupMenu_ == nullptr) {
+        return;
+    }
+    // The menu only closes on a click elsewhere when one of our windows is in the foreground.
+    HWND form = hooks_.focusedForm ? hooks_.focusedForm() : FocusedTopLevelWindow();
+    if (form != nullptr) {
+        SetForegroundWindow(form);
+    }
+    popupMenu_->SetPopupComponent(this);
+    popupMenu_->Popup(at.x, at.y);
+    if (ownerWindow_ != nullptr) {
+        PostMessageA(ownerWindow_, WM_NULL, 0, 0);
+    }
+}
+
+void TCoolTrayIcon::ShowMainWindow() {
+    if (appWindow_ != nullptr) {
+        ShowWindow(appWindow_, SW_RESTORE);
+    }
+    if (hooks_.setMainWindowVisible) {
+        hooks_.setMainWindowVisible(true);
+    } else if (ownerWindow_ != nullptr) {
+        ShowWindow(ownerWindow_, IsIconic(ownerWindow_) ? SW_RESTORE : SW_SHOW);
+    }
+}
+
+void TCoolTrayIcon::HideMainWindow() {
+    if (hooks_.setMainWindowVisible) {
+        hooks_.setMainWindowVisible(false);
+    } else if (ownerWindow_ != nullptr) {
+        ShowWindow(ownerWindow_, SW_HIDE);
+    }
+    if (appWindow_ != nullptr) {
+        ShowWindow(appWindow_, SW_HIDE);
+    }
+}
+
+// ---- The application and owner windows ----------------------------------------------------
+
+void TCoolTrayIcon::SetApplicationWindow(HWND window) {
+    UnhookAppWindow();
+    appWindow_ = window;
+    if (!DesignMode()) {
+        HookAppWindow();
+    }
+}
+
+void TCoolTrayIcon::SetOwnerWindow(HWND window) {
+    UnhookOwnerWindow();
+    ownerWindow_ = window;
+    if (!DesignMode()) {
+        HookOwnerWindow();
+    }
+}
+
+void TCoolTrayIcon::HookAppWindow() {
+    if (appWindow_ != nullptr) {
+        appHook_ =
+            std::make_unique<TWindowProcHook>(appWindow_, [this](UINT message, WPARAM wParam, LPARAM lParam) {
+                AppWindowProc(message, wParam, lParam);
+            });
+    }
+}
+
+void TCoolTrayIcon::UnhookAppWindow() {
+    appHook_.reset();
+}
+
+void TCoolTrayIcon::HookOwnerWindow() {
+    if (ownerWindow_ != nullptr) {
+        ownerHook_ = std::make_unique<TWindowProcHook>(
+            ownerWindow_,
+            [this](UINT message, WPARAM wParam, LPARAM lParam) { OwnerWindowProc(message, wParam, lParam); });
+    }
+}
+
+void TCoolTrayIcon::UnhookOwnerWindow() {
+    ownerHook_.reset();
+}
+
+void TCoolTrayIcon::AppWindowProc(UINT message, WPARAM wParam, LPARAM) {
+    if (message == WM_SIZE && wParam == SIZE_MINIMIZED && minimizeToTray_) {
+        DoMinimizeToTray();
+    }
+}
+
+void TCoolTrayIcon::OwnerWindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+    case WM_SHOWWINDOW:
+        // Shown by a ShowWindow call (lParam 0), not because a parent was shown.
+        if (wParam != FALSE && lParam == 0) {
+            if (appWindow_ != nullptr) {
+                ShowWindow(appWindow_, SW_RESTORE);
+                SetForegroundWindow(appWindow_);
+            }
+            SetForegroundWindow(ownerWindow_);
+        }
+        break;
+    case WM_WINDOWPOSCHANGED: {
+        HWND control = hooks_.focusedControl ? hooks_.focusedControl() : GetFocus();
+        if (control != nullptr) {
+            SetFocus(control);
+        }
+        break;
+    }
+    case WM_SIZE:
+        // A framework that minimises the main window itself (rather than the application
+        // window) still hides it to the notification area.
+        if (wParam == SIZE_MINIMIZED && minimizeToTray_) {
+            DoMinimizeToTray();
+        }
+        break;
+    default:
+        break;
+    }
+}
+
+} // namespace quellar

@@ -1,0 +1,35 @@
+#pragma once
+// The icon's hidden window: it receives the notification area's callback messages, the
+// platform's broadcasts (log-off query, "taskbar created") and the cycle timer's ticks. It is a
+// top-level window that is never shown, because a message-only window hears no broadcasts.
+#include <windows.h>
+
+#include <functional>
+
+namespace quellar {
+
+class TTrayMessageWindow {
+public:
+    // Every message after creation goes to the handler, which answers it (calling
+    // DefWindowProcA for what it does not handle).
+    using Handler = std::function<LRESULT(UINT message, WPARAM wParam, LPARAM lParam)>;
+
+    explicit TTrayMessageWindow(Handler handler);
+    ~TTrayMessageWindow();
+    TTrayMessageWindow(const TTrayMessageWindow&) = delete;
+    TTrayMessageWindow& operator=(const TTrayMessageWindow&) = delete;
+
+    HWND Handle() const { return window_; }
+
+    // A repeating timer delivered as WM_TIMER with this id; an interval of 0 means no ticks.
+    void StartTimer(UINT_PTR id, unsigned milliseconds);
+    void StopTimer(UINT_PTR id);
+
+private:
+    static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+
+    Handler handler_;
+    HWND window_ = nullptr;
+};
+
+} // namespace quellar
