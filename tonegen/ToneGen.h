@@ -166,7 +166,9 @@ protected:
 
 private:
     void PlayWith(bool withEnvelope);
-    void RenderOscillators(std::uint8_t* samples, std::int64_t dataLen, int rate);
+    // The device volume as GetDeviceVolume gives it; known tells whether the device reported one.
+    std::uint32_t ReadDeviceVolume(bool& known) const;
+    void RenderOscillators(std::uint8_t* samples, std::int64_t dataLen);
     std::int32_t AMOscillatorFrequency(int entry);
 
     Bool32 FWaveDirty = true;

@@ -1,0 +1,122 @@
+// The modulation table of TToneGen: the copies AMLevel selects, the direct writes, note
+// frequencies for an entry, and the 100-byte AMArrayData value stored with a layout.
+#include "tonegen/ToneGen.h"
+
+#include "base/Stream.h"
+#include "tonegen/NoteNames.h"
+
+#include <bit>
+
+namespace quellar {
+
+namespace {
+bool ValidLevel(TTGAMLevel level) {
+    return level < kAMEntryCount;
+}
+constexpr std::int32_t kStoredHighestIndex = kAMEntryCount - 1;
+} // namespace
+
+void TToneGen::SetAMLevel(TTGAMLevel value) {
+    if (!ValidLevel(value)) {
+        return;
+    }
+    FAMLevel = value;
+    SetAMAmplitude(FAMAmplitudes[value]);
+    SetAMWaveform(FAMWaveforms[value]);
+    SetAMFrequency(FAMFrequencies[value]);
+}
+
+void TToneGen::SetAMAmplitude(std::int16_t value) {
+    const std::int16_t a = CheckPercent(value);
+    FAMAmplitude = a;
+    FAMAmplitudes[FAMLevel] = a;
+    FWaveDirty = true;
+}
+
+void TToneGen::SetAMWaveform(TTGWave value) {
+    FAMWaveform = value;
+    FAMWaveforms[FAMLevel] = value;
+    FWaveDirty = true;
+}
+
+void TToneGen::SetAMFrequency(float value) {
+    FAMFrequency = value;
+    FAMFrequencies[FAMLevel] = value;
+    FWaveDirty = true;
+}
+
+void TToneGen::ResetAM() {
+    for (int i = 0; i < kAMEntryCount; ++i) {
+        FAMAmplitudes[i] = 0;
+        FAMWaveforms[i] = tgSine;
+        FAMFrequencies[i] = static_cast<float>(i + 1) / 2.0f;
+    }
+    FWaveDirty = true;
+}
+
+void TToneGen::SetAMParameter(TTGAMLevel level, std::int16_t amplitude, float frequency, TTGWave waveform) {
+    if (!ValidLevel(level)) {
+        return;
+    }
+    FAMFrequencies[level] = frequency;
+    FAMWaveforms[level] = waveform;
+    FAMAmplitudes[level] = amplitude;
+    FWaveDirty = true;
+}
+
+float TToneGen::SetAMNote(TTGAMLevel level, std::string_view note) {
+    if (!ValidLevel(level)) {
+        return 0;
+    }
+    std::int32_t octave = FAMOctaves[level];
+    const std::int32_t f = ParseNote(note, octave);
+    if (f <= 0) {
+        return 0;
+    }
+    auto x = static_cast<float>(f);
+    if (FAMUseMultiplier) {
+        x = static_cast<float>(static_cast<double>(x) / FFrequency);
+    }
+    FAMFrequencies[level] = x;
+    FAMOctaves[level] = octave;
+    FWaveDirty = true;
+    return x;
+}
+
+TAMEntry TToneGen::AMEntry(TTGAMLevel level) const {
+    const int i = ValidLevel(level) ? level : 0;
+    return TAMEntry{FAMAmplitudes[i], FAMWaveforms[i], FAMFrequencies[i], FAMOctaves[i]};
+}
+
+void TToneGen::WriteAMArray(TStream& stream) const {
+    stream.WriteInt32(kStoredHighestIndex);
+    for (int i = 0; i < kAMEntryCount; ++i) {
+        stream.WriteInt32(FAMAmplitudes[i]);
+        stream.WriteInt32(FAMWaveforms[i]);
+        stream.WriteInt32(std::bit_cast<std::int32_t>(FAMFrequencies[i]));
+    }
+}
+
+// Entries past the eighth are read and dropped, so the stream ends where the value ends.
+void TToneGen::ReadAMArray(TStream& stream) {
+    const std::int64_t highest = stream.ReadInt32();
+    for (std::int64_t i = 0; i <= highest; ++i) {
+        const std::int32_t amplitude = stream.ReadInt32();
+        const std::int32_t waveform = stream.ReadInt32();
+        const std::int32_t frequency = stream.ReadInt32();
+        if (i < kAMEntryCount) {
+            FAMAmplitudes[i] = static_cast<std::int16_t>(amplitude);
+            FAMWaveforms[i] = static_cast<TTGWave>(waveform & 0xFF);
+            FAMFrequencies[i] = std::bit_cast<float>(frequency);
+        }
+    }
+}
+
+std::vector<TBinaryProperty> TToneGen::DefineBinaryProperties() {
+    std::vector<TBinaryProperty> properties = TComponent::DefineBinaryProperties();
+    properties.push_back(TBinaryProperty{"AMArrayData", [this](TStream& s) { ReadAMArray(s); },
+                                         [this](TStream& s) { WriteAMArray(s); }});
+    return properties;
+}
+
+} // namespace quellar

@@ -1,0 +1,279 @@
+#include "tonegen/WaveRender.h"
+
+#include "base/Random.h"
+
+#include <algorithm>
+#include <bit>
+#include <cmath>
+#include <cstring>
+#include <numeric>
+#include <vector>
+
+namespace quellar {
+
+static_assert(std::endian::native == std::endian::little, "samples are stored little-endian in place");
+
+namespace {
+
+constexpr double kTwoPi = 6.283185307179586477;
+
+// The working values of one oscillator that every waveform shares.
+struct TShape {
+    double peak = 0;   // P
+    double trough = 0; // T
+    double period = 0; // p, in frames
+    std::int64_t firstCycleLen = 0;
+    std::int64_t halfLen = 0;
+};
+
+TShape MakeShape(const TOscillator& osc, const TWaveFormat& format) {
+    TShape s;
+    if (format.is16Bit) {
+        s.peak = (osc.amplitude * 65534) / 100.0;
+        s.trough = (-32767 * osc.amplitude) / 100.0;
+    } else {
+        s.peak = (osc.amplitude * 254) / 100.0;
+        s.trough = (-127 * osc.amplitude) / 100.0;
+    }
+    s.period = static_cast<double>(format.Rate()) / osc.frequency;
+    s.firstCycleLen = static_cast<std::int64_t>(s.period);
+    s.halfLen = static_cast<std::int64_t>(s.period + 0.5) / 2;
+    return s;
+}
+
+// Counts frames through the cycles: pos within the cycle, and the cycle's length.
+struct TCycleClock {
+    double period;
+    std::int64_t cycleLen;
+    std::int64_t cycleNo = 1;
+    std::int64_t pos = 0;
+
+    // Advances one frame; true when a cycle has just ended (pos is back at 0).
+    bool Advance() {
+        if (++pos < cycleLen) {
+            return false;
+        }
+        pos = 0;
+        ++cycleNo;
+        cycleLen = static_cast<std::int64_t>(
+            cycleNo * period - static_cast<double>(static_cast<std::int64_t>((cycleNo - 1) * period)));
+        return true;
+    }
+};
+
+// Writes one frame: the left sample becomes old + delta in its width, the right one a copy.
+template <bool Is16, bool Stereo, bool OntoSilence>
+inline void PutFrame(std::uint8_t* frame, std::int64_t delta) {
+    if constexpr (Is16) {
+        std::int16_t old = 0;
+        if constexpr (!OntoSilence) {
+            std::memcpy(&old, frame, 2);
+        }
+        const auto v = static_cast<std::uint16_t>(old + delta);
+        std::memcpy(frame, &v, 2);
+        if constexpr (Stereo) {
+            std::memcpy(frame + 2, &v, 2);
+        }
+    } else {
+        const std::uint8_t old = OntoSilence ? 128 : frame[0];
+        const auto v = static_cast<std::uint8_t>(old + delta);
+        frame[0] = v;
+        if constexpr (Stereo) {
+            frame[1] = v;
+        }
+    }
+}
+
+// The change a sample value s makes to a frame: Trunc(s) for 16-bit; Trunc(128 + s) - 128 for
+// 8-bit, where adding 128 first makes negative values round downwards.
+template <bool Is16> inline std::int64_t Delta(double s) {
+    if constexpr (Is16) {
+        return static_cast<std::int64_t>(s);
+    } else {
+        return static_cast<std::int64_t>(128.0 + s) - 128;
+    }
+}
+
+template <bool Is16, bool Stereo, bool OntoSilence> struct TFrameLoop {
+    static constexpr int kBpf = (Is16 ? 2 : 1) * (Stereo ? 2 : 1);
+
+    // A sine whose samples depend only on pos: one table per oscillator, written cycle by cycle.
+    static void SineByCycle(std::uint8_t* out, std::int64_t frames, const TShape& shape) {
+        const double step = kTwoPi / static_cast<double>(shape.firstCycleLen);
+        std::vector<std::int32_t> table(static_cast<std::size_t>(shape.firstCycleLen) + 1);
+        for (std::size_t pos = 0; pos < table.size(); ++pos) {
+            table[pos] = SineCycleSample(static_cast<std::int64_t>(pos), step, shape.peak);
+        }
+        TCycleClock clock{shape.period, shape.firstCycleLen};
+        std::int64_t frame = 0;
+        while (frame < frames) {
+            const std::int64_t n = std::min(clock.cycleLen, frames - frame);
+            while (static_cast<std::int64_t>(table.size()) < n) { // not reached: cycles are Trunc(p) + 0 or 1
+                table.push_back(SineCycleSample(static_cast<std::int64_t>(table.size()), step, shape.peak));
+            }
+            std::uint8_t* at = out + frame * kBpf;
+            const std::int32_t* t = table.data();
+            for (std::int64_t j = 0; j < n; ++j) {
+                PutFrame<Is16, Stereo, OntoSilence>(at + j * kBpf, t[j]);
+            }
+            frame += n;
+            clock.pos = clock.cycleLen - 1;
+            clock.Advance();
+        }
+    }
+
+    // A sine with fewer than 3 frames in its first cycle, from its exact phase. The phase
+    // (f x n) mod rate repeats every rate / gcd(f, rate) frames, so long tones use a table.
+    static void SineByPhase(std::uint8_t* out, std::int64_t frames, int frequency, int rate, double peak) {
+        const std::int64_t phaseStep = std::gcd(frequency, rate);
+        const std::int64_t distinct = rate / phaseStep;
+        std::vector<std::int32_t> table;
+        if (distinct <= frames) {
+            table.resize(static_cast<std::size_t>(distinct));
+            for (std::int64_t i = 0; i < distinct; ++i) {
+                table[static_cast<std::size_t>(i)] = SinePhaseSample(i * phaseStep, rate, peak);
+            }
+        }
+        std::int64_t phase = 0;
+        for (std::int64_t frame = 0; frame < frames; ++frame) {
+            const std::int32_t s = table.empty() ? SinePhaseSample(phase, rate, peak)
+                                                 : table[static_cast<std::size_t>(phase / phaseStep)];
+            PutFrame<Is16, Stereo, OntoSilence>(out + frame * kBpf, s);
+            phase += frequency;
+            if (phase >= rate) {
+                phase -= rate;
+            }
+        }
+    }
+
+    static void Square(std::uint8_t* out, std::int64_t frames, const TShape& shape) {
+        const std::int64_t low = Delta<Is16>(shape.trough);
+        const std::int64_t high = Delta<Is16>(shape.peak / 2);
+        TCycleClock clock{shape.period, shape.firstCycleLen};
+        for (std::int64_t frame = 0; frame < frames; ++frame) {
+            PutFrame<Is16, Stereo, OntoSilence>(out + frame * kBpf, clock.pos < shape.halfLen ? low : high);
+            clock.Advance();
+        }
+    }
+
+    static void Triangle(std::uint8_t* out, std::int64_t frames, const TShape& shape) {
+        const double inc = shape.peak / static_cast<double>(shape.halfLen);
+        double v = shape.trough;
+        TCycleClock clock{shape.period, shape.firstCycleLen};
+        for (std::int64_t frame = 0; frame < frames; ++frame) {
+            const double s = static_cast<double>(static_cast<std::int64_t>(v));
+            if (clock.pos < shape.halfLen) {
+                v += inc;
+            } else {
+                v -= inc;
+                if (v < shape.trough) {
+                    v = shape.trough;
+                }
+            }
+            PutFrame<Is16, Stereo, OntoSilence>(out + frame * kBpf, Delta<Is16>(s));
+            if (clock.Advance()) {
+                v = shape.trough;
+            }
+        }
+    }
+
+    static void Sawtooth(std::uint8_t* out, std::int64_t frames, const TShape& shape) {
+        const double inc = shape.peak / static_cast<double>(shape.firstCycleLen);
+        double v = shape.trough;
+        TCycleClock clock{shape.period, shape.firstCycleLen};
+        for (std::int64_t frame = 0; frame < frames; ++frame) {
+            const double s = static_cast<double>(static_cast<std::int64_t>(v));
+            v += inc;
+            PutFrame<Is16, Stereo, OntoSilence>(out + frame * kBpf, Delta<Is16>(s));
+            if (clock.Advance()) {
+                v = shape.trough;
+            }
+        }
+    }
+
+    // Draws from the process-wide generator; the caller seeds it for the render.
+    static void Noise(std::uint8_t* out, std::int64_t frames, const TShape& shape) {
+        const auto range = static_cast<std::uint32_t>(static_cast<std::int64_t>(shape.peak + 1));
+        for (std::int64_t frame = 0; frame < frames; ++frame) {
+            const double s = Random(range) + shape.trough;
+            PutFrame<Is16, Stereo, OntoSilence>(out + frame * kBpf, Delta<Is16>(s));
+        }
+    }
+
+    static void Run(std::uint8_t* out, std::int64_t frames, const TOscillator& osc,
+                    const TWaveFormat& format) {
+        const TShape shape = MakeShape(osc, format);
+        switch (osc.waveform) {
+        case tgSine:
+            if (shape.firstCycleLen < 3) {
+                SineByPhase(out, frames, osc.frequency, format.Rate(), shape.peak);
+            } else {
+                SineByCycle(out, frames, shape);
+            }
+            break;
+        case tgSquare:
+            Square(out, frames, shape);
+            break;
+        case tgTriangle:
+            Triangle(out, frames, shape);
+            break;
+        case tgSawtooth:
+            Sawtooth(out, frames, shape);
+            break;
+        case tgNoise:
+            Noise(out, frames, shape);
+            break;
+        }
+    }
+};
+
+template <bool Is16, bool Stereo>
+void RunForMode(std::uint8_t* out, std::int64_t frames, const TOscillator& osc, const TWaveFormat& format,
+                bool ontoSilence) {
+    if (ontoSilence) {
+        TFrameLoop<Is16, Stereo, true>::Run(out, frames, osc, format);
+    } else {
+        TFrameLoop<Is16, Stereo, false>::Run(out, frames, osc, format);
+    }
+}
+
+} // namespace
+
+std::int32_t SineCycleSample(std::int64_t pos, double step, double peakSpan) {
+    return static_cast<std::int32_t>(std::sin(static_cast<double>(pos) * step) / 2 * peakSpan);
+}
+
+std::int32_t SinePhaseSample(std::int64_t fTimesNModRate, int rate, double peakSpan) {
+    const double angle = kTwoPi * static_cast<double>(fTimesNModRate) / rate;
+    return static_cast<std::int32_t>(std::sin(angle) / 2 * peakSpan);
+}
+
+bool OscillatorSounds(const TOscillator& osc, const TWaveFormat& format) {
+    if (osc.amplitude <= 0 || osc.frequency <= 0 || osc.waveform > tgNoise) {
+        return false;
+    }
+    const TShape shape = MakeShape(osc, format);
+    if (shape.firstCycleLen < 1) {
+        return false;
+    }
+    return osc.waveform != tgTriangle || shape.halfLen > 0;
+}
+
+std::int64_t RenderOscillator(std::uint8_t* samples, std::int64_t dataLen, const TWaveFormat& format,
+                              const TOscillator& osc, bool ontoSilence) {
+    if (dataLen <= 0 || !OscillatorSounds(osc, format)) {
+        return 0;
+    }
+    const int bpf = format.BytesPerFrame();
+    const std::int64_t frames = (dataLen + bpf - 1) / bpf;
+    if (format.is16Bit) {
+        format.stereo ? RunForMode<true, true>(samples, frames, osc, format, ontoSilence)
+                      : RunForMode<true, false>(samples, frames, osc, format, ontoSilence);
+    } else {
+        format.stereo ? RunForMode<false, true>(samples, frames, osc, format, ontoSilence)
+                      : RunForMode<false, false>(samples, frames, osc, format, ontoSilence);
+    }
+    return frames * bpf;
+}
+
+} // namespace quellar
