@@ -12,25 +12,31 @@ namespace quellar {
 
 namespace {
 
-// The file's bytes, or no value when it cannot be opened.
+bool IsRegularFile(const std::string& path) {
+    std::error_code error;
+    return std::filesystem::is_regular_file(path, error);
+}
+
+// The file's bytes, or no value when it is not a file or cannot be read.
 std::optional<std::string> ReadWholeFile(const std::string& path) {
+    if (!IsRegularFile(path)) {
+        return std::nullopt;
+    }
     std::ifstream in(path, std::ios::binary);
     if (!in) {
         return std::nullopt;
     }
-    std::string text{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-    if (in.bad()) {
-        return std::nullopt;
+    try {
+        std::string text{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+        return text;
+    } catch (const std::ios_base::failure&) {
+        return std::nullopt; // the stream library reports some read errors only by throwing
     }
-    return text;
 }
 
 class FileProfileService final : public IProfileService {
 public:
-    bool FileExists(const std::string& path) override {
-        std::error_code error;
-        return std::filesystem::is_regular_file(path, error);
-    }
+    bool FileExists(const std::string& path) override { return IsRegularFile(path); }
 
     std::string ReadString(const std::string& path, const std::string& section,
                            const std::string& key) override {
