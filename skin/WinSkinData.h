@@ -18,8 +18,10 @@
 namespace quellar {
 
 class TSkinReader;
-class TMemIniFile;
 struct TSkinDataPlatform;
+struct TSkinDataPlatformDeleter {
+    void operator()(TSkinDataPlatform* platform) const;
+};
 
 // Kinds of window and control the skin reaches; bit i of TSkinControlTypes is value i.
 enum TSkinControlType {
@@ -128,8 +130,10 @@ public:
     bool LoadSkinStore();
     // After a file was loaded: asks the skin manager to rework every skinned window.
     void ApplySkin();
-    // Builds the model from an INI description, taking bitmaps from the open package.
-    void ReadSkinDescription(const std::string& iniText, const TSkinReader& package);
+    // Builds the model from an INI description, taking bitmaps from the open package. When
+    // warnings is given, missing or unreadable bitmaps and keys with bad values are noted there.
+    void ReadSkinDescription(const std::string& iniText, const TSkinReader& package,
+                             std::vector<std::string>* warnings = nullptr);
     // Asked by the skin manager for every top-level window class it is about to skin.
     void QueryFormSkin(const std::string& aName, bool& DoSkin);
 
@@ -181,7 +185,6 @@ public:
 private:
     friend class TSkinDescriptionReader;
 
-    void ClearModel();
     void RequestFromManager(int action);
 
     bool active_ = false;
@@ -216,7 +219,7 @@ private:
     std::unique_ptr<TDataSkinBorder> upDownHorz_, upDownVert_;
 
     TBitmap32 menuImagesStrip_;
-    std::unique_ptr<TSkinDataPlatform> platform_;
+    std::unique_ptr<TSkinDataPlatform, TSkinDataPlatformDeleter> platform_;
 };
 
 // The 95 default lines of Skin3rd, in order.

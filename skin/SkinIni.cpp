@@ -1,0 +1,193 @@
+#include "skin/SkinIni.h"
+
+#include <algorithm>
+
+namespace quellar {
+
+namespace {
+char Upper(char c) {
+    return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c;
+}
+bool IsSpace(char c) {
+    return c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\v' || c == '\f';
+}
+int HexDigit(char c) {
+    if (c >= '0' && c <= '9') {
+        return c - '0';
+    }
+    if (Upper(c) >= 'A' && Upper(c) <= 'F') {
+        return Upper(c) - 'A' + 10;
+    }
+    return -1;
+}
+} // namespace
+
+bool SameTextAscii(std::string_view a, std::string_view b) {
+    return a.size() == b.size() &&
+           std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) { return Upper(x) == Upper(y); });
+}
+
+std::string UpperAscii(std::string_view s) {
+    std::string out(s);
+    std::transform(out.begin(), out.end(), out.begin(), Upper);
+    return out;
+}
+
+std::string TrimSpaces(std::string_view s) {
+    std::size_t b = 0;
+    std::size_t e = s.size();
+    while (b < e && IsSpace(s[b])) {
+        ++b;
+    }
+    while (e > b && IsSpace(s[e - 1])) {
+        --e;
+    }
+    return std::string(s.substr(b, e - b));
+}
+
+TMemIniFile::TMemIniFile(std::string_view text) {
+    Section* current = nullptr;
+    std::size_t pos = 0;
+    while (pos < text.size()) {
+        std::size_t end = text.find_first_of("\r\n", pos);
+        if (end == std::string_view::npos) {
+            end = text.size();
+        }
+        const std::string line = TrimSpaces(text.substr(pos, end - pos));
+        pos = end + 1;
+        if (line.empty() || line[0] == ';') {
+            continue;
+        }
+        if (line.front() == '[') {
+            const std::size_t close = line.find(']');
+            const std::string name =
+                TrimSpaces(line.substr(1, close == std::string::npos ? line.npos : close - 1));
+            auto it = std::find_if(sections_.begin(), sections_.end(),
+                                   [&](const Section& s) { return SameTextAscii(s.name, name); });
+            if (it == sections_.end()) {
+                sections_.push_back({name, {}});
+                sectionNames_.push_back(name);
+                it = sections_.end() - 1;
+            }
+            current = &*it;
+            continue;
+        }
+        const std::size_t eq = line.find('=');
+        if (current == nullptr || eq == std::string::npos) {
+            continue;
+        }
+        current->values.emplace_back(TrimSpaces(line.substr(0, eq)), TrimSpaces(line.substr(eq + 1)));
+    }
+}
+
+const TMemIniFile::Section* TMemIniFile::Find(std::string_view section) const {
+    for (const Section& s : sections_) {
+        if (SameTextAscii(s.name, section)) {
+            return &s;
+        }
+    }
+    return nullptr;
+}
+
+const std::string* TMemIniFile::FindValue(std::string_view section, std::string_view key) const {
+    const Section* s = Find(section);
+    if (s == nullptr) {
+        return nullptr;
+    }
+    for (const auto& [k, v] : s->values) {
+        if (SameTextAscii(k, key)) {
+            return &v;
+        }
+    }
+    return nullptr;
+}
+
+bool TMemIniFile::ValueExists(std::string_view section, std::string_view key) const {
+    return FindValue(section, key) != nullptr;
+}
+
+std::string TMemIniFile::ReadString(std::string_view section, std::string_view key,
+                                    const std::string& def) const {
+    const std::string* v = FindValue(section, key);
+    return v != nullptr ? *v : def;
+}
+
+std::int32_t TMemIniFile::ReadInteger(std::string_view section, std::string_view key,
+                                      std::int32_t def) const {
+    const std::string* v = FindValue(section, key);
+    if (v == nullptr) {
+        return def;
+    }
+    return ParseInteger(*v).value_or(def);
+}
+
+std::optional<std::int32_t> ParseInteger(std::string_view text) {
+    const std::string t = TrimSpaces(text);
+    std::size_t i = 0;
+    bool negative = false;
+    if (i < t.size() && (t[i] == '+' || t[i] == '-')) {
+        negative = t[i] == '-';
+        ++i;
+    }
+    bool hex = false;
+    if (i < t.size() && t[i] == '$') {
+        hex = true;
+        ++i;
+    } else if (i + 1 < t.size() && t[i] == '0' && (t[i + 1] == 'x' || t[i + 1] == 'X')) {
+        hex = true;
+        i += 2;
+    }
+    if (i >= t.size()) {
+        return std::nullopt;
+    }
+    std::uint64_t value = 0;
+    for (; i < t.size(); ++i) {
+        const int d = hex ? HexDigit(t[i]) : (t[i] >= '0' && t[i] <= '9' ? t[i] - '0' : -1);
+        if (d < 0) {
+            return std::nullopt;
+        }
+        value = value * (hex ? 16 : 10) + static_cast<std::uint64_t>(d);
+        if (value > 0xFFFFFFFFull) {
+            return std::nullopt;
+        }
+    }
+    if (hex) {
+        const auto bits = static_cast<std::uint32_t>(value);
+        return static_cast<std::int32_t>(negative ? 0u - bits : bits);
+    }
+    const std::int64_t signedValue =
+        negative ? -static_cast<std::int64_t>(value) : static_cast<std::int64_t>(value);
+    if (signedValue < INT32_MIN || signedValue > INT32_MAX) {
+        return std::nullopt;
+    }
+    return static_cast<std::int32_t>(signedValue);
+}
+
+TSkinColor ParseRGB(std::string_view text, TSkinColor def) {
+    if (text.empty()) {
+        return def;
+    }
+    const std::string t = TrimSpaces(text);
+    std::uint32_t rgb[3] = {0, 0, 0};
+    int filled = 0;
+    bool pending = false;
+    std::uint32_t number = 0; // kept modulo 256: only the low 8 bits count
+    for (char c : t) {
+        if (c >= '0' && c <= '9') {
+            number = (number * 10 + static_cast<std::uint32_t>(c - '0')) & 0xFF;
+            pending = true;
+        } else if (pending) {
+            if (filled < 3) {
+                rgb[filled++] = number;
+            }
+            pending = false;
+            number = 0;
+        }
+    }
+    if (pending && filled == 2) {
+        rgb[2] = number;
+    }
+    return static_cast<TSkinColor>(rgb[0] | rgb[1] << 8 | rgb[2] << 16);
+}
+
+} // namespace quellar

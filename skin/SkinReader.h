@@ -1,0 +1,62 @@
+#pragma once
+// TSkinReader: opens a skin package. A skin file is a 32-bit length followed by an LZHUF bit
+// stream; the decompressed package is a 16-byte header (version 20000, length of the names
+// text, 8 reserved bytes), the entry names one per line, one 32-bit size per entry, and the
+// entries' bytes concatenated in the same order. Names are kept lower-cased.
+#include "base/Stream.h"
+
+#include <array>
+#include <cstdint>
+#include <span>
+#include <string>
+#include <vector>
+
+namespace quellar {
+
+inline constexpr std::int32_t SkinPackageVersion = 20000;
+inline constexpr int MaxSkinEntries = 1001;
+inline constexpr const char* OlderSkinFileMessage = "This is Older Skin File\rPlease update to new version !";
+
+class TSkinReader {
+public:
+    // Decompresses and indexes a whole skin file held in Source. False when the package is of
+    // another version (after showing the version message) or is damaged: more than 1001
+    // entries, a names text or size table beyond the package's end, or a negative size.
+    // Raises ElzhException when the length field is more than the compressed data can hold.
+    bool ReadSkinStream(TMemoryStream& Source);
+    bool ReadSkinBytes(std::span<const std::uint8_t> file);
+
+    // Copies the entry whose name equals Name (ASCII case ignored) into Dest; Dest stays empty
+    // when there is none.
+    void GetFileByName(const std::string& Name, TMemoryStream& Dest) const;
+    // Copies the first entry whose (lower-cased) name contains Part; Part is taken as it is.
+    void GetFileByPart(const std::string& Part, TMemoryStream& Dest, std::string& EntryName) const;
+
+    // Source: a skin file (length, then bit stream); Dest receives the decompressed package.
+    static void Decompress(TMemoryStream& Source, TMemoryStream& Dest);
+
+    const std::vector<std::string>& Names() const { return FNames; }
+    std::int32_t Count() const { return FCount; }
+    std::int32_t Size(int index) const { return FSizes[static_cast<std::size_t>(index)]; }
+    std::int32_t Version() const { return FVersion; }
+    // The bytes of entry `index`, cut short at the end of the entries' area.
+    std::span<const std::uint8_t> Entry(int index) const;
+
+private:
+    bool IndexPackage(std::span<const std::uint8_t> package);
+
+    std::vector<std::string> FNames;
+    std::int32_t FCount = 0;
+    std::array<std::int32_t, MaxSkinEntries> FSizes{};
+    std::vector<std::uint8_t> FData;
+    std::vector<std::int64_t> offsets_;
+    std::int32_t FVersion = 0;
+    std::int32_t FNamesLength = 0;
+    std::array<std::uint8_t, 8> reserved_{};
+};
+
+// Splits a names text into lines at CR, LF or CR LF (no empty last line for a final break; a
+// zero byte ends the text), lower-casing ASCII letters.
+std::vector<std::string> SplitEntryNames(std::span<const std::uint8_t> text);
+
+} // namespace quellar

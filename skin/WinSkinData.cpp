@@ -1,0 +1,225 @@
+#include "skin/WinSkinData.h"
+
+#include "skin/LZH.h"
+#include "skin/MenuImages.h"
+#include "skin/SkinDataPlatform.h"
+#include "skin/SkinDescription.h"
+#include "skin/SkinManage.h"
+#include "skin/SkinReader.h"
+
+#include <algorithm>
+#include <fstream>
+
+namespace quellar {
+
+namespace {
+
+constexpr int RequestDelayMs = 250;
+// No skin comes near this; a larger file is treated like a missing one instead of being read.
+constexpr std::streamoff MaxSkinFileBytes = 16 * 1024 * 1024;
+
+bool ReadWholeFile(const std::string& path, std::vector<std::uint8_t>& bytes) {
+    std::ifstream in(path, std::ios::binary | std::ios::ate);
+    if (!in) {
+        return false;
+    }
+    const std::streamoff size = in.tellg();
+    if (size < 0 || size > MaxSkinFileBytes) {
+        return false;
+    }
+    bytes.resize(static_cast<std::size_t>(size));
+    in.seekg(0);
+    return static_cast<bool>(in.read(reinterpret_cast<char*>(bytes.data()), size));
+}
+
+bool ReadingStoredProperties(const TComponent& c) {
+    return c.Loading() || (c.Owner() != nullptr && c.Owner()->Loading());
+}
+
+} // namespace
+
+TSkinData::TSkinData(TComponent* owner)
+    : TComponent(owner), skin3rd_(DefaultSkin3rd()), frameLeft_(std::make_unique<TDataSkinBorder>("Left")),
+      frameRight_(std::make_unique<TDataSkinBorder>("Right")),
+      frameTop_(std::make_unique<TDataSkinBorder>("Top")),
+      frameBottom_(std::make_unique<TDataSkinBorder>("Bottom")),
+      title_(std::make_unique<TDataSkinTitle>("Title")),
+      buttons_(std::make_unique<TDataSkinButton>("Buttons")), menuImagesStrip_(DrawMenuImages()),
+      platform_(CreateSkinDataPlatform(menuImagesStrip_)) {}
+
+TSkinData::~TSkinData() {
+    if (TSkinManage* manager = SkinManage()) {
+        manager->UnregisterSkinData(this);
+    }
+}
+
+void TSkinData::RequestFromManager(int action) {
+    TSkinManage* manager = SkinManage();
+    if (manager == nullptr) {
+        return;
+    }
+    if (skinFormtype_ == sfOnlyThisForm) {
+        manager->pendingSkinData = this;
+        manager->RequestAction(action, RequestDelayMs);
+        return;
+    }
+    manager->RequestAction(action, RequestDelayMs);
+    manager->pendingSkinData = this;
+}
+
+void TSkinData::SetActive(bool value) {
+    if (value == active_) {
+        return;
+    }
+    active_ = value;
+    if (DesignMode() || ReadingStoredProperties(*this) || skinFormtype_ == sfDialog) {
+        return;
+    }
+    TSkinManage* manager = SkinManage();
+    if (manager == nullptr) {
+        return;
+    }
+    const bool nothingToShow = value && !skinLoaded_;
+    if (skinFormtype_ == sfOnlyThisForm) {
+        manager->pendingSkinData = this;
+    }
+    if (!nothingToShow) {
+        RequestFromManager(value ? saActivate : saDeactivate);
+    }
+}
+
+void TSkinData::Loaded() {
+    TComponent::Loaded();
+    if (DesignMode()) {
+        return;
+    }
+    TSkinManage& manager = CreateSkinManage();
+    const auto& list = manager.SkinDataList();
+    if (std::find(list.begin(), list.end(), this) == list.end()) {
+        manager.RegisterSkinData(this);
+    }
+    if (skinFormtype_ == sfMainform) {
+        manager.InstallHook();
+        if (active_) {
+            if (!skinLoaded_) {
+                active_ = false;
+            } else {
+                RequestFromManager(saActivate);
+            }
+        }
+        return;
+    }
+    manager.active = true;
+    ++manager.started;
+    if (const std::uintptr_t window = FormWindowOf(Owner())) {
+        manager.AttachWindow(window);
+    }
+}
+
+void TSkinData::SetSkinFile(const std::string& value) {
+    skinLoaded_ = false;
+    skinFile_ = value;
+    if (DesignMode()) {
+        if (!value.empty()) {
+            skinStream_.clear();
+        }
+        return;
+    }
+    std::vector<std::uint8_t> bytes;
+    if (value.empty() || !ReadWholeFile(value, bytes)) {
+        return;
+    }
+    skinStream_ = std::move(bytes);
+    LoadSkinStore();
+    ApplySkin();
+}
+
+bool TSkinData::LoadSkinStore() {
+    if (DesignMode()) {
+        return false;
+    }
+    skinLoaded_ = false;
+    TSkinReader reader;
+    try {
+        if (!reader.ReadSkinBytes(skinStream_)) {
+            return false;
+        }
+    } catch (const ElzhException&) {
+        // A damaged package is simply not a usable one: the window stays as it is.
+        return false;
+    }
+    // The description is read from memory; its member name never becomes a path.
+    TMemoryStream ini;
+    std::string entryName;
+    reader.GetFileByPart(".ini", ini, entryName);
+    const auto& bytes = ini.Bytes();
+    ReadSkinDescription(std::string(bytes.begin(), bytes.end()), reader);
+    return true;
+}
+
+void TSkinData::ReadSkinDescription(const std::string& iniText, const TSkinReader& package,
+                                    std::vector<std::string>* warnings) {
+    skinLoaded_ = false;
+    const TMemIniFile ini(iniText);
+    TSkinDescriptionReader(*this, ini, package, warnings).Run();
+}
+
+void TSkinData::ApplySkin() {
+    if (DesignMode() || ReadingStoredProperties(*this)) {
+        return;
+    }
+    if (SkinManage() == nullptr) {
+        Loaded();
+    }
+    TSkinManage& manager = *SkinManage();
+    manager.pendingSkinData = this;
+    manager.DropAllCaptionButtons();
+    manager.RequestAction(saSkinChanged, RequestDelayMs);
+}
+
+std::string TSkinData::SkinStore() const {
+    return (DesignMode() && !skinStream_.empty()) ? "(Good)" : "(none)";
+}
+
+std::vector<TBinaryProperty> TSkinData::DefineBinaryProperties() {
+    TBinaryProperty stream;
+    stream.name = "SkinStream";
+    stream.write = [this](TStream& out) {
+        out.WriteInt32(static_cast<std::int32_t>(skinStream_.size()));
+        out.WriteBuffer(skinStream_.data(), skinStream_.size());
+    };
+    stream.read = [this](TStream& in) {
+        const std::int32_t count = in.ReadInt32();
+        if (count <= 0) {
+            return;
+        }
+        // Read in pieces so a damaged count ends in a read error, not a huge allocation.
+        std::vector<std::uint8_t> bytes;
+        constexpr std::size_t Piece = 64 * 1024;
+        for (std::size_t done = 0; done < static_cast<std::size_t>(count);) {
+            const std::size_t n = std::min(Piece, static_cast<std::size_t>(count) - done);
+            bytes.resize(done + n);
+            in.ReadBuffer(bytes.data() + done, n);
+            done += n;
+        }
+        skinStream_ = std::move(bytes);
+        if (!DesignMode()) {
+            LoadSkinStore();
+        }
+    };
+    return {stream};
+}
+
+void TSkinData::QueryFormSkin(const std::string& aName, bool& DoSkin) {
+    if (onFormSkin_) {
+        onFormSkin_(this, aName, DoSkin);
+        return;
+    }
+    if (aName == "SysMonthCal32") {
+        DoSkin = false;
+    } else if ((skinControls_ & SkinControlBit(xcFastReport)) != 0 && aName.rfind("Tfr", 0) == 0) {
+        DoSkin = false;
+    }
+}
+
+} // namespace quellar
