@@ -1,0 +1,63 @@
+#pragma once
+// Speed buttons (windowless, painted by the parent, glyph and caption) and bit buttons.
+#include "ui/ButtonLayout.h"
+#include "ui/StdCtrls.h"
+
+namespace quellar {
+
+class TSpeedButton : public TGraphicControl {
+    QUELLAR_COMPONENT_CLASS(TSpeedButton, TGraphicControl)
+public:
+    explicit TSpeedButton(TComponent* owner);
+
+    const TBitmap& Glyph() const { return glyph_; }
+    void SetGlyph(const TBitmap& glyph);
+    // Loads the glyph strip from a bitmap resource of the program.
+    bool LoadGlyphFromResource(const std::string& name);
+    // Cells in the glyph strip: 1 normal, 2 disabled, 3 pressed, 4 down.
+    int NumGlyphs() const { return numGlyphs_; }
+    void SetNumGlyphs(int count);
+    TButtonLayout Layout() const { return layout_; }
+    void SetLayout(TButtonLayout layout);
+    int Margin() const { return margin_; }
+    void SetMargin(int margin);
+    int Spacing() const { return spacing_; }
+    void SetSpacing(int spacing);
+    bool Flat() const { return flat_; }
+    void SetFlat(bool flat);
+    bool Down() const { return down_; }
+    void SetDown(bool down);
+    // Pressed with the mouse and not yet released.
+    bool Pressed() const { return pressed_; }
+    bool MouseInControl() const { return mouseIn_; }
+    void Click() override;
+
+protected:
+    void WndProc(TMessage& message) override;
+    void Paint(HDC dc) override;
+    void MouseDown(int x, int y) override;
+    void MouseUp(int x, int y) override;
+    void MouseMove(int x, int y) override;
+
+private:
+    void PaintFrame(HDC dc, const RECT& r) const;
+    int GlyphCell() const;
+    TBitmap glyph_;
+    int numGlyphs_ = 1;
+    TButtonLayout layout_ = TButtonLayout::blGlyphLeft;
+    int margin_ = -1;
+    int spacing_ = 4;
+    bool flat_ = false;
+    bool down_ = false;
+    bool pressed_ = false;
+    bool pressedInside_ = false;
+    bool mouseIn_ = false;
+};
+
+class TBitBtn : public TButton {
+    QUELLAR_COMPONENT_CLASS(TBitBtn, TButton)
+public:
+    using TButton::TButton;
+};
+
+} // namespace quellar

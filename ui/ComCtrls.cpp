@@ -1,0 +1,212 @@
+#include "ui/ComCtrls.h"
+
+#include "ui/ImgList.h"
+
+#include <commctrl.h>
+
+#include <algorithm>
+
+namespace quellar {
+
+// ---- TTrackBar ----
+
+TTrackBar::TTrackBar(TComponent* owner) : TWinControl(owner) {
+    SetTabStop(true);
+}
+
+void TTrackBar::CreateParams(TCreateParams& params) {
+    TWinControl::CreateParams(params);
+    params.className = TRACKBAR_CLASSA;
+    params.style |= TBS_HORZ | TBS_FIXEDLENGTH | TBS_BOTH | (frequency_ > 0 ? TBS_AUTOTICKS : TBS_NOTICKS);
+}
+
+void TTrackBar::InitializeWindow() {
+    SendMessageA(Handle(), TBM_SETRANGEMIN, FALSE, min_);
+    SendMessageA(Handle(), TBM_SETRANGEMAX, FALSE, max_);
+    SendMessageA(Handle(), TBM_SETTHUMBLENGTH, static_cast<WPARAM>(thumbLength_), 0);
+    if (frequency_ > 0) {
+        SendMessageA(Handle(), TBM_SETTICFREQ, static_cast<WPARAM>(frequency_), 0);
+    }
+    SendMessageA(Handle(), TBM_SETPOS, TRUE, position_);
+}
+
+void TTrackBar::SetRange(int min, int max) {
+    min_ = min;
+    max_ = std::max(min, max);
+    position_ = std::clamp(position_, min_, max_);
+    if (HandleAllocated()) {
+        SendMessageA(Handle(), TBM_SETRANGEMIN, FALSE, min_);
+        SendMessageA(Handle(), TBM_SETRANGEMAX, TRUE, max_);
+        SendMessageA(Handle(), TBM_SETPOS, TRUE, position_);
+    }
+}
+
+int TTrackBar::Position() const {
+    if (HandleAllocated()) {
+        return static_cast<int>(SendMessageA(const_cast<TTrackBar*>(this)->Handle(), TBM_GETPOS, 0, 0));
+    }
+    return position_;
+}
+
+void TTrackBar::SetPosition(int position) {
+    position_ = std::clamp(position, min_, max_);
+    if (HandleAllocated()) {
+        SendMessageA(Handle(), TBM_SETPOS, TRUE, position_);
+    }
+}
+
+void TTrackBar::SetThumbLength(int pixels) {
+    thumbLength_ = pixels;
+    if (HandleAllocated()) {
+        SendMessageA(Handle(), TBM_SETTHUMBLENGTH, static_cast<WPARAM>(pixels), 0);
+    }
+}
+
+void TTrackBar::WndProc(TMessage& message) {
+    switch (message.Msg) {
+    case CN_HSCROLL:
+    case CN_VSCROLL:
+        position_ = static_cast<int>(SendMessageA(Handle(), TBM_GETPOS, 0, 0));
+        if (OnChange) {
+            OnChange(this);
+        }
+        break;
+    case CN_NOTIFY:
+        message.Result = CDRF_DODEFAULT; // custom drawing is the control skins' business
+        break;
+    default:
+        TWinControl::WndProc(message);
+        break;
+    }
+}
+
+// ---- TStatusBar ----
+
+TStatusBar::TStatusBar(TComponent* owner) : TWinControl(owner) {
+    SetAlign(TAlign::alBottom);
+}
+
+void TStatusBar::CreateParams(TCreateParams& params) {
+    TWinControl::CreateParams(params);
+    params.className = STATUSCLASSNAMEA;
+    params.style |= CCS_NOPARENTALIGN | CCS_NORESIZE | (sizeGrip_ ? SBARS_SIZEGRIP : 0);
+}
+
+void TStatusBar::InitializeWindow() {
+    UpdateParts();
+}
+
+void TStatusBar::SetPanelWidths(const std::vector<int>& widths) {
+    panels_.resize(widths.size());
+    for (std::size_t i = 0; i < widths.size(); ++i) {
+        panels_[i].width = widths[i];
+    }
+    if (HandleAllocated()) {
+        UpdateParts();
+    }
+}
+
+void TStatusBar::UpdateParts() {
+    std::vector<int> edges;
+    int right = 0;
+    for (std::size_t i = 0; i < panels_.size(); ++i) {
+        right += panels_[i].width;
+        // The last panel reaches to the bar's end.
+        edges.push_back(i + 1 == panels_.size() ? -1 : right);
+    }
+    SendMessageA(Handle(), SB_SETPARTS, edges.size(), reinterpret_cast<LPARAM>(edges.data()));
+    for (std::size_t i = 0; i < panels_.size(); ++i) {
+        SendMessageA(Handle(), SB_SETTEXTA, i, reinterpret_cast<LPARAM>(panels_[i].text.c_str()));
+    }
+}
+
+std::string TStatusBar::PanelText(int index) const {
+    if (index < 0 || index >= PanelCount()) {
+        return {};
+    }
+    return panels_[static_cast<std::size_t>(index)].text;
+}
+
+void TStatusBar::SetPanelText(int index, const std::string& text) {
+    if (index < 0 || index >= PanelCount()) {
+        return;
+    }
+    panels_[static_cast<std::size_t>(index)].text = text;
+    if (HandleAllocated()) {
+        SendMessageA(Handle(), SB_SETTEXTA, static_cast<WPARAM>(index),
+                     reinterpret_cast<LPARAM>(text.c_str()));
+    }
+}
+
+// ---- TCustomComboBoxEx ----
+
+TCustomComboBoxEx::TCustomComboBoxEx(TComponent* owner) : TCustomCombo(owner) {}
+
+TCustomComboBoxEx::~TCustomComboBoxEx() {
+    SetImages(nullptr);
+}
+
+void TCustomComboBoxEx::CreateParams(TCreateParams& params) {
+    TWinControl::CreateParams(params);
+    params.className = WC_COMBOBOXEXA;
+    params.style |= CBS_DROPDOWNLIST | WS_VSCROLL;
+}
+
+void TCustomComboBoxEx::SetItemsEx(const std::vector<TComboExItem>& items) {
+    itemsEx_ = items;
+    std::vector<std::string> captions;
+    for (const TComboExItem& item : items) {
+        captions.push_back(item.caption);
+    }
+    SetItems(captions);
+}
+
+void TCustomComboBoxEx::SetImages(TImageList* images) {
+    if (images_ != nullptr) {
+        RemoveFreeNotification(images_);
+    }
+    images_ = images;
+    if (images_ != nullptr) {
+        FreeNotification(images_);
+    }
+    if (HandleAllocated()) {
+        SendMessageA(Handle(), CBEM_SETIMAGELIST, 0,
+                     reinterpret_cast<LPARAM>(images_ != nullptr ? images_->Handle() : nullptr));
+    }
+}
+
+void TCustomComboBoxEx::Notification(TComponent* component, TOperation operation) {
+    TCustomCombo::Notification(component, operation);
+    if (operation == TOperation::opRemove && component == images_) {
+        images_ = nullptr;
+        if (HandleAllocated()) {
+            SendMessageA(Handle(), CBEM_SETIMAGELIST, 0, 0);
+        }
+    }
+}
+
+void TCustomComboBoxEx::InitializeWindow() {
+    if (images_ != nullptr) {
+        SendMessageA(Handle(), CBEM_SETIMAGELIST, 0, reinterpret_cast<LPARAM>(images_->Handle()));
+    }
+    TCustomCombo::InitializeWindow();
+}
+
+void TCustomComboBoxEx::AddItemToWindow(int index) {
+    const auto i = static_cast<std::size_t>(index);
+    const int image = i < itemsEx_.size() ? itemsEx_[i].imageIndex : -1;
+    COMBOBOXEXITEMA item{};
+    item.mask = CBEIF_TEXT | CBEIF_IMAGE | CBEIF_SELECTEDIMAGE;
+    item.iItem = index;
+    item.pszText = const_cast<char*>(items_[i].c_str());
+    item.iImage = image;
+    item.iSelectedImage = image;
+    SendMessageA(Handle(), CBEM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&item));
+}
+
+int TCustomComboBoxEx::DroppedHeight() const {
+    const int row = images_ != nullptr ? images_->Height() + 2 : 16;
+    return Height() + DropDownCount() * row + 2;
+}
+
+} // namespace quellar

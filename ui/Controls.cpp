@@ -1,0 +1,677 @@
+#include "ui/Controls.h"
+
+#include "base/Exception.h"
+#include "ui/WinUtil.h"
+
+#include <algorithm>
+#include <cctype>
+
+namespace quellar {
+
+namespace {
+constexpr const char* kControlProp = "QuellarControl";
+
+bool RegisterOwnClass(const std::string& name) {
+    WNDCLASSEXA existing{};
+    existing.cbSize = sizeof(existing);
+    if (GetClassInfoExA(GetModuleHandleA(nullptr), name.c_str(), &existing)) {
+        return true;
+    }
+    WNDCLASSEXA wc{};
+    wc.cbSize = sizeof(wc);
+    wc.style = CS_DBLCLKS;
+    wc.lpfnWndProc = DefWindowProcA; // replaced by the trampoline at creation
+    wc.hInstance = GetModuleHandleA(nullptr);
+    wc.hCursor = LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_ARROW));
+    wc.hIcon = LoadIconA(GetModuleHandleA(nullptr), "MAINICON");
+    wc.lpszClassName = name.c_str();
+    return RegisterClassExA(&wc) != 0;
+}
+} // namespace
+
+bool IsAccel(unsigned ch, const std::string& caption) {
+    for (std::size_t i = 0; i + 1 < caption.size(); ++i) {
+        if (caption[i] != '&') {
+            continue;
+        }
+        if (caption[i + 1] == '&') {
+            ++i; // "&&" is a literal ampersand
+            continue;
+        }
+        return std::toupper(static_cast<unsigned char>(caption[i + 1])) ==
+               std::toupper(static_cast<int>(ch & 0xFF));
+    }
+    return false;
+}
+
+// ---- TControl ----
+
+TControl::TControl(TComponent* owner) : TComponent(owner) {
+    WindowProc = [this](TMessage& m) { WndProc(m); };
+    font_.SetColor(clWindowText);
+}
+
+TControl::~TControl() {
+    ApplicationControlDestroyed(this);
+    if (parent_ != nullptr) {
+        if (parent_->HandleAllocated()) {
+            RECT r = BoundsRect(); // a windowless control leaves its place to be repainted
+            InvalidateRect(parent_->handle_, &r, TRUE);
+        }
+        parent_->RemoveControl(this);
+    }
+}
+
+void TControl::SetParent(TWinControl* parent) {
+    if (parent == parent_) {
+        return;
+    }
+    if (parent_ != nullptr) {
+        parent_->RemoveControl(this);
+    }
+    if (parent != nullptr) {
+        parent->InsertControl(this);
+        if (parentFont_) {
+            font_ = parent->Font();
+            FontChanged();
+            parentFont_ = true;
+        }
+    }
+}
+
+void TControl::SetBounds(int left, int top, int width, int height) {
+    if (left == left_ && top == top_ && width == width_ && height == height_) {
+        return;
+    }
+    if (dynamic_cast<TGraphicControl*>(this) != nullptr) {
+        Invalidate(); // the old place
+    }
+    left_ = left;
+    top_ = top;
+    width_ = width;
+    height_ = height;
+    BoundsChanged();
+    if (parent_ != nullptr && align_ != TAlign::alNone && !Loading()) {
+        parent_->AlignControls();
+    }
+}
+
+void TControl::SetAlign(TAlign align) {
+    align_ = align;
+    if (parent_ != nullptr && !Loading()) {
+        parent_->AlignControls();
+    }
+}
+
+void TControl::SetCaption(const std::string& text) {
+    if (text == Caption()) {
+        return;
+    }
+    caption_ = text;
+    TextChanged();
+}
+
+void TControl::SetEnabled(bool enabled) {
+    if (enabled != enabled_) {
+        enabled_ = enabled;
+        Perform(CM_ENABLEDCHANGED);
+    }
+}
+
+void TControl::SetVisible(bool visible) {
+    if (visible != visible_) {
+        visible_ = visible;
+        VisibleChanged();
+    }
+}
+
+bool TControl::Showing() const {
+    if (!visible_) {
+        return false;
+    }
+    return parent_ == nullptr || parent_->Showing();
+}
+
+void TControl::SetFont(const TFont& font) {
+    font_ = font;
+    parentFont_ = false;
+    FontChanged();
+}
+
+void TControl::ParentFontChanged(const TFont& font) {
+    if (parentFont_) {
+        font_ = font;
+        FontChanged();
+    }
+}
+
+void TControl::SetColor(TColor color) {
+    if (color != color_) {
+        color_ = color;
+        ColorChanged();
+    }
+}
+
+LRESULT TControl::Perform(UINT msg, WPARAM wParam, LPARAM lParam) {
+    TMessage m{msg, wParam, lParam, 0};
+    WindowProc(m);
+    return m.Result;
+}
+
+void TControl::Click() {
+    if (OnClick) {
+        OnClick(this);
+    }
+}
+
+void TControl::Invalidate() {}
+
+POINT TControl::ClientToScreen(POINT p) const {
+    const TControl* c = this;
+    while (c != nullptr) {
+        const auto* win = dynamic_cast<const TWinControl*>(c);
+        if (win != nullptr && win->HandleAllocated()) {
+            ::ClientToScreen(const_cast<TWinControl*>(win)->Handle(), &p);
+            return p;
+        }
+        p.x += c->left_;
+        p.y += c->top_;
+        c = c->parent_;
+    }
+    return p;
+}
+
+void TControl::WndProc(TMessage& message) {
+    switch (message.Msg) {
+    case CM_ENABLEDCHANGED:
+        EnabledChanged();
+        break;
+    default:
+        DefaultHandler(message);
+        break;
+    }
+}
+
+// ---- TGraphicControl ----
+
+void TGraphicControl::Invalidate() {
+    TWinControl* p = Parent();
+    if (p != nullptr && p->HandleAllocated()) {
+        RECT r = BoundsRect();
+        InvalidateRect(p->Handle(), &r, TRUE);
+    }
+}
+
+void TGraphicControl::VisibleChanged() {
+    TWinControl* p = Parent();
+    if (p != nullptr && p->HandleAllocated()) {
+        RECT r = BoundsRect();
+        InvalidateRect(p->Handle(), &r, TRUE);
+    }
+}
+
+void TGraphicControl::WndProc(TMessage& message) {
+    const int x = static_cast<short>(LOWORD(message.LParam));
+    const int y = static_cast<short>(HIWORD(message.LParam));
+    switch (message.Msg) {
+    case WM_PAINT:
+        if (message.WParam != 0) {
+            Paint(reinterpret_cast<HDC>(message.WParam));
+        }
+        break;
+    case WM_LBUTTONDOWN:
+    case WM_LBUTTONDBLCLK:
+        MouseDown(x, y);
+        break;
+    case WM_LBUTTONUP:
+        MouseUp(x, y);
+        break;
+    case WM_MOUSEMOVE:
+        MouseMove(x, y);
+        break;
+    default:
+        TControl::WndProc(message);
+        break;
+    }
+}
+
+// ---- TWinControl ----
+
+TWinControl::TWinControl(TComponent* owner) : TControl(owner) {}
+
+TWinControl::~TWinControl() {
+    DestroyHandle();
+    for (TControl* c : controls_) {
+        c->parent_ = nullptr;
+    }
+    controls_.clear();
+}
+
+TWinControl* TWinControl::FromHandle(HWND hwnd) {
+    if (hwnd == nullptr) {
+        return nullptr;
+    }
+    return static_cast<TWinControl*>(GetPropA(hwnd, kControlProp));
+}
+
+HWND TWinControl::Handle() {
+    HandleNeeded();
+    return handle_;
+}
+
+void TWinControl::HandleNeeded() {
+    if (handle_ != nullptr) {
+        return;
+    }
+    if (Parent() != nullptr) {
+        Parent()->HandleNeeded(); // creates this window too
+    }
+    if (handle_ == nullptr) {
+        CreateWnd();
+    }
+}
+
+void TWinControl::CreateParams(TCreateParams& params) {
+    params.style = WS_CHILD | WS_CLIPSIBLINGS;
+    if (Parent() != nullptr) {
+        params.parent = Parent()->Handle();
+    }
+}
+
+void TWinControl::CreateWnd() {
+    TCreateParams params;
+    CreateParams(params);
+    ownClass_ = params.className.empty();
+    const std::string cls = ownClass_ ? std::string(ClassName()) : params.className;
+    if (ownClass_ && !RegisterOwnClass(cls)) {
+        throw Exception("Cannot register window class " + cls);
+    }
+    if (Visible()) {
+        params.style |= WS_VISIBLE;
+    }
+    if (!Enabled()) {
+        params.style |= WS_DISABLED;
+    }
+    if (tabStop_) {
+        params.style |= WS_TABSTOP;
+    }
+    HWND hwnd =
+        CreateWindowExA(params.exStyle, cls.c_str(), caption_.c_str(), params.style, Left(), Top(), Width(),
+                        WindowHeight(), params.parent, nullptr, GetModuleHandleA(nullptr), this);
+    if (hwnd == nullptr) {
+        throw Exception("Error creating window " + Name());
+    }
+    if (ownClass_) {
+        // The class's procedure is the default one; from here on the trampoline takes over.
+        SetWindowLongPtrA(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&Trampoline));
+        AttachHandle(hwnd, DefWindowProcA);
+    } else {
+        auto previous = reinterpret_cast<WNDPROC>(
+            SetWindowLongPtrA(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&Trampoline)));
+        AttachHandle(hwnd, previous);
+    }
+    SendMessageA(hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(Font().Handle()), FALSE);
+    InitializeWindow();
+    for (TControl* c : controls_) {
+        if (auto* w = dynamic_cast<TWinControl*>(c); w != nullptr && !w->HandleAllocated()) {
+            w->CreateWnd();
+        }
+    }
+    AlignControls();
+}
+
+void TWinControl::AttachHandle(HWND hwnd, WNDPROC previous) {
+    handle_ = hwnd;
+    previousProc_ = previous;
+    SetPropA(hwnd, kControlProp, this);
+}
+
+void TWinControl::DetachHandle() {
+    if (handle_ == nullptr) {
+        return;
+    }
+    RemovePropA(handle_, kControlProp);
+    if (!ownClass_ && previousProc_ != nullptr && IsWindow(handle_)) {
+        SetWindowLongPtrA(handle_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(previousProc_));
+    }
+    handle_ = nullptr;
+    previousProc_ = nullptr;
+    captureControl_ = nullptr;
+}
+
+void TWinControl::DestroyHandle() {
+    if (handle_ == nullptr) {
+        return;
+    }
+    HWND hwnd = handle_;
+    // This object may be half destroyed: its window's last messages go straight to the default.
+    DetachHandle();
+    DestroyWindow(hwnd);
+}
+
+LRESULT CALLBACK TWinControl::Trampoline(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+    TWinControl* self = FromHandle(hwnd);
+    if (self == nullptr) {
+        return DefWindowProcA(hwnd, msg, wParam, lParam);
+    }
+    TMessage m{msg, wParam, lParam, 0};
+    try {
+        self->WindowProc(m);
+    } catch (const std::exception& error) {
+        ApplicationHandleException(error);
+    }
+    if (msg == WM_NCDESTROY) {
+        self->DetachHandle();
+    }
+    return m.Result;
+}
+
+void TWinControl::DefaultHandler(TMessage& message) {
+    if (handle_ == nullptr || previousProc_ == nullptr) {
+        message.Result = 0;
+        return;
+    }
+    message.Result = CallWindowProcA(previousProc_, handle_, message.Msg, message.WParam, message.LParam);
+}
+
+void TWinControl::InsertControl(TControl* control) {
+    controls_.push_back(control);
+    control->parent_ = this;
+    if (auto* w = dynamic_cast<TWinControl*>(control); w != nullptr) {
+        if (w->HandleAllocated() && handle_ != nullptr) {
+            ::SetParent(w->handle_, handle_);
+        } else if (handle_ != nullptr && !control->Loading()) {
+            w->CreateWnd();
+        }
+    } else if (handle_ != nullptr) {
+        control->Invalidate();
+    }
+}
+
+void TWinControl::RemoveControl(TControl* control) {
+    controls_.erase(std::remove(controls_.begin(), controls_.end(), control), controls_.end());
+    if (captureControl_ == control) {
+        captureControl_ = nullptr;
+    }
+    control->parent_ = nullptr;
+}
+
+TGraphicControl* TWinControl::GraphicControlAt(POINT p) const {
+    for (auto it = controls_.rbegin(); it != controls_.rend(); ++it) {
+        auto* g = dynamic_cast<TGraphicControl*>(*it);
+        if (g == nullptr || !g->Visible()) {
+            continue;
+        }
+        RECT r = g->BoundsRect();
+        if (PtInRect(&r, p)) {
+            return g;
+        }
+    }
+    return nullptr;
+}
+
+std::string TWinControl::Caption() const {
+    if (handle_ != nullptr) {
+        return HwndGetText(handle_);
+    }
+    return caption_;
+}
+
+bool TWinControl::Focused() const {
+    return handle_ != nullptr && GetFocus() == handle_;
+}
+
+void TWinControl::SetFocus() {
+    ::SetFocus(Handle());
+}
+
+void TWinControl::Invalidate() {
+    if (handle_ != nullptr) {
+        InvalidateRect(handle_, nullptr, TRUE);
+    }
+}
+
+void TWinControl::Update() {
+    if (handle_ != nullptr) {
+        UpdateWindow(handle_);
+    }
+}
+
+void TWinControl::PaintControls(HDC dc) {
+    RECT clip{};
+    GetClipBox(dc, &clip);
+    for (TControl* c : controls_) {
+        auto* g = dynamic_cast<TGraphicControl*>(c);
+        if (g == nullptr || !g->Visible()) {
+            continue;
+        }
+        RECT bounds = g->BoundsRect();
+        RECT overlap{};
+        if (!IntersectRect(&overlap, &bounds, &clip)) {
+            continue;
+        }
+        const int saved = SaveDC(dc);
+        OffsetViewportOrgEx(dc, g->Left(), g->Top(), nullptr);
+        IntersectClipRect(dc, 0, 0, g->Width(), g->Height());
+        g->Perform(WM_PAINT, reinterpret_cast<WPARAM>(dc), 0);
+        RestoreDC(dc, saved);
+    }
+}
+
+LRESULT TWinControl::Broadcast(UINT msg, WPARAM wParam, LPARAM lParam) {
+    const std::vector<TControl*> children = controls_;
+    for (TControl* c : children) {
+        if (LRESULT r = c->Perform(msg, wParam, lParam); r != 0) {
+            return r;
+        }
+        if (auto* w = dynamic_cast<TWinControl*>(c); w != nullptr) {
+            if (LRESULT r = w->Broadcast(msg, wParam, lParam); r != 0) {
+                return r;
+            }
+        }
+    }
+    return 0;
+}
+
+void TWinControl::PaintWindow(HDC dc) {
+    RECT r{};
+    GetClientRect(handle_, &r);
+    FillRectColor(dc, r, Color());
+}
+
+LRESULT TWinControl::ControlColor(HDC dc) {
+    SetTextColor(dc, ColorToRGB(Enabled() ? Font().Color() : clGrayText));
+    SetBkColor(dc, ColorToRGB(Color()));
+    if (brush_.Get() == nullptr) {
+        brush_.Reset(CreateSolidBrush(ColorToRGB(Color())));
+    }
+    return reinterpret_cast<LRESULT>(brush_.Get());
+}
+
+bool TWinControl::ReflectToChild(TMessage& message) {
+    HWND child = nullptr;
+    UINT reflected = 0;
+    switch (message.Msg) {
+    case WM_COMMAND:
+        child = reinterpret_cast<HWND>(message.LParam);
+        reflected = CN_COMMAND;
+        break;
+    case WM_NOTIFY:
+        child = reinterpret_cast<NMHDR*>(message.LParam)->hwndFrom;
+        reflected = CN_NOTIFY;
+        break;
+    case WM_HSCROLL:
+    case WM_VSCROLL:
+        child = reinterpret_cast<HWND>(message.LParam);
+        reflected = message.Msg == WM_HSCROLL ? CN_HSCROLL : CN_VSCROLL;
+        break;
+    case WM_CTLCOLORBTN:
+    case WM_CTLCOLOREDIT:
+    case WM_CTLCOLORSTATIC:
+    case WM_CTLCOLORLISTBOX:
+        child = reinterpret_cast<HWND>(message.LParam);
+        reflected = CN_BASE + message.Msg;
+        break;
+    default:
+        return false;
+    }
+    TWinControl* target = FromHandle(child);
+    if (target == nullptr || target == this) {
+        return false;
+    }
+    message.Result = target->Perform(reflected, message.WParam, message.LParam);
+    return true;
+}
+
+void TWinControl::RouteMouse(TMessage& message) {
+    POINT p{static_cast<short>(LOWORD(message.LParam)), static_cast<short>(HIWORD(message.LParam))};
+    TGraphicControl* target = captureControl_ != nullptr ? captureControl_ : GraphicControlAt(p);
+    if (message.Msg == WM_MOUSEMOVE) {
+        ApplicationMouseOver(target != nullptr ? static_cast<TControl*>(target) : this);
+        TRACKMOUSEEVENT tme{sizeof(tme), TME_LEAVE, handle_, 0};
+        TrackMouseEvent(&tme);
+    }
+    if (target == nullptr || (!target->Enabled() && captureControl_ == nullptr)) {
+        DefaultHandler(message);
+        return;
+    }
+    const LPARAM local = MAKELPARAM(p.x - target->Left(), p.y - target->Top());
+    if (message.Msg == WM_LBUTTONDOWN || message.Msg == WM_LBUTTONDBLCLK) {
+        captureControl_ = target;
+        SetCapture(handle_);
+    }
+    target->Perform(message.Msg, message.WParam, local);
+    if (message.Msg == WM_LBUTTONUP) {
+        captureControl_ = nullptr;
+        ReleaseCapture();
+    }
+}
+
+void TWinControl::WndProc(TMessage& message) {
+    switch (message.Msg) {
+    case WM_PAINT: {
+        if (!ownClass_ && std::none_of(controls_.begin(), controls_.end(), [](TControl* c) {
+                return dynamic_cast<TGraphicControl*>(c) != nullptr;
+            })) {
+            DefaultHandler(message);
+            break;
+        }
+        PAINTSTRUCT ps;
+        HDC dc = BeginPaint(handle_, &ps);
+        if (ownClass_) {
+            PaintWindow(dc);
+        } else {
+            TMessage inner{WM_PAINT, reinterpret_cast<WPARAM>(dc), 0, 0};
+            DefaultHandler(inner);
+        }
+        PaintControls(dc);
+        EndPaint(handle_, &ps);
+        break;
+    }
+    case WM_ERASEBKGND:
+        if (ownClass_) {
+            message.Result = 1; // painted with the rest in WM_PAINT
+        } else {
+            DefaultHandler(message);
+        }
+        break;
+    case WM_MOUSEMOVE:
+    case WM_LBUTTONDOWN:
+    case WM_LBUTTONUP:
+    case WM_LBUTTONDBLCLK:
+        RouteMouse(message);
+        break;
+    case WM_MOUSELEAVE:
+        ApplicationMouseOver(nullptr);
+        DefaultHandler(message);
+        break;
+    case WM_SIZE:
+        DefaultHandler(message);
+        AlignControls();
+        break;
+    case WM_KILLFOCUS:
+        DefaultHandler(message);
+        Perform(CM_EXIT);
+        break;
+    case WM_COMMAND:
+    case WM_NOTIFY:
+    case WM_HSCROLL:
+    case WM_VSCROLL:
+    case WM_CTLCOLORBTN:
+    case WM_CTLCOLOREDIT:
+    case WM_CTLCOLORSTATIC:
+    case WM_CTLCOLORLISTBOX:
+        if (!ReflectToChild(message)) {
+            DefaultHandler(message);
+        }
+        break;
+    case CN_CTLCOLORBTN:
+    case CN_CTLCOLOREDIT:
+    case CN_CTLCOLORSTATIC:
+    case CN_CTLCOLORLISTBOX:
+        message.Result = ControlColor(reinterpret_cast<HDC>(message.WParam));
+        break;
+    default:
+        TControl::WndProc(message);
+        break;
+    }
+}
+
+void TWinControl::BoundsChanged() {
+    if (handle_ != nullptr) {
+        MoveWindow(handle_, Left(), Top(), Width(), WindowHeight(), TRUE);
+    }
+}
+
+void TWinControl::TextChanged() {
+    if (handle_ != nullptr) {
+        SetWindowTextA(handle_, caption_.c_str());
+    }
+}
+
+void TWinControl::EnabledChanged() {
+    if (handle_ != nullptr) {
+        EnableWindow(handle_, Enabled() ? TRUE : FALSE);
+    }
+}
+
+void TWinControl::VisibleChanged() {
+    if (handle_ != nullptr) {
+        ShowWindow(handle_, Visible() ? SW_SHOWNA : SW_HIDE);
+    }
+}
+
+void TWinControl::FontChanged() {
+    brush_.Reset();
+    if (handle_ != nullptr) {
+        SendMessageA(handle_, WM_SETFONT, reinterpret_cast<WPARAM>(Font().Handle()), TRUE);
+    }
+    for (TControl* c : controls_) {
+        c->ParentFontChanged(Font());
+    }
+}
+
+void TWinControl::AlignControls() {
+    if (handle_ == nullptr) {
+        return;
+    }
+    RECT client{};
+    GetClientRect(handle_, &client);
+    for (TControl* c : controls_) {
+        if (c->align_ == TAlign::alTop) {
+            c->SetBounds(client.left, client.top, client.right - client.left, c->Height());
+            client.top += c->Height();
+        }
+    }
+    for (auto it = controls_.rbegin(); it != controls_.rend(); ++it) {
+        TControl* c = *it;
+        if (c->align_ == TAlign::alBottom) {
+            c->SetBounds(client.left, client.bottom - c->Height(), client.right - client.left, c->Height());
+            client.bottom -= c->Height();
+        } else if (c->align_ == TAlign::alClient) {
+            c->SetBounds(client.left, client.top, client.right - client.left, client.bottom - client.top);
+        }
+    }
+}
+
+} // namespace quellar

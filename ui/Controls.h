@@ -1,0 +1,230 @@
+#pragma once
+// The control tree: TControl (anything with a place in a window), TGraphicControl (no window of
+// its own; its parent paints it and hands it the mouse) and TWinControl (a real window).
+//
+// Every control has a replaceable message handler, WindowProc: the framework delivers each
+// message through it, a control skin may put its own handler there and call the saved one.
+// TWinControl is the one place that calls the previous or default window procedure
+// (DefaultHandler); everything a control does not consume ends there.
+#include "ui/Component.h"
+#include "ui/Graphics.h"
+#include "ui/Messages.h"
+
+#include <windows.h>
+
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace quellar {
+
+struct TMessage {
+    UINT Msg = 0;
+    WPARAM WParam = 0;
+    LPARAM LParam = 0;
+    LRESULT Result = 0;
+};
+
+using TWndMethod = std::function<void(TMessage&)>;
+using TNotifyEvent = std::function<void(TComponent* sender)>;
+
+enum class TAlign { alNone, alTop, alBottom, alLeft, alRight, alClient };
+
+// True when `caption` marks `ch` as its accelerator with an ampersand ("E&xit" and 'x' or 'X').
+bool IsAccel(unsigned ch, const std::string& caption);
+
+class TWinControl;
+
+class TControl : public TComponent {
+    QUELLAR_COMPONENT_CLASS(TControl, TComponent)
+public:
+    explicit TControl(TComponent* owner);
+    ~TControl() override;
+
+    TWinControl* Parent() const { return parent_; }
+    virtual void SetParent(TWinControl* parent);
+
+    int Left() const { return left_; }
+    int Top() const { return top_; }
+    int Width() const { return width_; }
+    int Height() const { return height_; }
+    RECT BoundsRect() const { return RECT{left_, top_, left_ + width_, top_ + height_}; }
+    virtual void SetBounds(int left, int top, int width, int height);
+    void SetLeft(int v) { SetBounds(v, top_, width_, height_); }
+    void SetTop(int v) { SetBounds(left_, v, width_, height_); }
+    void SetWidth(int v) { SetBounds(left_, top_, v, height_); }
+    void SetHeight(int v) { SetBounds(left_, top_, width_, v); }
+    TAlign Align() const { return align_; }
+    void SetAlign(TAlign align);
+
+    // The caption of buttons, labels and panels, and the text of edits.
+    virtual std::string Caption() const { return caption_; }
+    void SetCaption(const std::string& text);
+    std::string Text() const { return Caption(); }
+    void SetText(const std::string& text) { SetCaption(text); }
+
+    bool Enabled() const { return enabled_; }
+    void SetEnabled(bool enabled);
+    bool Visible() const { return visible_; }
+    void SetVisible(bool visible);
+    // Visible here and in every parent up to a shown window.
+    bool Showing() const;
+
+    const std::string& Hint() const { return hint_; }
+    void SetHint(const std::string& hint) { hint_ = hint; }
+    bool ShowHint() const { return showHint_; }
+    void SetShowHint(bool show) { showHint_ = show; }
+
+    // The control's font; ParentFont keeps it equal to the parent's until it is set here.
+    TFont& Font() { return font_; }
+    const TFont& Font() const { return font_; }
+    void SetFont(const TFont& font);
+    bool ParentFont() const { return parentFont_; }
+    TColor Color() const { return color_; }
+    void SetColor(TColor color);
+
+    TWndMethod WindowProc;
+    LRESULT Perform(UINT msg, WPARAM wParam = 0, LPARAM lParam = 0);
+
+    TNotifyEvent OnClick;
+    virtual void Click();
+    virtual void Invalidate();
+    // Screen coordinates of a point given in the control's client coordinates.
+    POINT ClientToScreen(POINT p) const;
+
+protected:
+    // Unpacks the message and reacts; what it does not consume goes to DefaultHandler.
+    virtual void WndProc(TMessage& message);
+    virtual void DefaultHandler(TMessage& message) { (void)message; }
+    virtual void BoundsChanged() {}
+    virtual void TextChanged() {}
+    virtual void EnabledChanged() {}
+    virtual void VisibleChanged() {}
+    virtual void FontChanged() {}
+    virtual void ColorChanged() {}
+    // The parent's font changed: a control that keeps ParentFont takes it.
+    void ParentFontChanged(const TFont& font);
+
+    std::string caption_;
+    bool parentFont_ = true;
+
+private:
+    friend class TWinControl;
+    TWinControl* parent_ = nullptr;
+    int left_ = 0, top_ = 0, width_ = 0, height_ = 0;
+    TAlign align_ = TAlign::alNone;
+    bool enabled_ = true;
+    bool visible_ = true;
+    std::string hint_;
+    bool showHint_ = false;
+    TFont font_;
+    TColor color_ = clBtnFace;
+};
+
+// A control without a window of its own, painted by its parent into the parent's device context
+// and handed the parent's mouse messages that fall on it (in its own coordinates).
+class TGraphicControl : public TControl {
+    QUELLAR_COMPONENT_CLASS(TGraphicControl, TControl)
+public:
+    using TControl::TControl;
+    void Invalidate() override;
+
+protected:
+    void WndProc(TMessage& message) override;
+    // Paints at (0, 0) of `dc`: the parent has moved the origin to the control's place.
+    virtual void Paint(HDC dc) { (void)dc; }
+    virtual void MouseDown(int x, int y) { (void)x, (void)y; }
+    virtual void MouseUp(int x, int y) { (void)x, (void)y; }
+    virtual void MouseMove(int x, int y) { (void)x, (void)y; }
+    void BoundsChanged() override { Invalidate(); }
+    void TextChanged() override { Invalidate(); }
+    void EnabledChanged() override { Invalidate(); }
+    void VisibleChanged() override;
+    void FontChanged() override { Invalidate(); }
+    void ColorChanged() override { Invalidate(); }
+};
+
+struct TCreateParams {
+    std::string className; // a platform control class, or the framework's own when empty
+    DWORD style = WS_CHILD | WS_CLIPSIBLINGS;
+    DWORD exStyle = 0;
+    HWND parent = nullptr;
+};
+
+class TWinControl : public TControl {
+    QUELLAR_COMPONENT_CLASS(TWinControl, TControl)
+public:
+    explicit TWinControl(TComponent* owner);
+    ~TWinControl() override;
+
+    HWND Handle();
+    bool HandleAllocated() const { return handle_ != nullptr; }
+    void HandleNeeded();
+    // The control that owns a window of the framework, or nullptr.
+    static TWinControl* FromHandle(HWND hwnd);
+
+    const std::vector<TControl*>& Controls() const { return controls_; }
+    // The visible graphic control at a client point (topmost first), or nullptr.
+    TGraphicControl* GraphicControlAt(POINT p) const;
+    std::string Caption() const override;
+    bool Focused() const;
+    void SetFocus();
+    bool TabStop() const { return tabStop_; }
+    void SetTabStop(bool tabStop) { tabStop_ = tabStop; }
+    void Invalidate() override;
+    void Update();
+    // Paints the graphic controls that lie in `dc`'s clip area, back to front.
+    void PaintControls(HDC dc);
+    // Sends a message to every control below this one (depth first) until one answers non-zero.
+    LRESULT Broadcast(UINT msg, WPARAM wParam, LPARAM lParam);
+
+protected:
+    virtual void CreateParams(TCreateParams& params);
+    // Creates the window, then applies the state kept while there was none.
+    virtual void CreateWnd();
+    virtual void InitializeWindow() {}
+    // The height the window is made with (a combo box adds its open list).
+    virtual int WindowHeight() const { return Height(); }
+    void DestroyHandle();
+    void WndProc(TMessage& message) override;
+    void DefaultHandler(TMessage& message) override;
+    // Paints the background of a framework-class window (not of a platform control).
+    virtual void PaintWindow(HDC dc);
+    void BoundsChanged() override;
+    void TextChanged() override;
+    void EnabledChanged() override;
+    void VisibleChanged() override;
+    void FontChanged() override;
+    void ColorChanged() override { Invalidate(); }
+    void AlignControls();
+    // Text and background colours of a platform control drawing itself.
+    LRESULT ControlColor(HDC dc);
+    bool OwnClass() const { return ownClass_; }
+
+private:
+    friend class TControl;
+    static LRESULT CALLBACK Trampoline(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
+    void AttachHandle(HWND hwnd, WNDPROC previous);
+    void DetachHandle();
+    void InsertControl(TControl* control);
+    void RemoveControl(TControl* control);
+    void RouteMouse(TMessage& message);
+    bool ReflectToChild(TMessage& message);
+
+    HWND handle_ = nullptr;
+    WNDPROC previousProc_ = nullptr;
+    bool ownClass_ = false;
+    bool tabStop_ = false;
+    std::vector<TControl*> controls_;
+    TGraphicControl* captureControl_ = nullptr;
+    GdiObject brush_;
+};
+
+// Shows an exception escaping a handler in the application's error box (Forms.cpp).
+void ApplicationHandleException(const std::exception& error);
+// Told when a control goes, so nothing keeps pointing at it (Forms.cpp).
+void ApplicationControlDestroyed(TControl* control);
+// Told of every mouse move over a control, for hover notifications and hints (Forms.cpp).
+void ApplicationMouseOver(TControl* control);
+
+} // namespace quellar

@@ -1,0 +1,142 @@
+#pragma once
+// The application object and forms.
+//
+// TApplication owns a hidden top-level window of class "TApplication": it carries the program's
+// taskbar entry and title, owns every form's window and receives the minimise (the notification
+// icon hooks its window procedure). Run shows the main form and runs the message loop until
+// Terminate; an exception escaping a handler ends up in HandleException, the default error box.
+#include "ui/Controls.h"
+
+#include <windows.h>
+
+#include <string>
+#include <vector>
+
+namespace quellar {
+
+class TCustomForm;
+class THintWindow;
+
+class TApplication : public TComponent {
+    QUELLAR_COMPONENT_CLASS(TApplication, TComponent)
+public:
+    TApplication();
+    ~TApplication() override;
+
+    // Creates the application window and loads the common controls.
+    void Initialize();
+    const std::string& Title() const { return title_; }
+    void SetTitle(const std::string& title);
+    HWND Handle() const { return handle_; }
+
+    // Creates a form owned by the application; the first one becomes the main form.
+    template <class F> F* CreateForm() {
+        auto* form = new F(this);
+        if (mainForm_ == nullptr) {
+            mainForm_ = form;
+        }
+        return form;
+    }
+    TCustomForm* MainForm() const { return mainForm_; }
+    void SetMainForm(TCustomForm* form) { mainForm_ = form; }
+    const std::vector<TCustomForm*>& Forms() const { return forms_; }
+    bool ShowMainForm = true;
+
+    // Shows the main form and handles messages until the application is told to terminate.
+    void Run();
+    void Terminate();
+    bool Terminated() const { return terminated_; }
+    bool TerminateRequested() const { return terminateRequested_; }
+    // Handles every message waiting, then returns.
+    void ProcessMessages();
+    // Waits for and handles one message; false once the loop has been told to quit.
+    bool HandleMessage();
+
+    // The default error box: error icon, one OK button, the title as caption, a full stop added
+    // where the text lacks one; the program then goes on.
+    void HandleException(const std::exception& error);
+    void Minimize();
+    void Restore();
+
+    // The control under the mouse, for hover notifications and hints.
+    TControl* HoverControl() const { return hover_; }
+    void MouseOver(TControl* control);
+    void ControlDestroyed(TControl* control);
+    void CancelHint();
+
+private:
+    friend class TCustomForm;
+    static LRESULT CALLBACK AppWndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
+    bool PreTranslate(MSG& msg);
+    void Dispatch(MSG& msg);
+    void ShowHintNow();
+
+    HWND handle_ = nullptr;
+    std::string title_;
+    TCustomForm* mainForm_ = nullptr;
+    std::vector<TCustomForm*> forms_;
+    bool terminated_ = false;
+    bool terminateRequested_ = false;
+    bool showingError_ = false;
+    TControl* hover_ = nullptr;
+    THintWindow* hint_ = nullptr;
+};
+
+// The one application object of the process, created by the program's entry (or a test).
+extern TApplication* Application;
+
+enum TBorderIcon : unsigned { biSystemMenu = 1, biMinimize = 2, biMaximize = 4 };
+enum class TBorderStyle { bsSingle, bsSizeable, bsDialog };
+enum class TPosition { poDesigned, poDesktopCenter, poScreenCenter };
+
+class TCustomForm : public TWinControl {
+    QUELLAR_COMPONENT_CLASS(TCustomForm, TWinControl)
+public:
+    explicit TCustomForm(TComponent* owner);
+    ~TCustomForm() override;
+
+    void SetClientSize(int width, int height);
+    int ClientWidth() const { return clientWidth_; }
+    int ClientHeight() const { return clientHeight_; }
+    void SetClientWidth(int width) { SetClientSize(width, clientHeight_); }
+    void SetClientHeight(int height) { SetClientSize(clientWidth_, height); }
+    unsigned BorderIcons() const { return borderIcons_; }
+    void SetBorderIcons(unsigned icons) { borderIcons_ = icons; }
+    TBorderStyle BorderStyle() const { return borderStyle_; }
+    void SetBorderStyle(TBorderStyle style) { borderStyle_ = style; }
+    TPosition Position() const { return position_; }
+    void SetPosition(TPosition position) { position_ = position; }
+
+    void Show();
+    void Hide() { SetVisible(false); }
+    // Closing the main form terminates the application; any other form is hidden.
+    void Close();
+
+    TNotifyEvent OnCreate;
+    TNotifyEvent OnDestroy;
+
+protected:
+    // Runs OnCreate; an exception there goes to the default error box.
+    void DoCreate();
+    void CreateParams(TCreateParams& params) override;
+    void WndProc(TMessage& message) override;
+    void VisibleChanged() override;
+
+private:
+    void PlaceOnScreen();
+    DWORD Style() const;
+    int clientWidth_ = 0;
+    int clientHeight_ = 0;
+    unsigned borderIcons_ = biSystemMenu | biMinimize | biMaximize;
+    TBorderStyle borderStyle_ = TBorderStyle::bsSizeable;
+    TPosition position_ = TPosition::poDesigned;
+    bool placed_ = false;
+};
+
+class TForm : public TCustomForm {
+    QUELLAR_COMPONENT_CLASS(TForm, TCustomForm)
+public:
+    using TCustomForm::TCustomForm;
+};
+
+} // namespace quellar
