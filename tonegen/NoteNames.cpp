@@ -1,5 +1,6 @@
 #include "tonegen/NoteNames.h"
 
+#include <algorithm>
 #include <cmath>
 #include <string>
 
@@ -41,7 +42,7 @@ std::string TrimUpper(std::string_view text) {
 
 // "N" followed by plain decimal digits naming an index 0..121; anything else is not accepted.
 int AbsoluteIndex(std::string_view digits) {
-    if (digits.empty() || digits.size() > 3) {
+    if (digits.empty()) {
         return kNotAccepted;
     }
     int n = 0;
@@ -49,7 +50,7 @@ int AbsoluteIndex(std::string_view digits) {
         if (c < '0' || c > '9') {
             return kNotAccepted;
         }
-        n = n * 10 + (c - '0');
+        n = std::min(n * 10 + (c - '0'), kHighestIndex + 1); // held above the range, never overflowing
     }
     return n <= kHighestIndex ? n : kNotAccepted;
 }
