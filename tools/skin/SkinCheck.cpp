@@ -1,0 +1,149 @@
+#include "SkinTool.h"
+
+#include "skin/SkinMessage.h"
+#include "skin/SkinReader.h"
+#include "skin/WinSkinData.h"
+
+#include <iomanip>
+#include <ostream>
+#include <sstream>
+#include <stdexcept>
+
+namespace quellar {
+
+namespace {
+
+std::string ColourText(TSkinColor c) {
+    std::ostringstream s;
+    const auto v = static_cast<std::uint32_t>(c);
+    if ((v & 0xFF000000u) == 0xFF000000u) {
+        s << "system colour " << (v & 0xFF);
+    } else {
+        s << (v & 0xFF) << " " << ((v >> 8) & 0xFF) << " " << ((v >> 16) & 0xFF);
+    }
+    return s.str();
+}
+
+void Element(std::ostream& out, const char* label, const TDataSkinObject* e) {
+    out << "  " << std::left << std::setw(20) << label;
+    if (e == nullptr) {
+        out << "absent\n";
+        return;
+    }
+    out << e->Image.Width() << "x" << e->Image.Height() << ", " << e->FrameCount << " frames, margins "
+        << e->LeftWidth << " " << e->TopHeight << " " << e->RightWidth << " " << e->BottomHeight << ", trans "
+        << e->Trans << ", tile " << e->Tile << "\n";
+}
+
+void Report(const TSkinData& d, std::ostream& out) {
+    out << "skin: " << d.SkinName() << "\nelements:\n";
+    const std::pair<const char*, const TDataSkinObject*> elements[] = {
+        {"Left", d.FrameLeft()},
+        {"Right", d.FrameRight()},
+        {"Top", d.FrameTop()},
+        {"Bottom", d.FrameBottom()},
+        {"Title", d.Title()},
+        {"Buttons", d.Buttons()},
+        {"Progress", d.Progress()},
+        {"MenuBar", d.MenuBar()},
+        {"GroupBoxEdge", d.GroupBoxEdge()},
+        {"Toolbars", d.Toolbars()},
+        {"Tabs", d.Tabs()},
+        {"StatusBarEdges", d.StatusBarEdges()},
+        {"ComboButton", d.ComboButton()},
+        {"SunkEdge", d.SunkEdge()},
+        {"ExtraImages", d.ExtraImages()},
+        {"Headerbar", d.Headerbar()},
+        {"MenuItem", d.MenuItem()},
+        {"MenuBackground", d.MenuBackground()},
+        {"Scrollbar", d.Scrollbar()},
+        {"HorzScroll", d.HorzScroll()},
+        {"VertScroll", d.VertScroll()},
+        {"HorzScrollThumb", d.HorzScrollThumb()},
+        {"VertScrollThumb", d.VertScrollThumb()},
+        {"TrackbarThumbHorz", d.TrackbarThumbHorz()},
+        {"TrackbarThumbVert", d.TrackbarThumbVert()},
+        {"TrackbarThumbLeft", d.TrackbarThumbLeft()},
+        {"TrackbarThumbRight", d.TrackbarThumbRight()},
+        {"TrackbarThumbUp", d.TrackbarThumbUp()},
+        {"TrackbarThumbDown", d.TrackbarThumbDown()},
+        {"UpDownHorz", d.UpDownHorz()},
+        {"UpDownVert", d.UpDownVert()},
+    };
+    for (const auto& [label, e] : elements) {
+        Element(out, label, e);
+    }
+    const TDataSkinButton& b = *d.Buttons();
+    out << "  check boxes " << b.CheckImage.Width() << "x" << b.CheckImage.Height() << " ("
+        << b.CheckFrameCount << " frames), radio buttons " << b.RadioImage.Width() << "x"
+        << b.RadioImage.Height() << " (" << b.RadioFrameCount << " frames)\n";
+    out << "caption buttons:\n";
+    for (const auto& sb : d.SysButtons()) {
+        out << "  " << std::left << std::setw(20) << sb->Name << "action " << sb->Action << ", align "
+            << sb->Align << ", at " << sb->Xcoord << "," << sb->Ycoord << ", image " << sb->Image.Width()
+            << "x" << sb->Image.Height() << ", " << sb->FrameCount << " frames\n";
+    }
+    const TSkinColours& c = d.Colours();
+    out << "colours:\n";
+    const std::pair<const char*, TSkinColor> colours[] = {{"WindowText", c.WindowText},
+                                                          {"ButtonFace", c.ButtonFace},
+                                                          {"Scrollbar", c.Scrollbar},
+                                                          {"HilightText", c.HilightText},
+                                                          {"Hilight", c.Hilight},
+                                                          {"Menubar", c.Menubar},
+                                                          {"Menu", c.Menu},
+                                                          {"MenuText", c.MenuText},
+                                                          {"ButtonText", c.ButtonText},
+                                                          {"ButtonHilight", c.ButtonHilight},
+                                                          {"Buttonlight", c.Buttonlight},
+                                                          {"ButtonShadow", c.ButtonShadow},
+                                                          {"ButtonDkShadow", c.ButtonDkShadow},
+                                                          {"MenuBarText", c.MenuBarText},
+                                                          {"TitleTextActive", c.TitleTextActive},
+                                                          {"TitleTextNoActive", c.TitleTextNoActive}};
+    for (const auto& [name, value] : colours) {
+        out << "  " << std::left << std::setw(20) << name << ColourText(value) << "\n";
+    }
+}
+
+} // namespace
+
+int CheckSkin(const std::vector<std::uint8_t>& file, std::ostream& out) {
+    TSkinReader reader;
+    std::string message;
+    const TSkinMessageProc previous = SetSkinMessageProc([&](const std::string& text) { message = text; });
+    bool ok = false;
+    try {
+        ok = reader.ReadSkinBytes(file);
+    } catch (...) {
+        SetSkinMessageProc(previous);
+        throw;
+    }
+    SetSkinMessageProc(previous);
+    if (!message.empty()) {
+        throw std::runtime_error("not a skin package of version 20000");
+    }
+    if (!ok) {
+        throw std::runtime_error("damaged skin package");
+    }
+    std::vector<std::string> warnings;
+    TMemoryStream ini;
+    std::string iniName;
+    reader.GetFileByPart(".ini", ini, iniName);
+    if (iniName.empty()) {
+        warnings.push_back("no description: the package has no \".ini\" member");
+    }
+    TSkinData data(nullptr);
+    const auto& bytes = ini.Bytes();
+    data.ReadSkinDescription(std::string(bytes.begin(), bytes.end()), reader, &warnings);
+    out << "package: " << reader.Count() << " members, description " << (iniName.empty() ? "(none)" : iniName)
+        << "\n";
+    Report(data, out);
+    out << "warnings: " << warnings.size() << "\n";
+    for (const std::string& w : warnings) {
+        out << "  " << w << "\n";
+    }
+    return static_cast<int>(warnings.size());
+}
+
+} // namespace quellar

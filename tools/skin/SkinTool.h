@@ -1,0 +1,25 @@
+#pragma once
+// quellar-skin: inspect and make skin packages.
+//   list FILE.skn          member names and sizes
+//   extract FILE.skn DIR   every member into DIR (names made safe: never outside DIR)
+//   pack DIR OUT.skn       a package of DIR's files, LZHUF-compressed
+//   check FILE.skn         load it as the program does and report the model and any warnings
+// Errors: one line on the error stream, exit status 2. check exits 1 when it has warnings.
+#include <cstdint>
+#include <iosfwd>
+#include <string>
+#include <vector>
+
+namespace quellar {
+
+int RunSkinTool(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
+
+// A member name made into a plain file name: path separators, drive colons and other
+// characters outside letters, digits, ".", "-" and "_" become "_"; leading dots go; an empty
+// result becomes "member<index>".
+std::string SafeMemberFileName(const std::string& name, int index);
+
+// The check report of a skin file held in memory; returns the number of warnings.
+int CheckSkin(const std::vector<std::uint8_t>& file, std::ostream& out);
+
+} // namespace quellar
