@@ -81,15 +81,23 @@ bool TToneGen::RenderWave(bool withEnvelope) {
     const auto header =
         BuildWaveHeader(format.stereo, format.is16Bit, format.highRate, static_cast<std::uint32_t>(dataLen));
 
-    // The sound service may still be reading the old image.
+    // The sound service may still be reading the old image: nothing is freed or written before
+    // all sound has stopped. An image of the same size is then simply rendered over (a fresh
+    // block of that size would cost more to map than to fill).
     sound_->StopAll();
+    const std::int64_t size = kWaveHeaderSize + dataLen + kWavePaddingSize;
+    std::unique_ptr<std::uint8_t[]> image;
+    if (FDataSize == size) {
+        image = std::move(FData);
+    }
     FData.reset();
     FDataSize = 0;
     if (dataLen <= 0) {
         return false;
     }
-    const std::int64_t size = kWaveHeaderSize + dataLen + kWavePaddingSize;
-    std::unique_ptr<std::uint8_t[]> image(new (std::nothrow) std::uint8_t[static_cast<std::size_t>(size)]);
+    if (!image) {
+        image.reset(new (std::nothrow) std::uint8_t[static_cast<std::size_t>(size)]);
+    }
     if (!image) {
         return false;
     }

@@ -97,24 +97,33 @@ template <bool Is16> inline std::int64_t Delta(double s) {
 template <bool Is16, bool Stereo, bool OntoSilence> struct TFrameLoop {
     static constexpr int kBpf = (Is16 ? 2 : 1) * (Stereo ? 2 : 1);
 
-    // A sine whose samples depend only on pos: one table per oscillator, written cycle by cycle.
+    // A sine whose samples depend only on pos while the step keeps the first cycle's value:
+    // one cycle of frames is tabulated per oscillator, and every cycle is a copy of its first
+    // cycleLen frames (or, added onto earlier oscillators, a sum with them).
     static void SineByCycle(std::uint8_t* out, std::int64_t frames, const TShape& shape) {
         const double step = kTwoPi / static_cast<double>(shape.firstCycleLen);
-        std::vector<std::int32_t> table(static_cast<std::size_t>(shape.firstCycleLen) + 1);
-        for (std::size_t pos = 0; pos < table.size(); ++pos) {
-            table[pos] = SineCycleSample(static_cast<std::int64_t>(pos), step, shape.peak);
-        }
+        std::vector<std::int32_t> table;
+        std::vector<std::uint8_t> cycleFrames;
+        const auto extendTo = [&](std::int64_t n) { // cycles have Trunc(p) or Trunc(p) + 1 frames
+            while (static_cast<std::int64_t>(table.size()) < n) {
+                table.push_back(SineCycleSample(static_cast<std::int64_t>(table.size()), step, shape.peak));
+                cycleFrames.resize(table.size() * kBpf);
+                PutFrame<Is16, Stereo, true>(&cycleFrames[(table.size() - 1) * kBpf], table.back());
+            }
+        };
+        extendTo(shape.firstCycleLen + 1);
         TCycleClock clock{shape.period, shape.firstCycleLen};
         std::int64_t frame = 0;
         while (frame < frames) {
             const std::int64_t n = std::min(clock.cycleLen, frames - frame);
-            while (static_cast<std::int64_t>(table.size()) < n) { // not reached: cycles are Trunc(p) + 0 or 1
-                table.push_back(SineCycleSample(static_cast<std::int64_t>(table.size()), step, shape.peak));
-            }
+            extendTo(n);
             std::uint8_t* at = out + frame * kBpf;
-            const std::int32_t* t = table.data();
-            for (std::int64_t j = 0; j < n; ++j) {
-                PutFrame<Is16, Stereo, OntoSilence>(at + j * kBpf, t[j]);
+            if constexpr (OntoSilence) {
+                std::memcpy(at, cycleFrames.data(), static_cast<std::size_t>(n * kBpf));
+            } else {
+                for (std::int64_t j = 0; j < n; ++j) {
+                    PutFrame<Is16, Stereo, false>(at + j * kBpf, table[static_cast<std::size_t>(j)]);
+                }
             }
             frame += n;
             clock.pos = clock.cycleLen - 1;

@@ -1,0 +1,103 @@
+// Rendering speed of TToneGen against a memset of the same byte count, measured in the same run.
+// Cases: the largest image (32767 ms, 96,000 per second, 16-bit stereo: 12,582,604 bytes) as a
+// sine, as noise and as a sine with the envelope, and a typical tick tone (1000 ms, same format).
+// Each render case is followed by its baseline; the ratios are printed at the end.
+#include "tonegen/NullSoundService.h"
+#include "tonegen/ToneGen.h"
+#include "tonegen/WaveHeader.h"
+
+#include <benchmark/benchmark.h>
+
+#include <cstdio>
+#include <cstring>
+#include <map>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace {
+
+using quellar::TToneGen;
+
+struct Case {
+    std::string name;
+    std::int16_t duration;
+    quellar::TTGWave wave;
+    bool envelope;
+};
+
+const Case kCases[] = {
+    {"largest_sine", 32767, quellar::tgSine, false},
+    {"largest_noise", 32767, quellar::tgNoise, false},
+    {"largest_sine_envelope", 32767, quellar::tgSine, true},
+    {"tick_1000ms_sine_envelope", 1000, quellar::tgSine, true},
+};
+
+std::int64_t ImageBytes(std::int16_t duration) {
+    const auto format = quellar::MakeWaveFormat(quellar::tg16Bit, quellar::tgHiQ, true);
+    return quellar::kWaveHeaderSize + quellar::WaveDataLength(format, duration) + quellar::kWavePaddingSize;
+}
+
+void Render(benchmark::State& state, const Case& c) {
+    quellar::TNullSoundService sound;
+    TToneGen tone(nullptr, &sound);
+    tone.SetDuration(c.duration);
+    tone.SetQuality(quellar::tgHiQ);
+    tone.SetResolution(quellar::tg16Bit);
+    tone.SetStereo(true);
+    tone.SetWaveform(c.wave);
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(tone.RenderWave(c.envelope));
+        benchmark::DoNotOptimize(tone.GetDataBuffer());
+    }
+    state.SetBytesProcessed(state.iterations() * ImageBytes(c.duration));
+}
+
+// The floor: setting the same number of bytes in a buffer that already exists.
+void Memset(benchmark::State& state, std::int64_t bytes) {
+    std::vector<std::uint8_t> buffer(static_cast<std::size_t>(bytes), 1);
+    for (auto _ : state) {
+        std::memset(buffer.data(), 0, buffer.size());
+        benchmark::DoNotOptimize(buffer.data());
+        benchmark::ClobberMemory();
+    }
+    state.SetBytesProcessed(state.iterations() * bytes);
+}
+
+// Keeps every run's mean time per iteration, by benchmark name.
+class RatioReporter : public benchmark::ConsoleReporter {
+public:
+    void ReportRuns(const std::vector<Run>& runs) override {
+        ConsoleReporter::ReportRuns(runs);
+        for (const Run& r : runs) {
+            if (r.run_type == Run::RT_Iteration && r.iterations > 0) {
+                seconds[r.benchmark_name()] = r.GetAdjustedRealTime();
+            }
+        }
+    }
+    std::map<std::string, double> seconds;
+};
+
+} // namespace
+
+int main(int argc, char** argv) {
+    for (const Case& c : kCases) {
+        benchmark::RegisterBenchmark(("render/" + c.name).c_str(), Render, c)->Unit(benchmark::kMillisecond);
+        benchmark::RegisterBenchmark(("memset/" + c.name).c_str(), Memset, ImageBytes(c.duration))
+            ->Unit(benchmark::kMillisecond);
+    }
+    benchmark::Initialize(&argc, argv);
+    RatioReporter reporter;
+    benchmark::RunSpecifiedBenchmarks(&reporter);
+    std::printf("\nrender time / memset time of the same byte count:\n");
+    for (const Case& c : kCases) {
+        const auto r = reporter.seconds.find("render/" + c.name);
+        const auto m = reporter.seconds.find("memset/" + c.name);
+        if (r != reporter.seconds.end() && m != reporter.seconds.end() && m->second > 0) {
+            std::printf("  %-28s %6.2fx  (%lld bytes)\n", c.name.c_str(), r->second / m->second,
+                        static_cast<long long>(ImageBytes(c.duration)));
+        }
+    }
+    benchmark::Shutdown();
+    return 0;
+}
