@@ -23,7 +23,7 @@ void PutLE32(std::vector<std::uint8_t>& out, std::int32_t v) {
 // A decompressed package written field by field, so damaged ones can be made too.
 std::vector<std::uint8_t> Package(std::int32_t version, const std::string& names,
                                   const std::vector<std::int32_t>& sizes, const std::string& data,
-                                  std::int32_t namesLength = -1) {
+                                  std::int32_t namesLength = INT32_MIN) {
     std::vector<std::uint8_t> p;
     PutLE32(p, version);
     PutLE32(p, namesLength != INT32_MIN ? namesLength : static_cast<std::int32_t>(names.size()));
