@@ -473,6 +473,13 @@ LRESULT TWinControl::Broadcast(UINT msg, WPARAM wParam, LPARAM lParam) {
     return 0;
 }
 
+void TWinControl::Loaded() {
+    TControl::Loaded();
+    if (handle_ == nullptr && Parent() != nullptr && Parent()->HandleAllocated()) {
+        CreateWnd();
+    }
+}
+
 void TWinControl::PaintWindow(HDC dc) {
     RECT r{};
     GetClientRect(handle_, &r);

@@ -177,6 +177,8 @@ public:
     void PaintControls(HDC dc);
     // Sends a message to every control below this one (depth first) until one answers non-zero.
     LRESULT Broadcast(UINT msg, WPARAM wParam, LPARAM lParam);
+    // After loading, a control whose parent already has its window gets its own.
+    void Loaded() override;
 
 protected:
     virtual void CreateParams(TCreateParams& params);

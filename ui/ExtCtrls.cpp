@@ -93,8 +93,20 @@ void TImage::SetStretch(bool stretch) {
     Invalidate();
 }
 
+void TImage::SetTransparent(bool transparent) {
+    transparent_ = transparent;
+    Invalidate();
+}
+
 void TImage::Paint(HDC dc) {
     if (picture_.Empty()) {
+        return;
+    }
+    if (transparent_ && !stretch_) {
+        const std::uint32_t key =
+            picture_.Pixels()[static_cast<std::size_t>(picture_.Height() - 1) * picture_.Width()];
+        const RECT all{0, 0, picture_.Width(), picture_.Height()};
+        DrawTransparent(dc, 0, 0, picture_, all, RGB((key >> 16) & 0xFF, (key >> 8) & 0xFF, key & 0xFF));
         return;
     }
     MemoryDc source;

@@ -50,6 +50,9 @@ public:
     bool LoadFromResource(const std::string& name);
     bool Stretch() const { return stretch_; }
     void SetStretch(bool stretch);
+    // Leaves out the picture's pixels of its bottom-left pixel's colour.
+    bool Transparent() const { return transparent_; }
+    void SetTransparent(bool transparent);
     // The file name of the picture last loaded from a file (empty otherwise).
     const std::string& FileName() const { return fileName_; }
 
@@ -59,6 +62,7 @@ protected:
 private:
     TBitmap picture_;
     bool stretch_ = false;
+    bool transparent_ = false;
     std::string fileName_;
 };
 

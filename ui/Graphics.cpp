@@ -55,6 +55,21 @@ void TFont::SetCharset(int charset) {
     Changed();
 }
 
+namespace {
+// Whether the font draws the letter A. A character set no installed font covers (a Thai set on a
+// system without Thai fonts) gives a font whose letters all come out as empty boxes.
+bool DrawsLatin(HFONT font) {
+    HDC dc = GetDC(nullptr);
+    WORD glyph = 0xFFFF;
+    {
+        DcSelect sel(dc, font);
+        GetGlyphIndicesA(dc, "A", 1, &glyph, GGI_MARK_NONEXISTING_GLYPHS);
+    }
+    ReleaseDC(nullptr, dc);
+    return glyph != 0xFFFF;
+}
+} // namespace
+
 HFONT TFont::Handle() const {
     if (handle_.Get() == nullptr) {
         LOGFONTA lf{};
@@ -66,6 +81,10 @@ HFONT TFont::Handle() const {
         lf.lfQuality = DEFAULT_QUALITY;
         lstrcpynA(lf.lfFaceName, name_.c_str(), LF_FACESIZE);
         handle_.Reset(CreateFontIndirectA(&lf));
+        if (charset_ != DEFAULT_CHARSET && !DrawsLatin(static_cast<HFONT>(handle_.Get()))) {
+            lf.lfCharSet = DEFAULT_CHARSET;
+            handle_.Reset(CreateFontIndirectA(&lf));
+        }
     }
     return static_cast<HFONT>(handle_.Get());
 }

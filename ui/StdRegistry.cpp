@@ -152,6 +152,7 @@ void RegisterExtProperties(TClassRegistry& r) {
     Prop<P>(r, "TCustomPanel", "BorderStyle",
             [](P& c, V v, X) { c.SetBorderStyle(static_cast<TPanelBorder>(IdentValue(v.s))); });
     Prop<TImage>(r, "TImage", "Stretch", [](TImage& c, V v, X) { c.SetStretch(v.b); });
+    Prop<TImage>(r, "TImage", "Transparent", [](TImage& c, V v, X) { c.SetTransparent(v.b); });
     Prop<TImage>(r, "TImage", "Picture.Resource", [](TImage& c, V v, X) {
         if (!c.LoadFromResource(v.s)) {
             throw EReadError("Error reading " + c.Name() + ".Picture: no bitmap " + v.s);

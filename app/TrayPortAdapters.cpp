@@ -1,0 +1,46 @@
+#include "app/TrayPortAdapters.h"
+
+#include "ui/Controls.h"
+
+namespace quellar {
+
+TImageListTrayPort::~TImageListTrayPort() {
+    for (HICON icon : icons_) {
+        if (icon != nullptr) {
+            DestroyIcon(icon);
+        }
+    }
+}
+
+int TImageListTrayPort::Count() const {
+    return list_->Count();
+}
+
+HICON TImageListTrayPort::GetIcon(int index) const {
+    if (index < 0 || index >= Count()) {
+        return nullptr;
+    }
+    if (icons_.size() != static_cast<std::size_t>(Count())) {
+        for (HICON icon : icons_) {
+            if (icon != nullptr) {
+                DestroyIcon(icon);
+            }
+        }
+        icons_.assign(static_cast<std::size_t>(Count()), nullptr);
+    }
+    HICON& icon = icons_[static_cast<std::size_t>(index)];
+    if (icon == nullptr) {
+        icon = list_->GetIcon(index);
+    }
+    return icon;
+}
+
+void TPopupMenuTrayPort::ClickItem(int index) {
+    try {
+        menu_->Items().Item(index)->Click();
+    } catch (const std::exception& error) {
+        ApplicationHandleException(error);
+    }
+}
+
+} // namespace quellar
