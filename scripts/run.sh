@@ -1,0 +1,53 @@
+#!/usr/bin/env bash
+# `make run`: installs what is missing, builds the shipped Windows build (preset win32) and
+# starts build/win32/run/quellar.exe under Wine with the run folder as its working directory.
+# Without a display it runs inside Xvfb, takes a screenshot after a few seconds, says where it
+# is and stops the program. The program's settings file c:\quellar.ini is
+# build/win32/wineprefix/drive_c/quellar.ini.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+root=$(pwd)
+
+bash scripts/setup.sh
+# QUELLAR_BUILD_DIR builds elsewhere than the preset's folder (build/win32).
+build=${QUELLAR_BUILD_DIR:-$root/build/win32}
+if [ -n "${QUELLAR_BUILD_DIR:-}" ]; then
+    cmake -S "$root" -B "$build" -DCMAKE_TOOLCHAIN_FILE="$root/cmake/toolchain-i686-w64-mingw32.cmake" >/dev/null
+    cmake --build "$build" --target quellar -j"$(nproc)"
+else
+    cmake --preset win32 >/dev/null
+    cmake --build --preset win32 -j"$(nproc)"
+fi
+
+run_dir=$build/run
+prefix=$build/wineprefix
+source scripts/wine-session.sh
+trap stop_session EXIT
+
+headless=0
+if [ -n "${DISPLAY:-}" ]; then
+    export QUELLAR_USE_DISPLAY=1
+else
+    headless=1
+fi
+start_display
+start_wine "$prefix"
+echo "run: settings file: $prefix/drive_c/quellar.ini"
+cd "$run_dir"
+if [ "$headless" = 0 ]; then
+    WINEPREFIX=$prefix wine quellar.exe
+    exit 0
+fi
+
+# No display: a Wine desktop inside Xvfb, so the window is drawn with its frame.
+WINEPREFIX=$prefix wine explorer /desktop=quellar,800x600 quellar.exe &
+pid=$!
+for _ in $(seq 1 60); do
+    xdotool search --name "KOR Quellar" >/dev/null 2>&1 && break
+    sleep 0.5
+done
+sleep "${QUELLAR_SHOT_DELAY:-3}"
+shot=$build/screenshot.png
+import -window root -crop 800x600+0+0 +repage "$shot"
+echo "run: no display here, so the program ran inside Xvfb; screenshot: $shot"
+kill "$pid" 2>/dev/null || true
