@@ -25,6 +25,8 @@ public:
     // Raises ElzhException when the length field is more than the compressed data can hold.
     bool ReadSkinStream(TMemoryStream& Source);
     bool ReadSkinBytes(std::span<const std::uint8_t> file);
+    // Indexes a package that is already decompressed (same results as ReadSkinBytes).
+    bool ReadPackage(std::span<const std::uint8_t> package) { return IndexPackage(package); }
 
     // Copies the entry whose name equals Name (ASCII case ignored) into Dest; Dest stays empty
     // when there is none.

@@ -135,17 +135,17 @@ void Arrow(TBitmap32& b, Box r, Dir d, std::uint32_t c) {
         const int half = n - 1 - i; // widest at the base
         for (int k = -half; k <= half; ++k) {
             switch (d) {
-            case Dir::Up:
-                Put(b, cx + k, cy - n / 2 + i, c);
-                break;
-            case Dir::Down:
+            case Dir::Up: // the base below, the tip above
                 Put(b, cx + k, cy + n / 2 - i, c);
                 break;
+            case Dir::Down:
+                Put(b, cx + k, cy - n / 2 + i, c);
+                break;
             case Dir::Left:
-                Put(b, cx - n / 2 + i, cy + k, c);
+                Put(b, cx + n / 2 - i, cy + k, c);
                 break;
             case Dir::Right:
-                Put(b, cx + n / 2 - i, cy + k, c);
+                Put(b, cx - n / 2 + i, cy + k, c);
                 break;
             }
         }

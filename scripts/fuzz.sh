@@ -1,0 +1,53 @@
+#!/usr/bin/env bash
+# Builds the libFuzzer targets with the fuzz preset (clang, address and undefined behaviour
+# sanitizers) and runs each for a bounded time on a corpus seeded from our own skins. Exits
+# non-zero when a target finds a crash, a leak, a timeout or an out-of-memory input.
+# FUZZ_SECONDS sets the time per target (default 20).
+set -euo pipefail
+cd "$(dirname "$0")/.."
+root=$(pwd)
+build=$root/build/fuzz
+seconds=${FUZZ_SECONDS:-20}
+jobs=$(nproc)
+
+cmake --preset fuzz >/dev/null
+cmake --build --preset fuzz -j"$jobs" --target fuzz_skin_package fuzz_skin_model fuzz_skin_bitmap quellar_skins >/dev/null
+
+# Seeds: the skin files, their bitmaps, and description-plus-bitmap inputs for the model target.
+corpus=$build/corpus
+rm -rf "$corpus"
+mkdir -p "$corpus/package" "$corpus/bitmap" "$corpus/model"
+cp "$build"/run/skin*.skn "$corpus/package/"
+for dir in "$build"/assets/skins/skin*/; do
+    name=$(basename "$dir")
+    for bmp in "$dir"*.bmp; do
+        cp "$bmp" "$corpus/bitmap/${name}_$(basename "$bmp")"
+    done
+    python3 - "$dir" "$corpus/model/$name" <<'PY'
+import sys, pathlib
+d = pathlib.Path(sys.argv[1])
+ini = (d / "skin.ini").read_bytes()
+bmp = (d / "button.bmp").read_bytes()
+rest = len(ini) + len(bmp)
+cut = min(255, (len(ini) * 256 + rest - 1) // rest)
+pathlib.Path(sys.argv[2]).write_bytes(bytes([cut]) + ini + bmp)
+PY
+done
+
+status=0
+for target in package model bitmap; do
+    work=$(mktemp -d)
+    cp "$corpus/$target"/* "$work/"
+    printf 'fuzz_skin_%s: %s s on %s seeds\n' "$target" "$seconds" "$(ls "$work" | wc -l)"
+    if ! (cd "$work" && "$build/bin/fuzz_skin_$target" -max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 \
+            -max_len=131072 -artifact_prefix="$build/fuzz_skin_$target-" -print_final_stats=1 "$work" >"$build/fuzz_skin_$target.log" 2>&1); then
+        echo "fuzz_skin_$target FAILED; see $build/fuzz_skin_$target.log"
+        grep -E 'ERROR|SUMMARY|Test unit written' "$build/fuzz_skin_$target.log" | head -n 5 || true
+        status=1
+    else
+        grep -E '^stat::number_of_executed_units|^stat::peak_rss_mb' "$build/fuzz_skin_$target.log" | tr '\n' ' '
+        echo
+    fi
+    rm -rf "$work"
+done
+exit $status
