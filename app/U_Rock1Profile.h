@@ -12,8 +12,8 @@ public:
     virtual ~IProfileService() = default;
     // True when a file (not a folder) exists at path.
     virtual bool FileExists(const std::string& path) = 0;
-    // The key's value, at most kIniValueMaxLength characters; "" when file, section or key is
-    // missing.
+    // The key's value ("" when file, section or key is missing). The platform's service gives
+    // at most kIniValueMaxLength characters; ReadIniValue cuts any longer value to that.
     virtual std::string ReadString(const std::string& path, const std::string& section,
                                    const std::string& key) = 0;
     // Writes the key (replaced in place, or added at the end of its section, the section at

@@ -1,6 +1,5 @@
 // The portable profile service: the whole file is read for every call and rewritten for every
 // write, by the rules of IniText.
-#include "app/U_Rock1.h"
 #include "app/U_Rock1IniText.h"
 #include "app/U_Rock1Profile.h"
 
@@ -44,11 +43,7 @@ public:
         if (!text) {
             return {};
         }
-        std::string value = IniText(*text).Find(section, key).value_or("");
-        if (value.size() > kIniValueMaxLength) {
-            value.resize(kIniValueMaxLength);
-        }
-        return value;
+        return IniText(*text).Find(section, key).value_or("");
     }
 
     bool WriteString(const std::string& path, const std::string& section, const std::string& key,
