@@ -68,13 +68,15 @@ std::string ValueOf(std::string_view line) {
 } // namespace
 
 IniText::IniText(std::string_view fileText) {
+    // The text keeps the line end of its first line; a text without one gets the platform's.
+    const std::size_t firstBreak = fileText.find('\n');
     const bool unixEnds =
-        fileText.find('\n') != std::string_view::npos && fileText.find("\r\n") == std::string_view::npos;
+        firstBreak != std::string_view::npos && (firstBreak == 0 || fileText[firstBreak - 1] != '\r');
     lineEnd_ = unixEnds ? "\n" : "\r\n";
     while (!fileText.empty()) {
         const std::size_t end = fileText.find('\n');
         std::string_view line = fileText.substr(0, end);
-        if (!line.empty() && line.back() == '\r') {
+        if (!unixEnds && !line.empty() && line.back() == '\r') {
             line.remove_suffix(1);
         }
         lines_.emplace_back(line);

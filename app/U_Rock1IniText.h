@@ -23,7 +23,8 @@ public:
     // Sets key in section to value (written verbatim after "=").
     void Set(std::string_view section, std::string_view key, std::string_view value);
 
-    // The whole text, every line ended with the text's own line ending ("\r\n" for a new text).
+    // The whole text, every line ended like the first line of the text it was made from ("\r\n"
+    // when that had no line end).
     std::string Text() const;
 
 private:

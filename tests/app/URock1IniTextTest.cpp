@@ -24,6 +24,22 @@ TEST(IniText, UntouchedTextComesBackByteForByte) {
     EXPECT_EQ(IniText(text).Text(), text);
 }
 
+TEST(IniText, StrayCarriageReturnsAreKeptAndRepeatedWritesAreStable) {
+    // Found by fuzzing: a carriage return at the end of a line of a text with Unix line ends was
+    // dropped, and a text whose first line ended differently from the others changed its line
+    // end on every write.
+    for (const std::string text : {"a\nb=1\r\r\n", "x\r\r\r\n[S]\nk=1\n", "#\n[S]\r\nk=1\r\n"}) {
+        IniText once(text);
+        once.Set("S", "k", "2");
+        IniText twice(once.Text());
+        twice.Set("S", "k", "2");
+        EXPECT_EQ(twice.Text(), once.Text());
+    }
+    IniText unix("[S]\nnote=x\r\n");
+    unix.Set("S", "k", "1");
+    EXPECT_EQ(unix.Text(), "[S]\nnote=x\r\nk=1\n");
+}
+
 TEST(IniText, WriteKeepsCommentsBlankLinesAndOtherLinesAsTheyAre) {
     IniText ini("; comment\r\n\r\n[S]\r\n  a = 1  \r\n\r\n[T]\r\nb=2\r\n");
     ini.Set("S", "c", "3");
