@@ -34,6 +34,15 @@ pathlib.Path(sys.argv[2]).write_bytes(bytes([cut]) + ini + bmp)
 PY
 done
 
+# Two small packages too, so the decoder target also runs many short inputs.
+small=$(mktemp -d)
+printf '[Personality]\r\nLeft=check.bmp\r\n[Colours]\r\nMenu=1 2 3\r\n' >"$small/skin.ini"
+cp "$build/assets/skins/skin0/check.bmp" "$small/"
+"$build/bin/quellar-skin" pack "$small" "$corpus/package/small1.skn"
+rm "$small/check.bmp"
+"$build/bin/quellar-skin" pack "$small" "$corpus/package/small2.skn"
+rm -rf "$small"
+
 status=0
 for target in package model bitmap; do
     work=$(mktemp -d)

@@ -82,7 +82,7 @@ bool TSkinReader::IndexPackage(std::span<const std::uint8_t> package) {
     offsets_.clear();
     // Header fields the package does not reach stay 0.
     std::uint8_t header[16] = {};
-    std::memcpy(header, package.data(), std::min<std::size_t>(16, package.size()));
+    std::copy_n(package.begin(), std::min<std::size_t>(16, package.size()), header);
     FVersion = ReadLE32(header);
     FNamesLength = ReadLE32(header + 4);
     std::copy(header + 8, header + 16, reserved_.begin());
