@@ -1,0 +1,186 @@
+// The mouse table through the hidden window: the callback message as the notification area
+// sends it, the events in order, and a real popup menu answered or cancelled from the test.
+#include "TrayTestSupport.h"
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace quellar {
+namespace {
+
+using ::testing::ElementsAre;
+using ::testing::IsEmpty;
+
+const char* Name(TTrayButton button) {
+    return button == TTrayButton::tbLeft ? "left" : button == TTrayButton::tbRight ? "right" : "middle";
+}
+
+// What the test's timer does while a real menu is open.
+enum class TMenuAnswer { cancel, chooseSecond };
+TMenuAnswer gAnswer = TMenuAnswer::cancel;
+HWND gMenuOwner = nullptr;
+
+void CALLBACK AnswerMenu(HWND, UINT, UINT_PTR timer, DWORD) {
+    KillTimer(nullptr, timer);
+    if (gAnswer == TMenuAnswer::cancel) {
+        EndMenu();
+        return;
+    }
+    PostMessageA(gMenuOwner, WM_KEYDOWN, VK_DOWN, 0);
+    PostMessageA(gMenuOwner, WM_KEYDOWN, VK_DOWN, 0);
+    PostMessageA(gMenuOwner, WM_KEYDOWN, VK_RETURN, 0);
+}
+
+// Shows a real two-item menu at the point and returns the chosen command (0 when cancelled).
+int TrackRealMenu(HWND owner, int x, int y, TMenuAnswer answer) {
+    HMENU menu = CreatePopupMenu();
+    AppendMenuA(menu, MF_STRING, 101, "START");
+    AppendMenuA(menu, MF_STRING, 102, "STOP");
+    gAnswer = answer;
+    gMenuOwner = owner;
+    SetTimer(nullptr, 0, 150, &AnswerMenu);
+    const int command = TrackPopupMenu(menu, TPM_RETURNCMD | TPM_RIGHTBUTTON, x, y, 0, owner, nullptr);
+    DestroyMenu(menu);
+    return command;
+}
+
+class TrayMouseWindow : public ::testing::Test {
+protected:
+    TrayMouseWindow() : menu(&log), tray(nullptr, windows.main) {
+        tray.SetShell(&shell);
+        tray.Loaded();
+        tray.SetPopupMenu(&menu);
+        tray.OnMouseDown = [this](TComponent* sender, TTrayButton button, TTrayShift shift, int x, int y) {
+            senders.push_back(sender);
+            log.push_back(std::string("down ") + Name(button) + " " + std::to_string(shift));
+            points.push_back({x, y});
+        };
+        tray.OnMouseUp = [this](TComponent* sender, TTrayButton button, TTrayShift shift, int, int) {
+            senders.push_back(sender);
+            log.push_back(std::string("up ") + Name(button) + " " + std::to_string(shift));
+        };
+        tray.OnMouseMove = [this](TComponent* sender, TTrayShift, int x, int y) {
+            senders.push_back(sender);
+            log.push_back("move");
+            points.push_back({x, y});
+        };
+        tray.OnClick = [this](TComponent* sender) {
+            senders.push_back(sender);
+            log.push_back("click");
+        };
+        tray.OnDblClick = [this](TComponent* sender) {
+            senders.push_back(sender);
+            log.push_back("dblclick");
+        };
+    }
+
+    // The notification area's callback for one mouse message.
+    void Mouse(UINT message) { SendMessageA(tray.MessageWindow(), 0x800, 1, message); }
+
+    test::TTestWindows windows;
+    std::vector<std::string> log;
+    std::vector<TComponent*> senders;
+    std::vector<POINT> points;
+    TTrayShellRecorder shell;
+    test::TTestPopupMenu menu;
+    TCoolTrayIcon tray;
+};
+
+TEST_F(TrayMouseWindow, LeftClickGivesDownClickUpInOrderAndNoMenu) {
+    Mouse(WM_LBUTTONDOWN);
+    Mouse(WM_LBUTTONUP);
+    EXPECT_THAT(log, ElementsAre("down left 8", "click", "up left 8"));
+    for (TComponent* sender : senders) {
+        EXPECT_EQ(&tray, sender);
+    }
+}
+
+TEST_F(TrayMouseWindow, EventsCarryTheCursorPosition) {
+    ASSERT_TRUE(SetCursorPos(57, 63));
+    POINT expected{};
+    GetCursorPos(&expected);
+    Mouse(WM_MOUSEMOVE);
+    Mouse(WM_LBUTTONDOWN);
+    ASSERT_EQ(2u, points.size());
+    EXPECT_EQ(expected.x, points[0].x);
+    EXPECT_EQ(expected.y, points[0].y);
+    EXPECT_EQ(expected.x, points[1].x);
+    EXPECT_EQ(expected.y, points[1].y);
+}
+
+TEST_F(TrayMouseWindow, RightPressShowsTheMenuBeforeTheRelease) {
+    int chosen = -1;
+    menu.onPopup = [&](int x, int y) { chosen = TrackRealMenu(windows.main, x, y, TMenuAnswer::cancel); };
+    Mouse(WM_RBUTTONDOWN);
+    Mouse(WM_RBUTTONUP);
+    EXPECT_THAT(log, ElementsAre("down right 16", "popup", "up right 16"));
+    EXPECT_EQ(0, chosen) << "the test cancelled the menu";
+    EXPECT_EQ(&tray, menu.popupComponent);
+}
+
+TEST_F(TrayMouseWindow, ItemChosenInTheRealMenuComesBack) {
+    int chosen = -1;
+    menu.onPopup = [&](int x, int y) {
+        chosen = TrackRealMenu(windows.main, x, y, TMenuAnswer::chooseSecond);
+    };
+    Mouse(WM_RBUTTONDOWN);
+    EXPECT_EQ(102, chosen);
+}
+
+TEST_F(TrayMouseWindow, LeftPopupShowsTheMenuOnTheLeftPress) {
+    tray.SetLeftPopup(true);
+    Mouse(WM_LBUTTONDOWN);
+    EXPECT_THAT(log, ElementsAre("down left 8", "popup"));
+}
+
+TEST_F(TrayMouseWindow, MenuThatDoesNotPopUpByItselfIsNotShown) {
+    menu.autoPopup = false;
+    Mouse(WM_RBUTTONDOWN);
+    tray.SetPopupMenu(nullptr);
+    Mouse(WM_RBUTTONDOWN);
+    EXPECT_THAT(log, ElementsAre("down right 16", "down right 16"));
+}
+
+TEST_F(TrayMouseWindow, DoubleClickClicksTheFirstDefaultItem) {
+    menu.defaults = {false, true, true};
+    Mouse(WM_LBUTTONDOWN);
+    Mouse(WM_LBUTTONUP);
+    Mouse(WM_LBUTTONDBLCLK);
+    Mouse(WM_LBUTTONUP);
+    EXPECT_THAT(log, ElementsAre("down left 8", "click", "up left 8", "dblclick", "item 1", "up left 8"));
+}
+
+TEST_F(TrayMouseWindow, DoubleClickWithoutDefaultItemClicksNothing) {
+    menu.defaults = {false, false, false, false, false}; // the main window's menu
+    Mouse(WM_LBUTTONDBLCLK);
+    menu.defaults = {true};
+    menu.autoPopup = false;
+    Mouse(WM_LBUTTONDBLCLK);
+    EXPECT_THAT(log, ElementsAre("dblclick", "dblclick"));
+}
+
+TEST_F(TrayMouseWindow, DisabledIconFiresNothingAndShowsNoMenu) {
+    tray.SetEnabled(false);
+    menu.defaults = {true};
+    for (UINT message : {WM_MOUSEMOVE, WM_LBUTTONDOWN, WM_LBUTTONUP, WM_LBUTTONDBLCLK, WM_RBUTTONDOWN,
+                         WM_RBUTTONUP, WM_MBUTTONDOWN, WM_MBUTTONUP}) {
+        Mouse(message);
+    }
+    EXPECT_THAT(log, IsEmpty());
+    tray.SetEnabled(true);
+    Mouse(WM_LBUTTONUP);
+    EXPECT_THAT(log, ElementsAre("up left 8")) << "a press while disabled leaves no click pending";
+}
+
+TEST_F(TrayMouseWindow, RightAndMiddleDoubleClicksFireNothing) {
+    Mouse(WM_RBUTTONDBLCLK);
+    Mouse(WM_MBUTTONDBLCLK);
+    Mouse(WM_MBUTTONDOWN);
+    EXPECT_THAT(log, ElementsAre("down middle 32"));
+}
+
+} // namespace
+} // namespace quellar

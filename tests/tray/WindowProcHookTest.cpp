@@ -1,0 +1,107 @@
+// Replacing a window's procedure: messages seen and handed on, chains kept intact whichever
+// hook goes first.
+#include "TrayTestSupport.h"
+
+#include "tray/WindowProcHook.h"
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace quellar {
+namespace {
+
+using ::testing::ElementsAre;
+using ::testing::IsEmpty;
+
+constexpr UINT kProbe = WM_APP + 7;
+std::vector<std::string> gSeen;
+
+LRESULT CALLBACK BaseProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == kProbe) {
+        gSeen.push_back("base");
+        return 42;
+    }
+    return DefWindowProcA(window, message, wParam, lParam);
+}
+
+class WindowProcHookTest : public ::testing::Test {
+protected:
+    WindowProcHookTest() {
+        gSeen.clear();
+        window = test::MakeWindow("HookTestWindow", WS_OVERLAPPEDWINDOW, nullptr, 100, 100);
+        SetWindowLongPtrA(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&BaseProc));
+        freeBefore = TWindowProcHook::FreeSlots();
+    }
+    ~WindowProcHookTest() override {
+        if (IsWindow(window)) {
+            DestroyWindow(window);
+        }
+    }
+    static TWindowProcHook::Handler Logger(std::string name) {
+        return [name](UINT message, WPARAM, LPARAM) {
+            if (message == kProbe) {
+                gSeen.push_back(name);
+            }
+        };
+    }
+    LRESULT Probe() { return SendMessageA(window, kProbe, 0, 0); }
+
+    HWND window = nullptr;
+    int freeBefore = 0;
+};
+
+TEST_F(WindowProcHookTest, HandlerSeesTheMessageAndThePreviousProcedureAnswers) {
+    TWindowProcHook hook(window, Logger("hook"));
+    ASSERT_TRUE(hook.Installed());
+    EXPECT_EQ(42, Probe());
+    EXPECT_THAT(gSeen, ElementsAre("hook", "base"));
+}
+
+TEST_F(WindowProcHookTest, RemovedInOrderEachHookPutsBackWhatItFound) {
+    auto first = std::make_unique<TWindowProcHook>(window, Logger("first"));
+    auto second = std::make_unique<TWindowProcHook>(window, Logger("second"));
+    EXPECT_EQ(42, Probe());
+    EXPECT_THAT(gSeen, ElementsAre("second", "first", "base"));
+    second.reset();
+    first.reset();
+    EXPECT_EQ(&BaseProc, reinterpret_cast<WNDPROC>(GetWindowLongPtrA(window, GWLP_WNDPROC)));
+    EXPECT_EQ(freeBefore, TWindowProcHook::FreeSlots());
+}
+
+TEST_F(WindowProcHookTest, HookRemovedOutOfOrderLeavesTheLaterChainWorking) {
+    auto first = std::make_unique<TWindowProcHook>(window, Logger("first"));
+    auto second = std::make_unique<TWindowProcHook>(window, Logger("second"));
+    first.reset();
+    gSeen.clear();
+    EXPECT_EQ(42, Probe());
+    EXPECT_THAT(gSeen, ElementsAre("second", "base")) << "the first hook only forwards now";
+    second.reset();
+    gSeen.clear();
+    EXPECT_EQ(42, Probe());
+    EXPECT_THAT(gSeen, ElementsAre("base"));
+    DestroyWindow(window);
+    EXPECT_EQ(freeBefore, TWindowProcHook::FreeSlots()) << "the forwarding slot is freed with the window";
+}
+
+TEST_F(WindowProcHookTest, DestroyedWindowReleasesTheHook) {
+    TWindowProcHook hook(window, Logger("hook"));
+    DestroyWindow(window);
+    EXPECT_FALSE(hook.Installed());
+    EXPECT_EQ(freeBefore, TWindowProcHook::FreeSlots());
+}
+
+TEST_F(WindowProcHookTest, NoWindowNoHook) {
+    TWindowProcHook none(nullptr, Logger("none"));
+    EXPECT_FALSE(none.Installed());
+    TWindowProcHook bogus(reinterpret_cast<HWND>(static_cast<LONG_PTR>(0x7654)), Logger("bogus"));
+    EXPECT_FALSE(bogus.Installed());
+    EXPECT_EQ(freeBefore, TWindowProcHook::FreeSlots());
+    EXPECT_THAT(gSeen, IsEmpty());
+}
+
+} // namespace
+} // namespace quellar
