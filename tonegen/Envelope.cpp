@@ -105,8 +105,8 @@ template <bool Is16, bool Stereo> struct TFrameAccess {
 };
 
 template <bool Is16, bool Stereo>
-QUELLAR_ENVELOPE_CLONES void ApplyPhases(std::uint8_t* samples, std::int64_t dataLen,
-                                         const TEnvelope& envelope) {
+QUELLAR_INLINE_INTO_CLONES void ApplyPhases(std::uint8_t* samples, std::int64_t dataLen,
+                                            const TEnvelope& envelope) {
     using Access = TFrameAccess<Is16, Stereo>;
     TEnvelopePhase phases[5];
     const int count = PlanEnvelope(envelope, dataLen, Access::kBpf, phases);
@@ -115,6 +115,20 @@ QUELLAR_ENVELOPE_CLONES void ApplyPhases(std::uint8_t* samples, std::int64_t dat
     for (int i = 0; i < count; ++i) {
         Access::Run(samples, lastFrame, phases[i], level, envelope.sustain);
     }
+}
+
+// One variant set per sample format (multiversioned functions cannot be templates).
+QUELLAR_ENVELOPE_CLONES void ApplyMono16(std::uint8_t* samples, std::int64_t dataLen, const TEnvelope& e) {
+    ApplyPhases<true, false>(samples, dataLen, e);
+}
+QUELLAR_ENVELOPE_CLONES void ApplyStereo16(std::uint8_t* samples, std::int64_t dataLen, const TEnvelope& e) {
+    ApplyPhases<true, true>(samples, dataLen, e);
+}
+QUELLAR_ENVELOPE_CLONES void ApplyMono8(std::uint8_t* samples, std::int64_t dataLen, const TEnvelope& e) {
+    ApplyPhases<false, false>(samples, dataLen, e);
+}
+QUELLAR_ENVELOPE_CLONES void ApplyStereo8(std::uint8_t* samples, std::int64_t dataLen, const TEnvelope& e) {
+    ApplyPhases<false, true>(samples, dataLen, e);
 }
 
 } // namespace
@@ -159,11 +173,9 @@ int PlanEnvelope(const TEnvelope& envelope, std::int64_t dataLen, int bytesPerFr
 void ApplyEnvelope(std::uint8_t* samples, std::int64_t dataLen, const TWaveFormat& format,
                    const TEnvelope& envelope) {
     if (format.is16Bit) {
-        format.stereo ? ApplyPhases<true, true>(samples, dataLen, envelope)
-                      : ApplyPhases<true, false>(samples, dataLen, envelope);
+        format.stereo ? ApplyStereo16(samples, dataLen, envelope) : ApplyMono16(samples, dataLen, envelope);
     } else {
-        format.stereo ? ApplyPhases<false, true>(samples, dataLen, envelope)
-                      : ApplyPhases<false, false>(samples, dataLen, envelope);
+        format.stereo ? ApplyStereo8(samples, dataLen, envelope) : ApplyMono8(samples, dataLen, envelope);
     }
 }
 

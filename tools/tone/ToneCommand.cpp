@@ -99,8 +99,9 @@ constexpr std::pair<std::string_view, TWholeSetter> kWholeOptions[] = {
 
 // Turns an option with a value into its step; an error text when the value is not accepted.
 std::string ValueStep(std::string_view option, const std::string& value, TCommand& command) {
-    for (const auto& [name, setter] : kWholeOptions) {
+    for (const auto& [name, wholeSetter] : kWholeOptions) {
         if (option == name) {
+            const TWholeSetter setter = wholeSetter;
             const auto n = ParseWhole(value);
             if (!n) {
                 return "'" + value + "' is not a whole number in -32768..32767";
