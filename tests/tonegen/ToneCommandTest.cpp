@@ -100,6 +100,25 @@ TEST_F(ToneCommand, PlayExistsOnlyWhereTheBuildCanPlay) {
     EXPECT_FALSE(Exists(out));
 }
 
+TEST_F(ToneCommand, PlayAlsoPlaysTheWrittenToneSynchronously) {
+    if (!ToneToolCanPlay()) {
+        GTEST_SKIP() << "--play exists only in the Windows build";
+    }
+    TRecordingSoundService sound;
+    ISoundService* previous = TToneGen::SetDefaultSoundService(&sound);
+    const int rc = Run({"--frequency", "1000", "--play", out});
+    TToneGen::SetDefaultSoundService(previous);
+    ASSERT_EQ(rc, kToneExitOk) << errorText;
+    EXPECT_EQ(ReadFile(out), Exported([](TToneGen& t) { t.SetFrequency(1000); }));
+    ASSERT_EQ(sound.Count(TRecordingSoundService::TCall::play), 1);
+    for (const auto& call : sound.calls) {
+        if (call.kind == TRecordingSoundService::TCall::play) {
+            EXPECT_EQ(call.value, ISoundService::kMemory) << "synchronous: neither async nor loop";
+        }
+    }
+    EXPECT_EQ(sound.deviceVolume, 0x40002000u) << "the volume found is put back at the end";
+}
+
 TEST_F(ToneCommand, DefaultsRenderAsPlayADSRDoes) {
     ASSERT_EQ(Run({out}), kToneExitOk);
     EXPECT_EQ(ReadFile(out), Exported([](TToneGen&) {}));
