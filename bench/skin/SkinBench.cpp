@@ -105,7 +105,8 @@ public:
         ConsoleReporter::ReportRuns(runs);
         for (const Run& r : runs) {
             if (r.run_type == Run::RT_Iteration && r.iterations > 0) {
-                seconds[r.benchmark_name()] = r.GetAdjustedRealTime();
+                // Every case reports in milliseconds.
+                seconds[r.benchmark_name()] = r.GetAdjustedRealTime() / 1e3;
             }
         }
     }
