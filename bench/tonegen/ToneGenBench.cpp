@@ -12,6 +12,7 @@
 #include <cstring>
 #include <map>
 #include <memory>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -64,18 +65,23 @@ void Memset(benchmark::State& state, std::int64_t bytes) {
     state.SetBytesProcessed(state.iterations() * bytes);
 }
 
-// Keeps every run's mean time per iteration, by benchmark name.
+// Keeps each benchmark's time per iteration: the median when repetitions are asked for.
 class RatioReporter : public benchmark::ConsoleReporter {
 public:
     void ReportRuns(const std::vector<Run>& runs) override {
         ConsoleReporter::ReportRuns(runs);
         for (const Run& r : runs) {
-            if (r.run_type == Run::RT_Iteration && r.iterations > 0) {
-                seconds[r.benchmark_name()] = r.GetAdjustedRealTime();
+            const std::string& name = r.run_name.function_name;
+            if (r.run_type == Run::RT_Aggregate && r.aggregate_name == "median") {
+                seconds[name] = r.GetAdjustedRealTime();
+                medians.insert(name);
+            } else if (r.run_type == Run::RT_Iteration && r.iterations > 0 && medians.count(name) == 0) {
+                seconds[name] = r.GetAdjustedRealTime();
             }
         }
     }
     std::map<std::string, double> seconds;
+    std::set<std::string> medians;
 };
 
 } // namespace

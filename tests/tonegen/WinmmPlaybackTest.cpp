@@ -142,8 +142,9 @@ void ExpectOnly(const TCapture& c, double f, double other) {
 class WinmmPlayback : public ::testing::Test {
 protected:
     void SetUp() override {
-        if (CaptureDir().empty()) {
-            GTEST_SKIP() << "no audio capture configured";
+        std::error_code ec;
+        if (CaptureDir().empty() || !std::filesystem::is_directory(CaptureDir(), ec)) {
+            GTEST_SKIP() << "no audio capture here (the capture sink exists only under Wine)";
         }
         for (const auto& f : CaptureFiles()) {
             std::filesystem::remove(f);
