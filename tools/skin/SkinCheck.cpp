@@ -35,8 +35,8 @@ void Element(std::ostream& out, const char* label, const TDataSkinObject* e) {
         << e->Trans << ", tile " << e->Tile << "\n";
 }
 
-void Report(const TSkinData& d, std::ostream& out) {
-    out << "skin: " << d.SkinName() << "\nelements:\n";
+void ReportElements(const TSkinData& d, std::ostream& out) {
+    out << "elements:\n";
     const std::pair<const char*, const TDataSkinObject*> elements[] = {
         {"Left", d.FrameLeft()},
         {"Right", d.FrameRight()},
@@ -77,12 +77,18 @@ void Report(const TSkinData& d, std::ostream& out) {
     out << "  check boxes " << b.CheckImage.Width() << "x" << b.CheckImage.Height() << " ("
         << b.CheckFrameCount << " frames), radio buttons " << b.RadioImage.Width() << "x"
         << b.RadioImage.Height() << " (" << b.RadioFrameCount << " frames)\n";
+}
+
+void ReportCaptionButtons(const TSkinData& d, std::ostream& out) {
     out << "caption buttons:\n";
     for (const auto& sb : d.SysButtons()) {
         out << "  " << std::left << std::setw(20) << sb->Name << "action " << sb->Action << ", align "
             << sb->Align << ", at " << sb->Xcoord << "," << sb->Ycoord << ", image " << sb->Image.Width()
             << "x" << sb->Image.Height() << ", " << sb->FrameCount << " frames\n";
     }
+}
+
+void ReportColours(const TSkinData& d, std::ostream& out) {
     const TSkinColours& c = d.Colours();
     out << "colours:\n";
     const std::pair<const char*, TSkinColor> colours[] = {{"WindowText", c.WindowText},
@@ -138,7 +144,10 @@ int CheckSkin(const std::vector<std::uint8_t>& file, std::ostream& out) {
     data.ReadSkinDescription(std::string(bytes.begin(), bytes.end()), reader, &warnings);
     out << "package: " << reader.Count() << " members, description " << (iniName.empty() ? "(none)" : iniName)
         << "\n";
-    Report(data, out);
+    out << "skin: " << data.SkinName() << "\n";
+    ReportElements(data, out);
+    ReportCaptionButtons(data, out);
+    ReportColours(data, out);
     out << "warnings: " << warnings.size() << "\n";
     for (const std::string& w : warnings) {
         out << "  " << w << "\n";
