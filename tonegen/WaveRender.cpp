@@ -200,10 +200,36 @@ template <bool Is16, bool Stereo, bool OntoSilence> struct TFrameLoop {
         }
     }
 
-    // Draws from the process-wide generator; the caller seeds it for the render.
+    // Draws from the process-wide generator (state := state x 134775813 + 1; the draw below n
+    // is the high half of state x n), which the caller seeds for the render. Four frames at a
+    // time take four consecutive states, each advanced by four steps at once, so the draws do
+    // not wait on each other; the sequence and the generator's final state are unchanged.
     static void Noise(std::uint8_t* out, std::int64_t frames, const TShape& shape) {
         const auto range = static_cast<std::uint32_t>(static_cast<std::int64_t>(shape.peak + 1));
-        for (std::int64_t frame = 0; frame < frames; ++frame) {
+        constexpr std::uint32_t kMul = 134775813u, kAdd = 1u;
+        constexpr std::uint32_t kMul2 = kMul * kMul, kAdd2 = kAdd * (kMul + 1u);
+        constexpr std::uint32_t kMul4 = kMul2 * kMul2, kAdd4 = kAdd2 * (kMul2 + 1u);
+        const std::int64_t groups = frames / 4;
+        if (groups > 0) {
+            std::uint32_t state[4];
+            state[0] = RandSeed * kMul + kAdd;
+            for (int i = 1; i < 4; ++i) {
+                state[i] = state[i - 1] * kMul + kAdd;
+            }
+            for (std::int64_t g = 0; g < groups; ++g) {
+                std::uint8_t* at = out + 4 * g * kBpf;
+                for (int i = 0; i < 4; ++i) {
+                    const auto draw =
+                        static_cast<std::uint32_t>((static_cast<std::uint64_t>(state[i]) * range) >> 32);
+                    PutFrame<Is16, Stereo, OntoSilence>(at + i * kBpf, Delta<Is16>(draw + shape.trough));
+                }
+                RandSeed = state[3];
+                for (int i = 0; i < 4; ++i) {
+                    state[i] = state[i] * kMul4 + kAdd4;
+                }
+            }
+        }
+        for (std::int64_t frame = groups * 4; frame < frames; ++frame) {
             const double s = Random(range) + shape.trough;
             PutFrame<Is16, Stereo, OntoSilence>(out + frame * kBpf, Delta<Is16>(s));
         }
