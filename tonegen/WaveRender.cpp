@@ -28,12 +28,13 @@ struct TShape {
 
 TShape MakeShape(const TOscillator& osc, const TWaveFormat& format) {
     TShape s;
+    const std::int64_t a = osc.amplitude; // the products are whole numbers, then divided by 100.0
     if (format.is16Bit) {
-        s.peak = (osc.amplitude * 65534) / 100.0;
-        s.trough = (-32767 * osc.amplitude) / 100.0;
+        s.peak = static_cast<double>(a * 65534) / 100.0;
+        s.trough = static_cast<double>(-32767 * a) / 100.0;
     } else {
-        s.peak = (osc.amplitude * 254) / 100.0;
-        s.trough = (-127 * osc.amplitude) / 100.0;
+        s.peak = static_cast<double>(a * 254) / 100.0;
+        s.trough = static_cast<double>(-127 * a) / 100.0;
     }
     s.period = static_cast<double>(format.Rate()) / osc.frequency;
     s.firstCycleLen = static_cast<std::int64_t>(s.period);
