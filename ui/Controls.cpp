@@ -664,6 +664,7 @@ void TWinControl::AlignControls() {
     }
     RECT client{};
     GetClientRect(handle_, &client);
+    AdjustClientRect(client);
     for (TControl* c : controls_) {
         if (c->align_ == TAlign::alTop) {
             c->SetBounds(client.left, client.top, client.right - client.left, c->Height());

@@ -31,6 +31,12 @@ void TCustomPanel::CreateParams(TCreateParams& params) {
     }
 }
 
+void TCustomPanel::AdjustClientRect(RECT& rect) const {
+    const int bevels =
+        (bevelOuter_ != TBevelCut::bvNone ? 1 : 0) + (bevelInner_ != TBevelCut::bvNone ? 1 : 0);
+    InflateRect(&rect, -bevels, -bevels); // one pixel per bevel
+}
+
 void TCustomPanel::PaintWindow(HDC dc) {
     RECT r{};
     GetClientRect(Handle(), &r);

@@ -23,6 +23,7 @@ public:
 protected:
     void CreateParams(TCreateParams& params) override;
     void PaintWindow(HDC dc) override;
+    void AdjustClientRect(RECT& rect) const override;
 
 private:
     TBevelCut bevelInner_ = TBevelCut::bvNone;

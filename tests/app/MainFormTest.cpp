@@ -1,0 +1,391 @@
+// The real main window under Wine: start-up, settings file, handlers and layout. Message boxes
+// are answered (and recorded) through the framework's seam; the settings file is the test
+// prefix's c:\quellar.ini.
+#include "app/LocalTime.h"
+#include "app/UMain.h"
+#include "base/Exception.h"
+#include "ui/Dialogs.h"
+#include "ui/WinUtil.h"
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <string>
+#include <vector>
+
+namespace quellar {
+namespace {
+
+struct Box {
+    std::string text;
+    std::string caption;
+    unsigned flags;
+};
+
+const std::vector<std::string> kFirstSave = {
+    "[KOR Quellar]", "Item=Data",  "PEST=1",     "PC_SPK=N",   "SOUND_DEV=N", "SAMPLE_RATE=0", "TIME_CH=0",
+    "VAL_CH=0",      "MAST_VOL=0", "WAVE_FRM=0", "DURATION=0", "AUTO=N",      "FREQ=15000"};
+
+class MainWindow : public ::testing::Test {
+protected:
+    void SetUp() override {
+        char temp[MAX_PATH] = {};
+        GetTempPathA(sizeof(temp), temp);
+        folder_ = std::string(temp) + "quellar-main-test";
+        CreateDirectoryA(folder_.c_str(), nullptr);
+        SetCurrentDirectoryA(folder_.c_str());
+        for (const char* picture : {"mos00.jpg", "mos01.jpg"}) {
+            CopyFileA((std::string(QUELLAR_PICTURES_DIR) + "/" + picture).c_str(), picture, FALSE);
+        }
+        DeleteFileA(kIniFileName);
+        app = new TApplication();
+        app->Initialize();
+        app->SetTitle(kAppTitle);
+        SetMessageBoxHandler(
+            [this](HWND, const std::string& text, const std::string& caption, unsigned flags) {
+                boxes.push_back(Box{text, caption, flags});
+                return IDOK;
+            });
+    }
+    void TearDown() override {
+        SetMessageBoxHandler({});
+        delete app;
+        MSG msg;
+        while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+        }
+        DeleteFileA(kIniFileName);
+        DeleteFileA("mos00.jpg");
+        DeleteFileA("mos01.jpg");
+    }
+    TfrmMain* Start() {
+        form = app->CreateForm<TfrmMain>();
+        return form;
+    }
+    static std::vector<std::string> IniLines() {
+        std::ifstream file(kIniFileName);
+        std::vector<std::string> lines;
+        for (std::string line; std::getline(file, line);) {
+            if (!line.empty() && line.back() == '\r') {
+                line.pop_back();
+            }
+            lines.push_back(line);
+        }
+        return lines;
+    }
+    static void WriteIni(const std::vector<std::string>& lines) {
+        std::ofstream file(kIniFileName, std::ios::binary | std::ios::trunc);
+        for (const std::string& line : lines) {
+            file << line << "\r\n";
+        }
+    }
+    // A saved file with the given lines after "[KOR Quellar]" and "Item=Data".
+    static void WriteSettings(std::vector<std::string> keys) {
+        keys.insert(keys.begin(), {"[KOR Quellar]", "Item=Data"});
+        WriteIni(keys);
+    }
+    static std::string ConvertError(const std::function<void()>& action) {
+        try {
+            action();
+        } catch (const EConvertError& error) {
+            return error.Message();
+        }
+        return "no error";
+    }
+
+    TApplication* app = nullptr;
+    TfrmMain* form = nullptr;
+    std::vector<Box> boxes;
+    std::string folder_;
+};
+
+const std::vector<std::string> kSaved = {"PEST=0",       "PC_SPK=N",    "SOUND_DEV=Y", "SAMPLE_RATE=3",
+                                         "TIME_CH=250",  "VAL_CH=-100", "MAST_VOL=70", "WAVE_FRM=4",
+                                         "DURATION=800", "AUTO=Y",      "FREQ=18000"};
+
+TEST_F(MainWindow, WithoutTheIdlePictureStartUpShowsTheErrorAndEndsTouchingNothing) {
+    DeleteFileA("mos00.jpg");
+    Start();
+    ASSERT_EQ(boxes.size(), 1u);
+    EXPECT_EQ(boxes[0].text, "ERR:0x01:File for SYS not found !");
+    EXPECT_EQ(boxes[0].caption, "Error");
+    EXPECT_EQ(boxes[0].flags, static_cast<unsigned>(MB_OK | MB_ICONERROR));
+    EXPECT_TRUE(app->TerminateRequested());
+    EXPECT_EQ(GetFileAttributesA(kIniFileName), INVALID_FILE_ATTRIBUTES);
+    EXPECT_EQ(form->SkinData1->SkinFile(), "");
+    EXPECT_FALSE(form->SkinData1->Active());
+    app->Run();
+    EXPECT_TRUE(app->Terminated());
+    EXPECT_FALSE(form->HandleAllocated() && IsWindowVisible(form->Handle()));
+}
+
+TEST_F(MainWindow, FirstStartCreatesTheFileAndStopsReadingAtItsFirstKey) {
+    Start();
+    EXPECT_EQ(IniLines(), (std::vector<std::string>{"[KOR Quellar]", "Item=Data"}));
+    ASSERT_EQ(boxes.size(), 1u);
+    EXPECT_EQ(boxes[0].text, "'' is not a valid integer value.");
+    EXPECT_EQ(boxes[0].caption, "KOR Quellar 3.3");
+    EXPECT_EQ(boxes[0].flags, static_cast<unsigned>(MB_OK | MB_ICONSTOP));
+    // Steps 1 to 11 ran, 14 and 15 did not.
+    EXPECT_EQ(form->StatusBar1->PanelText(0), ShortDateText());
+    EXPECT_GE(form->SkinNumber(), 0);
+    EXPECT_LE(form->SkinNumber(), 10);
+    EXPECT_EQ(form->SkinData1->SkinFile(), "skin" + std::to_string(form->SkinNumber()) + ".skn");
+    EXPECT_TRUE(form->SkinData1->Active());
+    EXPECT_EQ(form->Image1->FileName(), "mos00.jpg");
+    EXPECT_EQ(form->Image1->Picture().Width(), 236);
+    EXPECT_EQ(form->TrayIcon1->Hint(), "KOR Quellar 3.3");
+    EXPECT_FALSE(form->TrayIcon1->CycleIcons());
+    EXPECT_FALSE(form->Label2->Enabled());
+    EXPECT_FALSE(form->ComboBox1->Enabled());
+    EXPECT_EQ(form->cmbPest->ItemIndex(), 1);
+    EXPECT_EQ(form->ComboBox1->ItemIndex(), 0);
+    EXPECT_EQ(form->ComboBox2->ItemIndex(), 0);
+    EXPECT_TRUE(form->ToneGen1->Loop);
+    EXPECT_FALSE(form->CheckBox1->Checked());
+    EXPECT_FALSE(app->TerminateRequested());
+}
+
+TEST_F(MainWindow, FirstSaveWritesTheThirteenLinesAndReadsThemBack) {
+    Start();
+    boxes.clear();
+    form->btnSetupClick(form->btnSetup);
+    EXPECT_EQ(IniLines(), kFirstSave);
+    ASSERT_EQ(boxes.size(), 1u); // the re-read succeeds now: no error box
+    EXPECT_EQ(boxes[0].text, "Save configulation and Read System back success ...");
+    EXPECT_EQ(boxes[0].caption, "Information");
+    EXPECT_EQ(boxes[0].flags, static_cast<unsigned>(MB_OK | MB_ICONINFORMATION));
+}
+
+TEST_F(MainWindow, SecondStartAppliesEveryKeyChecksPcSpeakerAndSetsOnlyCheckedTimers) {
+    WriteSettings(kSaved);
+    Start();
+    EXPECT_TRUE(boxes.empty());
+    EXPECT_EQ(form->cmbPest->ItemIndex(), 0);
+    EXPECT_TRUE(form->CheckBox1->Checked()); // the file says N; start-up checks it anyway
+    EXPECT_TRUE(form->CheckBox2->Checked());
+    EXPECT_TRUE(form->Label2->Enabled());
+    EXPECT_TRUE(form->ComboBox1->Enabled());
+    EXPECT_EQ(form->ComboBox1->ItemIndex(), 3);
+    EXPECT_EQ(form->edtTC->Text(), "250");
+    EXPECT_EQ(form->edtVC->Text(), "-100");
+    EXPECT_EQ(form->TrackBar1->Position(), 70);
+    EXPECT_EQ(form->ComboBox2->ItemIndex(), 4);
+    EXPECT_EQ(form->edtDU->Text(), "800");
+    EXPECT_TRUE(form->CheckBox3->Checked());
+    EXPECT_EQ(form->TrackBar2->Position(), 18000);
+    EXPECT_EQ(form->Timer2->Interval(), 1000u); // PC SPK was unchecked while reading
+    EXPECT_EQ(form->Timer3->Interval(), 250u);
+    EXPECT_FALSE(form->Timer2->Enabled());
+    EXPECT_FALSE(form->Timer3->Enabled());
+    EXPECT_FALSE(form->ToneGen1->Loop);
+}
+
+TEST_F(MainWindow, SettingsValuesAreReadStrictlyAndClampedWhereTheControlsClamp) {
+    WriteSettings(kSaved);
+    Start();
+    WriteIni({"[kor quellar]", "pest=99", "PC_SPK=y", "SOUND_DEV=N", "SAMPLE_RATE=1", "TIME_CH=abc",
+              "VAL_CH=x", "MAST_VOL=-5", "WAVE_FRM=7", "DURATION=1", "AUTO=", "FREQ=30000"});
+    form->ReadALL(); // no box checked after reading: the bad "Time Change" is never converted
+    EXPECT_EQ(form->cmbPest->ItemIndex(), -1);
+    EXPECT_FALSE(form->CheckBox1->Checked());
+    EXPECT_FALSE(form->CheckBox2->Checked());
+    EXPECT_FALSE(form->ComboBox1->Enabled());
+    EXPECT_EQ(form->edtTC->Text(), "abc");
+    EXPECT_EQ(form->TrackBar1->Position(), 0);
+    EXPECT_EQ(form->ComboBox2->ItemIndex(), -1);
+    EXPECT_FALSE(form->CheckBox3->Checked());
+    EXPECT_EQ(form->TrackBar2->Position(), 20000);
+
+    auto withTimeChange = [](const std::string& text) {
+        WriteSettings({"PEST=1", "PC_SPK=Y", "SOUND_DEV=N", "SAMPLE_RATE=0", "TIME_CH=" + text, "VAL_CH=0",
+                       "MAST_VOL=0", "WAVE_FRM=0", "DURATION=0", "AUTO=N", "FREQ=15000"});
+    };
+    withTimeChange("abc");
+    EXPECT_EQ(ConvertError([&] { form->ReadALL(); }), "'abc' is not a valid integer value");
+    for (const auto& [text, ms] : std::vector<std::pair<std::string, unsigned>>{
+             {" 250", 250u}, {"$FA", 250u}, {"0x10", 16u}, {"-7", 0u}}) {
+        withTimeChange(text);
+        form->ReadALL();
+        EXPECT_EQ(form->Timer2->Interval(), ms) << text;
+    }
+    withTimeChange("250ms");
+    EXPECT_EQ(ConvertError([&] { form->ReadALL(); }), "'250ms' is not a valid integer value");
+    withTimeChange("");
+    EXPECT_EQ(ConvertError([&] { form->ReadALL(); }), "'' is not a valid integer value");
+    WriteSettings({"PEST=4294967296"});
+    EXPECT_EQ(ConvertError([&] { form->ReadALL(); }), "'4294967296' is not a valid integer value");
+}
+
+TEST_F(MainWindow, StartShowsRunningStateAndStopPutsItBackWithOneMessage) {
+    WriteSettings(kSaved);
+    Start();
+    form->btnStartClick(form->btnStart);
+    form->btnStartClick(form->btnStart);
+    EXPECT_EQ(form->Image1->FileName(), "mos01.jpg");
+    EXPECT_TRUE(form->Timer2->Enabled());
+    EXPECT_TRUE(form->Timer3->Enabled());
+    EXPECT_TRUE(form->TrayIcon1->CycleIcons());
+    EXPECT_NE(form->TrayIcon1->IconList(), nullptr);
+    EXPECT_EQ(form->TrayIcon1->IconList()->Count(), 16);
+    EXPECT_TRUE(boxes.empty());
+    form->btnStopClick(form->btnStop);
+    EXPECT_EQ(form->Image1->FileName(), "mos00.jpg");
+    EXPECT_FALSE(form->Timer2->Enabled());
+    EXPECT_FALSE(form->Timer3->Enabled());
+    EXPECT_FALSE(form->TrayIcon1->CycleIcons());
+    ASSERT_EQ(boxes.size(), 1u);
+    EXPECT_EQ(boxes[0].text, "Stop KOR Quellar ...");
+    EXPECT_EQ(boxes[0].caption, "Information");
+    EXPECT_EQ(boxes[0].flags, static_cast<unsigned>(MB_OK | MB_ICONINFORMATION));
+    // STOP while idle, the tray click and the menu's STOP all show the message again.
+    form->TrayIcon1Click(form->TrayIcon1);
+    form->STOP1Click(form->STOP1);
+    EXPECT_EQ(boxes.size(), 3u);
+}
+
+TEST_F(MainWindow, MissingPicturesEndTheHandlersAtTheFailingStep) {
+    WriteSettings(kSaved);
+    Start();
+    DeleteFileA("mos01.jpg");
+    form->Method("btnStartClick")(form->btnStart);
+    ASSERT_EQ(boxes.size(), 1u);
+    EXPECT_EQ(boxes[0].text, "Cannot open file \"mos01.jpg\""); // '"' sorts before '.'
+    EXPECT_EQ(boxes[0].caption, "KOR Quellar 3.3");
+    EXPECT_TRUE(form->TrayIcon1->CycleIcons()); // SetIcoAni(true) ran
+    EXPECT_FALSE(form->Timer2->Enabled());
+    EXPECT_FALSE(form->Timer3->Enabled());
+    form->Timer2->SetEnabled(true);
+    DeleteFileA("mos00.jpg");
+    form->Method("btnStopClick")(form->btnStop);
+    ASSERT_EQ(boxes.size(), 2u);
+    EXPECT_EQ(boxes[1].text, "Cannot open file \"mos00.jpg\"");
+    EXPECT_TRUE(form->Timer2->Enabled()); // not silenced, no stop message
+    EXPECT_FALSE(form->TrayIcon1->CycleIcons());
+}
+
+TEST_F(MainWindow, SoundDeviceBoxEnablesTheSampleRateAndTestSetsTheToneGenerator) {
+    WriteSettings(kSaved);
+    Start();
+    form->CheckBox2->SetChecked(false);
+    EXPECT_FALSE(form->Label2->Enabled());
+    EXPECT_FALSE(form->ComboBox1->Enabled());
+    SendMessageA(form->CheckBox2->Handle(), BM_CLICK, 0, 0); // the user's click
+    EXPECT_TRUE(form->CheckBox2->Checked());
+    EXPECT_TRUE(form->ComboBox1->Enabled());
+    form->CheckBox1->SetChecked(false);
+    form->ToneGen1->Loop = true;
+    form->btnTestClick(form->btnTest);
+    EXPECT_FALSE(form->ToneGen1->Loop);
+    EXPECT_EQ(form->ToneGen1->Duration(), 1000);
+    EXPECT_EQ(form->ToneGen1->Frequency(), 440);
+    EXPECT_TRUE(boxes.empty());
+}
+
+TEST_F(MainWindow, StatusClockAndExit) {
+    WriteSettings(kSaved);
+    Start();
+    EXPECT_EQ(form->StatusBar1->PanelText(1), "");
+    form->Timer1Timer(form->Timer1);
+    EXPECT_EQ(form->StatusBar1->PanelText(1), LongTimeText());
+    EXPECT_EQ(form->StatusBar1->PanelText(2), kStatusNotice);
+    EXPECT_EQ(form->Timer1->Interval(), 1000u);
+    EXPECT_TRUE(form->Timer1->Running());
+    form->Exit1Click(form->Exit1);
+    EXPECT_TRUE(app->TerminateRequested());
+    EXPECT_TRUE(boxes.empty());
+}
+
+TEST_F(MainWindow, SoundDeviceTickPlaysBeforeTheAutoStepAndWraps) {
+    WriteSettings(kSaved);
+    Start();
+    form->TrackBar2->SetPosition(19900);
+    form->edtVC->SetText("100");
+    form->edtDU->SetText("70000");
+    form->ComboBox1->SetItemIndex(1);
+    form->SetupInitTone();
+    EXPECT_EQ(form->ToneGen1->Frequency(), 19900);
+    EXPECT_EQ(form->TrackBar2->Position(), 15000); // 20000 wraps to the bottom at once
+    EXPECT_EQ(form->ToneGen1->Duration(), 4464);   // the low 16 bits of 70000
+    EXPECT_EQ(form->ToneGen1->Quality(), tgLoQ);
+    EXPECT_TRUE(form->ToneGen1->Loop);
+    form->edtVC->SetText("x");
+    EXPECT_EQ(ConvertError([&] { form->GenSoundByTrack_PCSKP(); }), "'x' is not a valid integer value");
+}
+
+struct Place {
+    const char* name;
+    int left, top, width, height;
+};
+
+TEST_F(MainWindow, WindowMatchesItsLayout) {
+    WriteSettings(kSaved);
+    Start();
+    form->Show();
+    HWND hwnd = form->Handle();
+    EXPECT_EQ(HwndGetText(hwnd).rfind("KOR Quellar 3.00c", 0), 0u);
+    EXPECT_EQ(HwndClientRect(hwnd).right, 449);
+    EXPECT_EQ(HwndClientRect(hwnd).bottom, 347);
+    EXPECT_FALSE(GetWindowLongA(hwnd, GWL_STYLE) & WS_MAXIMIZEBOX);
+    EXPECT_EQ(HwndGetText(GetWindow(hwnd, GW_OWNER)), "KOR Quellar 3.3");
+    // Windowed controls: their real windows, relative to their parents.
+    for (const Place& p : {Place{"Panel1", 0, 0, 446, 272}, Place{"Panel2", 7, 46, 118, 126},
+                           Place{"GroupBox1", 153, 45, 278, 67}, Place{"GroupBox2", 153, 111, 278, 58},
+                           Place{"CheckBox1", 44, 24, 66, 17}, Place{"CheckBox2", 152, 24, 110, 17},
+                           Place{"TrackBar1", 0, 230, 126, 22}, Place{"GroupBox3", 139, 169, 292, 49},
+                           Place{"edtTC", 92, 17, 54, 22}, Place{"edtVC", 225, 18, 54, 22},
+                           Place{"edtDU", 318, 222, 45, 22}, Place{"CheckBox3", 369, 226, 67, 12},
+                           Place{"TrackBar2", 155, 245, 276, 24}, Place{"Panel3", 0, 0, 449, 42}}) {
+        auto* control = dynamic_cast<TWinControl*>(form->FindComponent(p.name));
+        ASSERT_NE(control, nullptr) << p.name;
+        const RECT r = HwndRectInParent(control->Handle());
+        EXPECT_EQ(r.left, p.left) << p.name;
+        EXPECT_EQ(r.top, p.top) << p.name;
+        EXPECT_EQ(r.right - r.left, p.width) << p.name;
+        EXPECT_EQ(r.bottom - r.top, p.height) << p.name;
+    }
+    // Windowless controls: the places their parents paint them at.
+    for (const Place& p : {Place{"SpeedButton1", 412, 6, 26, 25}, Place{"btnSetup", 11, 278, 69, 46},
+                           Place{"btnTest", 90, 279, 69, 46}, Place{"btnStop", 170, 279, 69, 46},
+                           Place{"btnStart", 250, 279, 69, 46}, Place{"btnExit", 374, 278, 69, 46},
+                           Place{"Image2", 9, 19, 32, 32}, Place{"Image3", 118, 13, 32, 32}}) {
+        auto* control = dynamic_cast<TControl*>(form->FindComponent(p.name));
+        ASSERT_NE(control, nullptr) << p.name;
+        EXPECT_EQ(control->BoundsRect().left, p.left) << p.name;
+        EXPECT_EQ(control->BoundsRect().top, p.top) << p.name;
+        EXPECT_EQ(control->Width(), p.width) << p.name;
+        EXPECT_EQ(control->Height(), p.height) << p.name;
+    }
+    EXPECT_EQ(form->Label1->Left(), 11);
+    EXPECT_EQ(form->Label1->Top(), 28);
+    EXPECT_EQ(form->Image1->Width(), 116); // fills its framed parent
+    EXPECT_EQ(HwndRectInParent(form->StatusBar1->Handle()).top, 328);
+    EXPECT_EQ(HwndGetText(form->CheckBox2->Handle()), "Sound device");
+    EXPECT_EQ(HwndGetText(form->GroupBox1->Handle()), "Pest Choices");
+    EXPECT_EQ(form->Panel3->Caption(), " * KOR Quellar 3.3*");
+    EXPECT_EQ(form->btnStop->Caption(), "ST&OP");
+    EXPECT_EQ(form->btnStop->Hint(), "Stop Quellar...");
+    EXPECT_EQ(form->Label1->Font().Height(), 15);
+    EXPECT_EQ(form->btnExit->Font().Style(), static_cast<unsigned>(fsBold));
+    EXPECT_EQ(form->ComboBox1->Items(), (std::vector<std::string>{"8,000", "11,025", "22,050", "44,100"}));
+    EXPECT_EQ(form->ComboBox3->ItemIndex(), 0);
+    EXPECT_EQ(SendMessageA(form->cmbPest->Handle(), CB_GETCOUNT, 0, 0), 2);
+    int edges[3] = {};
+    SendMessageA(form->StatusBar1->Handle(), SB_GETPARTS, 3, reinterpret_cast<LPARAM>(edges));
+    EXPECT_EQ(edges[0], 70);
+    EXPECT_EQ(edges[1], 140);
+    std::vector<std::string> menu;
+    for (int i = 0; i < form->PopupMenu1->Items().Count(); ++i) {
+        menu.push_back(form->PopupMenu1->Items().Item(i)->Caption());
+    }
+    EXPECT_EQ(menu, (std::vector<std::string>{"START", "STOP", "SHOW FORM", "-", "E&xit"}));
+    EXPECT_EQ(form->ImageList1->Count(), 4);
+    EXPECT_EQ(form->imgrada->Count(), 16);
+    EXPECT_EQ(form->imgpest->Count(), 2);
+    EXPECT_EQ(form->imgpest->Width(), 32);
+    EXPECT_EQ(form->imgDev->Count(), 2);
+    EXPECT_EQ(form->TrayIcon1->CycleInterval(), 400u);
+    EXPECT_TRUE(form->TrayIcon1->MinimizeToTray());
+}
+
+} // namespace
+} // namespace quellar

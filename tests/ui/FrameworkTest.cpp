@@ -1,0 +1,326 @@
+// The framework against Wine's real Win32: windows, messages, timers, painting.
+#include "base/Exception.h"
+#include "ui/Buttons.h"
+#include "ui/ComCtrls.h"
+#include "ui/Dialogs.h"
+#include "ui/ExtCtrls.h"
+#include "ui/Forms.h"
+#include "ui/ImgList.h"
+#include "ui/Menus.h"
+#include "ui/StdCtrls.h"
+#include "ui/WinUtil.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace quellar {
+namespace {
+
+struct Box {
+    std::string text;
+    std::string caption;
+    unsigned flags;
+};
+
+class Framework : public ::testing::Test {
+protected:
+    void SetUp() override {
+        app = new TApplication();
+        app->Initialize();
+        app->SetTitle("KOR Quellar 3.3");
+        SetMessageBoxHandler(
+            [this](HWND, const std::string& text, const std::string& caption, unsigned flags) {
+                boxes.push_back(Box{text, caption, flags});
+                return IDOK;
+            });
+        form = new TForm(app);
+        form->SetBorderStyle(TBorderStyle::bsSingle);
+        form->SetBorderIcons(biSystemMenu | biMinimize);
+        form->SetClientSize(449, 347);
+        form->SetPosition(TPosition::poDesktopCenter);
+        app->SetMainForm(form);
+    }
+    void TearDown() override {
+        SetMessageBoxHandler({});
+        delete app;
+        MSG msg;
+        while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+        }
+    }
+    void Pump(int ms) {
+        const DWORD end = GetTickCount() + static_cast<DWORD>(ms);
+        while (static_cast<int>(end - GetTickCount()) > 0) {
+            app->ProcessMessages();
+            Sleep(5);
+        }
+    }
+    TApplication* app = nullptr;
+    TForm* form = nullptr;
+    std::vector<Box> boxes;
+};
+
+TEST_F(Framework, ClassTreeAnswersTheQueriesTheControlSkinsAsk) {
+    auto* ex = new TComboBoxEx(form);
+    auto* combo = new TComboBox(form);
+    auto* speed = new TSpeedButton(form);
+    auto* bit = new TBitBtn(form);
+    auto* check = new TCheckBox(form);
+    auto* group = new TGroupBox(form);
+    auto* panel = new TPanel(form);
+    auto* edit = new TEdit(form);
+    auto* status = new TStatusBar(form);
+    EXPECT_EQ(ex->ClassName(), "TComboBoxEx");
+    EXPECT_FALSE(ex->InheritsFrom("TCustomComboBox"));
+    EXPECT_TRUE(combo->InheritsFrom("TCustomComboBox"));
+    EXPECT_TRUE(speed->InheritsFrom("TGraphicControl"));
+    EXPECT_FALSE(speed->InheritsFrom("TWinControl"));
+    EXPECT_TRUE(bit->InheritsFrom("TButton"));
+    EXPECT_TRUE(check->InheritsFrom("TCustomCheckBox"));
+    EXPECT_TRUE(group->InheritsFrom("TCustomGroupBox"));
+    EXPECT_TRUE(panel->InheritsFrom("TCustomPanel"));
+    EXPECT_FALSE(panel->InheritsFrom("TCustomGroupBox"));
+    EXPECT_TRUE(edit->InheritsFrom("TCustomEdit"));
+    EXPECT_TRUE(status->InheritsFrom("TStatusBar"));
+    EXPECT_TRUE(form->InheritsFrom("TCustomForm"));
+}
+
+TEST_F(Framework, ApplicationWindowIsAHiddenTopLevelWindowThatOwnsTheForms) {
+    EXPECT_EQ(FindWindowA("TApplication", "KOR Quellar 3.3"), app->Handle());
+    EXPECT_FALSE(IsWindowVisible(app->Handle()));
+    EXPECT_EQ(GetWindow(form->Handle(), GW_OWNER), app->Handle());
+    EXPECT_EQ(app->Forms().size(), 1u);
+}
+
+TEST_F(Framework, FixedSizeFormShowsCentredWithTheClientSizeAskedFor) {
+    form->Show();
+    RECT client = HwndClientRect(form->Handle());
+    EXPECT_EQ(client.right, 449);
+    EXPECT_EQ(client.bottom, 347);
+    const LONG style = GetWindowLongA(form->Handle(), GWL_STYLE);
+    EXPECT_TRUE(style & WS_MINIMIZEBOX);
+    EXPECT_TRUE(style & WS_SYSMENU);
+    EXPECT_FALSE(style & WS_MAXIMIZEBOX);
+    EXPECT_FALSE(style & WS_THICKFRAME);
+    RECT window{};
+    GetWindowRect(form->Handle(), &window);
+    EXPECT_NEAR((window.left + window.right) / 2, GetSystemMetrics(SM_CXSCREEN) / 2, 1);
+}
+
+TEST_F(Framework, ExceptionInAHandlerShowsTheErrorBoxAndTheProgramGoesOn) {
+    auto* box = new TCheckBox(form);
+    box->SetParent(form);
+    box->SetBounds(10, 10, 100, 20);
+    std::string next = "abc";
+    box->OnClick = [&](TComponent*) { throw Exception(next); };
+    form->Show();
+    SendMessageA(box->Handle(), BM_CLICK, 0, 0); // a real click: BN_CLICKED to the form, reflected
+    ASSERT_EQ(boxes.size(), 1u);
+    EXPECT_EQ(boxes[0].text, "abc.");
+    EXPECT_EQ(boxes[0].caption, "KOR Quellar 3.3");
+    EXPECT_EQ(boxes[0].flags, static_cast<unsigned>(MB_OK | MB_ICONSTOP));
+    EXPECT_TRUE(box->Checked()); // the state changed before the handler failed
+    next = "abc!";
+    SendMessageA(box->Handle(), BM_CLICK, 0, 0);
+    ASSERT_EQ(boxes.size(), 2u);
+    EXPECT_EQ(boxes[1].text, "abc!");
+    EXPECT_FALSE(box->Checked());
+    EXPECT_EQ(SendMessageA(box->Handle(), BM_GETCHECK, 0, 0), BST_UNCHECKED);
+}
+
+TEST_F(Framework, CheckBoxClickRunsOnlyOnAChangeOfState) {
+    auto* box = new TCheckBox(form);
+    box->SetParent(form);
+    int clicks = 0;
+    box->OnClick = [&](TComponent*) { ++clicks; };
+    box->SetChecked(false);
+    EXPECT_EQ(clicks, 0);
+    box->SetChecked(true);
+    box->SetChecked(true);
+    EXPECT_EQ(clicks, 1);
+    EXPECT_EQ(SendMessageA(box->Handle(), BM_GETCHECK, 0, 0), BST_CHECKED);
+}
+
+TEST_F(Framework, TimerIntervalZeroNeverTicksAndUnchangedSettingsDoNotRestart) {
+    auto* timer = new TTimer(form);
+    int ticks = 0;
+    timer->SetInterval(0);
+    timer->SetOnTimer([&](TComponent*) { ++ticks; });
+    EXPECT_FALSE(timer->Running());
+    Pump(100);
+    EXPECT_EQ(ticks, 0);
+    timer->SetInterval(30);
+    EXPECT_TRUE(timer->Running());
+    const int starts = timer->Starts();
+    timer->SetEnabled(true);
+    timer->SetInterval(30);
+    EXPECT_EQ(timer->Starts(), starts);
+    timer->SetInterval(25); // a new interval restarts the period
+    EXPECT_EQ(timer->Starts(), starts + 1);
+    Pump(400);
+    EXPECT_GE(ticks, 3);
+    timer->SetEnabled(false);
+    const int stopped = ticks;
+    Pump(150);
+    EXPECT_EQ(ticks, stopped);
+}
+
+TEST_F(Framework, WindowlessButtonIsClickedThroughItsParentsMouseMessages) {
+    auto* button = new TSpeedButton(form);
+    button->SetParent(form);
+    button->SetBounds(20, 30, 69, 46);
+    int clicks = 0;
+    button->OnClick = [&](TComponent*) { ++clicks; };
+    form->Show();
+    HWND hwnd = form->Handle();
+    SendMessageA(hwnd, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(40, 50));
+    EXPECT_TRUE(button->Pressed());
+    SendMessageA(hwnd, WM_LBUTTONUP, 0, MAKELPARAM(41, 51));
+    EXPECT_EQ(clicks, 1);
+    // Pressed on the button, released outside it: no click.
+    SendMessageA(hwnd, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(40, 50));
+    SendMessageA(hwnd, WM_LBUTTONUP, 0, MAKELPARAM(200, 200));
+    EXPECT_EQ(clicks, 1);
+    button->SetEnabled(false);
+    SendMessageA(hwnd, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(40, 50));
+    SendMessageA(hwnd, WM_LBUTTONUP, 0, MAKELPARAM(40, 50));
+    EXPECT_EQ(clicks, 1);
+}
+
+TEST_F(Framework, ReplacedMessageHandlerSeesHoverNotificationsWithTheirNumbers) {
+    auto* button = new TSpeedButton(form);
+    button->SetParent(form);
+    button->SetBounds(20, 30, 69, 46);
+    std::vector<UINT> seen;
+    TWndMethod saved = button->WindowProc;
+    button->WindowProc = [&](TMessage& m) {
+        if (m.Msg >= 0xB000 && m.Msg < 0xB100) {
+            seen.push_back(m.Msg);
+        }
+        saved(m);
+    };
+    form->Show();
+    SendMessageA(form->Handle(), WM_MOUSEMOVE, 0, MAKELPARAM(30, 40));
+    EXPECT_TRUE(button->MouseInControl());
+    SendMessageA(form->Handle(), WM_MOUSEMOVE, 0, MAKELPARAM(300, 300));
+    button->SetEnabled(false);
+    EXPECT_EQ(seen, (std::vector<UINT>{0xB013, 0xB014, 0xB00C}));
+    EXPECT_FALSE(button->MouseInControl());
+}
+
+TEST_F(Framework, AmpersandAcceleratorClicksItsButton) {
+    auto* exitButton = new TSpeedButton(form);
+    exitButton->SetParent(form);
+    exitButton->SetCaption("E&xit");
+    auto* edit = new TEdit(form);
+    edit->SetParent(form);
+    edit->SetBounds(100, 100, 60, 22);
+    int clicks = 0;
+    exitButton->OnClick = [&](TComponent*) { ++clicks; };
+    form->Show(); // a hidden window's buttons take no accelerators
+    EXPECT_EQ(form->Perform(CM_DIALOGCHAR, 'e'), 0);
+    EXPECT_EQ(form->Perform(CM_DIALOGCHAR, 'X'), 1);
+    EXPECT_EQ(clicks, 1);
+    // Alt+X typed into the edit goes through the message loop to the form.
+    edit->SetFocus();
+    PostMessageA(edit->Handle(), WM_SYSCHAR, 'x', 0x20000000);
+    Pump(50);
+    EXPECT_EQ(clicks, 2);
+}
+
+TEST_F(Framework, ParentPaintsItsWindowlessPictureIntoItsDeviceContext) {
+    auto* panel = new TPanel(form);
+    panel->SetParent(form);
+    panel->SetBounds(0, 0, 100, 100);
+    auto* image = new TImage(form);
+    image->SetParent(panel);
+    image->SetBounds(10, 10, 20, 20);
+    image->SetStretch(true);
+    TBitmap red(4, 4);
+    for (int i = 0; i < 16; ++i) {
+        red.Pixels()[i] = 0xFF0000; // 0x00RRGGBB
+    }
+    image->SetPicture(red);
+    TBitmap target(100, 100);
+    MemoryDc dc;
+    DcSelect sel(dc.Get(), target.Handle());
+    panel->PaintControls(dc.Get());
+    EXPECT_EQ(target.Pixels()[15 * 100 + 15] & 0xFFFFFF, 0xFF0000u);
+    EXPECT_EQ(target.Pixels()[5 * 100 + 5] & 0xFFFFFF, 0u); // outside the picture: untouched
+    image->SetVisible(false);
+    target.Pixels()[15 * 100 + 15] = 0;
+    panel->PaintControls(dc.Get());
+    EXPECT_EQ(target.Pixels()[15 * 100 + 15] & 0xFFFFFF, 0u);
+}
+
+TEST_F(Framework, ComboIndexOutsideTheListSelectsNothing) {
+    auto* combo = new TComboBox(form);
+    combo->SetParent(form);
+    combo->SetItems({"Sine", "Square"});
+    combo->SetItemIndex(1);
+    EXPECT_EQ(combo->ItemIndex(), 1);
+    form->Show();
+    EXPECT_EQ(SendMessageA(combo->Handle(), CB_GETCURSEL, 0, 0), 1);
+    combo->SetItemIndex(7);
+    EXPECT_EQ(combo->ItemIndex(), -1);
+    EXPECT_EQ(SendMessageA(combo->Handle(), CB_GETCOUNT, 0, 0), 2);
+}
+
+TEST_F(Framework, TerminateBeforeRunEndsWithoutShowingTheMainForm) {
+    app->Terminate();
+    app->Run();
+    EXPECT_TRUE(app->Terminated());
+    EXPECT_FALSE(form->HandleAllocated() && IsWindowVisible(form->Handle()));
+}
+
+TEST_F(Framework, ClosingTheMainFormEndsTheMessageLoop) {
+    form->Show();
+    PostMessageA(form->Handle(), WM_CLOSE, 0, 0);
+    app->Run(); // returns once the close has told the application to terminate
+    EXPECT_TRUE(app->Terminated());
+}
+
+TEST_F(Framework, PopupMenuRunsTheChosenItemWithItsPicture) {
+    auto* images = new TImageList(form);
+    TBitmap strip(32, 16);
+    EXPECT_TRUE(images->AddStrip(strip));
+    EXPECT_EQ(images->Count(), 2);
+    auto* menu = new TPopupMenu(form);
+    menu->SetImages(images);
+    auto* start = new TMenuItem(form);
+    start->SetCaption("START");
+    start->SetImageIndex(0);
+    auto* line = new TMenuItem(form);
+    line->SetCaption("-");
+    auto* stop = new TMenuItem(form);
+    stop->SetCaption("STOP");
+    menu->Items().Add(start);
+    menu->Items().Add(line);
+    menu->Items().Add(stop);
+    int started = 0;
+    start->OnClick = [&](TComponent*) { ++started; };
+    std::string text;
+    bool picture = false;
+    TPopupMenu::SetPopupAnswer([&](HMENU m) {
+        char buffer[64] = {};
+        GetMenuStringA(m, 1, buffer, sizeof(buffer), MF_BYCOMMAND);
+        text = buffer;
+        MENUITEMINFOA mii{};
+        mii.cbSize = sizeof(mii);
+        mii.fMask = MIIM_BITMAP;
+        GetMenuItemInfoA(m, 1, FALSE, &mii);
+        picture = mii.hbmpItem != nullptr;
+        return 1;
+    });
+    menu->Popup(10, 10);
+    TPopupMenu::SetPopupAnswer({});
+    EXPECT_EQ(text, "START");
+    EXPECT_TRUE(picture);
+    EXPECT_EQ(started, 1);
+    delete images; // the menu forgets a list that goes
+    EXPECT_EQ(menu->Images(), nullptr);
+}
+
+} // namespace
+} // namespace quellar
