@@ -21,9 +21,10 @@ struct SpanInput {
     int Next() { return pos < bytes.size() ? bytes[pos++] : -1; }
 };
 
-struct VectorOutput {
-    std::vector<std::uint8_t>& bytes;
-    void Put(std::uint8_t b) { bytes.push_back(b); }
+// Into a buffer sized for the longest possible output (the size asked plus one match).
+struct BufferOutput {
+    std::uint8_t* next;
+    void Put(std::uint8_t b) { *next++ = b; }
 };
 
 // One byte per call through the read procedure, as a stream-driven decoder does.
@@ -85,8 +86,7 @@ template <class Input> int DecodeChar(THuffTree& tree, BitReader<Input>& bits) {
     return symbol;
 }
 
-template <class Input> int DecodePosition(BitReader<Input>& bits) {
-    const TPositionTables& pt = PositionTables();
+template <class Input> int DecodePosition(BitReader<Input>& bits, const TPositionTables& pt) {
     int i = bits.GetByte();
     const int upper = pt.d_code[i] << 6;
     for (int extra = pt.d_len[i] - 2; extra > 0; --extra) {
@@ -133,6 +133,7 @@ template <class Input, class Output> void TLZH::DecodeLoop(std::int32_t textSize
     // before they are written, and are zero.
     std::fill(text.begin(), text.begin() + (N - F), static_cast<std::uint8_t>(' '));
     BitReader<Input> bits{in, FGetBuf, FGetLen};
+    const TPositionTables& positions = PositionTables();
     int r = N - F;
     for (std::int64_t count = 0; count < textSize;) {
         const int symbol = DecodeChar(tree, bits);
@@ -143,7 +144,7 @@ template <class Input, class Output> void TLZH::DecodeLoop(std::int32_t textSize
             ++count;
             continue;
         }
-        const int start = (r - DecodePosition(bits) - 1) & (N - 1);
+        const int start = (r - DecodePosition(bits, positions) - 1) & (N - 1);
         const int length = symbol - 255 + THRESHOLD;
         for (int k = 0; k < length; ++k) {
             const std::uint8_t b = text[(start + k) & (N - 1)];
@@ -159,13 +160,11 @@ std::vector<std::uint8_t> TLZH::DecodeBuffer(std::span<const std::uint8_t> input
     if (textSize > MaxOutputFor(input.size())) {
         throw ElzhException(LzhTooLongMessage);
     }
-    std::vector<std::uint8_t> result;
-    if (textSize > 0) {
-        result.reserve(static_cast<std::size_t>(textSize) + F);
-    }
+    std::vector<std::uint8_t> result(textSize > 0 ? static_cast<std::size_t>(textSize) + F - 1 : 0);
     SpanInput in{input};
-    VectorOutput out{result};
+    BufferOutput out{result.data()};
     DecodeLoop(textSize, in, out);
+    result.resize(static_cast<std::size_t>(out.next - result.data()));
     return result;
 }
 

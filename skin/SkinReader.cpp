@@ -31,8 +31,12 @@ std::vector<std::uint8_t> DecompressFile(std::span<const std::uint8_t> file) {
     if (file.size() < 4) {
         return {};
     }
+    const std::int32_t length = ReadLE32(file.data());
+    if (length > MaxSkinPackageBytes) {
+        throw ElzhException(LzhTooLongMessage);
+    }
     TLZH lzh;
-    return lzh.DecodeBuffer(file.subspan(4), ReadLE32(file.data()));
+    return lzh.DecodeBuffer(file.subspan(4), length);
 }
 
 } // namespace

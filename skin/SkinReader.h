@@ -15,6 +15,9 @@ namespace quellar {
 
 inline constexpr std::int32_t SkinPackageVersion = 20000;
 inline constexpr int MaxSkinEntries = 1001;
+// Skins are some 100 KB decompressed; a length field above this is refused like a damaged one,
+// so no file can make the reader ask for hundreds of megabytes.
+inline constexpr std::int32_t MaxSkinPackageBytes = 64 * 1024 * 1024;
 inline constexpr const char* OlderSkinFileMessage = "This is Older Skin File\rPlease update to new version !";
 
 class TSkinReader {
@@ -22,7 +25,8 @@ public:
     // Decompresses and indexes a whole skin file held in Source. False when the package is of
     // another version (after showing the version message) or is damaged: more than 1001
     // entries, a names text or size table beyond the package's end, or a negative size.
-    // Raises ElzhException when the length field is more than the compressed data can hold.
+    // Raises ElzhException when the length field is more than the compressed data can hold or
+    // more than MaxSkinPackageBytes.
     bool ReadSkinStream(TMemoryStream& Source);
     bool ReadSkinBytes(std::span<const std::uint8_t> file);
     // Indexes a package that is already decompressed (same results as ReadSkinBytes).

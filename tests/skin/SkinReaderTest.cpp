@@ -137,6 +137,13 @@ TEST(SkinReader, LengthFieldFarBeyondTheDataIsADecoderError) {
     file[3] = 0x7F;
     TSkinReader reader;
     EXPECT_THROW(reader.ReadSkinBytes(file), ElzhException);
+    // Even with data enough for it, a package above the reader's limit is refused unread.
+    std::vector<std::uint8_t> big(4 + 2'000'000, 0);
+    const std::uint32_t claim = MaxSkinPackageBytes + 1u;
+    for (int i = 0; i < 4; ++i) {
+        big[static_cast<std::size_t>(i)] = static_cast<std::uint8_t>(claim >> (8 * i));
+    }
+    EXPECT_THROW(reader.ReadSkinBytes(big), ElzhException);
 }
 
 TEST(SkinReader, RandomDamageNeverReadsOrWritesOutOfBounds) {
