@@ -378,7 +378,6 @@ void TCustomForm::Show() {
     HandleNeeded();
     PlaceOnScreen();
     SetVisible(true);
-    BringWindowToTop(Handle());
 }
 
 void TCustomForm::VisibleChanged() {

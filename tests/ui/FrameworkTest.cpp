@@ -209,6 +209,28 @@ TEST_F(Framework, ReplacedMessageHandlerSeesHoverNotificationsWithTheirNumbers) 
     EXPECT_FALSE(button->MouseInControl());
 }
 
+TEST_F(Framework, HintShowsAfterTheMouseRestsOnAControlAndGoesOnAClick) {
+    auto* button = new TSpeedButton(form);
+    button->SetParent(form);
+    button->SetBounds(20, 30, 69, 46);
+    button->SetHint("Start Quellar...");
+    button->SetShowHint(true);
+    form->Show();
+    POINT over{30, 40};
+    ClientToScreen(form->Handle(), &over);
+    SetCursorPos(over.x, over.y); // the mouse really rests there, so no leave notice comes
+    SendMessageA(form->Handle(), WM_MOUSEMOVE, 0, MAKELPARAM(30, 40));
+    EXPECT_EQ(FindWindowA("THintWindow", "Start Quellar..."), nullptr); // not at once
+    Pump(800);
+    HWND hint = FindWindowA("THintWindow", "Start Quellar...");
+    ASSERT_NE(hint, nullptr);
+    EXPECT_TRUE(IsWindowVisible(hint));
+    PostMessageA(form->Handle(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(30, 40));
+    PostMessageA(form->Handle(), WM_LBUTTONUP, 0, MAKELPARAM(30, 40));
+    Pump(50);
+    EXPECT_FALSE(IsWindowVisible(hint));
+}
+
 TEST_F(Framework, AmpersandAcceleratorClicksItsButton) {
     auto* exitButton = new TSpeedButton(form);
     exitButton->SetParent(form);
