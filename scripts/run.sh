@@ -33,6 +33,10 @@ fi
 start_display
 start_wine "$prefix"
 echo "run: settings file: $prefix/drive_c/quellar.ini"
+if [ ! -f "$prefix/drive_c/quellar.ini" ]; then
+    echo "run: first start: the program creates the settings file and reports its empty first value;"
+    echo "run: after OK the window opens, and \"Save Para\" fills the file for the next start"
+fi
 cd "$run_dir"
 if [ "$headless" = 0 ]; then
     WINEPREFIX=$prefix wine quellar.exe
