@@ -312,6 +312,19 @@ TEST_F(MainWindow, SoundDeviceTickPlaysBeforeTheAutoStepAndWraps) {
     EXPECT_EQ(ConvertError([&] { form->GenSoundByTrack_PCSKP(); }), "'x' is not a valid integer value");
 }
 
+TEST_F(MainWindow, MinimisingHidesTheWindowAndShowFormBringsItBack) {
+    WriteSettings(kSaved);
+    Start();
+    form->Show();
+    ASSERT_TRUE(IsWindowVisible(form->Handle()));
+    SendMessageA(form->Handle(), WM_SYSCOMMAND, SC_MINIMIZE, 0);
+    EXPECT_FALSE(IsWindowVisible(form->Handle()));
+    EXPECT_FALSE(IsWindowVisible(app->Handle())); // no taskbar entry either
+    form->ShowForm1Click(form->ShowForm1);
+    EXPECT_TRUE(IsWindowVisible(form->Handle()));
+    EXPECT_TRUE(boxes.empty());
+}
+
 struct Place {
     const char* name;
     int left, top, width, height;
