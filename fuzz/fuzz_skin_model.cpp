@@ -26,7 +26,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (!reader.ReadPackage(package)) {
         return 0;
     }
-    quellar::TSkinData skin(nullptr);
+    // One component for every run: each load rebuilds the whole model, as a skin change does.
+    static quellar::TSkinData skin(nullptr);
     std::vector<std::string> warnings;
     skin.ReadSkinDescription(ini, reader, &warnings);
     return skin.SkinLoaded() ? 0 : 1;
