@@ -1,9 +1,11 @@
-// The description reader with the model: the input is split into an INI description and one
-// bitmap member that every image key of the description may name.
+// The description reader with the model: any bytes as a decompressed skin package (the decoder
+// has its own target), loaded the way the program loads a skin: the first ".ini" member is the
+// description and every image key names a member of the same package.
 #include "skin/SkinMessage.h"
-#include "skin/SkinPackageWriter.h"
 #include "skin/SkinReader.h"
 #include "skin/WinSkinData.h"
+
+#include <cstdlib>
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     static const bool quiet = [] {
@@ -11,24 +13,19 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         return true;
     }();
     (void)quiet;
-    // First byte: where the description ends (in 1/256ths of the rest).
-    if (size < 1) {
-        return 0;
-    }
-    const std::size_t rest = size - 1;
-    const std::size_t cut = rest * data[0] / 256;
-    const std::string ini(reinterpret_cast<const char*>(data + 1), cut);
-    const std::vector<std::uint8_t> bitmap(data + 1 + cut, data + size);
-    // The package goes to the reader uncompressed: the decoder has its own target.
     quellar::TSkinReader reader;
-    const std::vector<std::uint8_t> package =
-        quellar::BuildSkinPackage({{"a.bmp", bitmap}, {"b.bmp", bitmap}, {"i.bmp", bitmap}});
-    if (!reader.ReadPackage(package)) {
+    if (!reader.ReadPackage(std::span(data, size))) {
         return 0;
     }
+    quellar::TMemoryStream ini;
+    std::string name;
+    reader.GetFileByPart(".ini", ini, name);
     // One component for every run: each load rebuilds the whole model, as a skin change does.
     static quellar::TSkinData skin(nullptr);
     std::vector<std::string> warnings;
-    skin.ReadSkinDescription(ini, reader, &warnings);
-    return skin.SkinLoaded() ? 0 : 1;
+    skin.ReadSkinDescription(std::string(ini.Bytes().begin(), ini.Bytes().end()), reader, &warnings);
+    if (!skin.SkinLoaded() || skin.SysButtons().size() < 3) {
+        std::abort();
+    }
+    return 0;
 }

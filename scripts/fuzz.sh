@@ -13,7 +13,7 @@ jobs=$(nproc)
 cmake --preset fuzz >/dev/null
 cmake --build --preset fuzz -j"$jobs" --target fuzz_skin_package fuzz_skin_model fuzz_skin_bitmap quellar_skins >/dev/null
 
-# Seeds: the skin files, their bitmaps, and description-plus-bitmap inputs for the model target.
+# Seeds: the skin files, their bitmaps, and their decompressed packages for the model target.
 corpus=$build/corpus
 rm -rf "$corpus"
 mkdir -p "$corpus/package" "$corpus/bitmap" "$corpus/model"
@@ -23,14 +23,16 @@ for dir in "$build"/assets/skins/skin*/; do
     for bmp in "$dir"*.bmp; do
         cp "$bmp" "$corpus/bitmap/${name}_$(basename "$bmp")"
     done
+    # The model target takes a decompressed package: the description first, then the bitmaps.
     python3 - "$dir" "$corpus/model/$name" <<'PY'
-import sys, pathlib
+import struct, sys, pathlib
 d = pathlib.Path(sys.argv[1])
-ini = (d / "skin.ini").read_bytes()
-bmp = (d / "button.bmp").read_bytes()
-rest = len(ini) + len(bmp)
-cut = min(255, (len(ini) * 256 + rest - 1) // rest)
-pathlib.Path(sys.argv[2]).write_bytes(bytes([cut]) + ini + bmp)
+members = [d / "skin.ini"] + sorted(p for p in d.iterdir() if p.suffix == ".bmp")
+names = "".join(p.name + "\r\n" for p in members).encode()
+data = [p.read_bytes() for p in members]
+package = struct.pack("<ii8x", 20000, len(names)) + names
+package += b"".join(struct.pack("<i", len(b)) for b in data) + b"".join(data)
+pathlib.Path(sys.argv[2]).write_bytes(package)
 PY
 done
 
