@@ -1,11 +1,11 @@
 #include "app/UMain.h"
 
 #include "app/LocalTime.h"
+#include "app/SkinChoice.h"
 #include "app/UMainLayout.h"
 #include "app/UMainRegistry.h"
 #include "app/U_Rock1.h"
 #include "base/Exception.h"
-#include "base/Random.h"
 #include "ui/Dialogs.h"
 
 #include <map>
@@ -183,14 +183,9 @@ void TfrmMain::FormCreate(TComponent*) {
         return;
     }
     StatusBar1->SetPanelText(0, ShortDateText());
-    RandSeed = ClockSeed();
-    std::uint32_t draw = 0;
-    for (int i = 0; i < 1000; ++i) { // only the last of the 1000 draws counts
-        draw = Random(11);
-    }
-    skinNumber_ = static_cast<int>(draw);
+    skinNumber_ = DrawSkinNumber(ClockSeed());
     CheckBox2Click(this);
-    SkinData1->SetSkinFile("skin" + std::to_string(skinNumber_) + ".skn");
+    SkinData1->SetSkinFile(SkinFileName(skinNumber_));
     Image1->LoadFromFile(kIdlePicture);
     SetIcoAni(false);
     TrayIcon1->SetHint(Application != nullptr ? Application->Title() : std::string(kAppTitle));

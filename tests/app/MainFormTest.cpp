@@ -325,6 +325,45 @@ TEST_F(MainWindow, MinimisingHidesTheWindowAndShowFormBringsItBack) {
     EXPECT_TRUE(boxes.empty());
 }
 
+TEST_F(MainWindow, SavingAfterTheFileWasDeletedWritesTheSectionAndElevenKeys) {
+    WriteSettings(kSaved);
+    Start();
+    DeleteFileA(kIniFileName);
+    form->btnSetupClick(form->btnSetup);
+    std::vector<std::string> expected = kSaved;
+    expected[1] = "PC_SPK=Y"; // checked at start-up
+    expected.insert(expected.begin(), "[KOR Quellar]");
+    EXPECT_EQ(IniLines(), expected);
+}
+
+TEST_F(MainWindow, FailedSaveEndsAtTheFailingKeyWithoutTheSuccessMessage) {
+    WriteSettings(kSaved);
+    Start();
+    DeleteFileA(kIniFileName);
+    ASSERT_TRUE(CreateDirectoryA(kIniFileName, nullptr)); // a folder where the file should be
+    form->Method("btnSetupClick")(form->btnSetup);
+    RemoveDirectoryA(kIniFileName);
+    ASSERT_EQ(boxes.size(), 1u);
+    EXPECT_EQ(boxes[0].text, "Unable to write to c:\\quellar.ini.");
+    EXPECT_EQ(boxes[0].flags, static_cast<unsigned>(MB_OK | MB_ICONSTOP));
+}
+
+TEST_F(MainWindow, MenuItemsRunTheButtonsHandlers) {
+    WriteSettings(kSaved);
+    Start();
+    TPopupMenu::SetPopupAnswer([](HMENU) { return 1; }); // START
+    form->PopupMenu1->Popup(0, 0);
+    TPopupMenu::SetPopupAnswer({});
+    EXPECT_EQ(form->Image1->FileName(), "mos01.jpg");
+    EXPECT_TRUE(form->Timer3->Enabled());
+    form->START1->Click();
+    form->STOP1->Click();
+    EXPECT_FALSE(form->Timer3->Enabled());
+    EXPECT_EQ(boxes.size(), 1u);
+    form->Exit1->Click();
+    EXPECT_TRUE(app->TerminateRequested());
+}
+
 struct Place {
     const char* name;
     int left, top, width, height;

@@ -344,5 +344,134 @@ TEST_F(Framework, PopupMenuRunsTheChosenItemWithItsPicture) {
     EXPECT_EQ(menu->Images(), nullptr);
 }
 
+TEST_F(Framework, ReplacedHandlerDecidesWhatReachesThePlatformControl) {
+    auto* edit = new TEdit(form);
+    edit->SetParent(form);
+    edit->SetText("before");
+    HWND hwnd = edit->Handle();
+    TWndMethod saved = edit->WindowProc;
+    bool swallow = true;
+    edit->WindowProc = [&](TMessage& m) {
+        if (swallow && m.Msg == WM_SETTEXT) {
+            m.Result = TRUE; // consumed: the platform's edit never sees it
+            return;
+        }
+        saved(m);
+    };
+    SetWindowTextA(hwnd, "swallowed");
+    EXPECT_EQ(HwndGetText(hwnd), "before");
+    swallow = false;
+    SetWindowTextA(hwnd, "passed on");
+    EXPECT_EQ(HwndGetText(hwnd), "passed on");
+    EXPECT_EQ(edit->Text(), "passed on");
+}
+
+TEST_F(Framework, ControlsForgetWindowsTheirParentDestroyedAndMakeNewOnes) {
+    auto* panel = new TPanel(form);
+    panel->SetParent(form);
+    auto* edit = new TEdit(form);
+    edit->SetParent(panel);
+    edit->SetText("kept");
+    HWND old = edit->Handle();
+    ASSERT_EQ(TWinControl::FromHandle(old), edit);
+    DestroyWindow(panel->Handle()); // the platform destroys the child window with it
+    EXPECT_FALSE(edit->HandleAllocated());
+    EXPECT_FALSE(panel->HandleAllocated());
+    EXPECT_EQ(TWinControl::FromHandle(old), nullptr);
+    HWND fresh = edit->Handle(); // parent and child are made again on demand
+    EXPECT_TRUE(IsWindow(fresh));
+    EXPECT_EQ(GetParent(fresh), panel->Handle());
+    delete edit; // and a control going destroys its window
+    EXPECT_FALSE(IsWindow(fresh));
+}
+
+TEST_F(Framework, OnlyOneErrorBoxAtATime) {
+    SetMessageBoxHandler([this](HWND, const std::string& text, const std::string& caption, unsigned flags) {
+        boxes.push_back(Box{text, caption, flags});
+        if (boxes.size() == 1) {
+            // A timer failing again while the first box waits for its OK.
+            app->HandleException(Exception("second"));
+        }
+        return IDOK;
+    });
+    app->HandleException(Exception("first"));
+    app->HandleException(Exception("third"));
+    ASSERT_EQ(boxes.size(), 2u);
+    EXPECT_EQ(boxes[0].text, "first.");
+    EXPECT_EQ(boxes[1].text, "third.");
+}
+
+TEST_F(Framework, FontWithACharacterSetNoFontCoversStillDrawsLetters) {
+    TFont font;
+    font.SetName("Tahoma");
+    font.SetHeight(12);
+    font.SetCharset(222); // Thai
+    HDC dc = GetDC(nullptr);
+    WORD glyph = 0xFFFF;
+    {
+        DcSelect sel(dc, font.Handle());
+        GetGlyphIndicesA(dc, "A", 1, &glyph, GGI_MARK_NONEXISTING_GLYPHS);
+    }
+    ReleaseDC(nullptr, dc);
+    EXPECT_NE(glyph, 0xFFFF);
+    EXPECT_EQ(font.Charset(), 222); // the stored setting is kept
+}
+
+TEST_F(Framework, SliderAndStatusBarKeepTheirStateAcrossWindowCreation) {
+    auto* slider = new TTrackBar(form);
+    slider->SetParent(form);
+    slider->SetRange(15000, 20000);
+    slider->SetPosition(30000);
+    EXPECT_EQ(slider->Position(), 20000);
+    auto* status = new TStatusBar(form);
+    status->SetParent(form);
+    status->SetPanelWidths({70, 70, 50});
+    status->SetPanelText(2, "notice");
+    status->SetPanelText(5, "ignored");
+    EXPECT_EQ(SendMessageA(slider->Handle(), TBM_GETPOS, 0, 0), 20000);
+    slider->SetPosition(-5);
+    EXPECT_EQ(SendMessageA(slider->Handle(), TBM_GETPOS, 0, 0), 15000);
+    char text[64] = {};
+    SendMessageA(status->Handle(), SB_GETTEXTA, 2, reinterpret_cast<LPARAM>(text));
+    EXPECT_STREQ(text, "notice");
+    EXPECT_EQ(SendMessageA(status->Handle(), SB_GETPARTS, 0, 0), 3);
+}
+
+TEST_F(Framework, LabelSizesItselfToItsCaption) {
+    auto* label = new TLabel(form);
+    label->SetParent(form);
+    label->SetCaption("Pest");
+    const int shortWidth = label->Width();
+    label->SetCaption("Pest Choices and more");
+    EXPECT_GT(label->Width(), shortWidth);
+    EXPECT_GT(label->Height(), 8);
+}
+
+TEST_F(Framework, ImageListTakesOnlyStripsOfItsHeight) {
+    auto* list = new TImageList(form);
+    list->SetSize(16, 16);
+    EXPECT_FALSE(list->AddStrip(TBitmap(32, 8)));
+    EXPECT_FALSE(list->AddStrip(TBitmap(20, 16)));
+    EXPECT_TRUE(list->AddStrip(TBitmap(48, 16)));
+    EXPECT_EQ(list->Count(), 3);
+    EXPECT_EQ(list->GetIcon(3), nullptr);
+    HICON icon = list->GetIcon(2);
+    EXPECT_NE(icon, nullptr);
+    DestroyIcon(icon);
+}
+
+TEST_F(Framework, TabMovesTheFocusToTheNextControl) {
+    auto* first = new TEdit(form);
+    first->SetParent(form);
+    auto* second = new TEdit(form);
+    second->SetParent(form);
+    second->SetTop(40);
+    form->Show();
+    first->SetFocus();
+    PostMessageA(first->Handle(), WM_KEYDOWN, VK_TAB, 0);
+    Pump(50);
+    EXPECT_TRUE(second->Focused());
+}
+
 } // namespace
 } // namespace quellar
