@@ -22,7 +22,7 @@ std::string SkinBitmapMemberName(const std::string& reference) {
     return name;
 }
 
-TSkinDescriptionReader::TSkinDescriptionReader(TSkinData& data, const TMemIniFile& ini,
+TSkinDescriptionReader::TSkinDescriptionReader(TSkinData& data, const TSkinIniFile& ini,
                                                const TSkinReader& package, std::vector<std::string>* warnings)
     : d_(data), ini_(ini), package_(package), warnings_(warnings) {}
 
@@ -35,7 +35,7 @@ void TSkinDescriptionReader::Warn(const std::string& text) {
 std::int32_t TSkinDescriptionReader::Int(const std::string& section, const std::string& key,
                                          std::int32_t def) {
     const std::string text = ini_.ReadString(section, key, "");
-    if (!text.empty() && !ParseInteger(text)) {
+    if (!text.empty() && !ParseIniInteger(text)) {
         Warn("[" + section + "] " + key + "=" + text + ": not a whole number, " + std::to_string(def) +
              " used");
     }
@@ -117,14 +117,14 @@ void TSkinDescriptionReader::ReadCaptionButtons() {
     d_.sysButtons_.clear();
     std::vector<std::string> kept;
     for (const std::string& section : ini_.Sections()) {
-        const std::string upper = UpperAscii(section);
+        const std::string upper = IniUpper(section);
         if (upper.rfind("BUTTON", 0) == 0 && upper != "BUTTONS" && upper != "BUTTON.RADIO" &&
             upper != "BUTTON.CHECKBOX") {
             kept.push_back(section);
         }
     }
     for (const std::string& section : kept) {
-        auto b = std::make_unique<TDataSkinSysButton>(UpperAscii(section));
+        auto b = std::make_unique<TDataSkinSysButton>(IniUpper(section));
         b->Action = Int(section, "Action", 0);
         b->Align = Int(section, "Align", 0);
         b->Xcoord = Int(section, "Xcoord", 0);

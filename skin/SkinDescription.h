@@ -18,7 +18,7 @@ std::string SkinBitmapMemberName(const std::string& reference);
 
 class TSkinDescriptionReader {
 public:
-    TSkinDescriptionReader(TSkinData& data, const TMemIniFile& ini, const TSkinReader& package,
+    TSkinDescriptionReader(TSkinData& data, const TSkinIniFile& ini, const TSkinReader& package,
                            std::vector<std::string>* warnings);
     void Run();
 
@@ -48,7 +48,7 @@ private:
     void SetFrameCounts();
 
     TSkinData& d_;
-    const TMemIniFile& ini_;
+    const TSkinIniFile& ini_;
     const TSkinReader& package_;
     std::vector<std::string>* warnings_;
 };

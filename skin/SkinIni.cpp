@@ -22,18 +22,18 @@ int HexDigit(char c) {
 }
 } // namespace
 
-bool SameTextAscii(std::string_view a, std::string_view b) {
+bool IniSameText(std::string_view a, std::string_view b) {
     return a.size() == b.size() &&
            std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) { return Upper(x) == Upper(y); });
 }
 
-std::string UpperAscii(std::string_view s) {
+std::string IniUpper(std::string_view s) {
     std::string out(s);
     std::transform(out.begin(), out.end(), out.begin(), Upper);
     return out;
 }
 
-std::string TrimSpaces(std::string_view s) {
+std::string TrimIniText(std::string_view s) {
     std::size_t b = 0;
     std::size_t e = s.size();
     while (b < e && IsSpace(s[b])) {
@@ -45,7 +45,7 @@ std::string TrimSpaces(std::string_view s) {
     return std::string(s.substr(b, e - b));
 }
 
-TMemIniFile::TMemIniFile(std::string_view text) {
+TSkinIniFile::TSkinIniFile(std::string_view text) {
     Section* current = nullptr;
     std::size_t pos = 0;
     while (pos < text.size()) {
@@ -53,7 +53,7 @@ TMemIniFile::TMemIniFile(std::string_view text) {
         if (end == std::string_view::npos) {
             end = text.size();
         }
-        const std::string line = TrimSpaces(text.substr(pos, end - pos));
+        const std::string line = TrimIniText(text.substr(pos, end - pos));
         pos = end + 1;
         if (line.empty() || line[0] == ';') {
             continue;
@@ -61,9 +61,9 @@ TMemIniFile::TMemIniFile(std::string_view text) {
         if (line.front() == '[') {
             const std::size_t close = line.find(']');
             const std::string name =
-                TrimSpaces(line.substr(1, close == std::string::npos ? line.npos : close - 1));
+                TrimIniText(line.substr(1, close == std::string::npos ? line.npos : close - 1));
             auto it = std::find_if(sections_.begin(), sections_.end(),
-                                   [&](const Section& s) { return SameTextAscii(s.name, name); });
+                                   [&](const Section& s) { return IniSameText(s.name, name); });
             if (it == sections_.end()) {
                 sections_.push_back({name, {}});
                 sectionNames_.push_back(name);
@@ -76,53 +76,53 @@ TMemIniFile::TMemIniFile(std::string_view text) {
         if (current == nullptr || eq == std::string::npos) {
             continue;
         }
-        current->values.emplace_back(TrimSpaces(line.substr(0, eq)), TrimSpaces(line.substr(eq + 1)));
+        current->values.emplace_back(TrimIniText(line.substr(0, eq)), TrimIniText(line.substr(eq + 1)));
     }
 }
 
-const TMemIniFile::Section* TMemIniFile::Find(std::string_view section) const {
+const TSkinIniFile::Section* TSkinIniFile::Find(std::string_view section) const {
     for (const Section& s : sections_) {
-        if (SameTextAscii(s.name, section)) {
+        if (IniSameText(s.name, section)) {
             return &s;
         }
     }
     return nullptr;
 }
 
-const std::string* TMemIniFile::FindValue(std::string_view section, std::string_view key) const {
+const std::string* TSkinIniFile::FindValue(std::string_view section, std::string_view key) const {
     const Section* s = Find(section);
     if (s == nullptr) {
         return nullptr;
     }
     for (const auto& [k, v] : s->values) {
-        if (SameTextAscii(k, key)) {
+        if (IniSameText(k, key)) {
             return &v;
         }
     }
     return nullptr;
 }
 
-bool TMemIniFile::ValueExists(std::string_view section, std::string_view key) const {
+bool TSkinIniFile::ValueExists(std::string_view section, std::string_view key) const {
     return FindValue(section, key) != nullptr;
 }
 
-std::string TMemIniFile::ReadString(std::string_view section, std::string_view key,
-                                    const std::string& def) const {
+std::string TSkinIniFile::ReadString(std::string_view section, std::string_view key,
+                                     const std::string& def) const {
     const std::string* v = FindValue(section, key);
     return v != nullptr ? *v : def;
 }
 
-std::int32_t TMemIniFile::ReadInteger(std::string_view section, std::string_view key,
-                                      std::int32_t def) const {
+std::int32_t TSkinIniFile::ReadInteger(std::string_view section, std::string_view key,
+                                       std::int32_t def) const {
     const std::string* v = FindValue(section, key);
     if (v == nullptr) {
         return def;
     }
-    return ParseInteger(*v).value_or(def);
+    return ParseIniInteger(*v).value_or(def);
 }
 
-std::optional<std::int32_t> ParseInteger(std::string_view text) {
-    const std::string t = TrimSpaces(text);
+std::optional<std::int32_t> ParseIniInteger(std::string_view text) {
+    const std::string t = TrimIniText(text);
     std::size_t i = 0;
     bool negative = false;
     if (i < t.size() && (t[i] == '+' || t[i] == '-')) {
@@ -167,7 +167,7 @@ TSkinColor ParseRGB(std::string_view text, TSkinColor def) {
     if (text.empty()) {
         return def;
     }
-    const std::string t = TrimSpaces(text);
+    const std::string t = TrimIniText(text);
     std::uint32_t rgb[3] = {0, 0, 0};
     int filled = 0;
     bool pending = false;

@@ -12,9 +12,9 @@
 
 namespace quellar {
 
-class TMemIniFile {
+class TSkinIniFile {
 public:
-    explicit TMemIniFile(std::string_view text);
+    explicit TSkinIniFile(std::string_view text);
 
     // Section names in file order, each once, spelled as first seen.
     const std::vector<std::string>& Sections() const { return sectionNames_; }
@@ -36,13 +36,13 @@ private:
     std::vector<std::string> sectionNames_;
 };
 
-bool SameTextAscii(std::string_view a, std::string_view b);
-std::string UpperAscii(std::string_view s);
-std::string TrimSpaces(std::string_view s);
+bool IniSameText(std::string_view a, std::string_view b);
+std::string IniUpper(std::string_view s);
+std::string TrimIniText(std::string_view s);
 
 // A whole 32-bit number: optional sign, then decimal digits or "$"/"0x" and hexadecimal digits
 // (hexadecimal up to 0xFFFFFFFF, taken as its 32-bit pattern). Surrounding spaces are allowed.
-std::optional<std::int32_t> ParseInteger(std::string_view text);
+std::optional<std::int32_t> ParseIniInteger(std::string_view text);
 
 // RGB text such as "255 128 0" or "0,0,255" as 0x00BBGGRR; the low 8 bits of each number are
 // used; an empty text gives def. Digits form numbers that fill red, green, blue in turn; the

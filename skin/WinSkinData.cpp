@@ -160,7 +160,7 @@ bool TSkinData::LoadSkinStore() {
 void TSkinData::ReadSkinDescription(const std::string& iniText, const TSkinReader& package,
                                     std::vector<std::string>* warnings) {
     skinLoaded_ = false;
-    const TMemIniFile ini(iniText);
+    const TSkinIniFile ini(iniText);
     TSkinDescriptionReader(*this, ini, package, warnings).Run();
 }
 

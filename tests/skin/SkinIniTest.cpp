@@ -6,7 +6,7 @@ namespace quellar {
 namespace {
 
 TEST(SkinIni, SectionsAndKeysMatchWithoutRegardToCase) {
-    const TMemIniFile ini(
+    const TSkinIniFile ini(
         "; comment\r\n[Personality]\r\n  Top = top.bmp \r\nTOPFRAME=2\r\n[colours]\nMenu=1 2 3\n"
         "[PERSONALITY]\r\ntopframe=9\r\nExtra=x\r\n");
     EXPECT_EQ(ini.ReadString("personality", "top", ""), "top.bmp");
@@ -19,20 +19,20 @@ TEST(SkinIni, SectionsAndKeysMatchWithoutRegardToCase) {
 }
 
 TEST(SkinIni, IntegersAreDecimalDollarOrZeroXHexadecimal) {
-    EXPECT_EQ(ParseInteger("42"), 42);
-    EXPECT_EQ(ParseInteger(" -7 "), -7);
-    EXPECT_EQ(ParseInteger("$1F"), 31);
-    EXPECT_EQ(ParseInteger("0x1f"), 31);
-    EXPECT_EQ(ParseInteger("0X10"), 16);
-    EXPECT_EQ(ParseInteger("$FFFFFFFF"), -1) << "hexadecimal is a 32-bit pattern";
-    EXPECT_EQ(ParseInteger("2147483647"), 2147483647);
-    EXPECT_FALSE(ParseInteger("2147483648"));
-    EXPECT_FALSE(ParseInteger("$100000000"));
-    EXPECT_FALSE(ParseInteger("12px"));
-    EXPECT_FALSE(ParseInteger(""));
-    EXPECT_FALSE(ParseInteger("$"));
-    EXPECT_FALSE(ParseInteger("0x"));
-    const TMemIniFile ini("[S]\nA=abc\nB=\nC=$10\n");
+    EXPECT_EQ(ParseIniInteger("42"), 42);
+    EXPECT_EQ(ParseIniInteger(" -7 "), -7);
+    EXPECT_EQ(ParseIniInteger("$1F"), 31);
+    EXPECT_EQ(ParseIniInteger("0x1f"), 31);
+    EXPECT_EQ(ParseIniInteger("0X10"), 16);
+    EXPECT_EQ(ParseIniInteger("$FFFFFFFF"), -1) << "hexadecimal is a 32-bit pattern";
+    EXPECT_EQ(ParseIniInteger("2147483647"), 2147483647);
+    EXPECT_FALSE(ParseIniInteger("2147483648"));
+    EXPECT_FALSE(ParseIniInteger("$100000000"));
+    EXPECT_FALSE(ParseIniInteger("12px"));
+    EXPECT_FALSE(ParseIniInteger(""));
+    EXPECT_FALSE(ParseIniInteger("$"));
+    EXPECT_FALSE(ParseIniInteger("0x"));
+    const TSkinIniFile ini("[S]\nA=abc\nB=\nC=$10\n");
     EXPECT_EQ(ini.ReadInteger("S", "A", 5), 5);
     EXPECT_EQ(ini.ReadInteger("S", "B", 6), 6);
     EXPECT_EQ(ini.ReadInteger("S", "C", 0), 16);

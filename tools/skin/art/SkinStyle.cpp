@@ -10,7 +10,7 @@ namespace {
 
 const char* const Section = "Style";
 
-std::uint32_t Colour(const TMemIniFile& ini, const char* key, std::uint32_t def) {
+std::uint32_t Colour(const TSkinIniFile& ini, const char* key, std::uint32_t def) {
     const std::string text = ini.ReadString(Section, key, "");
     if (text.empty()) {
         return def;
@@ -52,7 +52,7 @@ Pattern PatternOf(const std::string& text) {
     throw std::runtime_error("style key pattern: unknown pattern '" + text + "'");
 }
 
-int Number(const TMemIniFile& ini, const char* key, int def, int low, int high) {
+int Number(const TSkinIniFile& ini, const char* key, int def, int low, int high) {
     const int v = ini.ReadInteger(Section, key, def);
     if (v < low || v > high) {
         throw std::runtime_error(std::string("style key ") + key + ": " + std::to_string(v) + " is outside " +
@@ -64,7 +64,7 @@ int Number(const TMemIniFile& ini, const char* key, int def, int low, int high) 
 } // namespace
 
 TSkinStyle ParseSkinStyle(const std::string& text) {
-    const TMemIniFile ini(text);
+    const TSkinIniFile ini(text);
     TSkinStyle s;
     s.name = ini.ReadString(Section, "name", "");
     if (s.name.empty()) {
