@@ -85,8 +85,8 @@ std::vector<std::uint8_t> SilentAMTable() {
     return bytes;
 }
 
-std::vector<TLayoutObject> BuildLayout() {
-    std::vector<TLayoutObject> l;
+// The window itself, the banner with its help button, the main panel and the status picture.
+void AddWindowAndBanner(std::vector<TLayoutObject>& l) {
     l.push_back({"TfrmMain",
                  "frmMain",
                  "",
@@ -122,6 +122,10 @@ std::vector<TLayoutObject> BuildLayout() {
                  "Panel2",
                  Place(1, 1, 116, 124, {P("Align", Id("alClient")), P("Stretch", B(true))}),
                  {}});
+}
+
+// The pest choice and the output devices (upper right).
+void AddPestAndDevices(std::vector<TLayoutObject>& l) {
     l.push_back({"TGroupBox",
                  "GroupBox1",
                  "Panel1",
@@ -165,6 +169,10 @@ std::vector<TLayoutObject> BuildLayout() {
          "GroupBox2",
          Place(152, 24, 110, 17, {P("Caption", S("Sound device")), P("OnClick", V::Event("CheckBox2Click"))}),
          {}});
+}
+
+// Sample rate, volume, sweep parameters, waveform, duration and frequency.
+void AddSoundParameters(std::vector<TLayoutObject>& l) {
     l.push_back({"TLabel", "Label2", "Panel1", LabelAt(10, 175, "Sample Rate", 13), {}});
     l.push_back(
         {"TComboBox",
@@ -207,6 +215,10 @@ std::vector<TLayoutObject> BuildLayout() {
          Place(155, 245, 276, 24,
                {P("Min", I(15000)), P("Max", I(20000)), P("Position", I(15000)), P("ThumbLength", I(13))}),
          {}});
+}
+
+// The five command buttons and the status bar.
+void AddCommandsAndStatus(std::vector<TLayoutObject>& l) {
     l.push_back(CommandButton("btnSetup", 11, 278, "&Save Para", "Save Configulation", "GLYPH_SAVE",
                               "btnSetupClick"));
     l.push_back(
@@ -222,6 +234,10 @@ std::vector<TLayoutObject> BuildLayout() {
                        {P("Align", Id("alBottom")), P("Panels.Width", N({70, 70, 50})),
                         P("Panels.Text", L({"", "", kStatusNotice}))}),
                  {}});
+}
+
+// The notification icon's menu and the image lists.
+void AddMenuAndLists(std::vector<TLayoutObject>& l) {
     l.push_back({"TImageList",
                  "ImageList1",
                  "",
@@ -258,6 +274,10 @@ std::vector<TLayoutObject> BuildLayout() {
                  "",
                  {P("Width", I(32)), P("Height", I(32)), P("Bitmap.Resource", S("DEVICE_IMAGES"))},
                  {}});
+}
+
+// Timers, the notification-area icon, the tone generator and the skin.
+void AddComponents(std::vector<TLayoutObject>& l) {
     l.push_back({"TTimer",
                  "Timer1",
                  "",
@@ -292,6 +312,16 @@ std::vector<TLayoutObject> BuildLayout() {
                  "",
                  {P("Active", B(false))},
                  {TLayoutBinary{"SkinStream", StoredBinary({0, 0, 0, 0})}}});
+}
+
+std::vector<TLayoutObject> BuildLayout() {
+    std::vector<TLayoutObject> l;
+    AddWindowAndBanner(l);
+    AddPestAndDevices(l);
+    AddSoundParameters(l);
+    AddCommandsAndStatus(l);
+    AddMenuAndLists(l);
+    AddComponents(l);
     return l;
 }
 } // namespace

@@ -359,6 +359,9 @@ LRESULT CALLBACK TWinControl::Trampoline(HWND hwnd, UINT msg, WPARAM wParam, LPA
         self->WindowProc(m);
     } catch (const std::exception& error) {
         ApplicationHandleException(error);
+    } catch (...) {
+        // Nothing may unwind through the platform's frames.
+        ApplicationHandleException(Exception("Unknown error"));
     }
     if (msg == WM_NCDESTROY) {
         self->DetachHandle();
@@ -554,27 +557,32 @@ void TWinControl::RouteMouse(TMessage& message) {
     }
 }
 
+// A framework window paints its background, a platform control itself; the windowless
+// controls on top are painted into the same device context.
+void TWinControl::PaintHandler(TMessage& message) {
+    if (!ownClass_ && std::none_of(controls_.begin(), controls_.end(), [](TControl* c) {
+            return dynamic_cast<TGraphicControl*>(c) != nullptr;
+        })) {
+        DefaultHandler(message);
+        return;
+    }
+    PAINTSTRUCT ps;
+    HDC dc = BeginPaint(handle_, &ps);
+    if (ownClass_) {
+        PaintWindow(dc);
+    } else {
+        TMessage inner{WM_PAINT, reinterpret_cast<WPARAM>(dc), 0, 0};
+        DefaultHandler(inner);
+    }
+    PaintControls(dc);
+    EndPaint(handle_, &ps);
+}
+
 void TWinControl::WndProc(TMessage& message) {
     switch (message.Msg) {
-    case WM_PAINT: {
-        if (!ownClass_ && std::none_of(controls_.begin(), controls_.end(), [](TControl* c) {
-                return dynamic_cast<TGraphicControl*>(c) != nullptr;
-            })) {
-            DefaultHandler(message);
-            break;
-        }
-        PAINTSTRUCT ps;
-        HDC dc = BeginPaint(handle_, &ps);
-        if (ownClass_) {
-            PaintWindow(dc);
-        } else {
-            TMessage inner{WM_PAINT, reinterpret_cast<WPARAM>(dc), 0, 0};
-            DefaultHandler(inner);
-        }
-        PaintControls(dc);
-        EndPaint(handle_, &ps);
+    case WM_PAINT:
+        PaintHandler(message);
         break;
-    }
     case WM_ERASEBKGND:
         if (ownClass_) {
             message.Result = 1; // painted with the rest in WM_PAINT

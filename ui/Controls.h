@@ -213,6 +213,7 @@ private:
     void InsertControl(TControl* control);
     void RemoveControl(TControl* control);
     void RouteMouse(TMessage& message);
+    void PaintHandler(TMessage& message);
     bool ReflectToChild(TMessage& message);
 
     HWND handle_ = nullptr;

@@ -192,6 +192,34 @@ void RegisterExtProperties(TClassRegistry& r) {
     Prop<M>(r, "TMenuItem", "OnClick", [](M& m, V v, X ctx) { m.OnClick = ctx.Method(v.s); });
 }
 
+// Controls go into windows, menu items into menus or other items.
+void RegisterParentingRules(TClassRegistry& r) {
+    r.AddParentingRule([](TComponent& child, TComponent& parent) {
+        auto* control = dynamic_cast<TControl*>(&child);
+        auto* window = dynamic_cast<TWinControl*>(&parent);
+        if (control == nullptr || window == nullptr) {
+            return false;
+        }
+        control->SetParent(window);
+        return true;
+    });
+    r.AddParentingRule([](TComponent& child, TComponent& parent) {
+        auto* item = dynamic_cast<TMenuItem*>(&child);
+        if (item == nullptr) {
+            return false;
+        }
+        if (auto* menu = dynamic_cast<TMenu*>(&parent); menu != nullptr) {
+            menu->Items().Add(item);
+            return true;
+        }
+        if (auto* owner = dynamic_cast<TMenuItem*>(&parent); owner != nullptr) {
+            owner->Add(item);
+            return true;
+        }
+        return false;
+    });
+}
+
 template <class T> void Class(TClassRegistry& r, const std::string& base) {
     r.AddClass(std::string(T::StaticClassName), base, [](TComponent* owner) { return new T(owner); });
 }
@@ -270,30 +298,7 @@ void RegisterStandardClasses(TClassRegistry& r) {
     RegisterFormProperties(r);
     RegisterStdControlProperties(r);
     RegisterExtProperties(r);
-    r.AddParentingRule([](TComponent& child, TComponent& parent) {
-        auto* control = dynamic_cast<TControl*>(&child);
-        auto* window = dynamic_cast<TWinControl*>(&parent);
-        if (control == nullptr || window == nullptr) {
-            return false;
-        }
-        control->SetParent(window);
-        return true;
-    });
-    r.AddParentingRule([](TComponent& child, TComponent& parent) {
-        auto* item = dynamic_cast<TMenuItem*>(&child);
-        if (item == nullptr) {
-            return false;
-        }
-        if (auto* menu = dynamic_cast<TMenu*>(&parent); menu != nullptr) {
-            menu->Items().Add(item);
-            return true;
-        }
-        if (auto* owner = dynamic_cast<TMenuItem*>(&parent); owner != nullptr) {
-            owner->Add(item);
-            return true;
-        }
-        return false;
-    });
+    RegisterParentingRules(r);
 }
 
 } // namespace quellar

@@ -407,6 +407,11 @@ TEST_F(MainWindow, WindowMatchesItsLayout) {
         EXPECT_EQ(control->Width(), p.width) << p.name;
         EXPECT_EQ(control->Height(), p.height) << p.name;
     }
+}
+
+TEST_F(MainWindow, TextsItemsFontsAndListsMatchTheLayout) {
+    WriteSettings(kSaved);
+    Start();
     EXPECT_EQ(form->Label1->Left(), 11);
     EXPECT_EQ(form->Label1->Top(), 28);
     EXPECT_EQ(form->Image1->Width(), 116); // fills its framed parent
