@@ -276,6 +276,66 @@ TEST_F(Framework, ParentPaintsItsWindowlessPictureIntoItsDeviceContext) {
     EXPECT_EQ(target.Pixels()[15 * 100 + 15] & 0xFFFFFF, 0u);
 }
 
+TEST_F(Framework, SpeedButtonDrawsTheGlyphCellOfItsStateWithoutTheTransparentColour) {
+    auto* button = new TSpeedButton(form);
+    button->SetParent(form);
+    button->SetBounds(0, 0, 69, 46);
+    button->SetLayout(TButtonLayout::blGlyphTop);
+    TBitmap glyph(40, 20); // two 20 x 20 cells: red (normal) and grey (disabled)
+    for (int y = 0; y < 20; ++y) {
+        for (int x = 0; x < 40; ++x) {
+            glyph.Pixels()[y * 40 + x] = x < 20 ? 0xFF0000 : 0x808080;
+        }
+    }
+    for (int x = 0; x < 3; ++x) {
+        glyph.Pixels()[19 * 40 + x] = 0xFF00FF; // the bottom-left colour is the transparent one
+    }
+    button->SetGlyph(glyph);
+    button->SetNumGlyphs(2);
+    auto paint = [&] {
+        TBitmap target(69, 46);
+        MemoryDc dc;
+        DcSelect sel(dc.Get(), target.Handle());
+        form->PaintControls(dc.Get());
+        return std::vector<std::uint32_t>(target.Pixels(), target.Pixels() + 69 * 46);
+    };
+    // No caption: the glyph is centred, (69 - 20 + 1) / 2 across and (46 - 20) / 2 + 1 down.
+    const int gx = 25;
+    const int gy = 14;
+    std::vector<std::uint32_t> enabled = paint();
+    EXPECT_EQ(enabled[(gy + 10) * 69 + gx + 10] & 0xFFFFFF, 0xFF0000u);
+    EXPECT_NE(enabled[(gy + 19) * 69 + gx] & 0xFFFFFF, 0xFF00FFu);
+    button->SetEnabled(false);
+    std::vector<std::uint32_t> disabled = paint();
+    EXPECT_EQ(disabled[(gy + 10) * 69 + gx + 10] & 0xFFFFFF, 0x808080u);
+}
+
+TEST_F(Framework, PictureComboShowsItsItemsWithTheirPictures) {
+    auto* images = new TImageList(form);
+    images->SetSize(32, 32);
+    ASSERT_TRUE(images->AddStrip(TBitmap(64, 32)));
+    auto* combo = new TComboBoxEx(form);
+    combo->SetParent(form);
+    combo->SetImages(images);
+    combo->SetItemsEx({{"Larva...", 0}, {"Mosquitoes", 1}});
+    combo->SetItemIndex(1);
+    HWND hwnd = combo->Handle();
+    EXPECT_EQ(SendMessageA(hwnd, CB_GETCURSEL, 0, 0), 1);
+    EXPECT_EQ(reinterpret_cast<HIMAGELIST>(SendMessageA(hwnd, CBEM_GETIMAGELIST, 0, 0)), images->Handle());
+    char text[32] = {};
+    COMBOBOXEXITEMA item{};
+    item.mask = CBEIF_TEXT | CBEIF_IMAGE;
+    item.iItem = 1;
+    item.pszText = text;
+    item.cchTextMax = sizeof(text);
+    ASSERT_TRUE(SendMessageA(hwnd, CBEM_GETITEMA, 0, reinterpret_cast<LPARAM>(&item)));
+    EXPECT_STREQ(text, "Mosquitoes");
+    EXPECT_EQ(item.iImage, 1);
+    delete images;
+    EXPECT_EQ(combo->Images(), nullptr);
+    EXPECT_EQ(SendMessageA(hwnd, CBEM_GETIMAGELIST, 0, 0), 0);
+}
+
 TEST_F(Framework, ComboIndexOutsideTheListSelectsNothing) {
     auto* combo = new TComboBox(form);
     combo->SetParent(form);

@@ -134,6 +134,28 @@ TEST(Layout, DamagedOrUnknownEntriesRaiseReadErrors) {
     EXPECT_THROW(load({{"TRecorder", "A", "", {{"Buddy", TPropValue::Ref("Nobody")}}, {}}}), EReadError);
     EXPECT_THROW(load({{"TRecorder", "A", "", {{"OnFire", TPropValue::Event("NoMethod")}}, {}}}), EReadError);
     EXPECT_THROW(load({{"TRecorder", "A", "", {}, {}}, {"TRecorder", "A", "", {}, {}}}), EReadError);
+    // A parent that does not exist, and one the registry's rules cannot place the child in.
+    EXPECT_THROW(load({{"TRecorder", "A", "Nowhere", {}, {}}}), EReadError);
+    EXPECT_THROW(load({{"TRecorder", "A", "", {}, {}}, {"TRecorder", "B", "A", {}, {}}}), EReadError);
+}
+
+TEST(Layout, ChildrenGoIntoTheirParentsThroughTheRegistrysRules) {
+    TClassRegistry registry = Registry();
+    std::vector<std::pair<std::string, std::string>> placed;
+    registry.AddParentingRule([&](TComponent& child, TComponent& parent) {
+        placed.emplace_back(child.Name(), parent.Name());
+        return true;
+    });
+    TRecorder root(nullptr);
+    int fired = 0;
+    LoadLayout(
+        root,
+        {{"TRoot", "Root", "", {}, {}}, {"TRecorder", "A", "", {}, {}}, {"TRecorder", "B", "A", {}, {}}},
+        registry, Methods(&fired));
+    EXPECT_EQ(placed, (std::vector<std::pair<std::string, std::string>>{{"A", "Root"}, {"B", "A"}}));
+    EXPECT_TRUE(registry.Knows("TRecorder"));
+    EXPECT_NE(registry.FindSetter("TRoot", "Value"), nullptr); // inherited from TRecorder
+    EXPECT_EQ(registry.FindSetter("TRoot", "Nothing"), nullptr);
 }
 
 } // namespace
