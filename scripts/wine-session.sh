@@ -38,6 +38,9 @@ start_wine() {
         WINEPREFIX=$prefix wineboot -i >/dev/null 2>&1 || true
     fi
     WINEPREFIX=$prefix wineserver -p >/dev/null 2>&1 || true
+    # Without a window manager Wine waits two seconds for every window it hides or destroys
+    # unless its windows are unmanaged.
+    WINEPREFIX=$prefix wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1 || true
     # The first program of a session starts the prefix's services, which inherit its output
     # and keep it open, so CTest would wait on that test until its timeout: start them here.
     WINEPREFIX=$prefix wine cmd /c exit >/dev/null 2>&1 || true

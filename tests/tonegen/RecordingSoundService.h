@@ -76,6 +76,8 @@ public:
         return s;
     }
     bool Playing() const { return playing_ != nullptr; }
+    // The image of the sound playing in the background, as it was handed over.
+    const std::vector<std::uint8_t>& PlayingImage() const { return playingCopy_; }
 
 private:
     static std::vector<std::uint8_t> Snapshot(const std::uint8_t* image) {
