@@ -22,7 +22,7 @@ public:
     std::uint32_t* Row(int y) { return pixels_.data() + Index(0, y); }
     const std::uint32_t* Row(int y) const { return pixels_.data() + Index(0, y); }
 
-    // The part x .. x+width-1, y .. y+height-1 (clipped to this bitmap) as a new bitmap.
+    // The region x .. x+width-1, y .. y+height-1 (clipped to this bitmap) as a new bitmap.
     TBitmap32 Copy(int x, int y, int width, int height) const;
 
     friend bool operator==(const TBitmap32&, const TBitmap32&) = default;

@@ -199,7 +199,7 @@ protected:
     void FontChanged() override;
     void ColorChanged() override { Invalidate(); }
     void AlignControls();
-    // The part of the client area aligned controls share (a panel keeps its bevels free).
+    // The portion of the client area aligned controls share (a panel keeps its bevels free).
     virtual void AdjustClientRect(RECT& rect) const { (void)rect; }
     // Text and background colours of a platform control drawing itself.
     LRESULT ControlColor(HDC dc);

@@ -65,7 +65,7 @@ TEST(SkinReader, FindsMembersByNameIgnoringCaseAndByLowerCasePart) {
     EXPECT_EQ(entry, "skin.ini");
     std::string none = "unchanged";
     reader.GetFileByPart(".INI", out, none);
-    EXPECT_EQ(out.Size(), 0u) << "the part is not lower-cased, so upper case never matches";
+    EXPECT_EQ(out.Size(), 0u) << "the search text is not lower-cased, so upper case never matches";
     EXPECT_EQ(none, "unchanged");
     reader.GetFileByName("missing.bmp", out);
     EXPECT_EQ(out.Size(), 0u);
