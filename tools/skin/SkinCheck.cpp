@@ -114,24 +114,8 @@ void ReportColours(const TSkinData& d, std::ostream& out) {
 
 } // namespace
 
-int CheckSkin(const std::vector<std::uint8_t>& file, std::ostream& out) {
-    TSkinReader reader;
-    std::string message;
-    const TSkinMessageProc previous = SetSkinMessageProc([&](const std::string& text) { message = text; });
-    bool ok = false;
-    try {
-        ok = reader.ReadSkinBytes(file);
-    } catch (...) {
-        SetSkinMessageProc(previous);
-        throw;
-    }
-    SetSkinMessageProc(previous);
-    if (!message.empty()) {
-        throw std::runtime_error("not a skin package of version 20000");
-    }
-    if (!ok) {
-        throw std::runtime_error("damaged skin package");
-    }
+int CheckSkin(const std::vector<std::uint8_t>& file, std::ostream& out, const std::string& name) {
+    const TSkinReader reader = OpenPackage(file, name);
     std::vector<std::string> warnings;
     TMemoryStream ini;
     std::string iniName;

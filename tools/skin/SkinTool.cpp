@@ -36,28 +36,6 @@ void WriteFile(const fs::path& path, const std::vector<std::uint8_t>& bytes) {
     }
 }
 
-// Opens a package; the version message becomes the error.
-TSkinReader OpenPackage(const std::vector<std::uint8_t>& file, const std::string& name) {
-    TSkinReader reader;
-    std::string message;
-    const TSkinMessageProc previous = SetSkinMessageProc([&](const std::string& text) { message = text; });
-    bool ok = false;
-    try {
-        ok = reader.ReadSkinBytes(file);
-    } catch (...) {
-        SetSkinMessageProc(previous);
-        throw;
-    }
-    SetSkinMessageProc(previous);
-    if (!message.empty()) {
-        throw std::runtime_error(name + ": not a skin package of version 20000");
-    }
-    if (!ok) {
-        throw std::runtime_error(name + ": damaged skin package");
-    }
-    return reader;
-}
-
 int List(const std::string& file, std::ostream& out) {
     const TSkinReader reader = OpenPackage(ReadFile(file), file);
     for (int i = 0; i < reader.Count(); ++i) {
@@ -108,6 +86,29 @@ int Pack(const std::string& dir, const std::string& file) {
 
 } // namespace
 
+// Opens a package; the version message becomes the error.
+TSkinReader OpenPackage(const std::vector<std::uint8_t>& file, const std::string& name) {
+    const std::string prefix = name.empty() ? "" : name + ": ";
+    TSkinReader reader;
+    std::string message;
+    const TSkinMessageProc previous = SetSkinMessageProc([&](const std::string& text) { message = text; });
+    bool ok = false;
+    try {
+        ok = reader.ReadSkinBytes(file);
+    } catch (...) {
+        SetSkinMessageProc(previous);
+        throw;
+    }
+    SetSkinMessageProc(previous);
+    if (!message.empty()) {
+        throw std::runtime_error(prefix + "not a skin package of version 20000");
+    }
+    if (!ok) {
+        throw std::runtime_error(prefix + "damaged skin package");
+    }
+    return reader;
+}
+
 std::string SafeMemberFileName(const std::string& name, int index) {
     std::string out;
     for (char c : name) {
@@ -137,7 +138,7 @@ int RunSkinTool(const std::vector<std::string>& args, std::ostream& out, std::os
             return Pack(args[1], args[2]);
         }
         if (command == "check" && args.size() == 2) {
-            return CheckSkin(ReadFile(args[1]), out) == 0 ? 0 : 1;
+            return CheckSkin(ReadFile(args[1]), out, args[1]) == 0 ? 0 : 1;
         }
         err << usage << "\n";
         return ExitError;

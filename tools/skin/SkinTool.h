@@ -19,7 +19,14 @@ int RunSkinTool(const std::vector<std::string>& args, std::ostream& out, std::os
 // result becomes "member<index>".
 std::string SafeMemberFileName(const std::string& name, int index);
 
-// The check report of a skin file held in memory; returns the number of warnings.
-int CheckSkin(const std::vector<std::uint8_t>& file, std::ostream& out);
+class TSkinReader;
+
+// Reads a skin file held in memory into a reader. Throws std::runtime_error naming the file
+// (`name`) when the package is of another version or damaged.
+TSkinReader OpenPackage(const std::vector<std::uint8_t>& file, const std::string& name);
+
+// The check report of a skin file held in memory (`name` for the error messages); returns the
+// number of warnings.
+int CheckSkin(const std::vector<std::uint8_t>& file, std::ostream& out, const std::string& name = "");
 
 } // namespace quellar
