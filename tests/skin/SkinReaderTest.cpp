@@ -87,6 +87,15 @@ TEST(SkinReader, EntriesStartAtTheSumOfTheSizesBeforeThem) {
     EXPECT_EQ(out.Position(), 0u);
 }
 
+TEST(SkinReader, RepeatedNameFindsTheFirstMemberOfThatName) {
+    TSkinReader reader;
+    ASSERT_TRUE(reader.ReadPackage(Package(20000, "a.bmp\r\nA.BMP\r\n", {5, 1}, "firstZ")));
+    TMemoryStream out;
+    reader.GetFileByName("A.bmp", out);
+    EXPECT_EQ(Text(out), "first");
+    EXPECT_EQ(std::string(reader.Entry(1).begin(), reader.Entry(1).end()), "Z");
+}
+
 TEST(SkinReader, OtherVersionShowsTheMessageAndLoadsNothing) {
     MessageRecorder messages;
     TSkinReader reader;
