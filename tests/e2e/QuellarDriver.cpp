@@ -1,0 +1,513 @@
+// Plays the user of a running quellar.exe for the end-to-end audio test: finds its main window,
+// answers its message boxes, sets the controls, clicks the command buttons and writes down when
+// it did what (see AudioScenario.h). A marker tone played just before START lets the checks put
+// these times on the capture's time line.
+//
+//   quellar-driver steady|sweep TIMELINE
+//
+// Exits 0 when every step went as a user would see it, 1 with a message otherwise. Every wait
+// has a timeout.
+#include "app/UMain.h"
+#include "app/UMainLayout.h"
+#include "tests/e2e/AudioScenario.h"
+
+#include <windows.h>
+
+#include <commctrl.h>
+#include <mmsystem.h>
+
+#include <cmath>
+#include <cstdint>
+#include <cstdio>
+#include <cstring>
+#include <functional>
+#include <numbers>
+#include <stdexcept>
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace quellar::e2e {
+namespace {
+
+constexpr DWORD kSendTimeoutMs = 5000;
+constexpr int kWindowTimeoutMs = 30000; // the first start in a prefix may take a while
+constexpr int kBoxTimeoutMs = 10000;
+
+[[noreturn]] void Fail(const std::string& what) {
+    throw std::runtime_error(what);
+}
+
+double Now() {
+    static LARGE_INTEGER frequency{};
+    if (frequency.QuadPart == 0) {
+        QueryPerformanceFrequency(&frequency);
+    }
+    LARGE_INTEGER counter{};
+    QueryPerformanceCounter(&counter);
+    return static_cast<double>(counter.QuadPart) / static_cast<double>(frequency.QuadPart);
+}
+
+// Polls `done` every 20 ms until it holds or the time is up.
+void WaitUntil(const std::function<bool()>& done, int timeoutMs, const std::string& what) {
+    const double until = Now() + timeoutMs / 1000.0;
+    while (!done()) {
+        if (Now() > until) {
+            Fail("timed out waiting for " + what);
+        }
+        Sleep(20);
+    }
+}
+
+HWND WaitForWindow(const std::function<HWND()>& find, int timeoutMs, const std::string& what) {
+    HWND found = nullptr;
+    WaitUntil([&] { return (found = find()) != nullptr; }, timeoutMs, what);
+    return found;
+}
+
+LRESULT Send(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
+    DWORD_PTR result = 0;
+    if (SendMessageTimeoutA(hwnd, msg, wp, lp, SMTO_ABORTIFHUNG, kSendTimeoutMs, &result) == 0) {
+        Fail("the program did not answer message " + std::to_string(msg));
+    }
+    return static_cast<LRESULT>(result);
+}
+
+std::string ClassOf(HWND hwnd) {
+    char name[64] = {};
+    GetClassNameA(hwnd, name, sizeof name);
+    return name;
+}
+
+std::string TextOf(HWND hwnd) {
+    char text[512] = {};
+    Send(hwnd, WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text));
+    return text;
+}
+
+DWORD ProcessOf(HWND hwnd) {
+    DWORD pid = 0;
+    GetWindowThreadProcessId(hwnd, &pid);
+    return pid;
+}
+
+// ---- the program's windows ----
+
+HWND FindMainWindow() {
+    HWND hwnd = FindWindowA("TfrmMain", kMainCaption);
+    return hwnd != nullptr && IsWindowVisible(hwnd) ? hwnd : nullptr;
+}
+
+struct BoxSearch {
+    DWORD pid;
+    const std::string* caption;
+    HWND found;
+};
+
+BOOL CALLBACK MatchBox(HWND hwnd, LPARAM lp) {
+    auto* s = reinterpret_cast<BoxSearch*>(lp);
+    char title[256] = {};
+    GetWindowTextA(hwnd, title, sizeof title);
+    if (ProcessOf(hwnd) == s->pid && ClassOf(hwnd) == "#32770" && IsWindowVisible(hwnd) &&
+        *s->caption == title) {
+        s->found = hwnd;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+// A visible message box of the process with this caption.
+HWND FindBox(DWORD pid, const std::string& caption) {
+    BoxSearch search{pid, &caption, nullptr};
+    EnumWindows(MatchBox, reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
+DWORD FindProcess(const std::string& windowTitle) {
+    DWORD pid = 0;
+    WaitForWindow(
+        [&]() -> HWND {
+            HWND hwnd = FindWindowA(nullptr, windowTitle.c_str());
+            pid = hwnd != nullptr ? ProcessOf(hwnd) : 0;
+            return hwnd;
+        },
+        kWindowTimeoutMs, "a window titled \"" + windowTitle + "\"");
+    return pid;
+}
+
+// Waits for the box, checks its text, presses OK and waits until it has gone.
+void AnswerBox(DWORD pid, const std::string& caption, const std::string& expectedText) {
+    HWND box = WaitForWindow([&] { return FindBox(pid, caption); }, kBoxTimeoutMs,
+                             "the \"" + caption + "\" box saying \"" + expectedText + "\"");
+    const std::string text = TextOf(GetDlgItem(box, 0xFFFF)); // the box's message line
+    std::printf("driver: box \"%s\": %s\n", caption.c_str(), text.c_str());
+    if (text != expectedText) {
+        Fail("the \"" + caption + "\" box says \"" + text + "\", expected \"" + expectedText + "\"");
+    }
+    HWND ok = GetDlgItem(box, IDOK);
+    if (ok == nullptr) {
+        Fail("the \"" + caption + "\" box has no OK button");
+    }
+    PostMessageA(ok, BM_CLICK, 0, 0);
+    WaitUntil([&] { return !IsWindow(box) || !IsWindowVisible(box); }, kBoxTimeoutMs,
+              "the \"" + caption + "\" box to close");
+}
+
+struct MainControls {
+    HWND form = nullptr;
+    HWND pcSpeaker = nullptr, soundDevice = nullptr, autoStep = nullptr;
+    HWND timeChange = nullptr, valChange = nullptr, duration = nullptr;
+    HWND sampleRate = nullptr, volume = nullptr, frequency = nullptr;
+};
+
+// The index of the item with this text, or -1. (Under Wine an item's text cannot be read from
+// another process: CB_GETLBTEXT hands back UTF-16 there. Looking an item up by text works.)
+int ItemIndexOf(HWND combo, const std::string& text) {
+    return static_cast<int>(
+        Send(combo, CB_FINDSTRINGEXACT, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(text.c_str())));
+}
+
+BOOL CALLBACK CollectWindow(HWND hwnd, LPARAM lp) {
+    reinterpret_cast<std::vector<HWND>*>(lp)->push_back(hwnd);
+    return TRUE;
+}
+
+// Finds the controls the way a user tells them apart: check boxes by caption, the sample-rate
+// list by its items, the sliders by their ranges, the "Parameter" box's two edits left to right
+// ("Time Change", "Val Change") and the one edit outside it ("Duration").
+MainControls FindControls(HWND form) {
+    MainControls c;
+    c.form = form;
+    std::vector<HWND> children;
+    EnumChildWindows(form, CollectWindow, reinterpret_cast<LPARAM>(&children));
+    std::vector<HWND> parameterEdits;
+    for (HWND h : children) {
+        const std::string cls = ClassOf(h);
+        const std::string parentClass = ClassOf(GetParent(h));
+        if (cls == "Button") {
+            const std::string text = TextOf(h);
+            if (text == "PC SPK") {
+                c.pcSpeaker = h;
+            } else if (text == "Sound device") {
+                c.soundDevice = h;
+            } else if (text == "Auto") {
+                c.autoStep = h;
+            }
+        } else if (cls == "ComboBox" && parentClass != WC_COMBOBOXEXA &&
+                   ItemIndexOf(h, kSampleRateText) >= 0) {
+            c.sampleRate = h;
+        } else if (cls == TRACKBAR_CLASSA) {
+            (Send(h, TBM_GETRANGEMAX, 0, 0) == 100 ? c.volume : c.frequency) = h;
+        } else if (cls == "Edit" && parentClass == "Button" && TextOf(GetParent(h)) == "Parameter") {
+            parameterEdits.push_back(h);
+        } else if (cls == "Edit" && parentClass != "ComboBox" && parentClass != WC_COMBOBOXEXA) {
+            c.duration = h;
+        }
+    }
+    if (parameterEdits.size() == 2) {
+        RECT a{}, b{};
+        GetWindowRect(parameterEdits[0], &a);
+        GetWindowRect(parameterEdits[1], &b);
+        const bool inOrder = a.left < b.left;
+        c.timeChange = parameterEdits[inOrder ? 0 : 1];
+        c.valChange = parameterEdits[inOrder ? 1 : 0];
+    }
+    const std::pair<HWND, const char*> wanted[] = {
+        {c.pcSpeaker, "PC SPK"},       {c.soundDevice, "Sound device"}, {c.autoStep, "Auto"},
+        {c.timeChange, "Time Change"}, {c.valChange, "Val Change"},     {c.duration, "Duration"},
+        {c.sampleRate, "Sample Rate"}, {c.volume, "Master Volume"},     {c.frequency, "Freq"}};
+    for (const auto& [hwnd, label] : wanted) {
+        if (hwnd == nullptr) {
+            for (HWND child : children) {
+                std::fprintf(stderr, "driver: child %s \"%s\" in %s\n", ClassOf(child).c_str(),
+                             TextOf(child).c_str(), ClassOf(GetParent(child)).c_str());
+            }
+            Fail(std::string("the main window's control \"") + label + "\" was not found");
+        }
+    }
+    return c;
+}
+
+// ---- acting on the controls ----
+
+bool IsChecked(HWND box) {
+    return Send(box, BM_GETCHECK, 0, 0) == BST_CHECKED;
+}
+
+void SetChecked(HWND box, bool checked) {
+    if (IsChecked(box) != checked) {
+        Send(box, BM_CLICK, 0, 0);
+    }
+    if (IsChecked(box) != checked) {
+        Fail("clicking \"" + TextOf(box) + "\" did not change it");
+    }
+}
+
+void SetEditText(HWND edit, const std::string& text) {
+    Send(edit, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));
+    if (TextOf(edit) != text) {
+        Fail("an edit does not take \"" + text + "\"");
+    }
+}
+
+// Selects the item with this text and tells the parent, as a selection with the mouse does.
+void SelectItem(HWND combo, const std::string& text) {
+    const int index = ItemIndexOf(combo, text);
+    if (index < 0) {
+        Fail("no list item \"" + text + "\"");
+    }
+    Send(combo, CB_SETCURSEL, static_cast<WPARAM>(index), 0);
+    Send(GetParent(combo), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(combo), CBN_SELCHANGE),
+         reinterpret_cast<LPARAM>(combo));
+}
+
+bool IsSelected(HWND combo, const std::string& text) {
+    const int index = ItemIndexOf(combo, text);
+    return index >= 0 && Send(combo, CB_GETCURSEL, 0, 0) == index;
+}
+
+int SliderPosition(HWND slider) {
+    return static_cast<int>(Send(slider, TBM_GETPOS, 0, 0));
+}
+
+// Moves the slider and sends its parent what dragging the thumb there would.
+void SetSlider(HWND slider, int position) {
+    Send(slider, TBM_SETPOS, TRUE, position);
+    HWND parent = GetParent(slider);
+    Send(parent, WM_HSCROLL, MAKEWPARAM(TB_THUMBPOSITION, position), reinterpret_cast<LPARAM>(slider));
+    Send(parent, WM_HSCROLL, MAKEWPARAM(TB_ENDTRACK, 0), reinterpret_cast<LPARAM>(slider));
+    if (SliderPosition(slider) != position) {
+        Fail("a slider does not move to " + std::to_string(position));
+    }
+}
+
+int LayoutNumber(const TLayoutObject& object, const std::string& property) {
+    for (const TLayoutProperty& p : object.properties) {
+        if (p.name == property) {
+            return static_cast<int>(p.value.i);
+        }
+    }
+    return 0;
+}
+
+// The command buttons have no windows of their own: the main window routes a click at their
+// place (from the window's layout) to them.
+void ClickCommand(HWND form, const std::string& name) {
+    for (const TLayoutObject& object : MainFormLayout()) {
+        if (object.name != name) {
+            continue;
+        }
+        const int left = LayoutNumber(object, "Left"), top = LayoutNumber(object, "Top");
+        const int width = LayoutNumber(object, "Width"), height = LayoutNumber(object, "Height");
+        if (!object.parent.empty() || width <= 0 || height <= 0) {
+            Fail("the layout does not place " + name + " on the main window");
+        }
+        const LPARAM at = MAKELPARAM(left + width / 2, top + height / 2);
+        PostMessageA(form, WM_LBUTTONDOWN, MK_LBUTTON, at);
+        PostMessageA(form, WM_LBUTTONUP, 0, at);
+        return;
+    }
+    Fail("the layout has no " + name);
+}
+
+// ---- settings, marker, time line ----
+
+std::string IniValue(const char* key) {
+    char value[256] = {};
+    GetPrivateProfileStringA(kIniSection, key, "", value, sizeof value, kIniFileName);
+    return value;
+}
+
+void ExpectIni(const char* key, const std::string& expected) {
+    const std::string value = IniValue(key);
+    if (value != expected) {
+        Fail(std::string("settings file: ") + key + "=" + value + ", expected " + expected);
+    }
+}
+
+// The marker: a sine of kMarkerHz for kMarkerMs, 96,000 frames per second, 16-bit stereo, played
+// to its end.
+void PlayMarker() {
+    constexpr std::uint32_t rate = 96000, frames = rate * kMarkerMs / 1000, dataBytes = frames * 4;
+    std::vector<std::uint8_t> image(44 + dataBytes);
+    auto put32 = [&](std::size_t at, std::uint32_t v) {
+        for (int i = 0; i < 4; ++i) {
+            image[at + static_cast<std::size_t>(i)] = static_cast<std::uint8_t>(v >> (8 * i));
+        }
+    };
+    auto put16 = [&](std::size_t at, std::uint16_t v) {
+        image[at] = static_cast<std::uint8_t>(v);
+        image[at + 1] = static_cast<std::uint8_t>(v >> 8);
+    };
+    std::memcpy(&image[0], "RIFF", 4);
+    put32(4, 36 + dataBytes);
+    std::memcpy(&image[8], "WAVEfmt ", 8);
+    put32(16, 16);
+    put16(20, 1); // PCM
+    put16(22, 2);
+    put32(24, rate);
+    put32(28, rate * 4);
+    put16(32, 4);
+    put16(34, 16);
+    std::memcpy(&image[36], "data", 4);
+    put32(40, dataBytes);
+    for (std::uint32_t f = 0; f < frames; ++f) {
+        const double v = 0.5 * std::sin(2 * std::numbers::pi * kMarkerHz * f / rate);
+        const auto sample = static_cast<std::uint16_t>(static_cast<std::int16_t>(std::lround(v * 32767)));
+        put16(44 + f * 4, sample);
+        put16(46 + f * 4, sample);
+    }
+    if (!PlaySoundA(reinterpret_cast<LPCSTR>(image.data()), nullptr, SND_MEMORY | SND_SYNC)) {
+        Fail("the marker tone could not be played");
+    }
+}
+
+class Timeline {
+public:
+    explicit Timeline(const char* path) : file_(std::fopen(path, "w")) {
+        if (file_ == nullptr) {
+            Fail(std::string("cannot write ") + path);
+        }
+    }
+    ~Timeline() { std::fclose(file_); }
+    Timeline(const Timeline&) = delete;
+    Timeline& operator=(const Timeline&) = delete;
+    double Note(std::string_view event) {
+        const double t = Now();
+        std::fprintf(file_, "%.*s %.6f\n", static_cast<int>(event.size()), event.data(), t);
+        std::fflush(file_);
+        return t;
+    }
+
+private:
+    std::FILE* file_;
+};
+
+void SleepUntil(double t) {
+    const double left = t - Now();
+    if (left > 0) {
+        Sleep(static_cast<DWORD>(left * 1000));
+    }
+}
+
+// ---- the two runs ----
+
+void Enter(const MainControls& c, const Settings& s) {
+    SetChecked(c.pcSpeaker, s.pcSpeaker);
+    SetChecked(c.soundDevice, true);
+    SelectItem(c.sampleRate, kSampleRateText);
+    SetEditText(c.timeChange, std::to_string(s.intervalMs));
+    SetEditText(c.valChange, std::to_string(s.stepHz));
+    SetEditText(c.duration, std::to_string(s.durationMs));
+    SetChecked(c.autoStep, s.autoStep);
+    SetSlider(c.volume, s.volume);
+    SetSlider(c.frequency, s.frequencyHz);
+}
+
+void SaveAndCheck(const MainControls& c, DWORD pid, const Settings& s) {
+    ClickCommand(c.form, "btnSetup");
+    AnswerBox(pid, "Information", kSavedText);
+    ExpectIni("SOUND_DEV", "Y");
+    ExpectIni("PC_SPK", s.pcSpeaker ? "Y" : "N");
+    ExpectIni("SAMPLE_RATE", "3");
+    ExpectIni("TIME_CH", std::to_string(s.intervalMs));
+    ExpectIni("VAL_CH", std::to_string(s.stepHz));
+    ExpectIni("DURATION", std::to_string(s.durationMs));
+    ExpectIni("MAST_VOL", std::to_string(s.volume));
+    ExpectIni("AUTO", s.autoStep ? "Y" : "N");
+    ExpectIni("FREQ", std::to_string(s.frequencyHz));
+}
+
+// Marker, a short pause, START.
+double StartWithMarker(const MainControls& c, Timeline& timeline) {
+    timeline.Note(kMarker);
+    PlayMarker();
+    Sleep(300);
+    const double start = timeline.Note(kStart);
+    ClickCommand(c.form, "btnStart");
+    return start;
+}
+
+void ExitAndWaitForEnd(const MainControls& c, DWORD pid, Timeline& timeline) {
+    HANDLE process = OpenProcess(SYNCHRONIZE, FALSE, pid);
+    if (process == nullptr) {
+        Fail("cannot watch the program's process");
+    }
+    timeline.Note(kExit);
+    ClickCommand(c.form, "btnExit");
+    const DWORD waited = WaitForSingleObject(process, 10000);
+    CloseHandle(process);
+    if (waited != WAIT_OBJECT_0) {
+        Fail("the program did not end within 10 s of Exit");
+    }
+    timeline.Note(kGone);
+}
+
+// First start: no settings file yet, so reading it stops at its first (empty) number.
+void RunSteady(Timeline& timeline) {
+    const DWORD pid = FindProcess(kAppTitle);
+    AnswerBox(pid, kAppTitle, "'' is not a valid integer value.");
+    const MainControls c = FindControls(WaitForWindow(FindMainWindow, kWindowTimeoutMs, "the main window"));
+    if (IsChecked(c.soundDevice) || IsChecked(c.pcSpeaker)) {
+        Fail("first start: a device box is checked although no settings were read");
+    }
+    Enter(c, kSteady);
+    SaveAndCheck(c, pid, kSteady);
+
+    const double start = StartWithMarker(c, timeline);
+    SleepUntil(start + kSteadyRunMs / 1000.0);
+    const double stop = timeline.Note(kStop);
+    ClickCommand(c.form, "btnStop");
+    AnswerBox(pid, "Information", kStopText);
+    SleepUntil(stop + kSteadyAfterStopMs / 1000.0);
+    ExitAndWaitForEnd(c, pid, timeline);
+}
+
+// Second start: the steady run's settings are read back into the controls.
+void RunSweep(Timeline& timeline) {
+    const MainControls c = FindControls(WaitForWindow(FindMainWindow, kWindowTimeoutMs, "the main window"));
+    const DWORD pid = ProcessOf(c.form);
+    const bool restored = IsChecked(c.soundDevice) && IsSelected(c.sampleRate, kSampleRateText) &&
+                          TextOf(c.timeChange) == std::to_string(kSteady.intervalMs) &&
+                          TextOf(c.duration) == std::to_string(kSteady.durationMs) &&
+                          SliderPosition(c.volume) == kSteady.volume &&
+                          SliderPosition(c.frequency) == kSteady.frequencyHz && !IsChecked(c.autoStep);
+    if (!restored) {
+        Fail("second start: the controls do not show the saved settings");
+    }
+    // Start-up ends by checking PC SPK once the settings were read without a fault.
+    if (!IsChecked(c.pcSpeaker)) {
+        Fail("second start: PC SPK is not checked");
+    }
+    Enter(c, kSweep);
+    SaveAndCheck(c, pid, kSweep);
+
+    const double start = StartWithMarker(c, timeline);
+    SleepUntil(start + kSweepRunMs / 1000.0);
+    ExitAndWaitForEnd(c, pid, timeline);
+}
+
+} // namespace
+} // namespace quellar::e2e
+
+int main(int argc, char** argv) {
+    using namespace quellar::e2e;
+    const std::string run = argc == 3 ? argv[1] : "";
+    if (run != "steady" && run != "sweep") {
+        std::fprintf(stderr, "usage: quellar-driver steady|sweep TIMELINE\n");
+        return 2;
+    }
+    try {
+        Timeline timeline(argv[2]);
+        if (run == "steady") {
+            RunSteady(timeline);
+        } else {
+            RunSweep(timeline);
+        }
+    } catch (const std::exception& error) {
+        std::fprintf(stderr, "driver (%s): %s\n", run.c_str(), error.what());
+        return 1;
+    }
+    std::printf("driver (%s): done\n", run.c_str());
+    return 0;
+}
