@@ -229,7 +229,11 @@ protected:
 
 TEST_F(SweepRun, EachTickPlaysTheNextStepAndTheTopWrapsToTheBottom) {
     const std::vector<Heard> ticks = Ticks();
-    ASSERT_EQ(ticks.size(), kSweepTicksHz.size());
+    std::string heard;
+    for (const Heard& t : ticks) {
+        heard += " " + std::to_string(static_cast<int>(std::lround(t.hz)));
+    }
+    ASSERT_EQ(ticks.size(), kSweepTicksHz.size()) << "ticks heard at (Hz):" << heard;
     for (std::size_t k = 0; k < ticks.size(); ++k) {
         EXPECT_NEAR(ticks[k].hz, kSweepTicksHz[k], 3.0)
             << "tick " << k + 1 << " at " << ticks[k].stretch.start;
