@@ -1,0 +1,125 @@
+// One sound-device tick of the running program, measured natively: what the main window's
+// Timer3 handler does to the tone generator (loop on, quality tgHiQ for "44,100", sine, both
+// volumes, a 1000 ms duration, the next frequency of an Auto sweep) and then PlayADSR, which
+// renders the image with its envelope and starts it looping. The sound service only counts what
+// it is given, so the figure is the program's own work per tick.
+//
+// Reported as the share of the tick's 1000 ms interval the tick takes (wall clock and processor
+// time), and against a baseline measured in the same run: a memset of the image's byte count.
+#include "tonegen/NullSoundService.h"
+#include "tonegen/ToneGen.h"
+#include "tonegen/WaveHeader.h"
+
+#include <benchmark/benchmark.h>
+
+#include <cstdio>
+#include <cstring>
+#include <map>
+#include <set>
+#include <string>
+#include <vector>
+
+namespace {
+
+using quellar::ISoundService;
+using quellar::TToneGen;
+
+constexpr std::int16_t kIntervalMs = 1000;
+constexpr std::int16_t kDurationMs = 1000;
+
+// Counts the plays that start a loop, as the program's ticks do.
+class TCountingSoundService : public quellar::TNullSoundService {
+public:
+    void PlayImage(const std::uint8_t* image, std::uint32_t flags) override {
+        plays += 1;
+        loops += (flags & ISoundService::kLoop) != 0 && image != nullptr ? 1 : 0;
+    }
+    long long plays = 0;
+    long long loops = 0;
+};
+
+TCountingSoundService gSound;
+
+std::int64_t ImageBytes() {
+    const auto format = quellar::MakeWaveFormat(quellar::tg16Bit, quellar::tgHiQ, true);
+    return quellar::kWaveHeaderSize + quellar::WaveDataLength(format, kDurationMs) +
+           quellar::kWavePaddingSize;
+}
+
+// The tick: the same calls in the same order as the Timer3 handler, the slider stepping by
+// 1000 Hz and wrapping from the top of 15,000..20,000 to the bottom as Auto does.
+void Tick(benchmark::State& state) {
+    TToneGen tone(nullptr, &gSound);
+    tone.SetStereo(true); // as the main window's layout stores it
+    std::int16_t slider = 15000;
+    for (auto _ : state) {
+        tone.Loop = true;
+        tone.SetQuality(quellar::tgHiQ);
+        tone.SetWaveform(quellar::tgSine);
+        tone.SetLeftVolume(100);
+        tone.SetRightVolume(100);
+        tone.SetDuration(kDurationMs);
+        tone.SetFrequency(slider);
+        slider = static_cast<std::int16_t>(slider + 1000 >= 20000 ? 15000 : slider + 1000);
+        tone.PlayADSR();
+        benchmark::DoNotOptimize(tone.GetDataBuffer());
+    }
+    state.SetBytesProcessed(state.iterations() * ImageBytes());
+}
+
+// The baseline: setting the image's number of bytes in a buffer that already exists.
+void Memset(benchmark::State& state) {
+    std::vector<std::uint8_t> buffer(static_cast<std::size_t>(ImageBytes()), 1);
+    for (auto _ : state) {
+        std::memset(buffer.data(), 0, buffer.size());
+        benchmark::DoNotOptimize(buffer.data());
+        benchmark::ClobberMemory();
+    }
+    state.SetBytesProcessed(state.iterations() * ImageBytes());
+}
+
+// Keeps each benchmark's wall-clock and processor time per iteration in milliseconds: the median
+// when repetitions are asked for.
+class MedianReporter : public benchmark::ConsoleReporter {
+public:
+    void ReportRuns(const std::vector<Run>& runs) override {
+        ConsoleReporter::ReportRuns(runs);
+        for (const Run& r : runs) {
+            const std::string& name = r.run_name.function_name;
+            if (r.run_type == Run::RT_Aggregate && r.aggregate_name == "median") {
+                ms[name] = {r.GetAdjustedRealTime(), r.GetAdjustedCPUTime()};
+                medians.insert(name);
+            } else if (r.run_type == Run::RT_Iteration && r.iterations > 0 && medians.count(name) == 0) {
+                ms[name] = {r.GetAdjustedRealTime(), r.GetAdjustedCPUTime()};
+            }
+        }
+    }
+    std::map<std::string, std::pair<double, double>> ms;
+    std::set<std::string> medians;
+};
+
+} // namespace
+
+int main(int argc, char** argv) {
+    benchmark::RegisterBenchmark("tick/1000ms_hiq_stereo", Tick)->Unit(benchmark::kMillisecond);
+    benchmark::RegisterBenchmark("memset/1000ms_hiq_stereo", Memset)->Unit(benchmark::kMillisecond);
+    benchmark::Initialize(&argc, argv);
+    MedianReporter reporter;
+    benchmark::RunSpecifiedBenchmarks(&reporter);
+    const auto tick = reporter.ms.find("tick/1000ms_hiq_stereo");
+    const auto base = reporter.ms.find("memset/1000ms_hiq_stereo");
+    if (tick != reporter.ms.end() && base != reporter.ms.end() && base->second.first > 0 &&
+        base->second.second > 0) {
+        const auto [wall, cpu] = tick->second;
+        std::printf(
+            "\none sound-device tick (%d ms tone, 96,000 frames/s, 16-bit stereo, envelope; %lld bytes):\n",
+            kDurationMs, static_cast<long long>(ImageBytes()));
+        std::printf("  share of its %d ms interval: %.2f%% wall clock, %.2f%% processor\n", kIntervalMs,
+                    100.0 * wall / kIntervalMs, 100.0 * cpu / kIntervalMs);
+        std::printf("  against a memset of the same bytes: %.2fx wall clock, %.2fx processor\n",
+                    wall / base->second.first, cpu / base->second.second);
+        std::printf("  plays started: %lld, of them looping: %lld\n", gSound.plays, gSound.loops);
+    }
+    benchmark::Shutdown();
+    return 0;
+}
