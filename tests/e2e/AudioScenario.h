@@ -26,6 +26,8 @@ inline constexpr const char* kSampleRateText = "44,100"; // ComboBox1 item 3: re
 
 inline constexpr Settings kSteady{1000, 250, 0, 80, 17000, false, false};
 inline constexpr Settings kSweep{500, 250, 1000, 40, 17000, true, false};
+// The processor-time measurement (scripts/cpu-share.sh): one 1000 ms tone per 1000 ms tick.
+inline constexpr Settings kHold{1000, 1000, 0, 100, 17000, false, false};
 
 // How long the driver lets the program run after START before STOP (steady) or Exit (sweep),
 // and how long it waits after STOP before Exit.

@@ -4,6 +4,7 @@
 // these times on the capture's time line.
 //
 //   quellar-driver steady|sweep TIMELINE
+//   quellar-driver hold TIMELINE IDLE_SECONDS RUN_SECONDS   (for scripts/cpu-share.sh)
 //
 // Exits 0 when every step went as a user would see it, 1 with a message otherwise. Every wait
 // has a timeout.
@@ -19,6 +20,7 @@
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <functional>
 #include <numbers>
@@ -487,22 +489,42 @@ void RunSweep(Timeline& timeline) {
     ExitAndWaitForEnd(c, pid, timeline);
 }
 
+// For measuring the program's processor time (scripts/cpu-share.sh): the settings of kHold,
+// saved, then idle for idleSeconds ("idle" noted), running for runSeconds ("start" and "stop"
+// noted) and Exit. The script writes a complete settings file first, so no first-start box.
+void RunHold(Timeline& timeline, double idleSeconds, double runSeconds) {
+    const MainControls c = FindControls(WaitForWindow(FindMainWindow, kWindowTimeoutMs, "the main window"));
+    const DWORD pid = ProcessOf(c.form);
+    Enter(c, kHold);
+    SaveAndCheck(c, pid, kHold);
+    const double idle = timeline.Note("idle");
+    SleepUntil(idle + idleSeconds);
+    const double start = timeline.Note(kStart);
+    ClickCommand(c.form, "btnStart");
+    SleepUntil(start + runSeconds);
+    timeline.Note(kStop);
+    ExitAndWaitForEnd(c, pid, timeline);
+}
 } // namespace
 } // namespace quellar::e2e
 
 int main(int argc, char** argv) {
     using namespace quellar::e2e;
-    const std::string run = argc == 3 ? argv[1] : "";
-    if (run != "steady" && run != "sweep") {
-        std::fprintf(stderr, "usage: quellar-driver steady|sweep TIMELINE\n");
+    const std::string run = argc >= 3 ? argv[1] : "";
+    const bool hold = run == "hold" && argc == 5;
+    if (!hold && !((run == "steady" || run == "sweep") && argc == 3)) {
+        std::fprintf(stderr, "usage: quellar-driver steady|sweep TIMELINE\n"
+                             "       quellar-driver hold TIMELINE IDLE_SECONDS RUN_SECONDS\n");
         return 2;
     }
     try {
         Timeline timeline(argv[2]);
         if (run == "steady") {
             RunSteady(timeline);
-        } else {
+        } else if (run == "sweep") {
             RunSweep(timeline);
+        } else {
+            RunHold(timeline, std::atof(argv[3]), std::atof(argv[4]));
         }
     } catch (const std::exception& error) {
         std::fprintf(stderr, "driver (%s): %s\n", run.c_str(), error.what());
