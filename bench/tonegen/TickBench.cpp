@@ -10,6 +10,8 @@
 #include "tonegen/ToneGen.h"
 #include "tonegen/WaveHeader.h"
 
+#include "bench/tonegen/BenchBaseline.h"
+
 #include <benchmark/benchmark.h>
 
 #include <cstdio>
@@ -67,48 +69,18 @@ void Tick(benchmark::State& state) {
     state.SetBytesProcessed(state.iterations() * ImageBytes());
 }
 
-// The baseline: setting the image's number of bytes in a buffer that already exists.
-void Memset(benchmark::State& state) {
-    std::vector<std::uint8_t> buffer(static_cast<std::size_t>(ImageBytes()), 1);
-    for (auto _ : state) {
-        std::memset(buffer.data(), 0, buffer.size());
-        benchmark::DoNotOptimize(buffer.data());
-        benchmark::ClobberMemory();
-    }
-    state.SetBytesProcessed(state.iterations() * ImageBytes());
-}
-
-// Keeps each benchmark's wall-clock and processor time per iteration in milliseconds: the median
-// when repetitions are asked for.
-class MedianReporter : public benchmark::ConsoleReporter {
-public:
-    void ReportRuns(const std::vector<Run>& runs) override {
-        ConsoleReporter::ReportRuns(runs);
-        for (const Run& r : runs) {
-            const std::string& name = r.run_name.function_name;
-            if (r.run_type == Run::RT_Aggregate && r.aggregate_name == "median") {
-                ms[name] = {r.GetAdjustedRealTime(), r.GetAdjustedCPUTime()};
-                medians.insert(name);
-            } else if (r.run_type == Run::RT_Iteration && r.iterations > 0 && medians.count(name) == 0) {
-                ms[name] = {r.GetAdjustedRealTime(), r.GetAdjustedCPUTime()};
-            }
-        }
-    }
-    std::map<std::string, std::pair<double, double>> ms;
-    std::set<std::string> medians;
-};
-
 } // namespace
 
 int main(int argc, char** argv) {
     benchmark::RegisterBenchmark("tick/1000ms_hiq_stereo", Tick)->Unit(benchmark::kMillisecond);
-    benchmark::RegisterBenchmark("memset/1000ms_hiq_stereo", Memset)->Unit(benchmark::kMillisecond);
+    benchmark::RegisterBenchmark("memset/1000ms_hiq_stereo", quellar::bench::Memset, ImageBytes())
+        ->Unit(benchmark::kMillisecond);
     benchmark::Initialize(&argc, argv);
-    MedianReporter reporter;
+    quellar::bench::MedianReporter reporter;
     benchmark::RunSpecifiedBenchmarks(&reporter);
-    const auto tick = reporter.ms.find("tick/1000ms_hiq_stereo");
-    const auto base = reporter.ms.find("memset/1000ms_hiq_stereo");
-    if (tick != reporter.ms.end() && base != reporter.ms.end() && base->second.first > 0 &&
+    const auto tick = reporter.times.find("tick/1000ms_hiq_stereo");
+    const auto base = reporter.times.find("memset/1000ms_hiq_stereo");
+    if (tick != reporter.times.end() && base != reporter.times.end() && base->second.first > 0 &&
         base->second.second > 0) {
         const auto [wall, cpu] = tick->second;
         std::printf(

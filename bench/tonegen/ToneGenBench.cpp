@@ -6,6 +6,8 @@
 #include "tonegen/ToneGen.h"
 #include "tonegen/WaveHeader.h"
 
+#include "bench/tonegen/BenchBaseline.h"
+
 #include <benchmark/benchmark.h>
 
 #include <cstdio>
@@ -54,53 +56,23 @@ void Render(benchmark::State& state, const Case& c) {
     state.SetBytesProcessed(state.iterations() * ImageBytes(c.duration));
 }
 
-// The floor: setting the same number of bytes in a buffer that already exists.
-void Memset(benchmark::State& state, std::int64_t bytes) {
-    std::vector<std::uint8_t> buffer(static_cast<std::size_t>(bytes), 1);
-    for (auto _ : state) {
-        std::memset(buffer.data(), 0, buffer.size());
-        benchmark::DoNotOptimize(buffer.data());
-        benchmark::ClobberMemory();
-    }
-    state.SetBytesProcessed(state.iterations() * bytes);
-}
-
-// Keeps each benchmark's time per iteration: the median when repetitions are asked for.
-class RatioReporter : public benchmark::ConsoleReporter {
-public:
-    void ReportRuns(const std::vector<Run>& runs) override {
-        ConsoleReporter::ReportRuns(runs);
-        for (const Run& r : runs) {
-            const std::string& name = r.run_name.function_name;
-            if (r.run_type == Run::RT_Aggregate && r.aggregate_name == "median") {
-                seconds[name] = {r.GetAdjustedRealTime(), r.GetAdjustedCPUTime()};
-                medians.insert(name);
-            } else if (r.run_type == Run::RT_Iteration && r.iterations > 0 && medians.count(name) == 0) {
-                seconds[name] = {r.GetAdjustedRealTime(), r.GetAdjustedCPUTime()};
-            }
-        }
-    }
-    // Wall-clock and processor time; on a busy machine the processor time is the steadier one.
-    std::map<std::string, std::pair<double, double>> seconds;
-    std::set<std::string> medians;
-};
-
 } // namespace
 
 int main(int argc, char** argv) {
     for (const Case& c : kCases) {
         benchmark::RegisterBenchmark(("render/" + c.name).c_str(), Render, c)->Unit(benchmark::kMillisecond);
-        benchmark::RegisterBenchmark(("memset/" + c.name).c_str(), Memset, ImageBytes(c.duration))
+        benchmark::RegisterBenchmark(("memset/" + c.name).c_str(), quellar::bench::Memset,
+                                     ImageBytes(c.duration))
             ->Unit(benchmark::kMillisecond);
     }
     benchmark::Initialize(&argc, argv);
-    RatioReporter reporter;
+    quellar::bench::MedianReporter reporter;
     benchmark::RunSpecifiedBenchmarks(&reporter);
     std::printf("\nrender time / memset time of the same byte count (wall clock, processor):\n");
     for (const Case& c : kCases) {
-        const auto r = reporter.seconds.find("render/" + c.name);
-        const auto m = reporter.seconds.find("memset/" + c.name);
-        if (r != reporter.seconds.end() && m != reporter.seconds.end() && m->second.first > 0 &&
+        const auto r = reporter.times.find("render/" + c.name);
+        const auto m = reporter.times.find("memset/" + c.name);
+        if (r != reporter.times.end() && m != reporter.times.end() && m->second.first > 0 &&
             m->second.second > 0) {
             std::printf("  %-28s %6.2fx %6.2fx  (%lld bytes)\n", c.name.c_str(),
                         r->second.first / m->second.first, r->second.second / m->second.second,

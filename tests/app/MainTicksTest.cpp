@@ -6,7 +6,6 @@
 #include "tests/support/WavAnalysis.h"
 
 #include <algorithm>
-#include <chrono>
 
 namespace quellar::test {
 namespace {
@@ -48,19 +47,6 @@ protected:
         return quellar::testing::DominantFrequency(*capture, 0.0, std::min(capture->Seconds(), 0.1), 10000,
                                                    24000);
     }
-    // Handles the thread's messages (timers included) for `ms` milliseconds.
-    static void RunMessagesFor(int ms) {
-        const auto end = std::chrono::steady_clock::now() + std::chrono::milliseconds(ms);
-        while (std::chrono::steady_clock::now() < end) {
-            MSG msg;
-            while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
-                TranslateMessage(&msg);
-                DispatchMessageA(&msg);
-            }
-            Sleep(2);
-        }
-    }
-
     FakeSpeakerPlatform speaker;
     SpeakerPlatformOverride speakerOverride{speaker};
 };

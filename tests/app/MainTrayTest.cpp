@@ -4,7 +4,6 @@
 #include "tray/CoolTrayIcon.h"
 #include "tray/TrayShell.h"
 
-#include <chrono>
 #include <cstddef>
 #include <cstring>
 #include <set>
@@ -34,18 +33,6 @@ protected:
         }
         return icons;
     }
-    static void RunMessagesFor(int ms) {
-        const auto end = std::chrono::steady_clock::now() + std::chrono::milliseconds(ms);
-        while (std::chrono::steady_clock::now() < end) {
-            MSG msg;
-            while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
-                TranslateMessage(&msg);
-                DispatchMessageA(&msg);
-            }
-            Sleep(2);
-        }
-    }
-
     TTrayShellRecorder shell;
 };
 

@@ -11,6 +11,7 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <fstream>
 #include <functional>
 #include <string>
@@ -95,6 +96,19 @@ protected:
             return error.Message();
         }
         return "no error";
+    }
+
+    // Handles the thread's messages (timers included) for `ms` milliseconds.
+    static void RunMessagesFor(int ms) {
+        const auto end = std::chrono::steady_clock::now() + std::chrono::milliseconds(ms);
+        while (std::chrono::steady_clock::now() < end) {
+            MSG msg;
+            while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+                TranslateMessage(&msg);
+                DispatchMessageA(&msg);
+            }
+            Sleep(2);
+        }
     }
 
     TApplication* app = nullptr;
