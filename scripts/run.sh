@@ -33,6 +33,9 @@ fi
 start_display
 start_wine "$prefix"
 echo "run: settings file: $prefix/drive_c/quellar.ini"
+# Until "Save Para" has written the keys, every start reports the empty first value.
+unsaved=0
+grep -qi '^PEST=' "$prefix/drive_c/quellar.ini" 2>/dev/null || unsaved=1
 if [ ! -f "$prefix/drive_c/quellar.ini" ]; then
     echo "run: first start: the program creates the settings file and reports its empty first value;"
     echo "run: after OK the window opens, and \"Save Para\" fills the file for the next start"
@@ -54,4 +57,12 @@ sleep "${QUELLAR_SHOT_DELAY:-3}"
 shot=$build/screenshot.png
 import -window root -crop 800x600+0+0 +repage "$shot"
 echo "run: no display here, so the program ran inside Xvfb; screenshot: $shot"
+if [ "$unsaved" = 1 ]; then
+    # Answer the settings message as a user would and show the window behind it as well.
+    xdotool key Return >/dev/null 2>&1 || true
+    sleep 2
+    window_shot=$build/screenshot-window.png
+    import -window root -crop 800x600+0+0 +repage "$window_shot"
+    echo "run: the settings message answered with OK; the window: $window_shot"
+fi
 kill "$pid" 2>/dev/null || true
