@@ -8,14 +8,27 @@ TBitmap32::TBitmap32(int width, int height, std::uint32_t fill) {
     if (width > 0 && height > 0) {
         width_ = width;
         height_ = height;
-        pixels_.assign(static_cast<std::size_t>(width) * static_cast<std::size_t>(height), fill);
+        pixels_ = std::make_shared<std::vector<std::uint32_t>>(
+            static_cast<std::size_t>(width) * static_cast<std::size_t>(height), fill);
     }
+}
+
+const std::shared_ptr<std::vector<std::uint32_t>>& TBitmap32::EmptyStore() {
+    static const auto empty = std::make_shared<std::vector<std::uint32_t>>();
+    return empty;
+}
+
+std::vector<std::uint32_t>& TBitmap32::Own() {
+    if (pixels_.use_count() > 1) {
+        pixels_ = std::make_shared<std::vector<std::uint32_t>>(*pixels_);
+    }
+    return *pixels_;
 }
 
 void TBitmap32::Clear() {
     width_ = 0;
     height_ = 0;
-    pixels_.clear();
+    pixels_ = EmptyStore();
 }
 
 TBitmap32 TBitmap32::Copy(int x, int y, int width, int height) const {

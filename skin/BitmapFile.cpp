@@ -9,8 +9,6 @@ namespace {
 
 constexpr std::uint32_t BI_RGB = 0;
 constexpr std::uint32_t BI_BITFIELDS = 3;
-// Larger pictures are no skin's business; refusing them bounds the memory a file can ask for.
-constexpr std::int64_t MaxPixels = 1 << 24;
 
 std::uint32_t LE16(std::span<const std::uint8_t> b, std::size_t at) {
     return static_cast<std::uint32_t>(b[at]) | static_cast<std::uint32_t>(b[at + 1]) << 8;
@@ -105,7 +103,7 @@ bool ReadHeader(std::span<const std::uint8_t> b, Header& h) {
         h.bits == 1 || h.bits == 4 || h.bits == 8 || h.bits == 16 || h.bits == 24 || h.bits == 32;
     const bool compressionOk =
         h.compression == BI_RGB || (h.compression == BI_BITFIELDS && (h.bits == 16 || h.bits == 32));
-    return bitsOk && compressionOk && h.width > 0 && h.height > 0 && h.width * h.height <= MaxPixels;
+    return bitsOk && compressionOk && h.width > 0 && h.height > 0 && h.width * h.height <= MaxBitmapPixels;
 }
 
 std::vector<std::uint32_t> ReadPalette(std::span<const std::uint8_t> b, const Header& h) {
@@ -162,9 +160,14 @@ void DecodeRow(const std::uint8_t* src, const Header& h, const std::vector<std::
 
 } // namespace
 
-TBitmap32 DecodeBitmapFile(std::span<const std::uint8_t> bytes) {
+std::int64_t BitmapFilePixels(std::span<const std::uint8_t> bytes) {
     Header h;
-    if (!ReadHeader(bytes, h)) {
+    return ReadHeader(bytes, h) ? h.width * h.height : -1;
+}
+
+TBitmap32 DecodeBitmapFile(std::span<const std::uint8_t> bytes, std::int64_t maxPixels) {
+    Header h;
+    if (!ReadHeader(bytes, h) || h.width * h.height > maxPixels) {
         return {};
     }
     const std::uint32_t dataAt = LE32(bytes, 10);

@@ -61,17 +61,34 @@ TBitmap32 TSkinDescriptionReader::LoadSkinBitmap(const std::string& reference, c
         Warn(where + "=" + reference + ": not a .bmp name");
         return {};
     }
-    TMemoryStream bytes;
-    package_.GetFileByName(member, bytes);
-    if (bytes.Size() == 0) {
+    const int index = package_.IndexOf(member);
+    if (index < 0 || package_.Entry(index).empty()) {
         Warn(where + "=" + reference + ": no such bitmap in the package");
         return {};
     }
-    TBitmap32 bitmap = DecodeBitmapFile(bytes.Bytes());
-    if (bitmap.Empty()) {
-        Warn(where + "=" + reference + ": not a readable bitmap");
+    auto it = decoded_.find(index);
+    if (it == decoded_.end()) {
+        it = decoded_.emplace(index, DecodeMember(index)).first;
     }
-    return bitmap;
+    if (!it->second.failure.empty()) {
+        Warn(where + "=" + reference + ": " + it->second.failure);
+    }
+    return it->second.bitmap;
+}
+
+TSkinDescriptionReader::Decoded TSkinDescriptionReader::DecodeMember(int index) {
+    TSkinLoadStats& stats = d_.loadStats_;
+    const auto bytes = package_.Entry(index);
+    const std::int64_t left = MaxSkinPixels - stats.PixelsDecoded;
+    Decoded result{DecodeBitmapFile(bytes, left), ""};
+    if (result.bitmap.Empty()) {
+        result.failure =
+            BitmapFilePixels(bytes) > left ? "more pixels than a skin may hold" : "not a readable bitmap";
+        return result;
+    }
+    ++stats.BitmapsDecoded;
+    stats.PixelsDecoded += static_cast<std::int64_t>(result.bitmap.Width()) * result.bitmap.Height();
+    return result;
 }
 
 TBitmap32 TSkinDescriptionReader::Bitmap(const std::string& section, const std::string& key) {
@@ -120,6 +137,11 @@ void TSkinDescriptionReader::ReadCaptionButtons() {
         const std::string upper = IniUpper(section);
         if (upper.rfind("BUTTON", 0) == 0 && upper != "BUTTONS" && upper != "BUTTON.RADIO" &&
             upper != "BUTTON.CHECKBOX") {
+            if (kept.size() == MaxCaptionButtons) {
+                Warn("[" + section + "]: more than " + std::to_string(MaxCaptionButtons) +
+                     " caption buttons, the rest are left out");
+                break;
+            }
             kept.push_back(section);
         }
     }

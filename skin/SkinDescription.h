@@ -6,8 +6,10 @@
 #include "skin/SkinReader.h"
 #include "skin/WinSkinData.h"
 
+#include <cstdint>
 #include <memory>
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 namespace quellar {
@@ -16,13 +18,20 @@ namespace quellar {
 // that name is empty or does not end exactly in ".bmp" (compared with case).
 std::string SkinBitmapMemberName(const std::string& reference);
 
+// The decoded pixels one skin may hold in all (32 MB): our skins use well under a million, and a
+// picture that would pass this is loaded empty, like one that cannot be read.
+inline constexpr std::int64_t MaxSkinPixels = std::int64_t{8} << 20;
+// Caption-button sections taken from one description; a title bar holds a handful.
+inline constexpr std::size_t MaxCaptionButtons = 64;
+
 class TSkinDescriptionReader {
 public:
     TSkinDescriptionReader(TSkinData& data, const TSkinIniFile& ini, const TSkinReader& package,
                            std::vector<std::string>* warnings);
     void Run();
 
-    // The bitmap an INI value names, or an empty one.
+    // The bitmap an INI value names, or an empty one. Each member is decoded once per load:
+    // every key that names it shares its pixels.
     TBitmap32 LoadSkinBitmap(const std::string& reference, const std::string& where);
 
 private:
@@ -51,6 +60,15 @@ private:
     const TSkinIniFile& ini_;
     const TSkinReader& package_;
     std::vector<std::string>* warnings_;
+    // Members decoded so far, by entry index (empty ones too, with the reason: a bad member is
+    // tried once).
+    struct Decoded {
+        TBitmap32 bitmap;
+        std::string failure;
+    };
+    std::unordered_map<int, Decoded> decoded_;
+
+    Decoded DecodeMember(int index);
 };
 
 } // namespace quellar

@@ -33,7 +33,7 @@ std::string IniUpper(std::string_view s) {
     return out;
 }
 
-std::string TrimIniText(std::string_view s) {
+std::string_view TrimIniView(std::string_view s) {
     std::size_t b = 0;
     std::size_t e = s.size();
     while (b < e && IsSpace(s[b])) {
@@ -42,64 +42,59 @@ std::string TrimIniText(std::string_view s) {
     while (e > b && IsSpace(s[e - 1])) {
         --e;
     }
-    return std::string(s.substr(b, e - b));
+    return s.substr(b, e - b);
 }
 
+std::string TrimIniText(std::string_view s) {
+    return std::string(TrimIniView(s));
+}
+
+namespace {
+std::string ValueKey(std::string_view section, std::string_view key) {
+    std::string k = IniUpper(section);
+    k.push_back('\0');
+    k += IniUpper(key);
+    return k;
+}
+} // namespace
+
 TSkinIniFile::TSkinIniFile(std::string_view text) {
-    Section* current = nullptr;
+    bool inSection = false;
+    std::string current;
     std::size_t pos = 0;
     while (pos < text.size()) {
-        std::size_t end = text.find_first_of("\r\n", pos);
-        if (end == std::string_view::npos) {
-            end = text.size();
+        std::size_t end = pos;
+        while (end < text.size() && text[end] != '\r' && text[end] != '\n') {
+            ++end;
         }
-        const std::string line = TrimIniText(text.substr(pos, end - pos));
+        const std::string_view line = TrimIniView(text.substr(pos, end - pos));
         pos = end + 1;
         if (line.empty() || line[0] == ';') {
             continue;
         }
         if (line.front() == '[') {
             const std::size_t close = line.find(']');
-            const std::string name =
-                TrimIniText(line.substr(1, close == std::string::npos ? line.npos : close - 1));
-            auto it = std::find_if(sections_.begin(), sections_.end(),
-                                   [&](const Section& s) { return IniSameText(s.name, name); });
-            if (it == sections_.end()) {
-                sections_.push_back({name, {}});
-                sectionNames_.push_back(name);
-                it = sections_.end() - 1;
+            const std::string_view name =
+                TrimIniView(line.substr(1, close == line.npos ? line.npos : close - 1));
+            current = IniUpper(name);
+            inSection = true;
+            if (sectionIndex_.insert(current).second) {
+                sectionNames_.emplace_back(name);
             }
-            current = &*it;
             continue;
         }
         const std::size_t eq = line.find('=');
-        if (current == nullptr || eq == std::string::npos) {
+        if (!inSection || eq == std::string_view::npos) {
             continue;
         }
-        current->values.emplace_back(TrimIniText(line.substr(0, eq)), TrimIniText(line.substr(eq + 1)));
+        values_.try_emplace(ValueKey(current, TrimIniView(line.substr(0, eq))),
+                            TrimIniView(line.substr(eq + 1)));
     }
-}
-
-const TSkinIniFile::Section* TSkinIniFile::Find(std::string_view section) const {
-    for (const Section& s : sections_) {
-        if (IniSameText(s.name, section)) {
-            return &s;
-        }
-    }
-    return nullptr;
 }
 
 const std::string* TSkinIniFile::FindValue(std::string_view section, std::string_view key) const {
-    const Section* s = Find(section);
-    if (s == nullptr) {
-        return nullptr;
-    }
-    for (const auto& [k, v] : s->values) {
-        if (IniSameText(k, key)) {
-            return &v;
-        }
-    }
-    return nullptr;
+    const auto it = values_.find(ValueKey(section, key));
+    return it == values_.end() ? nullptr : &it->second;
 }
 
 bool TSkinIniFile::ValueExists(std::string_view section, std::string_view key) const {

@@ -1,13 +1,16 @@
 #pragma once
 // The skin description's INI reader and its value rules. Sections in square brackets, lines of
 // key "=" value; section and key names match without regard to ASCII case; the first of two
-// equal keys in a section wins, and a section given twice adds to the first.
+// equal keys in a section wins, and a section given twice adds to the first. Sections and keys
+// are found through hash indexes, so a description of a million sections reads in linear time.
 #include "skin/SkinElements.h"
 
 #include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
+#include <unordered_map>
+#include <unordered_set>
 #include <vector>
 
 namespace quellar {
@@ -25,20 +28,19 @@ public:
     std::int32_t ReadInteger(std::string_view section, std::string_view key, std::int32_t def) const;
 
 private:
-    struct Section {
-        std::string name;
-        std::vector<std::pair<std::string, std::string>> values;
-    };
-    const Section* Find(std::string_view section) const;
     const std::string* FindValue(std::string_view section, std::string_view key) const;
 
-    std::vector<Section> sections_;
     std::vector<std::string> sectionNames_;
+    // Upper-cased section names seen so far.
+    std::unordered_set<std::string> sectionIndex_;
+    // Upper-cased section name, a zero byte, upper-cased key name: the first value given.
+    std::unordered_map<std::string, std::string> values_;
 };
 
 bool IniSameText(std::string_view a, std::string_view b);
 std::string IniUpper(std::string_view s);
 std::string TrimIniText(std::string_view s);
+std::string_view TrimIniView(std::string_view s);
 
 // A whole 32-bit number: optional sign, then decimal digits or "$"/"0x" and hexadecimal digits
 // (hexadecimal up to 0xFFFFFFFF, taken as its 32-bit pattern). Surrounding spaces are allowed.

@@ -41,11 +41,11 @@ std::vector<std::uint8_t> DecompressFile(std::span<const std::uint8_t> file) {
 
 } // namespace
 
-std::vector<std::string> SplitEntryNames(std::span<const std::uint8_t> text) {
+std::vector<std::string> SplitEntryNames(std::span<const std::uint8_t> text, std::size_t maxLines) {
     std::vector<std::string> lines;
     std::string line;
     bool pending = false;
-    for (std::size_t i = 0; i < text.size() && text[i] != 0; ++i) {
+    for (std::size_t i = 0; i < text.size() && text[i] != 0 && lines.size() < maxLines; ++i) {
         const char c = static_cast<char>(text[i]);
         if (c == '\r' || c == '\n') {
             lines.push_back(line);
@@ -59,7 +59,7 @@ std::vector<std::string> SplitEntryNames(std::span<const std::uint8_t> text) {
             pending = true;
         }
     }
-    if (pending) {
+    if (pending && lines.size() < maxLines) {
         lines.push_back(line);
     }
     return lines;
@@ -75,11 +75,10 @@ bool TSkinReader::ReadSkinStream(TMemoryStream& Source) {
 }
 
 bool TSkinReader::ReadSkinBytes(std::span<const std::uint8_t> file) {
-    const std::vector<std::uint8_t> package = DecompressFile(file);
-    return IndexPackage(package);
+    return IndexPackage(DecompressFile(file));
 }
 
-bool TSkinReader::IndexPackage(std::span<const std::uint8_t> package) {
+bool TSkinReader::IndexPackage(std::vector<std::uint8_t> package) {
     FNames.clear();
     FCount = 0;
     FData.clear();
@@ -103,8 +102,9 @@ bool TSkinReader::IndexPackage(std::span<const std::uint8_t> package) {
     if (FNamesLength < 0 || static_cast<std::size_t>(FNamesLength) > size - 16) {
         return false;
     }
-    std::vector<std::string> names =
-        SplitEntryNames(package.subspan(16, static_cast<std::size_t>(FNamesLength)));
+    // One line more than supported is enough to know the package is not usable.
+    std::vector<std::string> names = SplitEntryNames(
+        std::span(package).subspan(16, static_cast<std::size_t>(FNamesLength)), MaxSkinEntries + 1);
     const std::size_t sizesAt = 16 + static_cast<std::size_t>(FNamesLength);
     if (names.size() > MaxSkinEntries || names.size() * 4 > size - sizesAt) {
         return false;
@@ -121,8 +121,8 @@ bool TSkinReader::IndexPackage(std::span<const std::uint8_t> package) {
     }
     FNames = std::move(names);
     FCount = static_cast<std::int32_t>(count);
-    const auto data = package.subspan(sizesAt + 4 * count);
-    FData.assign(data.begin(), data.end());
+    package.erase(package.begin(), package.begin() + static_cast<std::ptrdiff_t>(sizesAt + 4 * count));
+    FData = std::move(package);
     return true;
 }
 
@@ -135,28 +135,39 @@ std::span<const std::uint8_t> TSkinReader::Entry(int index) const {
                                                         static_cast<std::size_t>(end - start));
 }
 
-void TSkinReader::GetFileByName(const std::string& Name, TMemoryStream& Dest) const {
-    Dest = TMemoryStream();
+int TSkinReader::IndexOf(const std::string& Name) const {
     const std::string wanted = LowerAscii(Name);
     for (int i = 0; i < FCount; ++i) {
         if (FNames[static_cast<std::size_t>(i)] == wanted) {
-            const auto bytes = Entry(i);
-            Dest = TMemoryStream(std::vector<std::uint8_t>(bytes.begin(), bytes.end()));
-            return;
+            return i;
         }
     }
+    return -1;
+}
+
+void TSkinReader::GetFileByName(const std::string& Name, TMemoryStream& Dest) const {
+    Dest = TMemoryStream();
+    if (const int i = IndexOf(Name); i >= 0) {
+        const auto bytes = Entry(i);
+        Dest = TMemoryStream(std::vector<std::uint8_t>(bytes.begin(), bytes.end()));
+    }
+}
+
+int TSkinReader::IndexOfPart(const std::string& Part) const {
+    for (int i = 0; i < FCount; ++i) {
+        if (FNames[static_cast<std::size_t>(i)].find(Part) != std::string::npos) {
+            return i;
+        }
+    }
+    return -1;
 }
 
 void TSkinReader::GetFileByPart(const std::string& Part, TMemoryStream& Dest, std::string& EntryName) const {
     Dest = TMemoryStream();
-    for (int i = 0; i < FCount; ++i) {
-        const std::string& name = FNames[static_cast<std::size_t>(i)];
-        if (name.find(Part) != std::string::npos) {
-            const auto bytes = Entry(i);
-            Dest = TMemoryStream(std::vector<std::uint8_t>(bytes.begin(), bytes.end()));
-            EntryName = name;
-            return;
-        }
+    if (const int i = IndexOfPart(Part); i >= 0) {
+        const auto bytes = Entry(i);
+        Dest = TMemoryStream(std::vector<std::uint8_t>(bytes.begin(), bytes.end()));
+        EntryName = FNames[static_cast<std::size_t>(i)];
     }
 }
 

@@ -30,11 +30,17 @@ public:
     bool ReadSkinStream(TMemoryStream& Source);
     bool ReadSkinBytes(std::span<const std::uint8_t> file);
     // Indexes a package that is already decompressed (same results as ReadSkinBytes).
-    bool ReadPackage(std::span<const std::uint8_t> package) { return IndexPackage(package); }
+    bool ReadPackage(std::span<const std::uint8_t> package) {
+        return IndexPackage(std::vector<std::uint8_t>(package.begin(), package.end()));
+    }
 
+    // The index of the first entry whose name equals Name (ASCII case ignored), or -1.
+    int IndexOf(const std::string& Name) const;
     // Copies the entry whose name equals Name (ASCII case ignored) into Dest; Dest stays empty
     // when there is none.
     void GetFileByName(const std::string& Name, TMemoryStream& Dest) const;
+    // The index of the first entry whose (lower-cased) name contains Part, or -1.
+    int IndexOfPart(const std::string& Part) const;
     // Copies the first entry whose (lower-cased) name contains Part; Part is taken as it is.
     void GetFileByPart(const std::string& Part, TMemoryStream& Dest, std::string& EntryName) const;
 
@@ -49,7 +55,8 @@ public:
     std::span<const std::uint8_t> Entry(int index) const;
 
 private:
-    bool IndexPackage(std::span<const std::uint8_t> package);
+    // Takes the package over: its entries' bytes stay where they are, nothing is copied.
+    bool IndexPackage(std::vector<std::uint8_t> package);
 
     std::vector<std::string> FNames;
     std::int32_t FCount = 0;
@@ -62,7 +69,9 @@ private:
 };
 
 // Splits a names text into lines at CR, LF or CR LF (no empty last line for a final break; a
-// zero byte ends the text), lower-casing ASCII letters.
-std::vector<std::string> SplitEntryNames(std::span<const std::uint8_t> text);
+// zero byte ends the text), lower-casing ASCII letters. Stops once it holds maxLines lines, so a
+// text of millions of lines costs no more than the lines a caller can use.
+std::vector<std::string> SplitEntryNames(std::span<const std::uint8_t> text,
+                                         std::size_t maxLines = static_cast<std::size_t>(-1));
 
 } // namespace quellar

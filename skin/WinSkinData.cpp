@@ -1,6 +1,5 @@
 #include "skin/WinSkinData.h"
 
-#include "skin/LZH.h"
 #include "skin/MenuImages.h"
 #include "skin/SkinDataPlatform.h"
 #include "skin/SkinDescription.h"
@@ -126,7 +125,12 @@ void TSkinData::SetSkinFile(const std::string& value) {
         return;
     }
     std::vector<std::uint8_t> bytes;
-    if (value.empty() || !ReadWholeFile(value, bytes)) {
+    try {
+        if (value.empty() || !ReadWholeFile(value, bytes)) {
+            return;
+        }
+    } catch (const std::exception&) {
+        // A file that cannot be held in memory is treated like a missing one.
         return;
     }
     skinStream_ = std::move(bytes);
@@ -138,28 +142,56 @@ bool TSkinData::LoadSkinStore() {
     if (DesignMode()) {
         return false;
     }
-    skinLoaded_ = false;
-    TSkinReader reader;
-    try {
-        if (!reader.ReadSkinBytes(skinStream_)) {
-            return false;
-        }
-    } catch (const ElzhException&) {
-        // A damaged package is simply not a usable one: the window stays as it is.
-        return false;
-    }
-    // The description is read from memory; its member name never becomes a path.
-    TMemoryStream ini;
-    std::string entryName;
-    reader.GetFileByPart(".ini", ini, entryName);
-    const auto& bytes = ini.Bytes();
-    ReadSkinDescription(std::string(bytes.begin(), bytes.end()), reader);
-    return true;
+    return LoadSkinBytes(skinStream_);
 }
 
-void TSkinData::ReadSkinDescription(const std::string& iniText, const TSkinReader& package,
+bool TSkinData::LoadSkinBytes(std::span<const std::uint8_t> file, std::vector<std::string>* warnings) {
+    return LoadGuarded([file](TSkinReader& reader) { return reader.ReadSkinBytes(file); }, warnings);
+}
+
+bool TSkinData::LoadSkinPackage(std::span<const std::uint8_t> package, std::vector<std::string>* warnings) {
+    return LoadGuarded([package](TSkinReader& reader) { return reader.ReadPackage(package); }, warnings);
+}
+
+bool TSkinData::LoadGuarded(const std::function<bool(TSkinReader&)>& read,
+                            std::vector<std::string>* warnings) {
+    skinLoaded_ = false;
+    loadStats_ = {};
+    // Skin files come from anywhere: whatever goes wrong while reading one stays here, and the
+    // windows keep the look they have.
+    try {
+        TSkinReader reader;
+        if (!read(reader)) {
+            loadStats_.Failure = "not a usable skin package";
+            return false;
+        }
+        loadStats_.Members = reader.Count();
+        // The description is read from memory; its member name never becomes a path.
+        const int ini = reader.IndexOfPart(".ini");
+        const auto text = ini < 0 ? std::span<const std::uint8_t>() : reader.Entry(ini);
+        if (text.size() > MaxSkinDescriptionBytes) {
+            loadStats_.Failure =
+                "the description is larger than " + std::to_string(MaxSkinDescriptionBytes >> 20) + " MB";
+            return false;
+        }
+        loadStats_.Description = ini < 0 ? "" : reader.Names()[static_cast<std::size_t>(ini)];
+        ReadSkinDescription(std::string_view(reinterpret_cast<const char*>(text.data()), text.size()), reader,
+                            warnings);
+    } catch (const std::exception& error) {
+        skinLoaded_ = false;
+        loadStats_.Failure = error.what();
+    } catch (...) {
+        skinLoaded_ = false;
+        loadStats_.Failure = "unknown error";
+    }
+    return skinLoaded_;
+}
+
+void TSkinData::ReadSkinDescription(std::string_view iniText, const TSkinReader& package,
                                     std::vector<std::string>* warnings) {
     skinLoaded_ = false;
+    loadStats_.BitmapsDecoded = 0;
+    loadStats_.PixelsDecoded = 0;
     const TSkinIniFile ini(iniText);
     TSkinDescriptionReader(*this, ini, package, warnings).Run();
 }

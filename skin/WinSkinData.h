@@ -12,7 +12,9 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <span>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace quellar {
@@ -74,6 +76,19 @@ struct TSkinColours {
     TSkinColor TitleTextNoActive = SystemColour(19);
 };
 
+// A skin description larger than this (16 MB) is not read: ours are a few kilobytes.
+inline constexpr std::size_t MaxSkinDescriptionBytes = 16u << 20;
+
+// What the last load of a skin found: the package's members, its description, the bitmap
+// members decoded and their pixels, and why the skin was not loaded (empty when it was).
+struct TSkinLoadStats {
+    int Members = 0;
+    std::string Description;
+    int BitmapsDecoded = 0;
+    std::int64_t PixelsDecoded = 0;
+    std::string Failure;
+};
+
 class TSkinData : public TComponent {
     QUELLAR_COMPONENT_CLASS(TSkinData, TComponent)
 public:
@@ -128,17 +143,26 @@ public:
 
     // Parses the package held in SkinStream; false when it is not a usable package.
     bool LoadSkinStore();
+    // Loads a skin file held in memory (a 32-bit length, then the compressed package) and builds
+    // the model. Every failure ends as "not loaded" (false, SkinLoaded false, the reason in
+    // LoadStats().Failure): a damaged or oversized package or description, the decoder's
+    // exception, memory running out. The only message shown is the one for a package of another
+    // version. Missing or unreadable bitmaps and bad values are noted in warnings when given.
+    bool LoadSkinBytes(std::span<const std::uint8_t> file, std::vector<std::string>* warnings = nullptr);
+    // The same for a package that is already decompressed.
+    bool LoadSkinPackage(std::span<const std::uint8_t> package, std::vector<std::string>* warnings = nullptr);
     // After a file was loaded: asks the skin manager to rework every skinned window.
     void ApplySkin();
     // Builds the model from an INI description, taking bitmaps from the open package. When
     // warnings is given, missing or unreadable bitmaps and keys with bad values are noted there.
-    void ReadSkinDescription(const std::string& iniText, const TSkinReader& package,
+    void ReadSkinDescription(std::string_view iniText, const TSkinReader& package,
                              std::vector<std::string>* warnings = nullptr);
     // Asked by the skin manager for every top-level window class it is about to skin.
     void QueryFormSkin(const std::string& aName, bool& DoSkin);
 
     // The model.
     bool SkinLoaded() const { return skinLoaded_; }
+    const TSkinLoadStats& LoadStats() const { return loadStats_; }
     const std::string& SkinName() const { return skinName_; }
     TDataSkinBorder* FrameLeft() const { return frameLeft_.get(); }
     TDataSkinBorder* FrameRight() const { return frameRight_.get(); }
@@ -186,6 +210,7 @@ private:
     friend class TSkinDescriptionReader;
 
     void RequestFromManager(int action);
+    bool LoadGuarded(const std::function<bool(TSkinReader&)>& read, std::vector<std::string>* warnings);
 
     bool active_ = false;
     std::int32_t disableTag_ = 99;
@@ -201,6 +226,7 @@ private:
 
     std::vector<std::uint8_t> skinStream_;
     bool skinLoaded_ = false;
+    TSkinLoadStats loadStats_;
     std::string skinName_;
     std::unique_ptr<TDataSkinBorder> frameLeft_, frameRight_, frameTop_, frameBottom_;
     std::unique_ptr<TDataSkinTitle> title_;

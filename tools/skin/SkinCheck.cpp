@@ -1,7 +1,6 @@
 #include "SkinTool.h"
 
 #include "skin/SkinMessage.h"
-#include "skin/SkinReader.h"
 #include "skin/WinSkinData.h"
 
 #include <iomanip>
@@ -115,20 +114,28 @@ void ReportColours(const TSkinData& d, std::ostream& out) {
 } // namespace
 
 int CheckSkin(const std::vector<std::uint8_t>& file, std::ostream& out, const std::string& name) {
-    const TSkinReader reader = OpenPackage(file, name);
-    std::vector<std::string> warnings;
-    TMemoryStream ini;
-    std::string iniName;
-    reader.GetFileByPart(".ini", ini, iniName);
-    if (iniName.empty()) {
-        warnings.push_back("no description: the package has no \".ini\" member");
-    }
+    const std::string prefix = name.empty() ? "" : name + ": ";
+    // Loaded exactly as the program loads a skin file; the version message becomes the error.
     TSkinData data(nullptr);
-    const auto& bytes = ini.Bytes();
-    data.ReadSkinDescription(std::string(bytes.begin(), bytes.end()), reader, &warnings);
-    out << "package: " << reader.Count() << " members, description " << (iniName.empty() ? "(none)" : iniName)
-        << "\n";
+    std::vector<std::string> warnings;
+    std::string message;
+    const TSkinMessageProc previous = SetSkinMessageProc([&](const std::string& text) { message = text; });
+    const bool loaded = data.LoadSkinBytes(file, &warnings);
+    SetSkinMessageProc(previous);
+    const TSkinLoadStats& stats = data.LoadStats();
+    if (!message.empty()) {
+        throw std::runtime_error(prefix + "not a skin package of version 20000");
+    }
+    if (!loaded) {
+        throw std::runtime_error(prefix + "not loaded: " + stats.Failure);
+    }
+    if (stats.Description.empty()) {
+        warnings.insert(warnings.begin(), "no description: the package has no \".ini\" member");
+    }
+    out << "package: " << stats.Members << " members, description "
+        << (stats.Description.empty() ? "(none)" : stats.Description) << "\n";
     out << "skin: " << data.SkinName() << "\n";
+    out << "bitmaps: " << stats.BitmapsDecoded << " decoded, " << stats.PixelsDecoded << " pixels\n";
     ReportElements(data, out);
     ReportCaptionButtons(data, out);
     ReportColours(data, out);

@@ -1,0 +1,145 @@
+// Skin files made to take the program down: each load ends as the damaged-file rules say
+// (not loaded, or loaded with empty or shared pictures), within a bound on the memory it holds
+// and a time that grows linearly with the file, and never with an exception past the loader.
+#include "skin/BitmapFile.h"
+#include "skin/SkinDescription.h"
+#include "skin/SkinReader.h"
+#include "skin/WinSkinData.h"
+#include "tests/skin/CountingAllocator.h"
+#include "tests/skin/HostileSkins.h"
+
+#include "SkinTestSupport.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <ctime>
+#include <functional>
+
+namespace quellar {
+namespace {
+
+constexpr std::int64_t MB = 1 << 20;
+
+// Every picture the description of a hostile package names, element by element.
+std::vector<const TBitmap32*> Pictures(const TSkinData& d) {
+    std::vector<const TBitmap32*> out = {&d.FrameLeft()->Image, &d.FrameTop()->Image, &d.Title()->Image,
+                                         &d.Buttons()->Image, &d.Buttons()->CheckImage};
+    const TDataSkinObject* optional[] = {d.Progress(), d.MenuBar(), d.Toolbars(), d.Scrollbar(),
+                                         d.TrackbarThumbUp()};
+    for (const TDataSkinObject* e : optional) {
+        out.push_back(e == nullptr ? nullptr : &e->Image);
+    }
+    return out;
+}
+
+struct Family {
+    const char* name;
+    std::function<std::vector<std::uint8_t>()> package;
+    bool loads;
+    int bitmapsDecoded;     // bitmap members decoded once each
+    bool picturesShared;    // every key's picture is the one decoded member
+    std::int64_t extraHeld; // what the load may hold beyond two copies of the package
+};
+
+TEST(HostileSkinTest, EachFamilyEndsAsADamagedFileInBoundedMemory) {
+    const Family families[] = {
+        // 20 million empty names: the reader stops after the 1002nd, builds nothing more.
+        {"names", [] { return test::ManyNamesPackage(20'000'000); }, false, 0, false, 1 * MB},
+        // One 4096 x 4096 bitmap in every key: past the skin's pixel bound, so each picture is
+        // empty and nothing is decoded.
+        {"one huge bitmap", [] { return test::OneHugeBitmapPackage(4096); }, true, 0, false, 1 * MB},
+        // One 2048 x 2048 bitmap (16 MB) in every key: within the bound, decoded once and shared;
+        // only the combo button's mirror image and the MDI buttons' cuts are pictures of their own.
+        {"one large bitmap", [] { return test::OneHugeBitmapPackage(2048); }, true, 1, true, 49 * MB},
+        // Twenty different 2048 x 2048 bitmaps: decoded until the bound is reached, the rest empty.
+        {"many large bitmaps", [] { return test::ManyHugeBitmapsPackage(2048, 20); }, true,
+         static_cast<int>(MaxSkinPixels / (2048 * 2048)), false, 4 * MaxSkinPixels + 1 * MB},
+    };
+    test::MessageRecorder messages;
+    for (const Family& f : families) {
+        SCOPED_TRACE(f.name);
+        const std::vector<std::uint8_t> package = f.package();
+        TSkinData d(nullptr);
+        test::ResetPeak();
+        EXPECT_EQ(d.LoadSkinPackage(package), f.loads);
+        const std::int64_t peak = test::PeakSinceReset();
+        EXPECT_EQ(d.SkinLoaded(), f.loads);
+        EXPECT_LE(peak, 2 * static_cast<std::int64_t>(package.size()) + f.extraHeld);
+        EXPECT_EQ(d.LoadStats().BitmapsDecoded, f.bitmapsDecoded);
+        EXPECT_LE(d.LoadStats().PixelsDecoded, MaxSkinPixels);
+        if (f.loads && f.bitmapsDecoded == 0) {
+            for (const TBitmap32* p : Pictures(d)) {
+                ASSERT_NE(p, nullptr);
+                EXPECT_TRUE(p->Empty());
+            }
+        }
+        if (f.picturesShared) {
+            const TBitmap32& first = d.FrameLeft()->Image;
+            EXPECT_EQ(first.Width(), 2048);
+            for (const TBitmap32* p : Pictures(d)) {
+                ASSERT_NE(p, nullptr);
+                EXPECT_TRUE(p->SharesPixelsWith(first));
+            }
+        }
+    }
+    EXPECT_TRUE(messages.messages.empty());
+}
+
+// Processor time of the fastest of three loads of a package with this many extra sections.
+double LoadSeconds(std::size_t sections) {
+    const std::vector<std::uint8_t> package = test::ManySectionsPackage(sections);
+    double best = 1e9;
+    for (int run = 0; run < 3; ++run) {
+        TSkinData d(nullptr);
+        const std::clock_t start = std::clock();
+        EXPECT_TRUE(d.LoadSkinPackage(package));
+        best = std::min(best, static_cast<double>(std::clock() - start) / CLOCKS_PER_SEC);
+        EXPECT_EQ(d.FrameLeft()->Image.Width(), 4) << "the usable sections after the extra ones are read";
+        EXPECT_EQ(d.Colours().ButtonFace, 0x001E140Au);
+    }
+    return best;
+}
+
+TEST(HostileSkinTest, ManySectionsLoadInTimeLinearInTheirNumber) {
+    // Four times the sections take four to eight times as long (the larger index no longer fits
+    // the caches); a search through every section for every new one would take sixteen times.
+    const double small = LoadSeconds(100'000);
+    const double large = LoadSeconds(400'000);
+    EXPECT_LT(large, 14 * std::max(small, 1e-3))
+        << small << " s for 100,000 sections, " << large << " s for 400,000";
+}
+
+TEST(HostileSkinTest, AnyFailureWhileLoadingEndsAsNotLoaded) {
+    const std::vector<std::uint8_t> good = test::SkinFile(
+        "[Personality]\r\nLeft=l.bmp\r\n[Colours]\r\nMenu=1 2 3\r\n", {{"l.bmp", test::Bmp(8, 40)}});
+    TSkinData d(nullptr);
+    ASSERT_TRUE(d.LoadSkinBytes(good));
+
+    // Memory running out at any point of the load, from the first allocation to the last.
+    bool loaded = false;
+    for (std::int64_t limit = 1; !loaded; limit *= 2) {
+        test::FailAllocationsAbove(limit);
+        loaded = d.LoadSkinBytes(good);
+        test::FailAllocationsAbove(0);
+        EXPECT_EQ(d.SkinLoaded(), loaded);
+        if (!loaded) {
+            EXPECT_FALSE(d.LoadStats().Failure.empty()) << "limit " << limit;
+        }
+    }
+
+    // The decoder's exception: a length field beyond what the stream can hold.
+    std::vector<std::uint8_t> tooLong = good;
+    tooLong[3] = 0x03;
+    EXPECT_FALSE(d.LoadSkinBytes(tooLong));
+    EXPECT_NE(d.LoadStats().Failure.find("LZH"), std::string::npos);
+
+    // A description larger than a skin's description may be.
+    std::string big = "[Colours]\r\n";
+    big.resize(MaxSkinDescriptionBytes + 1, ';');
+    EXPECT_FALSE(d.LoadSkinPackage(BuildSkinPackage({{"skin.ini", test::Bytes(big)}})));
+    EXPECT_FALSE(d.SkinLoaded());
+}
+
+} // namespace
+} // namespace quellar

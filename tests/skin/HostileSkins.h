@@ -1,0 +1,25 @@
+#pragma once
+// Skin packages built to attack the loader, each from a short recipe, so no large file is kept
+// in the repository. Each returns the decompressed package; BuildSkinFile-style compression is
+// left to the caller (LzhCompress) because the decoder's own bounds are tested elsewhere.
+#include <cstddef>
+#include <cstdint>
+#include <vector>
+
+namespace quellar::test {
+
+// A names text of `lines` empty lines (LF) and nothing after it.
+std::vector<std::uint8_t> ManyNamesPackage(std::size_t lines);
+
+// A description that names one side x side monochrome bitmap in every picture key it has, and
+// that bitmap.
+std::vector<std::uint8_t> OneHugeBitmapPackage(int side);
+
+// `sections` sections of one key each ("[S1]" ... ), then a small usable description with a
+// picture; section names are distinct, so none adds to another.
+std::vector<std::uint8_t> ManySectionsPackage(std::size_t sections);
+
+// The same pictures as OneHugeBitmapPackage, but each key naming a bitmap of its own.
+std::vector<std::uint8_t> ManyHugeBitmapsPackage(int side, int count);
+
+} // namespace quellar::test
