@@ -59,6 +59,11 @@ std::string ValueKey(std::string_view section, std::string_view key) {
 } // namespace
 
 TSkinIniFile::TSkinIniFile(std::string_view text) {
+    // Room for every section and key the text can hold, so the indexes are never rebuilt.
+    const auto brackets = static_cast<std::size_t>(std::count(text.begin(), text.end(), '['));
+    sectionIndex_.reserve(brackets);
+    sectionNames_.reserve(brackets);
+    values_.reserve(static_cast<std::size_t>(std::count(text.begin(), text.end(), '=')));
     bool inSection = false;
     std::string current;
     std::size_t pos = 0;

@@ -2,12 +2,15 @@
 // memory (the program's way) against the same stream decoded through read and write procedures
 // called one byte at a time (a stream-driven decoder), on a large package (about 2 MB: the
 // eleven skins' members, text and noise) and on each of our skins; and the whole load of a skin
-// (decode, index, parse, bitmaps) against its decoding alone. Ratios are printed at the end.
+// (decode, index, parse, bitmaps) against its decoding alone. Then the load of each hostile skin
+// file (20 million names; one 4096 x 4096 bitmap in every picture key; twenty of them; a million
+// sections) against the load of skin0. Ratios are printed at the end.
 #include "skin/LZH.h"
 #include "skin/LzhEncoder.h"
 #include "skin/SkinMessage.h"
 #include "skin/SkinReader.h"
 #include "skin/WinSkinData.h"
+#include "tests/skin/HostileSkins.h"
 
 #include <benchmark/benchmark.h>
 
@@ -132,6 +135,16 @@ int main(int argc, char** argv) {
                 ->Unit(benchmark::kMillisecond);
         }
     }
+    static const std::vector<std::pair<std::string, std::vector<std::uint8_t>>> hostile = {
+        {"names", quellar::LzhCompress(quellar::test::ManyNamesPackage(20'000'000))},
+        {"bitmap", quellar::LzhCompress(quellar::test::OneHugeBitmapPackage(4096))},
+        {"bitmaps", quellar::LzhCompress(quellar::test::ManyHugeBitmapsPackage(4096, 20))},
+        {"sections", quellar::LzhCompress(quellar::test::ManySectionsPackage(1'000'000))},
+    };
+    for (const auto& [name, file] : hostile) {
+        benchmark::RegisterBenchmark(("load_hostile/" + name).c_str(), LoadSkin, file)
+            ->Unit(benchmark::kMillisecond);
+    }
     benchmark::Initialize(&argc, argv);
     RatioReporter reporter;
     benchmark::RunSpecifiedBenchmarks(&reporter);
@@ -151,6 +164,16 @@ int main(int argc, char** argv) {
             std::printf(" %12.3f %13.2fx", load->second * 1e3, load->second / mem->second);
         }
         std::printf("   memory is %.2fx the byte-call speed\n", calls->second / mem->second);
+    }
+    const auto ours = reporter.seconds.find("load_skin/skin0");
+    std::printf("\n%-10s %10s %10s %14s\n", "hostile", "file KB", "load ms", "x skin0 load");
+    for (const auto& [name, file] : hostile) {
+        const auto load = reporter.seconds.find("load_hostile/" + name);
+        if (load == reporter.seconds.end() || ours == reporter.seconds.end()) {
+            continue;
+        }
+        std::printf("%-10s %10zu %10.1f %13.1fx\n", name.c_str(), file.size() / 1024, load->second * 1e3,
+                    load->second / ours->second);
     }
     benchmark::Shutdown();
     return 0;
