@@ -9,6 +9,8 @@ if [ -z "${WINEPREFIX:-}" ]; then
     export WINEPREFIX="$dir/wineprefix"
 fi
 export WINEDEBUG=${WINEDEBUG:--all}
+# Where 32-bit programs cannot start, `wine` goes straight to the 64-bit loader.
+source "$(dirname "$0")/../scripts/wine-session.sh"
 export WINEDLLOVERRIDES=${WINEDLLOVERRIDES:-mscoree,mshtml=}
 case "$exe" in
     *.exe) ;;

@@ -1,28 +1,34 @@
 #!/usr/bin/env bash
-# `make run`: installs what is missing, builds the shipped Windows build (preset win32) and
-# starts build/win32/run/quellar.exe under Wine with the run folder as its working directory.
+# `make run`: installs what is missing, builds the shipped Windows build (preset win32; win64 on a
+# machine that cannot start 32-bit programs) and
+# starts build/<preset>/run/quellar.exe under Wine with the run folder as its working directory.
 # Without a display it runs inside Xvfb, takes a screenshot after a few seconds, says where it
 # is and stops the program. The program's settings file c:\quellar.ini is
-# build/win32/wineprefix/drive_c/quellar.ini.
+# build/<preset>/wineprefix/drive_c/quellar.ini.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 root=$(pwd)
 
 bash scripts/setup.sh
-# QUELLAR_BUILD_DIR builds elsewhere than the preset's folder (build/win32).
-build=${QUELLAR_BUILD_DIR:-$root/build/win32}
+source scripts/wine-session.sh
+trap stop_session EXIT
+# The shipped 32-bit build, or the 64-bit one on a machine that cannot start 32-bit programs.
+preset=$(program_preset)
+[ "$preset" = win32 ] || echo "run: this machine cannot start 32-bit programs; running the win64 build"
+# QUELLAR_BUILD_DIR builds elsewhere than the preset's folder (build/<preset>).
+build=${QUELLAR_BUILD_DIR:-$root/build/$preset}
 if [ -n "${QUELLAR_BUILD_DIR:-}" ]; then
-    cmake -S "$root" -B "$build" -DCMAKE_TOOLCHAIN_FILE="$root/cmake/toolchain-i686-w64-mingw32.cmake" >/dev/null
+    toolchain=i686-w64-mingw32
+    [ "$preset" = win32 ] || toolchain=x86_64-w64-mingw32
+    cmake -S "$root" -B "$build" -DCMAKE_TOOLCHAIN_FILE="$root/cmake/toolchain-$toolchain.cmake" >/dev/null
     cmake --build "$build" --target quellar -j"$(nproc)"
 else
-    cmake --preset win32 >/dev/null
-    cmake --build --preset win32 -j"$(nproc)"
+    cmake --preset "$preset" >/dev/null
+    cmake --build --preset "$preset" -j"$(nproc)"
 fi
 
 run_dir=$build/run
 prefix=$build/wineprefix
-source scripts/wine-session.sh
-trap stop_session EXIT
 
 headless=0
 if [ -n "${DISPLAY:-}" ]; then

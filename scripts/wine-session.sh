@@ -3,6 +3,8 @@
 #   start_display           sets DISPLAY to a fresh Xvfb unless QUELLAR_USE_DISPLAY=1
 #   start_wine PREFIX       prepares the prefix (first time: 10-20 s) and keeps its server up
 #   stop_session            ends what was started
+#   runs_32bit_programs     true when this machine can start 32-bit programs (and so 32-bit Wine)
+#   program_preset          win32, or win64 where 32-bit programs cannot start
 _quellar_xvfb_pid=""
 _quellar_prefixes=()
 
@@ -59,3 +61,40 @@ stop_session() {
         _quellar_xvfb_pid=""
     fi
 }
+
+# Some virtual machines have no 32-bit system-call entry: the kernel refuses every 32-bit
+# program ("Exec format error"), 32-bit Wine with it. Wine's 32-bit loader is such a program.
+runs_32bit_programs() {
+    local loader=/usr/lib/wine/wine
+    [ -e "$loader" ] || return 0
+    "$loader" --version >/dev/null 2>&1
+}
+
+program_preset() {
+    if runs_32bit_programs; then echo win32; else echo win64; fi
+}
+
+# Debian's `wine` (and `wine-stable`, which wineboot calls) always starts the 32-bit loader when
+# it is installed, and that loader starts the 64-bit one for 64-bit programs. Where 32-bit
+# programs cannot start, commands of these names that go straight to the 64-bit loader come
+# first on PATH, so 64-bit programs and Wine's own tools still run.
+use_64bit_wine_where_needed() {
+    runs_32bit_programs && return 0
+    [ -x /usr/lib/wine/wine64 ] || return 0
+    local shim=${TMPDIR:-/tmp}/quellar-wine64-shim
+    if [ ! -x "$shim/wine-stable" ]; then
+        mkdir -p "$shim"
+        local name
+        for name in wine wine-stable; do
+            # Written aside and renamed, so processes starting together never see half a file.
+            printf '#!/bin/sh\nexport WINELOADER=/usr/lib/wine/wine64\nexport WINEDEBUG="${WINEDEBUG:-fixme-all}"\nexec /usr/lib/wine/wine64 "$@"\n' >"$shim/$name.$$"
+            chmod +x "$shim/$name.$$"
+            mv -f "$shim/$name.$$" "$shim/$name"
+        done
+    fi
+    case ":$PATH:" in
+        *":$shim:"*) ;;
+        *) export PATH="$shim:$PATH" ;;
+    esac
+}
+use_64bit_wine_where_needed

@@ -5,6 +5,7 @@
 //
 //   quellar-driver steady|sweep TIMELINE
 //   quellar-driver hold TIMELINE IDLE_SECONDS RUN_SECONDS   (for scripts/cpu-share.sh)
+//   quellar-driver hostile-skins TIMELINE   (for hostile-skins-e2e.sh)
 //
 // Exits 0 when every step went as a user would see it, 1 with a message otherwise. Every wait
 // has a timeout.
@@ -505,6 +506,44 @@ void RunHold(Timeline& timeline, double idleSeconds, double runSeconds) {
     timeline.Note(kStop);
     ExitAndWaitForEnd(c, pid, timeline);
 }
+BOOL CALLBACK MatchAnyBox(HWND hwnd, LPARAM lp) {
+    auto* s = reinterpret_cast<BoxSearch*>(lp);
+    if (ProcessOf(hwnd) == s->pid && ClassOf(hwnd) == "#32770" && IsWindowVisible(hwnd)) {
+        s->found = hwnd;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+// Start-up with hostile skin files as every skin (hostile-skins-e2e.sh writes them and a
+// complete settings file first): the main window shows, no box of the program appears in the
+// seconds after it (when a skin would be applied), start-up ran to its end (the controls show
+// the settings file and PC SPK is checked), and Exit ends the program.
+void RunHostileSkins(Timeline& timeline) {
+    const MainControls c = FindControls(WaitForWindow(FindMainWindow, kWindowTimeoutMs, "the main window"));
+    const DWORD pid = ProcessOf(c.form);
+    const std::string caption;
+    for (int i = 0; i < 100; ++i) {
+        BoxSearch search{pid, &caption, nullptr};
+        EnumWindows(MatchAnyBox, reinterpret_cast<LPARAM>(&search));
+        if (search.found != nullptr) {
+            Fail("the program shows a box: \"" + TextOf(GetDlgItem(search.found, 0xFFFF)) + "\"");
+        }
+        Sleep(20);
+    }
+    const bool read = TextOf(c.timeChange) == IniValue("TIME_CH") &&
+                      TextOf(c.duration) == IniValue("DURATION") &&
+                      std::to_string(SliderPosition(c.frequency)) == IniValue("FREQ") &&
+                      std::to_string(SliderPosition(c.volume)) == IniValue("MAST_VOL");
+    if (!read) {
+        Fail("the controls do not show the settings file");
+    }
+    if (!IsChecked(c.pcSpeaker)) {
+        Fail("PC SPK is not checked: start-up did not run to its end");
+    }
+    ExitAndWaitForEnd(c, pid, timeline);
+}
+
 } // namespace
 } // namespace quellar::e2e
 
@@ -512,8 +551,8 @@ int main(int argc, char** argv) {
     using namespace quellar::e2e;
     const std::string run = argc >= 3 ? argv[1] : "";
     const bool hold = run == "hold" && argc == 5;
-    if (!hold && !((run == "steady" || run == "sweep") && argc == 3)) {
-        std::fprintf(stderr, "usage: quellar-driver steady|sweep TIMELINE\n"
+    if (!hold && !((run == "steady" || run == "sweep" || run == "hostile-skins") && argc == 3)) {
+        std::fprintf(stderr, "usage: quellar-driver steady|sweep|hostile-skins TIMELINE\n"
                              "       quellar-driver hold TIMELINE IDLE_SECONDS RUN_SECONDS\n");
         return 2;
     }
@@ -523,6 +562,8 @@ int main(int argc, char** argv) {
             RunSteady(timeline);
         } else if (run == "sweep") {
             RunSweep(timeline);
+        } else if (run == "hostile-skins") {
+            RunHostileSkins(timeline);
         } else {
             RunHold(timeline, std::atof(argv[3]), std::atof(argv[4]));
         }
