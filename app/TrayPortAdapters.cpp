@@ -36,10 +36,11 @@ HICON TImageListTrayPort::GetIcon(int index) const {
 }
 
 void TPopupMenuTrayPort::ClickItem(int index) {
+    TMenuItem* item = menu_->Items().Item(index);
     try {
-        menu_->Items().Item(index)->Click();
+        item->Click();
     } catch (const std::exception& error) {
-        ApplicationHandleException(error);
+        ApplicationHandleException(error, item);
     }
 }
 

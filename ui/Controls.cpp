@@ -358,10 +358,10 @@ LRESULT CALLBACK TWinControl::Trampoline(HWND hwnd, UINT msg, WPARAM wParam, LPA
     try {
         self->WindowProc(m);
     } catch (const std::exception& error) {
-        ApplicationHandleException(error);
+        ApplicationHandleException(error, self);
     } catch (...) {
         // Nothing may unwind through the platform's frames.
-        ApplicationHandleException(Exception("Unknown error"));
+        ApplicationHandleException(Exception("Unknown error"), self);
     }
     if (msg == WM_NCDESTROY) {
         self->DetachHandle();

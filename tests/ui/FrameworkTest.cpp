@@ -445,20 +445,26 @@ TEST_F(Framework, ControlsForgetWindowsTheirParentDestroyedAndMakeNewOnes) {
     EXPECT_FALSE(IsWindow(fresh));
 }
 
-TEST_F(Framework, OnlyOneErrorBoxAtATime) {
-    SetMessageBoxHandler([this](HWND, const std::string& text, const std::string& caption, unsigned flags) {
+TEST_F(Framework, ErrorBoxesOfOneSourceDoNotStackButOtherSourcesShowTheirOwn) {
+    auto* timer = new TTimer(form);
+    auto* other = new TTimer(form);
+    SetMessageBoxHandler([&](HWND, const std::string& text, const std::string& caption, unsigned flags) {
         boxes.push_back(Box{text, caption, flags});
         if (boxes.size() == 1) {
-            // A timer failing again while the first box waits for its OK.
-            app->HandleException(Exception("second"));
+            // While the timer's box waits for its OK: the timer fails again, then something else.
+            app->HandleException(Exception("again"), timer);
+            app->HandleException(Exception("other"), other);
+            app->HandleException(Exception("no source"));
         }
         return IDOK;
     });
-    app->HandleException(Exception("first"));
-    app->HandleException(Exception("third"));
-    ASSERT_EQ(boxes.size(), 2u);
-    EXPECT_EQ(boxes[0].text, "first.");
-    EXPECT_EQ(boxes[1].text, "third.");
+    app->HandleException(Exception("first"), timer);
+    app->HandleException(Exception("after OK"), timer);
+    std::vector<std::string> texts;
+    for (const Box& box : boxes) {
+        texts.push_back(box.text);
+    }
+    EXPECT_EQ(texts, (std::vector<std::string>{"first.", "other.", "no source.", "after OK."}));
 }
 
 TEST_F(Framework, FontWithACharacterSetNoFontCoversStillDrawsLetters) {
