@@ -550,11 +550,14 @@ void TWinControl::RouteMouse(TMessage& message) {
         captureControl_ = target;
         SetCapture(handle_);
     }
-    target->Perform(message.Msg, message.WParam, local);
     if (message.Msg == WM_LBUTTONUP) {
+        // Released before the control sees the button-up, which may run a click handler: one
+        // that opens a message box or a menu runs a loop in which the mouse must reach every
+        // window by its place, not this one, and not the clicked control again.
         captureControl_ = nullptr;
         ReleaseCapture();
     }
+    target->Perform(message.Msg, message.WParam, local);
 }
 
 // A framework window paints its background, a platform control itself; the windowless

@@ -467,6 +467,33 @@ TEST_F(Framework, ErrorBoxesOfOneSourceDoNotStackButOtherSourcesShowTheirOwn) {
     EXPECT_EQ(texts, (std::vector<std::string>{"first.", "other.", "no source.", "after OK."}));
 }
 
+TEST_F(Framework, ClickHandlerRunsWithoutTheMouseCaptured) {
+    auto* first = new TSpeedButton(form);
+    first->SetParent(form);
+    first->SetBounds(20, 30, 69, 46);
+    auto* second = new TSpeedButton(form);
+    second->SetParent(form);
+    second->SetBounds(120, 30, 69, 46);
+    form->Show();
+    HWND hwnd = form->Handle();
+    HWND captureInHandler = hwnd;
+    int firstClicks = 0;
+    int secondClicks = 0;
+    first->OnClick = [&](TComponent*) {
+        ++firstClicks;
+        captureInHandler = GetCapture();
+        // A loop run from here (a message box whose owner stays enabled) gets a click elsewhere.
+        SendMessageA(hwnd, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(140, 50));
+        SendMessageA(hwnd, WM_LBUTTONUP, 0, MAKELPARAM(140, 50));
+    };
+    second->OnClick = [&](TComponent*) { ++secondClicks; };
+    SendMessageA(hwnd, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(40, 50));
+    SendMessageA(hwnd, WM_LBUTTONUP, 0, MAKELPARAM(40, 50));
+    EXPECT_EQ(captureInHandler, nullptr);
+    EXPECT_EQ(firstClicks, 1);
+    EXPECT_EQ(secondClicks, 1); // reached the button under the mouse, not the one still clicked
+}
+
 TEST_F(Framework, FontWithACharacterSetNoFontCoversStillDrawsLetters) {
     TFont font;
     font.SetName("Tahoma");
