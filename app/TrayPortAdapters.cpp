@@ -36,8 +36,9 @@ HICON TImageListTrayPort::GetIcon(int index) const {
 }
 
 void TPopupMenuTrayPort::ClickItem(int index) {
-    TMenuItem* item = menu_->Items().Item(index);
+    TMenuItem* item = nullptr;
     try {
+        item = menu_->Items().Item(index);
         item->Click();
     } catch (const std::exception& error) {
         ApplicationHandleException(error, item);

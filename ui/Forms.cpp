@@ -225,7 +225,7 @@ void TApplication::HandleException(const std::exception& error, const TComponent
         return;
     }
     open.push_back(source);
-    // The source's box is closed however the box returns.
+    // The source leaves the list however the box returns, an exception included.
     struct Closed {
         std::vector<const TComponent*>& sources;
         const TComponent* source;
