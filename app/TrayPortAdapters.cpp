@@ -36,10 +36,12 @@ HICON TImageListTrayPort::GetIcon(int index) const {
 }
 
 void TPopupMenuTrayPort::ClickItem(int index) {
+    TMenuItem* item = nullptr;
     try {
-        menu_->Items().Item(index)->Click();
+        item = menu_->Items().Item(index);
+        item->Click();
     } catch (const std::exception& error) {
-        ApplicationHandleException(error);
+        ApplicationHandleException(error, item);
     }
 }
 

@@ -75,7 +75,7 @@ TLayoutMethod TfrmMain::Method(const std::string& name) {
         try {
             (this->*handler)(sender);
         } catch (const std::exception& error) {
-            ApplicationHandleException(error);
+            ApplicationHandleException(error, sender);
         }
     };
 }

@@ -126,7 +126,8 @@ public:
 
     // The skin number FormCreate drew (the last of its 1000 draws), -1 before.
     int SkinNumber() const { return skinNumber_; }
-    // The handler of that name, guarded so an exception goes to the error box; empty if none.
+    // The handler of that name, guarded so an exception goes to the error box with the sender as
+    // its source (one open box per source); empty if none.
     TLayoutMethod Method(const std::string& name);
     // The notification-area icon's view of a popup menu of this window (kept here).
     ITrayPopupMenu* MenuPort(TPopupMenu* menu);

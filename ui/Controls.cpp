@@ -358,10 +358,10 @@ LRESULT CALLBACK TWinControl::Trampoline(HWND hwnd, UINT msg, WPARAM wParam, LPA
     try {
         self->WindowProc(m);
     } catch (const std::exception& error) {
-        ApplicationHandleException(error);
+        ApplicationHandleException(error, self);
     } catch (...) {
         // Nothing may unwind through the platform's frames.
-        ApplicationHandleException(Exception("Unknown error"));
+        ApplicationHandleException(Exception("Unknown error"), self);
     }
     if (msg == WM_NCDESTROY) {
         self->DetachHandle();
@@ -550,11 +550,14 @@ void TWinControl::RouteMouse(TMessage& message) {
         captureControl_ = target;
         SetCapture(handle_);
     }
-    target->Perform(message.Msg, message.WParam, local);
     if (message.Msg == WM_LBUTTONUP) {
+        // Released before the control sees the button-up, which may run a click handler: one
+        // that opens a message box or a menu runs a loop in which the mouse must reach every
+        // window by its place, not this one, and not the clicked control again.
         captureControl_ = nullptr;
         ReleaseCapture();
     }
+    target->Perform(message.Msg, message.WParam, local);
 }
 
 // A framework window paints its background, a platform control itself; the windowless

@@ -225,8 +225,9 @@ private:
     GdiObject brush_;
 };
 
-// Shows an exception escaping a handler in the application's error box (Forms.cpp).
-void ApplicationHandleException(const std::exception& error);
+// Shows an exception escaping a handler of `source` in the application's error box, one box per
+// source at a time (Forms.cpp).
+void ApplicationHandleException(const std::exception& error, const TComponent* source = nullptr);
 // Told when a control goes, so nothing keeps pointing at it (Forms.cpp).
 void ApplicationControlDestroyed(TControl* control);
 // Told of every mouse move over a control, for hover notifications and hints (Forms.cpp).

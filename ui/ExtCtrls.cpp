@@ -188,7 +188,7 @@ void CALLBACK TTimer::TimerProc(HWND, UINT, UINT_PTR id, DWORD) {
             timer->OnTimer(timer);
         }
     } catch (const std::exception& error) {
-        ApplicationHandleException(error);
+        ApplicationHandleException(error, timer);
     }
 }
 

@@ -29,9 +29,9 @@ bool FocusWants(UINT code) {
 }
 } // namespace
 
-void ApplicationHandleException(const std::exception& error) {
+void ApplicationHandleException(const std::exception& error, const TComponent* source) {
     if (Application != nullptr) {
-        Application->HandleException(error);
+        Application->HandleException(error, source);
     } else {
         ShowMessageBox(nullptr, WithFullStop(error.what()), "Error", MB_OK | MB_ICONSTOP);
     }
@@ -219,15 +219,19 @@ bool TApplication::PreTranslate(MSG& msg) {
     return false;
 }
 
-void TApplication::HandleException(const std::exception& error) {
-    // One error box at a time: a timer that keeps failing while the box waits for its OK
-    // (timers tick in the box's own loop) does not stack up boxes without bound.
-    if (showingError_) {
+void TApplication::HandleException(const std::exception& error, const TComponent* source) {
+    auto& open = errorSources_;
+    if (source != nullptr && std::find(open.begin(), open.end(), source) != open.end()) {
         return;
     }
-    showingError_ = true;
+    open.push_back(source);
+    // The source leaves the list however the box returns, an exception included.
+    struct Closed {
+        std::vector<const TComponent*>& sources;
+        const TComponent* source;
+        ~Closed() { sources.erase(std::find(sources.begin(), sources.end(), source)); }
+    } closed{open, source};
     ShowMessageBox(handle_, WithFullStop(error.what()), title_, MB_OK | MB_ICONSTOP);
-    showingError_ = false;
 }
 
 void TApplication::Minimize() {
@@ -320,7 +324,7 @@ TCustomForm::~TCustomForm() {
         try {
             OnDestroy(this);
         } catch (const std::exception& error) {
-            ApplicationHandleException(error);
+            ApplicationHandleException(error, this);
         }
     }
 }
@@ -401,7 +405,7 @@ void TCustomForm::DoCreate() {
     try {
         OnCreate(this);
     } catch (const std::exception& error) {
-        ApplicationHandleException(error);
+        ApplicationHandleException(error, this);
     }
 }
 

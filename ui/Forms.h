@@ -53,8 +53,11 @@ public:
     bool HandleMessage();
 
     // The default error box: error icon, one OK button, the title as caption, a full stop added
-    // where the text lacks one; the program then goes on.
-    void HandleException(const std::exception& error);
+    // where the text lacks one; the program then goes on. `source` is the component whose
+    // handler raised: while its box waits for OK (timers tick in the box's own loop) its further
+    // errors are dropped, so a timer that keeps failing holds one box, not a pile. Errors of
+    // other sources show their own boxes meanwhile; an error without a source always does.
+    void HandleException(const std::exception& error, const TComponent* source = nullptr);
     void Minimize();
     void Restore();
 
@@ -77,7 +80,7 @@ private:
     std::vector<TCustomForm*> forms_;
     bool terminated_ = false;
     bool terminateRequested_ = false;
-    bool showingError_ = false;
+    std::vector<const TComponent*> errorSources_; // sources whose error box is open
     TControl* hover_ = nullptr;
     THintWindow* hint_ = nullptr;
 };

@@ -113,7 +113,7 @@ void TPopupMenu::Popup(int x, int y) {
         try {
             lastChoice_->Click();
         } catch (const std::exception& error) {
-            ApplicationHandleException(error);
+            ApplicationHandleException(error, lastChoice_);
         }
     }
 }

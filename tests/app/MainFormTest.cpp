@@ -43,6 +43,7 @@ TEST_F(MainWindow, FirstStartCreatesTheFileAndStopsReadingAtItsFirstKey) {
     EXPECT_EQ(form->ComboBox1->ItemIndex(), 0);
     EXPECT_EQ(form->ComboBox2->ItemIndex(), 0);
     EXPECT_TRUE(form->ToneGen1->Loop);
+    EXPECT_EQ(sound.Count(TRecordingSoundService::TCall::setVolume), 1); // the generator's own, not preset
     EXPECT_FALSE(form->CheckBox1->Checked());
     EXPECT_FALSE(app->TerminateRequested());
 }
@@ -80,6 +81,8 @@ TEST_F(MainWindow, SecondStartAppliesEveryKeyChecksPcSpeakerAndSetsOnlyCheckedTi
     EXPECT_FALSE(form->Timer2->Enabled());
     EXPECT_FALSE(form->Timer3->Enabled());
     EXPECT_FALSE(form->ToneGen1->Loop);
+    // The generator sets the device volume when it is made, and start-up presets it again.
+    EXPECT_EQ(sound.Count(TRecordingSoundService::TCall::setVolume), 2);
 }
 
 TEST_F(MainWindow, SettingsValuesAreReadStrictlyAndClampedWhereTheControlsClamp) {

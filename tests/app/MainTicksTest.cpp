@@ -6,6 +6,7 @@
 #include "tests/support/WavAnalysis.h"
 
 #include <algorithm>
+#include <map>
 
 namespace quellar::test {
 namespace {
@@ -224,25 +225,77 @@ TEST_F(MainTicks, ZeroTimeChangeSavedWithBothDevicesCheckedNeverTicks) {
     EXPECT_EQ(form->TrackBar2->Position(), 15000);
 }
 
-TEST_F(MainTicks, AFailingTimerShowsOneErrorBoxWhileItsBoxIsOpen) {
+TEST_F(MainTicks, AFailingTickHoldsOneBoxWhileEveryOtherErrorShowsItsOwn) {
     StartAt(18000, "100");
+    const std::string tick3 = "'abc' is not a valid integer value.";
+    const std::string tick2 = "'t2' is not a valid integer value.";
+    form->edtDU->SetText("abc"); // fails the sound-device tick
+    form->edtTC->SetText("t2");  // fails the speaker tick after its step
+    form->Timer2->SetInterval(20);
     form->Timer3->SetInterval(20);
-    form->edtDU->SetText("abc");
-    int shownWhileOpen = 0;
+    int timer3Ticks = 0;
+    const TNotifyEvent tick = form->Timer3->OnTimer;
+    form->Timer3->SetOnTimer([&](TComponent* sender) {
+        ++timer3Ticks;
+        tick(sender);
+    });
+    std::map<std::string, int> open, mostOpen;
+    int ticksWhileFirstOpen = 0;
+    std::size_t firstClosed = 0; // boxes shown until the first one's OK
     SetMessageBoxHandler([&](HWND, const std::string& text, const std::string&, unsigned) {
         boxes.push_back(Box{text, "", 0});
-        // The box's own loop keeps the timers ticking, as a real modal box does.
-        const std::size_t before = boxes.size();
-        RunMessagesFor(300);
-        shownWhileOpen += static_cast<int>(boxes.size() - before);
+        if (text != tick2 && text != tick3) {
+            return IDOK;
+        }
+        mostOpen[text] = std::max(mostOpen[text], ++open[text]);
+        if (boxes.size() == 1) {
+            // The first box waits for its OK while its loop keeps the timers ticking; meanwhile the
+            // speaker tick starts failing too, the user saves into a folder where the settings file
+            // should be and starts without the running picture.
+            form->Timer2->SetEnabled(true);
+            const int before = timer3Ticks;
+            RunMessagesFor(300);
+            ticksWhileFirstOpen = timer3Ticks - before;
+            DeleteFileA(kIniFileName);
+            CreateDirectoryA(kIniFileName, nullptr);
+            const RECT save = form->btnSetup->BoundsRect();
+            const LPARAM at = MAKELPARAM((save.left + save.right) / 2, (save.top + save.bottom) / 2);
+            SendMessageA(form->Handle(), WM_LBUTTONDOWN, MK_LBUTTON, at);
+            SendMessageA(form->Handle(), WM_LBUTTONUP, 0, at);
+            RemoveDirectoryA(kIniFileName);
+            DeleteFileA("mos01.jpg");
+            form->START1->Click();
+            firstClosed = boxes.size();
+        } else if (open[text] == 1) {
+            // Later tick boxes stay open a little too; a stacked one closes at once, so that a
+            // pile cannot nest without end.
+            RunMessagesFor(60);
+        }
+        --open[text];
         return IDOK;
     });
     form->Timer3->SetEnabled(true);
-    RunMessagesFor(100);
+    RunMessagesFor(100); // until the first box's OK
+    RunMessagesFor(150);
+    form->Timer2->SetEnabled(false);
     form->Timer3->SetEnabled(false);
-    ASSERT_GE(boxes.size(), 1u);
-    EXPECT_EQ(boxes[0].text, "'abc' is not a valid integer value.");
-    EXPECT_EQ(shownWhileOpen, 0);
+
+    ASSERT_GE(firstClosed, 4u);
+    EXPECT_EQ(boxes[0].text, tick3);
+    EXPECT_GE(ticksWhileFirstOpen, 3);
+    EXPECT_EQ(mostOpen[tick3], 1); // further failures of a tick add no box while its box is open
+    EXPECT_EQ(mostOpen[tick2], 1);
+    std::vector<std::string> whileFirstOpen;
+    for (std::size_t i = 1; i < firstClosed; ++i) {
+        if (whileFirstOpen.empty() || whileFirstOpen.back() != boxes[i].text) {
+            whileFirstOpen.push_back(boxes[i].text);
+        }
+    }
+    EXPECT_EQ(whileFirstOpen, (std::vector<std::string>{tick2, "Unable to write to c:\\quellar.ini.",
+                                                        "Cannot open file \"mos01.jpg\""}));
+    const auto again = std::count_if(boxes.begin() + static_cast<std::ptrdiff_t>(firstClosed), boxes.end(),
+                                     [&](const Box& b) { return b.text == tick3; });
+    EXPECT_GE(again, 1); // after its OK the tick's next failure shows a box again
 }
 
 } // namespace

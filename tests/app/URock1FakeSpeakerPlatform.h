@@ -5,6 +5,7 @@
 #include "app/U_Rock1Platform.h"
 
 #include <cstdint>
+#include <functional>
 #include <ostream>
 #include <vector>
 
@@ -33,26 +34,28 @@ public:
     std::uint32_t tickPerSleep = 1;
     std::uint32_t beepTakesMs = 0; // how far a Beep moves the tick count
     std::vector<Event> events;
+    // Told of every call as it is recorded: a test puts the speaker in order with other devices.
+    std::function<void(const Event&)> onCall;
 
     std::uint32_t PlatformId() override { return platformId; }
     void Beep(std::uint32_t frequency, std::uint32_t durationMs) override {
-        events.push_back({Call::Beep, frequency, durationMs});
+        Record({Call::Beep, frequency, durationMs});
         tick += beepTakesMs;
     }
     std::uint8_t InPort(std::uint16_t port) override {
         const std::uint8_t value = port == kPortSpeakerControl ? port61 : 0xFF;
-        events.push_back({Call::In, port, value});
+        Record({Call::In, port, value});
         return value;
     }
     void OutPort(std::uint16_t port, std::uint8_t value) override {
         if (port == kPortSpeakerControl) {
             port61 = value;
         }
-        events.push_back({Call::Out, port, value});
+        Record({Call::Out, port, value});
     }
     std::uint32_t TickCount() override { return tick; }
     void Sleep(std::uint32_t ms) override {
-        events.push_back({Call::Sleep, ms, 0});
+        Record({Call::Sleep, ms, 0});
         tick += tickPerSleep;
     }
 
@@ -72,6 +75,14 @@ public:
             n += e.call == Call::Sleep ? 1 : 0;
         }
         return n;
+    }
+
+private:
+    void Record(const Event& e) {
+        events.push_back(e);
+        if (onCall) {
+            onCall(e);
+        }
     }
 };
 

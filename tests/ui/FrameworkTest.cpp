@@ -445,20 +445,53 @@ TEST_F(Framework, ControlsForgetWindowsTheirParentDestroyedAndMakeNewOnes) {
     EXPECT_FALSE(IsWindow(fresh));
 }
 
-TEST_F(Framework, OnlyOneErrorBoxAtATime) {
-    SetMessageBoxHandler([this](HWND, const std::string& text, const std::string& caption, unsigned flags) {
+TEST_F(Framework, ErrorBoxesOfOneSourceDoNotStackButOtherSourcesShowTheirOwn) {
+    auto* timer = new TTimer(form);
+    auto* other = new TTimer(form);
+    SetMessageBoxHandler([&](HWND, const std::string& text, const std::string& caption, unsigned flags) {
         boxes.push_back(Box{text, caption, flags});
         if (boxes.size() == 1) {
-            // A timer failing again while the first box waits for its OK.
-            app->HandleException(Exception("second"));
+            // While the timer's box waits for its OK: the timer fails again, then something else.
+            app->HandleException(Exception("again"), timer);
+            app->HandleException(Exception("other"), other);
+            app->HandleException(Exception("no source"));
         }
         return IDOK;
     });
-    app->HandleException(Exception("first"));
-    app->HandleException(Exception("third"));
-    ASSERT_EQ(boxes.size(), 2u);
-    EXPECT_EQ(boxes[0].text, "first.");
-    EXPECT_EQ(boxes[1].text, "third.");
+    app->HandleException(Exception("first"), timer);
+    app->HandleException(Exception("after OK"), timer);
+    std::vector<std::string> texts;
+    for (const Box& box : boxes) {
+        texts.push_back(box.text);
+    }
+    EXPECT_EQ(texts, (std::vector<std::string>{"first.", "other.", "no source.", "after OK."}));
+}
+
+TEST_F(Framework, ClickHandlerRunsWithoutTheMouseCaptured) {
+    auto* first = new TSpeedButton(form);
+    first->SetParent(form);
+    first->SetBounds(20, 30, 69, 46);
+    auto* second = new TSpeedButton(form);
+    second->SetParent(form);
+    second->SetBounds(120, 30, 69, 46);
+    form->Show();
+    HWND hwnd = form->Handle();
+    HWND captureInHandler = hwnd;
+    int firstClicks = 0;
+    int secondClicks = 0;
+    first->OnClick = [&](TComponent*) {
+        ++firstClicks;
+        captureInHandler = GetCapture();
+        // A loop run from here (a message box whose owner stays enabled) gets a click elsewhere.
+        SendMessageA(hwnd, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(140, 50));
+        SendMessageA(hwnd, WM_LBUTTONUP, 0, MAKELPARAM(140, 50));
+    };
+    second->OnClick = [&](TComponent*) { ++secondClicks; };
+    SendMessageA(hwnd, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(40, 50));
+    SendMessageA(hwnd, WM_LBUTTONUP, 0, MAKELPARAM(40, 50));
+    EXPECT_EQ(captureInHandler, nullptr);
+    EXPECT_EQ(firstClicks, 1);
+    EXPECT_EQ(secondClicks, 1); // reached the button under the mouse, not the one still clicked
 }
 
 TEST_F(Framework, FontWithACharacterSetNoFontCoversStillDrawsLetters) {
