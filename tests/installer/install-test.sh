@@ -39,6 +39,10 @@ mkdir -p "$work"
 prefix=$work/wineprefix
 start_display || exit 1
 start_wine "$prefix"
+if [ ! -d "$prefix/drive_c/windows" ]; then
+    echo "FAILED: Wine could not make the prefix $prefix (does \`wine cmd /c exit\` run here?)" >&2
+    exit 1
+fi
 export WINEPREFIX=$prefix
 # No desktop menu entries on the build machine for the shortcuts the setup program makes, and
 # no sound driver: nothing here listens, and ALSA would only report the missing sound card.
