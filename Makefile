@@ -1,5 +1,5 @@
 # The two commands a newcomer needs: `make run` and `make test`. Both install what is missing.
-.PHONY: run test setup build format bench screenshot clean
+.PHONY: run test setup build dist format bench screenshot clean
 
 run:
 	bash scripts/run.sh
@@ -12,6 +12,11 @@ setup:
 
 build: setup
 	cmake --preset win32 && cmake --build --preset win32 -j$$(nproc)
+
+# The release (installer/): the setup program and the portable zip of the shipped build in dist/.
+dist: setup
+	rm -rf dist
+	cmake --preset win32 && cmake --build --preset win32 --target dist -j$$(nproc)
 
 bench: setup
 	cmake --preset native && cmake --build --preset native -j$$(nproc) && bash scripts/bench.sh

@@ -2,7 +2,7 @@
 # Installs what building and testing need, and is quick when everything is already there:
 #  - Debian packages: both mingw-w64 toolchains, Wine (64-bit and 32-bit), Xvfb, GoogleTest
 #    sources, Google Benchmark, clang for the fuzzers, libjpeg for the native build, sox and
-#    PulseAudio for listening to what the program plays;
+#    PulseAudio for listening to what the program plays, NSIS for the setup program;
 #  - libjpeg-turbo cross-built for each mingw toolchain from Debian's source package.
 # Everything comes from the machine's own package sources.
 set -euo pipefail
@@ -14,7 +14,7 @@ log() { printf 'setup: %s\n' "$*"; }
 packages=(cmake make g++ git g++-mingw-w64-i686 g++-mingw-w64-x86-64 wine wine64 wine32:i386
           xvfb xauth x11-utils googletest libbenchmark-dev clang libclang-rt-14-dev lld
           libjpeg62-turbo-dev clang-format dpkg-dev sox pulseaudio pulseaudio-utils imagemagick
-          python3 xdotool)
+          python3 xdotool nsis)
 
 missing=()
 for p in "${packages[@]}"; do
