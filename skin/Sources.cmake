@@ -7,6 +7,9 @@ set(QUELLAR_SKIN_PORTABLE_SOURCES
     LzhEncoder.cpp
     LzhTree.cpp
     MenuImages.cpp
+    painter/PaintGeometry.cpp
+    painter/Raster.cpp
+    painter/RegionStrips.cpp
     Skin3rd.cpp
     SkinDescription.cpp
     SkinIni.cpp

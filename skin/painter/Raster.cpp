@@ -1,0 +1,123 @@
+#include "skin/painter/Raster.h"
+
+#include "skin/SkinElements.h"
+
+#include <algorithm>
+#include <limits>
+
+namespace quellar {
+namespace {
+
+constexpr std::int64_t IntMax = std::numeric_limits<int>::max();
+
+// Index into a source of size sourceSize for step `at` of destSize steps. Both spans are below
+// 2^32, so the product fits in 64 unsigned bits.
+std::int64_t ScaledIndex(std::int64_t at, std::int64_t destSize, std::int64_t sourceSize) {
+    return static_cast<std::int64_t>(static_cast<std::uint64_t>(at) * static_cast<std::uint64_t>(sourceSize) /
+                                     static_cast<std::uint64_t>(destSize));
+}
+
+// Copies of the tile's whole source rect at every grid position; the last column and row
+// overhang the area and are only clipped by the bitmap.
+void DrawTiles(TBitmap32& dest, const TSkinRect& area, const TBitmap32& source, const TSkinRect& tile) {
+    const int tileWidth = static_cast<int>(std::min(tile.Width(), IntMax));
+    const int tileHeight = static_cast<int>(std::min(tile.Height(), IntMax));
+    const TTileGrid grid = TilePositions(area, tileWidth, tileHeight);
+    for (const int x : grid.xs) {
+        for (const int y : grid.ys) {
+            CopyPixels(dest, x, y, source, tile, TTransparency::trOpaque);
+        }
+    }
+}
+
+bool Intersects(const TSkinRect& rect, const TBitmap32& bitmap) {
+    return rect.right > 0 && rect.bottom > 0 && rect.left < bitmap.Width() && rect.top < bitmap.Height();
+}
+
+} // namespace
+
+void StretchPixels(TBitmap32& dest, const TSkinRect& destRect, const TBitmap32& source,
+                   const TSkinRect& sourceRect, TTransparency mode) {
+    const std::int64_t dw = destRect.Width();
+    const std::int64_t dh = destRect.Height();
+    const std::int64_t sw = sourceRect.Width();
+    const std::int64_t sh = sourceRect.Height();
+    if (dw <= 0 || dh <= 0 || sw <= 0 || sh <= 0) {
+        return;
+    }
+    const std::int64_t x0 = std::max<std::int64_t>(destRect.left, 0);
+    const std::int64_t x1 = std::min<std::int64_t>(destRect.right, dest.Width());
+    const std::int64_t y0 = std::max<std::int64_t>(destRect.top, 0);
+    const std::int64_t y1 = std::min<std::int64_t>(destRect.bottom, dest.Height());
+    for (std::int64_t y = y0; y < y1; ++y) {
+        const std::int64_t sy = sourceRect.top + ScaledIndex(y - destRect.top, dh, sh);
+        if (sy < 0 || sy >= source.Height()) {
+            continue;
+        }
+        const std::uint32_t* in = source.Row(static_cast<int>(sy));
+        std::uint32_t* out = dest.Row(static_cast<int>(y));
+        for (std::int64_t x = x0; x < x1; ++x) {
+            const std::int64_t sx = sourceRect.left + ScaledIndex(x - destRect.left, dw, sw);
+            if (sx < 0 || sx >= source.Width()) {
+                continue;
+            }
+            const std::uint32_t pixel = in[sx];
+            if (mode == TTransparency::trMagenta && pixel == KeyColour) {
+                continue;
+            }
+            out[x] = pixel;
+        }
+    }
+}
+
+void CopyPixels(TBitmap32& dest, int x, int y, const TBitmap32& source, const TSkinRect& sourceRect,
+                TTransparency mode) {
+    if (sourceRect.Empty()) {
+        return;
+    }
+    const auto far = [](int start, std::int64_t size) {
+        return static_cast<int>(std::min(start + size, IntMax));
+    };
+    const TSkinRect destRect{x, y, far(x, sourceRect.Width()), far(y, sourceRect.Height())};
+    // Where the far edge had to be capped the sizes differ; copy only what still maps one to one.
+    TSkinRect from = sourceRect;
+    from.right = static_cast<int>(from.left + std::min(destRect.Width(), sourceRect.Width()));
+    from.bottom = static_cast<int>(from.top + std::min(destRect.Height(), sourceRect.Height()));
+    StretchPixels(dest, destRect, source, from, mode);
+}
+
+TBitmap32 ComposeNineSlice(const TBitmap32& image, const TSkinRect& cell, int width, int height,
+                           TSliceMargins margins, bool tile) {
+    if (width <= 0 || height <= 0) {
+        return {};
+    }
+    TBitmap32 out(width, height);
+    for (const TSlicePiece& piece : PlanNineSlice(cell, width, height, margins, tile)) {
+        if (piece.tiled) {
+            DrawTiles(out, piece.dest, image, piece.source);
+        } else {
+            StretchPixels(out, piece.dest, image, piece.source, TTransparency::trOpaque);
+        }
+    }
+    return out;
+}
+
+void DrawFrame(TBitmap32& dest, const TSkinRect& rect, const TDataSkinObject& element, int frameCount,
+               int frame) {
+    const TBitmap32& image = element.Image;
+    // A rect beyond the bitmap would only cost a composition nobody sees.
+    if (rect.Inverted() || image.Empty() || !Intersects(rect, dest) || rect.Width() > IntMax ||
+        rect.Height() > IntMax) {
+        return;
+    }
+    const int width = static_cast<int>(rect.Width());
+    const int height = static_cast<int>(rect.Height());
+    const TSkinRect cell = FrameCell(image.Width(), image.Height(), frameCount, frame);
+    const TSliceMargins margins{element.LeftWidth, element.TopHeight, element.RightWidth,
+                                element.BottomHeight};
+    const TBitmap32 composed = ComposeNineSlice(image, cell, width, height, margins, element.Tile != 0);
+    CopyPixels(dest, rect.left, rect.top, composed, {0, 0, width, height},
+               element.Trans == 1 ? TTransparency::trMagenta : TTransparency::trOpaque);
+}
+
+} // namespace quellar

@@ -1,0 +1,37 @@
+#pragma once
+// Raster operations of the skin painter on portable bitmaps: scaled and plain copies, opaque or
+// with magenta transparent, nine-slice composition and drawing one frame of an element. Every
+// write is clipped to the destination bitmap and every read to the source, whatever the rects.
+#include "skin/Bitmap32.h"
+#include "skin/painter/PaintGeometry.h"
+
+namespace quellar {
+
+class TDataSkinObject;
+
+// Source pixels of this colour leave the destination unchanged in a transparent copy.
+inline constexpr std::uint32_t KeyColour = 0xFF00FF;
+
+enum class TTransparency { trOpaque, trMagenta };
+
+// Nearest pixel, no blending: destination pixel (x, y) of destRect takes source pixel
+// (sourceRect.left + x * sw / dw, sourceRect.top + y * sh / dh). Destination pixels whose
+// source pixel lies outside the source bitmap are left alone. Empty or inverted rects draw nothing.
+void StretchPixels(TBitmap32& dest, const TSkinRect& destRect, const TBitmap32& source,
+                   const TSkinRect& sourceRect, TTransparency mode);
+
+// sourceRect copied unscaled with its top-left corner at (x, y).
+void CopyPixels(TBitmap32& dest, int x, int y, const TBitmap32& source, const TSkinRect& sourceRect,
+                TTransparency mode);
+
+// A width x height bitmap composed from cell of image by the nine-slice plan; empty when
+// width or height is not positive. Pixels that no piece covers stay black.
+TBitmap32 ComposeNineSlice(const TBitmap32& image, const TSkinRect& cell, int width, int height,
+                           TSliceMargins margins, bool tile);
+
+// Frame k of frameCount of the element, composed to rect's size and drawn at rect, with magenta
+// transparent when the element's Trans is 1. Nothing for an inverted rect or an empty image.
+void DrawFrame(TBitmap32& dest, const TSkinRect& rect, const TDataSkinObject& element, int frameCount,
+               int frame);
+
+} // namespace quellar
