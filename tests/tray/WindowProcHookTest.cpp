@@ -34,7 +34,7 @@ protected:
         gSeen.clear();
         window = test::MakeWindow("HookTestWindow", WS_OVERLAPPEDWINDOW, nullptr, 100, 100);
         SetWindowLongPtrA(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&BaseProc));
-        freeBefore = TWindowProcHook::FreeSlots();
+        chainsBefore = SubclassChain::ChainedWindowCount();
     }
     ~WindowProcHookTest() override {
         if (IsWindow(window)) {
@@ -51,7 +51,7 @@ protected:
     LRESULT Probe() { return SendMessageA(window, kProbe, 0, 0); }
 
     HWND window = nullptr;
-    int freeBefore = 0;
+    int chainsBefore = 0;
 };
 
 TEST_F(WindowProcHookTest, HandlerSeesTheMessageAndThePreviousProcedureAnswers) {
@@ -69,7 +69,7 @@ TEST_F(WindowProcHookTest, RemovedInOrderEachHookPutsBackWhatItFound) {
     second.reset();
     first.reset();
     EXPECT_EQ(&BaseProc, reinterpret_cast<WNDPROC>(GetWindowLongPtrA(window, GWLP_WNDPROC)));
-    EXPECT_EQ(freeBefore, TWindowProcHook::FreeSlots());
+    EXPECT_EQ(chainsBefore, SubclassChain::ChainedWindowCount());
 }
 
 TEST_F(WindowProcHookTest, HookRemovedOutOfOrderLeavesTheLaterChainWorking) {
@@ -84,14 +84,15 @@ TEST_F(WindowProcHookTest, HookRemovedOutOfOrderLeavesTheLaterChainWorking) {
     EXPECT_EQ(42, Probe());
     EXPECT_THAT(gSeen, ElementsAre("base"));
     DestroyWindow(window);
-    EXPECT_EQ(freeBefore, TWindowProcHook::FreeSlots()) << "the forwarding slot is freed with the window";
+    EXPECT_EQ(chainsBefore, SubclassChain::ChainedWindowCount())
+        << "the chain state is freed with the window";
 }
 
 TEST_F(WindowProcHookTest, DestroyedWindowReleasesTheHook) {
     TWindowProcHook hook(window, Logger("hook"));
     DestroyWindow(window);
     EXPECT_FALSE(hook.Installed());
-    EXPECT_EQ(freeBefore, TWindowProcHook::FreeSlots());
+    EXPECT_EQ(chainsBefore, SubclassChain::ChainedWindowCount());
 }
 
 TEST_F(WindowProcHookTest, NoWindowNoHook) {
@@ -99,7 +100,7 @@ TEST_F(WindowProcHookTest, NoWindowNoHook) {
     EXPECT_FALSE(none.Installed());
     TWindowProcHook bogus(reinterpret_cast<HWND>(static_cast<LONG_PTR>(0x7654)), Logger("bogus"));
     EXPECT_FALSE(bogus.Installed());
-    EXPECT_EQ(freeBefore, TWindowProcHook::FreeSlots());
+    EXPECT_EQ(chainsBefore, SubclassChain::ChainedWindowCount());
     EXPECT_THAT(gSeen, IsEmpty());
 }
 

@@ -1,0 +1,154 @@
+#include "ui/SubclassChain.h"
+
+#include <algorithm>
+#include <memory>
+#include <unordered_map>
+#include <vector>
+
+namespace quellar::SubclassChain {
+
+namespace {
+
+// The state of one subclassed window. Handlers are kept oldest first and run newest first; a
+// detached handler leaves a null in its place while a dispatch is running, so the running loop's
+// positions stay valid and nothing calls the removed object.
+struct Chain {
+    WNDPROC previous = nullptr; // null: the default procedure (our own classes)
+    std::vector<TSubclassHandler*> handlers;
+    int depth = 0; // dispatches of this window's messages in progress (they nest)
+};
+
+// Keyed by handle rather than kept in a window property: foreign code cannot remove or replace
+// an entry, the state is counted without walking windows, and a lookup costs no atom. The price
+// is that the entry must be dropped at WM_NCDESTROY, which the shared procedure always sees.
+std::unordered_map<HWND, std::shared_ptr<Chain>> gChains;
+
+LRESULT CALLBACK ChainProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+
+// The one call of the previous or default procedure.
+LRESULT CallPrevious(WNDPROC previous, HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    return previous != nullptr ? CallWindowProcA(previous, window, message, wParam, lParam)
+                               : DefWindowProcA(window, message, wParam, lParam);
+}
+
+std::shared_ptr<Chain> Find(HWND window) {
+    const auto it = gChains.find(window);
+    return it == gChains.end() ? nullptr : it->second;
+}
+
+WNDPROC CurrentProc(HWND window) {
+    return reinterpret_cast<WNDPROC>(GetWindowLongPtrA(window, GWLP_WNDPROC));
+}
+
+// Once no dispatch runs: drops detached handlers, and with none left puts the previous
+// procedure back if ours is still the window's (otherwise ours stays and only forwards).
+void Tidy(HWND window, Chain& chain) {
+    if (chain.depth > 0) {
+        return;
+    }
+    std::erase(chain.handlers, nullptr);
+    if (!chain.handlers.empty() || Find(window).get() != &chain || CurrentProc(window) != &ChainProc) {
+        return;
+    }
+    WNDPROC restored = chain.previous != nullptr ? chain.previous : &DefWindowProcA;
+    SetWindowLongPtrA(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(restored));
+    gChains.erase(window);
+}
+
+// Shows the message to the handlers, newest first; true when one consumed it.
+bool RunHandlers(Chain& chain, HWND window, UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
+    ++chain.depth;
+    bool consumed = false;
+    for (std::size_t i = chain.handlers.size(); i-- > 0 && !consumed;) {
+        if (TSubclassHandler* handler = chain.handlers[i]; handler != nullptr) {
+            consumed = handler->Handle(window, message, wParam, lParam, result);
+        }
+    }
+    --chain.depth;
+    return consumed;
+}
+
+LRESULT CALLBACK ChainProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    // A copy: a handler may detach everything or destroy the window while we are inside.
+    const std::shared_ptr<Chain> chain = Find(window);
+    if (chain == nullptr) {
+        return CallPrevious(nullptr, window, message, wParam, lParam);
+    }
+    LRESULT result = 0;
+    const bool consumed = RunHandlers(*chain, window, message, wParam, lParam, result);
+    // The previous procedure frees its own state at WM_NCDESTROY: it always sees it.
+    if (!consumed || message == WM_NCDESTROY) {
+        result = CallPrevious(chain->previous, window, message, wParam, lParam);
+    }
+    if (message == WM_NCDESTROY) {
+        if (Find(window) == chain) {
+            gChains.erase(window); // the window is gone; nothing calls us for it again
+        }
+        std::fill(chain->handlers.begin(), chain->handlers.end(), nullptr);
+    } else {
+        Tidy(window, *chain);
+    }
+    return result;
+}
+
+bool Install(HWND window, TSubclassHandler* handler, WNDPROC previous) {
+    auto chain = std::make_shared<Chain>();
+    chain->previous = previous;
+    chain->handlers.push_back(handler);
+    // In place before the swap, so a message sent during it already finds its way on.
+    gChains[window] = chain;
+    SetWindowLongPtrA(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&ChainProc));
+    if (CurrentProc(window) != &ChainProc) { // another process's window, for one
+        gChains.erase(window);
+        return false;
+    }
+    return true;
+}
+
+} // namespace
+
+bool Attach(HWND window, TSubclassHandler* handler) {
+    if (window == nullptr || handler == nullptr || !IsWindow(window)) {
+        return false;
+    }
+    if (const std::shared_ptr<Chain> chain = Find(window); chain != nullptr) {
+        if (IsAttached(window, handler)) {
+            return false;
+        }
+        chain->handlers.push_back(handler);
+        return true;
+    }
+    return Install(window, handler, CurrentProc(window));
+}
+
+void Detach(HWND window, TSubclassHandler* handler) {
+    const std::shared_ptr<Chain> chain = Find(window);
+    if (chain == nullptr || handler == nullptr) {
+        return;
+    }
+    std::replace(chain->handlers.begin(), chain->handlers.end(), handler,
+                 static_cast<TSubclassHandler*>(nullptr));
+    Tidy(window, *chain);
+}
+
+bool IsAttached(HWND window, const TSubclassHandler* handler) {
+    const std::shared_ptr<Chain> chain = Find(window);
+    return chain != nullptr && handler != nullptr &&
+           std::find(chain->handlers.begin(), chain->handlers.end(), handler) != chain->handlers.end();
+}
+
+int ChainedWindowCount() {
+    return static_cast<int>(gChains.size());
+}
+
+LRESULT CALLBACK OwnClassProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_NCCREATE && Find(window) == nullptr) {
+        const auto* create = reinterpret_cast<const CREATESTRUCTA*>(lParam);
+        if (auto* handler = static_cast<TSubclassHandler*>(create->lpCreateParams); handler != nullptr) {
+            Install(window, handler, nullptr);
+        }
+    }
+    return ChainProc(window, message, wParam, lParam);
+}
+
+} // namespace quellar::SubclassChain

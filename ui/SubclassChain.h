@@ -1,0 +1,46 @@
+#pragma once
+// One way to take over any window's message procedure: a framework control, a foreign window
+// such as a message box, or a window of one of our own classes. Any number of handlers can sit
+// on any number of windows; the handler attached last sees each message first.
+//
+// The window's procedure is replaced by one shared procedure that keeps the previous one per
+// window. A message no handler consumes goes on to the previous procedure, and that call is made
+// in exactly one place (CallPrevious in the .cpp). When the last handler of a window goes, the
+// previous procedure is put back if ours is still the window's; if someone replaced it after us,
+// ours stays in their chain and only forwards. WM_NCDESTROY always reaches the previous
+// procedure; after it the window's state is freed and nothing of ours touches the window again.
+//
+// All calls come from the thread that owns the windows (window procedures run on it anyway).
+#include <windows.h>
+
+namespace quellar {
+
+class TSubclassHandler {
+public:
+    virtual ~TSubclassHandler() = default;
+    // True consumes the message: `result` is then the window's answer and no later handler nor
+    // the previous procedure sees it. Must not throw (the caller is the platform).
+    virtual bool Handle(HWND window, UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) = 0;
+};
+
+namespace SubclassChain {
+
+// Puts `handler` in front of the window's messages. False when the window is null, not a window
+// we may subclass, or the handler is already attached to it. The handler must stay alive until
+// it is detached or the window is destroyed.
+bool Attach(HWND window, TSubclassHandler* handler);
+// Takes the handler off the window; safe while that handler's own message is being handled
+// (it is skipped from then on and erased once the dispatch unwinds). No effect when not attached.
+void Detach(HWND window, TSubclassHandler* handler);
+bool IsAttached(HWND window, const TSubclassHandler* handler);
+// How many windows carry our procedure's state (for leak checks).
+int ChainedWindowCount();
+
+// The class procedure for our own window classes: at WM_NCCREATE it attaches the
+// TSubclassHandler passed as CreateWindowEx's last argument (nullptr attaches none), so the
+// object sees every message from WM_NCCREATE on, and the default procedure answers the rest.
+LRESULT CALLBACK OwnClassProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+
+} // namespace SubclassChain
+
+} // namespace quellar
