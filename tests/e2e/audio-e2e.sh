@@ -92,12 +92,24 @@ run() {
     return $rc
 }
 
+# Both runs and the checks of their captures.
+attempt() {
+    local status=0
+    rm -f "$prefix/drive_c/quellar.ini" # the first start creates it
+    run steady || status=1
+    [ $status -eq 0 ] && { run sweep || status=1; }
+    if [ $status -eq 0 ]; then
+        (cd "$work" && timeout 60 wine "$checks" --gtest_color=no) || status=1
+    fi
+    return $status
+}
+
+# The timers and the sound server keep time only on a machine that is not overloaded; a first
+# attempt disturbed by other work is said so and tried once more, a second failure fails.
 status=0
-rm -f "$prefix/drive_c/quellar.ini" # the first start creates it
-run steady || status=1
-[ $status -eq 0 ] && { run sweep || status=1; }
-if [ $status -eq 0 ]; then
-    (cd "$work" && timeout 60 wine "$checks" --gtest_color=no) || status=1
+if ! attempt; then
+    echo "audio end to end: the first attempt failed (see above); trying once more" >&2
+    attempt || status=1
 fi
 elapsed_ms=$(( ($(date +%s%N) - began) / 1000000 ))
 echo "audio end to end: $([ $status -eq 0 ] && echo passed || echo FAILED) in $((elapsed_ms / 1000)).$(( (elapsed_ms % 1000) / 100 )) s (captures in $work)"
