@@ -5,6 +5,8 @@
 #   stop_session            ends what was started
 #   runs_32bit_programs     true when this machine can start 32-bit programs (and so 32-bit Wine)
 #   program_preset          win32, or win64 where 32-bit programs cannot start
+#   await_program_end PID WHAT   waits 10 s for a program started in the background to end;
+#                           ends it and fails, naming WHAT, when it is still running
 _quellar_xvfb_pid=""
 _quellar_prefixes=()
 
@@ -98,3 +100,19 @@ use_64bit_wine_where_needed() {
     esac
 }
 use_64bit_wine_where_needed
+
+await_program_end() {
+    local pid=$1 what=$2 i
+    for i in $(seq 1 100); do
+        kill -0 "$pid" 2>/dev/null || break
+        sleep 0.1
+    done
+    local rc=0
+    if kill -0 "$pid" 2>/dev/null; then
+        echo "FAILED: the program was still running 10 s after $what" >&2
+        rc=1
+        kill "$pid" 2>/dev/null
+    fi
+    wait "$pid" 2>/dev/null
+    return $rc
+}

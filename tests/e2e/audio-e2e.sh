@@ -75,17 +75,7 @@ run() {
     program_pid=$!
     (cd "$work" && timeout 60 wine "$driver" "$name" "$name.timeline")
     rc=$?
-    local i
-    for i in $(seq 1 100); do
-        kill -0 "$program_pid" 2>/dev/null || break
-        sleep 0.1
-    done
-    if kill -0 "$program_pid" 2>/dev/null; then
-        echo "FAILED: the program was still running 10 s after the $name run" >&2
-        rc=1
-        kill "$program_pid" 2>/dev/null
-    fi
-    wait "$program_pid" 2>/dev/null
+    await_program_end "$program_pid" "the $name run" || rc=1
     program_pid=""
     sleep 0.3 # the sound server's last buffers
     stop_recording

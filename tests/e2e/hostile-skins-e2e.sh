@@ -57,16 +57,7 @@ for family in names bitmap sections; do
         echo "FAILED: $family" >&2
         status=1
     fi
-    for i in $(seq 1 100); do
-        kill -0 "$program_pid" 2>/dev/null || break
-        sleep 0.1
-    done
-    if kill -0 "$program_pid" 2>/dev/null; then
-        echo "FAILED: $family: the program was still running 10 s after Exit" >&2
-        status=1
-        kill "$program_pid" 2>/dev/null
-    fi
-    wait "$program_pid" 2>/dev/null
+    await_program_end "$program_pid" "Exit ($family)" || status=1
     program_pid=""
 done
 elapsed_ms=$(( ($(date +%s%N) - began) / 1000000 ))
