@@ -5,7 +5,7 @@
 //
 // All window state lives in the controls; the handlers keep no flags of their own.
 #include "app/TrayPortAdapters.h"
-#include "skin/WinSkinData.h"
+#include "skin/model/WinSkinData.h"
 #include "tonegen/ToneGen.h"
 #include "tray/CoolTrayIcon.h"
 #include "ui/Buttons.h"

@@ -1,5 +1,5 @@
 // The bitmap decoder: any bytes as a .bmp member. A decoded bitmap holds exactly its pixels.
-#include "skin/BitmapFile.h"
+#include "skin/model/BitmapFile.h"
 
 #include <cstdlib>
 

@@ -4,9 +4,9 @@
 // ExpandRecipe.h) stands for a package of millions of names, sections or pixels; the run's
 // -timeout and -rss_limit_mb catch a load that hangs or blows up.
 #include "fuzz/ExpandRecipe.h"
-#include "skin/SkinDescription.h"
-#include "skin/SkinMessage.h"
-#include "skin/WinSkinData.h"
+#include "skin/model/SkinDescription.h"
+#include "skin/model/SkinMessage.h"
+#include "skin/model/WinSkinData.h"
 
 #include <cstdlib>
 

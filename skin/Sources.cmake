@@ -1,22 +1,23 @@
-# The portable sources of the skin engine, shared by the project build and the host-tools build
-# of the Windows builds (tools/skin/host).
+# The portable sources of the skin engine (package reader and decoder, skin model, painter
+# geometry and raster operations, region strips), shared by the project build, the fuzz build
+# and the host-tools build of the Windows builds (tools/skin/host). Paths are relative to skin/.
 set(QUELLAR_SKIN_PORTABLE_SOURCES
-    Bitmap32.cpp
-    BitmapFile.cpp
-    LZH.cpp
-    LzhEncoder.cpp
-    LzhTree.cpp
-    MenuImages.cpp
+    package/LZH.cpp
+    package/LzhEncoder.cpp
+    package/LzhTree.cpp
+    package/SkinPackageWriter.cpp
+    package/SkinReader.cpp
+    model/Bitmap32.cpp
+    model/BitmapFile.cpp
+    model/MenuImages.cpp
+    model/Skin3rd.cpp
+    model/SkinDescription.cpp
+    model/SkinIni.cpp
+    model/SkinManage.cpp
+    model/SkinMessage.cpp
+    model/WinSkinData.cpp
     painter/PaintGeometry.cpp
     painter/Raster.cpp
-    painter/RegionStrips.cpp
-    Skin3rd.cpp
-    SkinDescription.cpp
-    SkinIni.cpp
-    SkinManage.cpp
-    SkinMessage.cpp
-    SkinPackageWriter.cpp
-    SkinReader.cpp
-    WinSkinData.cpp)
-set(QUELLAR_SKIN_NATIVE_SOURCES SkinDataPlatformNone.cpp SkinMessageStderr.cpp)
-set(QUELLAR_SKIN_WIN32_SOURCES SkinDataPlatformWin32.cpp SkinMessageWin32.cpp)
+    painter/RegionStrips.cpp)
+set(QUELLAR_SKIN_NATIVE_SOURCES model/SkinDataPlatformNone.cpp model/SkinMessageStderr.cpp)
+set(QUELLAR_SKIN_WIN32_SOURCES model/SkinDataPlatformWin32.cpp model/SkinMessageWin32.cpp)

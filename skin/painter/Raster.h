@@ -2,7 +2,7 @@
 // Raster operations of the skin painter on portable bitmaps: scaled and plain copies, opaque or
 // with magenta transparent, nine-slice composition and drawing one frame of an element. Every
 // write is clipped to the destination bitmap and every read to the source, whatever the rects.
-#include "skin/Bitmap32.h"
+#include "skin/model/Bitmap32.h"
 #include "skin/painter/PaintGeometry.h"
 
 namespace quellar {

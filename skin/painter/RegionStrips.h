@@ -2,7 +2,7 @@
 // The portable half of shaping a window from a bitmap: the visible pixels as one-pixel-high
 // rectangles, handed out in chunks small enough for one region call each. The Windows side
 // turns every chunk into a region and unites them.
-#include "skin/Bitmap32.h"
+#include "skin/model/Bitmap32.h"
 #include "skin/painter/PaintGeometry.h"
 
 #include <functional>

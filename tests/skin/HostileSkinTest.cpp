@@ -1,14 +1,14 @@
 // Skin files made to take the program down: each load ends as the damaged-file rules say
 // (not loaded, or loaded with empty or shared pictures), within a bound on the memory it holds
 // and a time that grows linearly with the file, and never with an exception past the loader.
-#include "skin/BitmapFile.h"
-#include "skin/SkinDescription.h"
-#include "skin/SkinReader.h"
-#include "skin/WinSkinData.h"
+#include "skin/model/BitmapFile.h"
+#include "skin/model/SkinDescription.h"
+#include "skin/package/SkinReader.h"
+#include "skin/model/WinSkinData.h"
 #include "tests/skin/CountingAllocator.h"
 #include "tests/skin/HostileSkins.h"
 
-#include "SkinTestSupport.h"
+#include "tests/skin/SkinTestSupport.h"
 
 #include <gtest/gtest.h>
 

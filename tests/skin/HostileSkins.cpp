@@ -1,7 +1,7 @@
 #include "tests/skin/HostileSkins.h"
 
-#include "skin/BitmapFile.h"
-#include "skin/SkinPackageWriter.h"
+#include "skin/model/BitmapFile.h"
+#include "skin/package/SkinPackageWriter.h"
 
 #include <string>
 

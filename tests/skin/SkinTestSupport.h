@@ -1,8 +1,8 @@
 #pragma once
 // Helpers for the skin tests: bitmaps and packages made by our own writers.
-#include "skin/BitmapFile.h"
-#include "skin/SkinMessage.h"
-#include "skin/SkinPackageWriter.h"
+#include "skin/model/BitmapFile.h"
+#include "skin/model/SkinMessage.h"
+#include "skin/package/SkinPackageWriter.h"
 
 #include <string>
 #include <vector>

@@ -1,9 +1,9 @@
 #include "SkinTool.h"
 
-#include "skin/LzhEncoder.h"
-#include "skin/SkinReader.h"
+#include "skin/package/LzhEncoder.h"
+#include "skin/package/SkinReader.h"
 
-#include "SkinTestSupport.h"
+#include "tests/skin/SkinTestSupport.h"
 
 #include <gtest/gtest.h>
 

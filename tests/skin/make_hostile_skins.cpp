@@ -1,7 +1,7 @@
 // Writes one of the hostile skin files as a compressed .skn file, for the program test under
 // Wine and for trying `quellar-skin check` by hand:
 //   make_hostile_skins names|bitmap|bitmaps|sections OUT.skn
-#include "skin/LzhEncoder.h"
+#include "skin/package/LzhEncoder.h"
 #include "tests/skin/HostileSkins.h"
 
 #include <cstdio>

@@ -1,7 +1,7 @@
 #include "SkinTool.h"
 
-#include "skin/SkinMessage.h"
-#include "skin/WinSkinData.h"
+#include "skin/model/SkinMessage.h"
+#include "skin/model/WinSkinData.h"
 
 #include <iomanip>
 #include <ostream>

@@ -1,9 +1,9 @@
 #include "SkinTool.h"
 
-#include "skin/LZH.h"
-#include "skin/SkinMessage.h"
-#include "skin/SkinPackageWriter.h"
-#include "skin/SkinReader.h"
+#include "skin/package/LZH.h"
+#include "skin/model/SkinMessage.h"
+#include "skin/package/SkinPackageWriter.h"
+#include "skin/package/SkinReader.h"
 
 #include <algorithm>
 #include <filesystem>

@@ -1,6 +1,6 @@
 #include "skin/painter/Raster.h"
 
-#include "skin/SkinElements.h"
+#include "skin/model/SkinElements.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 #pragma once
 // Drawing primitives for the skin art: filled and shaded rectangles, rounded and cut corners
 // with the magenta key colour outside them, and small glyphs. Colours are 0x00RRGGBB.
-#include "skin/Bitmap32.h"
+#include "skin/model/Bitmap32.h"
 
 #include <cstdint>
 

@@ -1,6 +1,6 @@
 #include "SkinArt.h"
 
-#include "skin/BitmapFile.h"
+#include "skin/model/BitmapFile.h"
 
 #include <sstream>
 

@@ -2,7 +2,7 @@
 // Draws every bitmap of one skin from its style and writes the skin description that names
 // them. Each painter returns a strip of frames in the order the engine reads them.
 #include "SkinStyle.h"
-#include "skin/SkinPackageWriter.h"
+#include "skin/package/SkinPackageWriter.h"
 
 #include <vector>
 

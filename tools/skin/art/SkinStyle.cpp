@@ -1,6 +1,6 @@
 #include "SkinStyle.h"
 
-#include "skin/SkinIni.h"
+#include "skin/model/SkinIni.h"
 
 #include <stdexcept>
 

@@ -1,0 +1,429 @@
+#include "skin/model/SkinDescription.h"
+
+#include "skin/model/BitmapFile.h"
+#include "skin/model/SkinDataPlatform.h"
+
+#include <algorithm>
+
+namespace quellar {
+
+namespace {
+const std::string Personality = "Personality";
+} // namespace
+
+std::string SkinBitmapMemberName(const std::string& reference) {
+    const std::size_t cut = reference.find_last_of("\\:");
+    std::string name = cut == std::string::npos ? reference : reference.substr(cut + 1);
+    const std::string ext = ".bmp";
+    const std::size_t dot = name.rfind('.');
+    if (name.empty() || dot == std::string::npos || name.compare(dot, std::string::npos, ext) != 0) {
+        return {};
+    }
+    return name;
+}
+
+TSkinDescriptionReader::TSkinDescriptionReader(TSkinData& data, const TSkinIniFile& ini,
+                                               const TSkinReader& package, std::vector<std::string>* warnings)
+    : d_(data), ini_(ini), package_(package), warnings_(warnings) {}
+
+void TSkinDescriptionReader::Warn(const std::string& text) {
+    if (warnings_ != nullptr) {
+        warnings_->push_back(text);
+    }
+}
+
+std::int32_t TSkinDescriptionReader::Int(const std::string& section, const std::string& key,
+                                         std::int32_t def) {
+    const std::string text = ini_.ReadString(section, key, "");
+    if (!text.empty() && !ParseIniInteger(text)) {
+        Warn("[" + section + "] " + key + "=" + text + ": not a whole number, " + std::to_string(def) +
+             " used");
+    }
+    return ini_.ReadInteger(section, key, def);
+}
+
+TSkinColor TSkinDescriptionReader::Rgb(const std::string& section, const std::string& key, TSkinColor def) {
+    const std::string text = ini_.ReadString(section, key, "");
+    const bool digitsOnly = std::all_of(
+        text.begin(), text.end(), [](char c) { return (c >= '0' && c <= '9') || c == ' ' || c == ','; });
+    if (!text.empty() && !digitsOnly) {
+        Warn("[" + section + "] " + key + "=" + text + ": not an RGB text");
+    }
+    return ParseRGB(text, def);
+}
+
+TBitmap32 TSkinDescriptionReader::LoadSkinBitmap(const std::string& reference, const std::string& where) {
+    if (reference.empty()) {
+        return {};
+    }
+    const std::string member = SkinBitmapMemberName(reference);
+    if (member.empty()) {
+        Warn(where + "=" + reference + ": not a .bmp name");
+        return {};
+    }
+    const int index = package_.IndexOf(member);
+    if (index < 0 || package_.Entry(index).empty()) {
+        Warn(where + "=" + reference + ": no such bitmap in the package");
+        return {};
+    }
+    auto it = decoded_.find(index);
+    if (it == decoded_.end()) {
+        it = decoded_.emplace(index, DecodeMember(index)).first;
+    }
+    if (!it->second.failure.empty()) {
+        Warn(where + "=" + reference + ": " + it->second.failure);
+    }
+    return it->second.bitmap;
+}
+
+TSkinDescriptionReader::Decoded TSkinDescriptionReader::DecodeMember(int index) {
+    TSkinLoadStats& stats = d_.loadStats_;
+    const auto bytes = package_.Entry(index);
+    const std::int64_t left = MaxSkinPixels - stats.PixelsDecoded;
+    Decoded result{DecodeBitmapFile(bytes, left), ""};
+    if (result.bitmap.Empty()) {
+        result.failure =
+            BitmapFilePixels(bytes) > left ? "more pixels than a skin may hold" : "not a readable bitmap";
+        return result;
+    }
+    ++stats.BitmapsDecoded;
+    stats.PixelsDecoded += static_cast<std::int64_t>(result.bitmap.Width()) * result.bitmap.Height();
+    return result;
+}
+
+TBitmap32 TSkinDescriptionReader::Bitmap(const std::string& section, const std::string& key) {
+    return LoadSkinBitmap(ini_.ReadString(section, key, ""), "[" + section + "] " + key);
+}
+
+void TSkinDescriptionReader::ReadFrameBorder(TDataSkinBorder& border, const std::string& n) {
+    border = TDataSkinBorder(n);
+    const bool vertical = n == "Left" || n == "Right";
+    const std::int32_t head = Int(Personality, n + "TopHeight", 0);
+    const std::int32_t tail = Int(Personality, n + "BotHeight", 0);
+    // The fixed ends of a horizontal border lie at its left and right.
+    (vertical ? border.TopHeight : border.LeftWidth) = head;
+    (vertical ? border.BottomHeight : border.RightWidth) = tail;
+    border.FrameCount = Int(Personality, n + "Frame", 1);
+    border.Tile = Int(Personality, n + "Stretch", 1);
+    border.Trans = Int(Personality, n + "Trans", 1);
+    border.Image = Bitmap(Personality, n);
+}
+
+void TSkinDescriptionReader::ReadColours() {
+    const std::string s = "Colours";
+    TSkinColours& c = d_.colours_;
+    c.WindowText = Rgb(s, "WindowText", SystemColour(8));
+    c.ButtonFace = Rgb(s, "ButtonFace", SystemColour(15));
+    c.Scrollbar = Rgb(s, "Scrollbar", SystemColour(0));
+    c.HilightText = Rgb(s, "HilightText", SystemColour(14));
+    c.Hilight = Rgb(s, "Hilight", SystemColour(13));
+    c.Menubar = Rgb(s, "Menubar", c.ButtonFace);
+    c.Menu = Rgb(s, "Menu", SystemColour(4));
+    c.MenuText = Rgb(s, "MenuText", SystemColour(7));
+    c.ButtonText = Rgb(s, "ButtonText", SystemColour(18));
+    c.ButtonHilight = Rgb(s, "ButtonHilight", SystemColour(20));
+    c.Buttonlight = Rgb(s, "Buttonlight", SystemColour(20));
+    c.ButtonShadow = Rgb(s, "ButtonShadow", SystemColour(16));
+    c.ButtonDkShadow = Rgb(s, "ButtonDkShadow", SystemColour(16));
+    c.MenuBarText = Rgb(s, "MenuBarText", SystemColour(7));
+    c.TitleTextActive = Rgb(s, "TitleTextActive", SystemColour(9));
+    c.TitleTextNoActive = Rgb(s, "TitleTextNoActive", SystemColour(19));
+}
+
+void TSkinDescriptionReader::ReadCaptionButtons() {
+    d_.sysButtons_.clear();
+    std::vector<std::string> kept;
+    for (const std::string& section : ini_.Sections()) {
+        const std::string upper = IniUpper(section);
+        if (upper.rfind("BUTTON", 0) == 0 && upper != "BUTTONS" && upper != "BUTTON.RADIO" &&
+            upper != "BUTTON.CHECKBOX") {
+            if (kept.size() == MaxCaptionButtons) {
+                Warn("[" + section + "]: more than " + std::to_string(MaxCaptionButtons) +
+                     " caption buttons, the rest are left out");
+                break;
+            }
+            kept.push_back(section);
+        }
+    }
+    for (const std::string& section : kept) {
+        auto b = std::make_unique<TDataSkinSysButton>(IniUpper(section));
+        b->Action = Int(section, "Action", 0);
+        b->Align = Int(section, "Align", 0);
+        b->Xcoord = Int(section, "Xcoord", 0);
+        b->Ycoord = Int(section, "Ycoord", 0);
+        b->Visibility = Int(section, "Visibility", 0);
+        b->Visibility1 = Int(section, "Visibility1", 0);
+        b->CombineOp = Int(section, "CombineOp", -1);
+        b->FrameCount = Int(section, "frame", 0);
+        b->Image = Bitmap(section, "ButtonImage");
+        if (b->FrameCount == 0) {
+            b->FrameCount = 6;
+            if (!b->Image.Empty()) {
+                const double ratio = static_cast<double>(b->Image.Width()) / b->Image.Height();
+                b->FrameCount = ratio <= 3.8 ? 3 : 6;
+                if (b->Action < 0) {
+                    b->FrameCount = 6;
+                }
+            }
+            // The form frame draws the window icon for these.
+            if (b->Action == 3 || b->Action == 11) {
+                b->Image.Clear();
+            }
+        }
+        d_.sysButtons_.push_back(std::move(b));
+    }
+    ReadMdiButtons(kept.size());
+}
+
+void TSkinDescriptionReader::ReadMdiButtons(std::size_t first) {
+    for (int k = 0; k < 3; ++k) {
+        auto b = std::make_unique<TDataSkinSysButton>("MDI" + std::to_string(k));
+        b->Action = 7 + k;
+        b->Align = b->Visibility = b->Visibility1 = 100;
+        b->FrameCount = 4;
+        b->CombineOp = 0;
+        d_.sysButtons_.push_back(std::move(b));
+    }
+    const TBitmap32 strip = Bitmap("MDICONTROLS", "Image");
+    if (strip.Empty()) {
+        return;
+    }
+    const int c = strip.Width() / 12;
+    for (int k = 0; k < 3; ++k) {
+        TDataSkinSysButton& b = *d_.sysButtons_[first + static_cast<std::size_t>(k)];
+        b.Image = strip.Copy(4 * c * k, 0, 4 * c, strip.Height());
+        b.Xcoord = (c + 4) * (3 - k);
+    }
+}
+
+void TSkinDescriptionReader::ReadSliceMargins(TDataSkinObject& e, const std::string& section) {
+    e.LeftWidth = Int(section, "LeftWidth", 0);
+    e.RightWidth = Int(section, "RightWidth", 0);
+    e.TopHeight = Int(section, "TopHeight", 0);
+    e.BottomHeight = Int(section, "BottomHeight", 0);
+    e.Trans = Int(section, "Trans", 0);
+}
+
+// The three integer colours, then the three RGB-text colours (absent: the skin's ButtonText).
+void TSkinDescriptionReader::ReadColourKeys(TDataSkinObject& e, const std::string& section) {
+    e.NormalColour = Int(section, "NormalColour", -1);
+    e.MouseOverColour = Int(section, "MouseOverColour", -1);
+    e.PressedColour = Int(section, "PressedColour", -1);
+    const TSkinColor text = d_.colours_.ButtonText;
+    e.NormalColour2 = Rgb(section, "NormalColour2", text);
+    e.MouseOverColour2 = Rgb(section, "MouseOverColour2", text);
+    e.PressedColour2 = Rgb(section, "PressedColour2", text);
+}
+
+void TSkinDescriptionReader::ReadButtons() {
+    const std::string s = "Buttons";
+    TDataSkinButton& b = *d_.buttons_;
+    b = TDataSkinButton(s);
+    ReadSliceMargins(b, s);
+    b.Image = ini_.ReadString(s, "Bitmap", "").empty() ? TBitmap32() : Bitmap(s, "Bitmap");
+    b.Tile = Int(s, "Tile", 0);
+    b.CheckImage = Bitmap(s, "CheckButton");
+    b.RadioImage = Bitmap(s, "RadioButton");
+    b.NormalColour = Int(s, "NormalColour", -1);
+    b.MouseOverColour = Int(s, "MouseOverColour", -1);
+    b.PressedColour = Int(s, "PressedColour", -1);
+    b.RadioFrameCount = Int(s, "RadioButtonFrame", 0);
+    b.CheckFrameCount = Int(s, "CheckButtonFrame", 0);
+    const TSkinColor text = d_.colours_.ButtonText;
+    b.NormalColour2 = Rgb(s, "NormalColour2", text);
+    b.MouseOverColour2 = Rgb(s, "MouseOverColour2", text);
+    b.PressedColour2 = Rgb(s, "PressedColour2", text);
+}
+
+TSkinColor TSkinDescriptionReader::ReadRGBKeys(const std::string& name, TSkinColor current) {
+    const std::int32_t r = Int(Personality, name + "R", -1);
+    const std::int32_t g = Int(Personality, name + "G", -1);
+    const std::int32_t b = Int(Personality, name + "B", -1);
+    if (r < 0 || g < 0 || b < 0) {
+        return current;
+    }
+    return static_cast<TSkinColor>((r & 0xFF) | (g & 0xFF) << 8 | (b & 0xFF) << 16);
+}
+
+void TSkinDescriptionReader::ReadTitle() {
+    TDataSkinTitle& t = *d_.title_;
+    t = TDataSkinTitle("Title");
+    t.Image =
+        ini_.ReadString(Personality, "TextBack", "").empty() ? TBitmap32() : Bitmap(Personality, "TextBack");
+    t.LeftWidth = Int(Personality, "TextShift", 0);
+    t.TopHeight = Int(Personality, "TextShiftVert", 0);
+    t.RightWidth = Int(Personality, "TextRightClip", 0);
+    t.BottomHeight = 0;
+    t.TextAlignment = Int(Personality, "TextAlignment", 0);
+    t.Textbackground = Int(Personality, "Textbackground", 0);
+    t.FontHeight = Int("Fonts", "FontHeight", 14);
+    t.TXTBackleft = Int(Personality, "TXTBackleft", 0);
+    t.TXTBackRight = Int(Personality, "TXTBackRight", 0);
+    t.ActiveText = ReadRGBKeys("ActiveText", TDataSkinTitle::NotGiven);
+    t.InActiveText = ReadRGBKeys("InActiveText", TDataSkinTitle::NotGiven);
+}
+
+std::unique_ptr<TDataSkinBorder> TSkinDescriptionReader::ReadProgress() {
+    const std::string s = "Progress";
+    if (ini_.ReadString(s, "Bitmap", "").empty()) {
+        return nullptr;
+    }
+    auto e = std::make_unique<TDataSkinBorder>(s);
+    e->Image = Bitmap(s, "Bitmap");
+    if (!ini_.ReadString(s, "Chunk", "").empty()) {
+        e->Image2 = Bitmap(s, "Chunk");
+    }
+    e->Style = Int(s, "Style", 0);
+    ReadSliceMargins(*e, s);
+    e->Tile = Int(s, "Tile", 0);
+    return e;
+}
+
+std::unique_ptr<TDataSkinObject> TSkinDescriptionReader::ReadMenuBar() {
+    if (ini_.ReadString(Personality, "menuBar", "").empty()) {
+        return nullptr;
+    }
+    auto e = std::make_unique<TDataSkinObject>(Personality);
+    e->Image = Bitmap(Personality, "menuBar");
+    e->TopHeight = 0;
+    e->BottomHeight = 0;
+    e->Tile = Int(Personality, "TileMenu", 0);
+    e->LeftWidth = Int(Personality, "TileLeftMenu", 1);
+    e->RightWidth = Int(Personality, "TileRightMenu", 1);
+    return e;
+}
+
+std::unique_ptr<TDataSkinObject> TSkinDescriptionReader::ReadGeneral(const std::string& section) {
+    if (ini_.ReadString(section, "Image", "").empty()) {
+        return nullptr;
+    }
+    auto e = std::make_unique<TDataSkinObject>(section);
+    e->Image = Bitmap(section, "Image");
+    e->Style = Int(section, "Style", 0);
+    ReadSliceMargins(*e, section);
+    e->Tile = Int(section, "Tile", 0);
+    ReadColourKeys(*e, section);
+    if (e->Tile > 1) {
+        e->Tile = 0;
+    }
+    return e;
+}
+
+std::unique_ptr<TDataSkinBorder> TSkinDescriptionReader::ReadSecondImage(const std::string& section,
+                                                                         const std::string& key) {
+    if (ini_.ReadString(section, "Image", "").empty()) {
+        return nullptr;
+    }
+    auto e = std::make_unique<TDataSkinBorder>(section);
+    e->Image = Bitmap(section, "Image");
+    if (!ini_.ReadString(section, key, "").empty()) {
+        e->Image2 = Bitmap(section, key);
+    }
+    ReadSliceMargins(*e, section);
+    e->Tile = Int(section, "Tile", 0);
+    ReadColourKeys(*e, section);
+    if (e->Tile > 1) {
+        e->Tile = 0;
+    }
+    return e;
+}
+
+void TSkinDescriptionReader::ReadElements() {
+    d_.groupBoxEdge_ = ReadGeneral("GroupBoxEdge");
+    d_.toolbars_ = ReadGeneral("Toolbars");
+    d_.tabs_ = ReadSecondImage("Tabs", "Border");
+    d_.statusBarEdges_ = ReadGeneral("StatusBarEdges");
+    // A key skins do not carry: the second image comes from mirroring the first.
+    d_.comboButton_ = ReadSecondImage("ComboButton", "****");
+    if (d_.comboButton_ && !d_.comboButton_->Image.Empty()) {
+        d_.comboButton_->Image2 = MirrorBitmap(d_.comboButton_->Image);
+    }
+    d_.sunkEdge_ = ReadGeneral("SunkEdge");
+    d_.extraImages_ = ReadGeneral("ExtraImages");
+    d_.headerbar_ = ReadGeneral("Headerbar");
+    d_.menuItem_ = ReadGeneral("MenuItem");
+    d_.menuBackground_ = ReadGeneral("MenuBackground");
+    d_.scrollbar_ = ReadGeneral("Scrollbar");
+    d_.horzScroll_ = ReadGeneral("HorzScroll");
+    d_.vertScroll_ = ReadGeneral("VertScroll");
+    d_.horzScrollThumb_ = ReadGeneral("HorzScrollThumb");
+    d_.vertScrollThumb_ = ReadGeneral("VertScrollThumb");
+    d_.trackbarThumbHorz_ = ReadGeneral("Trackbar.ThumbHorz");
+    d_.trackbarThumbVert_ = ReadGeneral("Trackbar.ThumbVert");
+    d_.trackbarThumbLeft_ = ReadGeneral("Trackbar.ThumbLeft");
+    d_.trackbarThumbRight_ = ReadGeneral("Trackbar.ThumbRight");
+    d_.trackbarThumbUp_ = ReadGeneral("Trackbar.ThumbUp");
+    d_.trackbarThumbDown_ = ReadGeneral("Trackbar.ThumbDown");
+    d_.upDownHorz_ = ReadSecondImage("UpDown.Horz", "GlyphImage");
+    d_.upDownVert_ = ReadSecondImage("UpDown.Vert", "GlyphImage");
+}
+
+namespace {
+// Frames of a check-box or radio-button strip when the skin does not say: square cells of 13
+// pixels in a strip lower than 16, else of 16, and at least 4 of them.
+std::int32_t CellFrames(const TBitmap32& strip) {
+    const int cell = strip.Height() < 16 ? 13 : 16;
+    return std::max(strip.Width() / cell, 4);
+}
+void SetCount(TDataSkinObject* e, std::int32_t count) {
+    if (e != nullptr) {
+        e->FrameCount = count;
+    }
+}
+} // namespace
+
+void TSkinDescriptionReader::SetFrameCounts() {
+    SetCount(d_.buttons_.get(), 5);
+    SetCount(d_.title_.get(), 2);
+    SetCount(d_.progress_.get(), 2);
+    SetCount(d_.menuBar_.get(), 2);
+    SetCount(d_.groupBoxEdge_.get(), 2);
+    SetCount(d_.toolbars_.get(), 5);
+    SetCount(d_.tabs_.get(), 5);
+    SetCount(d_.statusBarEdges_.get(), 3);
+    SetCount(d_.comboButton_.get(), 4);
+    SetCount(d_.sunkEdge_.get(), 4);
+    SetCount(d_.extraImages_.get(), 5);
+    SetCount(d_.headerbar_.get(), 5);
+    SetCount(d_.menuItem_.get(), 5);
+    SetCount(d_.menuBackground_.get(), 1);
+    SetCount(d_.scrollbar_.get(), 23);
+    SetCount(d_.horzScroll_.get(), 4);
+    SetCount(d_.vertScroll_.get(), 4);
+    SetCount(d_.upDownVert_.get(), 8);
+    SetCount(d_.upDownHorz_.get(), 8);
+    for (auto* thumb :
+         {d_.trackbarThumbHorz_.get(), d_.trackbarThumbVert_.get(), d_.trackbarThumbLeft_.get(),
+          d_.trackbarThumbRight_.get(), d_.trackbarThumbUp_.get(), d_.trackbarThumbDown_.get()}) {
+        SetCount(thumb, 5);
+    }
+    SetCount(d_.horzScrollThumb_.get(), Int("HorzScrollThumb", "FrameCount", 3));
+    SetCount(d_.vertScrollThumb_.get(), Int("VertScrollThumb", "FrameCount", 3));
+    TDataSkinButton& b = *d_.buttons_;
+    if (b.RadioFrameCount == 0) {
+        b.RadioFrameCount = CellFrames(b.RadioImage);
+    }
+    if (b.CheckFrameCount == 0) {
+        b.CheckFrameCount = CellFrames(b.CheckImage);
+    }
+}
+
+void TSkinDescriptionReader::Run() {
+    d_.skinName_ = ini_.ReadString("TitlebarSkin", "SkinName", "");
+    ReadFrameBorder(*d_.frameLeft_, "Left");
+    ReadFrameBorder(*d_.frameRight_, "Right");
+    ReadFrameBorder(*d_.frameTop_, "Top");
+    ReadFrameBorder(*d_.frameBottom_, "Bottom");
+    ReadColours();
+    ReadCaptionButtons();
+    ReadButtons();
+    ReadTitle();
+    d_.progress_ = ReadProgress();
+    d_.menuBar_ = ReadMenuBar();
+    ReadElements();
+    SetFrameCounts();
+    RecreateButtonFaceBrush(d_.platform_.get(), d_.colours_.ButtonFace);
+    d_.skinLoaded_ = true;
+}
+
+} // namespace quellar
