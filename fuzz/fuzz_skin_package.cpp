@@ -1,7 +1,7 @@
 // The package reader with the decoder: any bytes as a skin file. Every member found must lie
 // within the entries' bytes, and looking a member up by name returns that member.
-#include "skin/package/LZH.h"
 #include "skin/model/SkinMessage.h"
+#include "skin/package/LZH.h"
 #include "skin/package/SkinReader.h"
 
 #include <algorithm>

@@ -5,11 +5,11 @@
 // (decode, index, parse, bitmaps) against its decoding alone. Then the load of each hostile skin
 // file (20 million names; one 4096 x 4096 bitmap in every picture key; twenty of them; a million
 // sections) against the load of skin0. Ratios are printed at the end.
+#include "skin/model/SkinMessage.h"
+#include "skin/model/WinSkinData.h"
 #include "skin/package/LZH.h"
 #include "skin/package/LzhEncoder.h"
-#include "skin/model/SkinMessage.h"
 #include "skin/package/SkinReader.h"
-#include "skin/model/WinSkinData.h"
 #include "tests/skin/HostileSkins.h"
 
 #include <benchmark/benchmark.h>

@@ -3,8 +3,8 @@
 // package, in the fixed order the engine relies on: frame borders, colours, caption buttons,
 // "Buttons", title, progress, menu bar, the other elements, then the frame counts.
 #include "skin/model/SkinIni.h"
-#include "skin/package/SkinReader.h"
 #include "skin/model/WinSkinData.h"
+#include "skin/package/SkinReader.h"
 
 #include <cstdint>
 #include <memory>

@@ -1,7 +1,7 @@
 #include "skin/package/SkinReader.h"
 
-#include "skin/package/LZH.h"
 #include "skin/model/SkinMessage.h"
+#include "skin/package/LZH.h"
 
 #include <algorithm>
 #include <cstring>

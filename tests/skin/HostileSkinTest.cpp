@@ -3,8 +3,8 @@
 // and a time that grows linearly with the file, and never with an exception past the loader.
 #include "skin/model/BitmapFile.h"
 #include "skin/model/SkinDescription.h"
-#include "skin/package/SkinReader.h"
 #include "skin/model/WinSkinData.h"
+#include "skin/package/SkinReader.h"
 #include "tests/skin/CountingAllocator.h"
 #include "tests/skin/HostileSkins.h"
 

@@ -1,7 +1,7 @@
 #include "SkinTool.h"
 
-#include "skin/package/LZH.h"
 #include "skin/model/SkinMessage.h"
+#include "skin/package/LZH.h"
 #include "skin/package/SkinPackageWriter.h"
 #include "skin/package/SkinReader.h"
 
