@@ -20,7 +20,8 @@ bool RegisterOwnClass(const std::string& name) {
     WNDCLASSEXA wc{};
     wc.cbSize = sizeof(wc);
     wc.style = CS_DBLCLKS;
-    wc.lpfnWndProc = DefWindowProcA; // replaced by the trampoline at creation
+    // The control's link joins the chain at WM_NCCREATE (CreateWindowEx's last argument).
+    wc.lpfnWndProc = SubclassChain::OwnClassProc;
     wc.hInstance = GetModuleHandleA(nullptr);
     wc.hCursor = LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_ARROW));
     wc.hIcon = LoadIconA(GetModuleHandleA(nullptr), "MAINICON");
@@ -295,21 +296,13 @@ void TWinControl::CreateWnd() {
     if (tabStop_) {
         params.style |= WS_TABSTOP;
     }
-    HWND hwnd =
-        CreateWindowExA(params.exStyle, cls.c_str(), caption_.c_str(), params.style, Left(), Top(), Width(),
-                        WindowHeight(), params.parent, nullptr, GetModuleHandleA(nullptr), this);
+    HWND hwnd = CreateWindowExA(params.exStyle, cls.c_str(), caption_.c_str(), params.style, Left(), Top(),
+                                Width(), WindowHeight(), params.parent, nullptr, GetModuleHandleA(nullptr),
+                                ownClass_ ? static_cast<TSubclassHandler*>(&link_) : nullptr);
     if (hwnd == nullptr) {
         throw Exception("Error creating window " + Name());
     }
-    if (ownClass_) {
-        // The class's procedure is the default one; from here on the trampoline takes over.
-        SetWindowLongPtrA(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&Trampoline));
-        AttachHandle(hwnd, DefWindowProcA);
-    } else {
-        auto previous = reinterpret_cast<WNDPROC>(
-            SetWindowLongPtrA(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&Trampoline)));
-        AttachHandle(hwnd, previous);
-    }
+    AttachHandle(hwnd);
     SendMessageA(hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(Font().Handle()), FALSE);
     InitializeWindow();
     for (TControl* c : controls_) {
@@ -320,10 +313,12 @@ void TWinControl::CreateWnd() {
     AlignControls();
 }
 
-void TWinControl::AttachHandle(HWND hwnd, WNDPROC previous) {
+void TWinControl::AttachHandle(HWND hwnd) {
     handle_ = hwnd;
-    previousProc_ = previous;
     SetPropA(hwnd, kControlProp, this);
+    if (!ownClass_) { // our own classes joined at WM_NCCREATE
+        SubclassChain::Attach(hwnd, &link_);
+    }
 }
 
 void TWinControl::DetachHandle() {
@@ -331,11 +326,8 @@ void TWinControl::DetachHandle() {
         return;
     }
     RemovePropA(handle_, kControlProp);
-    if (!ownClass_ && previousProc_ != nullptr && IsWindow(handle_)) {
-        SetWindowLongPtrA(handle_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(previousProc_));
-    }
+    SubclassChain::Detach(handle_, &link_);
     handle_ = nullptr;
-    previousProc_ = nullptr;
     captureControl_ = nullptr;
 }
 
@@ -349,32 +341,35 @@ void TWinControl::DestroyHandle() {
     DestroyWindow(hwnd);
 }
 
-LRESULT CALLBACK TWinControl::Trampoline(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
-    TWinControl* self = FromHandle(hwnd);
-    if (self == nullptr) {
-        return DefWindowProcA(hwnd, msg, wParam, lParam);
+bool TWinControl::TChainLink::Handle(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
+                                     LRESULT& result) {
+    TWinControl& self = control_;
+    if (self.handle_ == nullptr) {
+        self.handle_ = window; // messages before CreateWindowEx returns (own classes)
+        SetPropA(window, kControlProp, &self);
     }
-    TMessage m{msg, wParam, lParam, 0};
+    TMessage m{message, wParam, lParam, 0};
     try {
-        self->WindowProc(m);
+        self.WindowProc(m);
     } catch (const std::exception& error) {
-        ApplicationHandleException(error, self);
+        ApplicationHandleException(error, &self);
     } catch (...) {
         // Nothing may unwind through the platform's frames.
-        ApplicationHandleException(Exception("Unknown error"), self);
+        ApplicationHandleException(Exception("Unknown error"), &self);
     }
-    if (msg == WM_NCDESTROY) {
-        self->DetachHandle();
+    if (message == WM_NCDESTROY) {
+        self.DetachHandle();
     }
-    return m.Result;
+    result = m.Result;
+    return true;
 }
 
 void TWinControl::DefaultHandler(TMessage& message) {
-    if (handle_ == nullptr || previousProc_ == nullptr) {
+    if (handle_ == nullptr) {
         message.Result = 0;
         return;
     }
-    message.Result = CallWindowProcA(previousProc_, handle_, message.Msg, message.WParam, message.LParam);
+    message.Result = SubclassChain::CallNext(handle_, message.Msg, message.WParam, message.LParam);
 }
 
 void TWinControl::InsertControl(TControl* control) {

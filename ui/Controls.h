@@ -10,6 +10,8 @@
 #include "ui/Graphics.h"
 #include "ui/Messages.h"
 
+#include "ui/SubclassChain.h"
+
 #include <windows.h>
 
 #include <functional>
@@ -207,8 +209,17 @@ protected:
 
 private:
     friend class TControl;
-    static LRESULT CALLBACK Trampoline(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
-    void AttachHandle(HWND hwnd, WNDPROC previous);
+    // The control's place in its window's subclass chain: every message goes to WindowProc, and
+    // what the control does not consume goes on along the chain (DefaultHandler).
+    class TChainLink : public TSubclassHandler {
+    public:
+        explicit TChainLink(TWinControl& control) : control_(control) {}
+        bool Handle(HWND window, UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
+
+    private:
+        TWinControl& control_;
+    };
+    void AttachHandle(HWND hwnd);
     void DetachHandle();
     void InsertControl(TControl* control);
     void RemoveControl(TControl* control);
@@ -217,7 +228,7 @@ private:
     bool ReflectToChild(TMessage& message);
 
     HWND handle_ = nullptr;
-    WNDPROC previousProc_ = nullptr;
+    TChainLink link_{*this};
     bool ownClass_ = false;
     bool tabStop_ = false;
     std::vector<TControl*> controls_;

@@ -12,10 +12,18 @@ namespace {
 // The state of one subclassed window. Handlers are kept oldest first and run newest first; a
 // detached handler leaves a null in its place while a dispatch is running, so the running loop's
 // positions stay valid and nothing calls the removed object.
+// One handler at work on one message: where it sits in the chain, so CallNext knows what
+// comes after it, and whether the previous procedure has already answered that message.
+struct Running {
+    std::size_t index = 0;
+    bool previousCalled = false;
+};
+
 struct Chain {
     WNDPROC previous = nullptr; // null: the default procedure (our own classes)
     std::vector<TSubclassHandler*> handlers;
-    int depth = 0; // dispatches of this window's messages in progress (they nest)
+    int depth = 0;                // dispatches of this window's messages in progress (they nest)
+    std::vector<Running> running; // innermost last
 };
 
 // Keyed by handle rather than kept in a window property: foreign code cannot remove or replace
@@ -55,17 +63,29 @@ void Tidy(HWND window, Chain& chain) {
     gChains.erase(window);
 }
 
-// Shows the message to the handlers, newest first; true when one consumed it.
-bool RunHandlers(Chain& chain, HWND window, UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
+// Shows the message to the handlers below position `end`, newest first, then (unless one
+// consumed it) to the previous procedure. `previousCalled` tells whether the previous procedure
+// answered, directly or through a handler's CallNext.
+LRESULT Dispatch(Chain& chain, HWND window, UINT message, WPARAM wParam, LPARAM lParam, std::size_t end,
+                 bool& previousCalled) {
     ++chain.depth;
+    LRESULT result = 0;
     bool consumed = false;
-    for (std::size_t i = chain.handlers.size(); i-- > 0 && !consumed;) {
+    for (std::size_t i = end; i-- > 0 && !consumed;) {
         if (TSubclassHandler* handler = chain.handlers[i]; handler != nullptr) {
+            chain.running.push_back({i, false});
             consumed = handler->Handle(window, message, wParam, lParam, result);
+            previousCalled = previousCalled || chain.running.back().previousCalled;
+            chain.running.pop_back();
         }
     }
     --chain.depth;
-    return consumed;
+    // The previous procedure frees its own state at WM_NCDESTROY: it always sees it, once.
+    if (!consumed || (message == WM_NCDESTROY && !previousCalled)) {
+        result = CallPrevious(chain.previous, window, message, wParam, lParam);
+        previousCalled = true;
+    }
+    return result;
 }
 
 LRESULT CALLBACK ChainProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -74,12 +94,9 @@ LRESULT CALLBACK ChainProc(HWND window, UINT message, WPARAM wParam, LPARAM lPar
     if (chain == nullptr) {
         return CallPrevious(nullptr, window, message, wParam, lParam);
     }
-    LRESULT result = 0;
-    const bool consumed = RunHandlers(*chain, window, message, wParam, lParam, result);
-    // The previous procedure frees its own state at WM_NCDESTROY: it always sees it.
-    if (!consumed || message == WM_NCDESTROY) {
-        result = CallPrevious(chain->previous, window, message, wParam, lParam);
-    }
+    bool previousCalled = false;
+    const LRESULT result =
+        Dispatch(*chain, window, message, wParam, lParam, chain->handlers.size(), previousCalled);
     if (message == WM_NCDESTROY) {
         if (Find(window) == chain) {
             gChains.erase(window); // the window is gone; nothing calls us for it again
@@ -135,6 +152,20 @@ bool IsAttached(HWND window, const TSubclassHandler* handler) {
     const std::shared_ptr<Chain> chain = Find(window);
     return chain != nullptr && handler != nullptr &&
            std::find(chain->handlers.begin(), chain->handlers.end(), handler) != chain->handlers.end();
+}
+
+LRESULT CallNext(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    const std::shared_ptr<Chain> chain = Find(window);
+    if (chain == nullptr || chain->running.empty()) {
+        return CallPrevious(chain != nullptr ? chain->previous : nullptr, window, message, wParam, lParam);
+    }
+    bool previousCalled = false;
+    const std::size_t below = chain->running.back().index;
+    const LRESULT result = Dispatch(*chain, window, message, wParam, lParam, below, previousCalled);
+    if (previousCalled && !chain->running.empty()) {
+        chain->running.back().previousCalled = true;
+    }
+    return result;
 }
 
 int ChainedWindowCount() {

@@ -33,6 +33,10 @@ bool Attach(HWND window, TSubclassHandler* handler);
 // (it is skipped from then on and erased once the dispatch unwinds). No effect when not attached.
 void Detach(HWND window, TSubclassHandler* handler);
 bool IsAttached(HWND window, const TSubclassHandler* handler);
+// From inside a handler's Handle: shows the message to the handlers attached before it and then
+// to the previous procedure, and returns their answer; the handler may then adjust it and consume
+// the message ("previous procedure first"). Outside a dispatch it calls the previous procedure.
+LRESULT CallNext(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 // How many windows carry our procedure's state (for leak checks).
 int ChainedWindowCount();
 

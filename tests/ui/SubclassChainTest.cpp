@@ -266,3 +266,38 @@ TEST_F(SubclassChainTest, RefusesWhatItCannotHook) {
 
 } // namespace
 } // namespace quellar
+
+namespace quellar {
+namespace {
+
+// Asks the rest of the chain first, then changes its answer: what a frame handler does with
+// WM_NCCALCSIZE or WM_SIZE.
+struct AfterTheRest : TSubclassHandler {
+    bool Handle(HWND window, UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override {
+        Log("after", message);
+        if (message != kProbe && message != WM_NCDESTROY) {
+            return false;
+        }
+        result = SubclassChain::CallNext(window, message, wParam, lParam) + 1;
+        return true;
+    }
+};
+
+TEST_F(SubclassChainTest, CallNextRunsOlderHandlersAndThePreviousProcedureOnce) {
+    Recorder older("older");
+    AfterTheRest after;
+    SubclassChain::Attach(window, &older);
+    SubclassChain::Attach(window, &after);
+    EXPECT_EQ(kBaseAnswer + 1, Probe());
+    EXPECT_THAT(gLog, ElementsAre("after:probe", "older:probe", "base:probe"));
+
+    gLog.clear();
+    DestroyWindow(window);
+    std::erase_if(gLog, [](const std::string& s) { return s.find("ncdestroy") == std::string::npos; });
+    // Consumed after CallNext: the base still frees its state exactly once.
+    EXPECT_THAT(gLog, ElementsAre("after:ncdestroy", "older:ncdestroy", "base:ncdestroy"));
+    EXPECT_EQ(chainsBefore, SubclassChain::ChainedWindowCount());
+}
+
+} // namespace
+} // namespace quellar
