@@ -16,8 +16,20 @@ set(QUELLAR_SKIN_PORTABLE_SOURCES
     model/SkinManage.cpp
     model/SkinMessage.cpp
     model/WinSkinData.cpp
+    form/FrameComposer.cpp
+    form/FrameGeometry.cpp
+    form/NCObject.cpp
     painter/PaintGeometry.cpp
     painter/Raster.cpp
     painter/RegionStrips.cpp)
 set(QUELLAR_SKIN_NATIVE_SOURCES model/SkinDataPlatformNone.cpp model/SkinMessageStderr.cpp)
 set(QUELLAR_SKIN_WIN32_SOURCES model/SkinDataPlatformWin32.cpp model/SkinMessageWin32.cpp)
+# The Windows part: form objects (frame, caption buttons, messages) and the manager that
+# watches the windows.
+set(QUELLAR_SKIN_WINDOWS_ENGINE_SOURCES
+    form/CaptionActions.cpp
+    form/FormMessages.cpp
+    form/FramePaint.cpp
+    form/FrameRegion.cpp
+    form/WinSkinForm.cpp
+    manager/WinSkinManage.cpp)

@@ -21,6 +21,8 @@ struct TSkinDataPlatform {
     HIMAGELIST MenuImages = nullptr;
     HBITMAP AppIcon = nullptr;
 };
+// A skin colour as the platform draws it: system colours resolved.
+COLORREF ResolveColour(TSkinColor colour);
 #endif
 
 // Null outside Windows.

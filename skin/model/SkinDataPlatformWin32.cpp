@@ -5,8 +5,6 @@
 
 namespace quellar {
 
-namespace {
-
 COLORREF ResolveColour(TSkinColor colour) {
     const auto value = static_cast<std::uint32_t>(colour);
     if ((value & 0xFF000000u) == 0xFF000000u) {
@@ -14,6 +12,8 @@ COLORREF ResolveColour(TSkinColor colour) {
     }
     return static_cast<COLORREF>(value & 0x00FFFFFFu);
 }
+
+namespace {
 
 // A device-dependent bitmap of the strip for the image list.
 HBITMAP BitmapFromStrip(const TBitmap32& strip) {

@@ -69,13 +69,21 @@ void TSkinManage::ExecutePendingAction() {
     pendingSkinData = nullptr;
 }
 
+namespace {
+TSkinManage* (*gFactory)() = nullptr;
+} // namespace
+
+void SetSkinManageFactory(TSkinManage* (*factory)()) {
+    gFactory = factory;
+}
+
 TSkinManage* SkinManage() {
     return Instance().get();
 }
 
 TSkinManage& CreateSkinManage() {
     if (!Instance()) {
-        Instance() = std::make_unique<TSkinManage>();
+        Instance().reset(gFactory != nullptr ? gFactory() : new TSkinManage());
     }
     return *Instance();
 }

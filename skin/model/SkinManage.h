@@ -27,7 +27,7 @@ public:
 
     // Stores the request and (re)starts the one-shot timer. Before the first window activation
     // (started = 0) nothing is queued: 1 and 2 switch the active flag at once, 3 and 6 are dropped.
-    void RequestAction(int action, int delay);
+    virtual void RequestAction(int action, int delay);
     // Skins one window now; true when a form object was created for it.
     virtual bool AttachWindow(std::uintptr_t window);
     // Every form object frees its caption buttons.
@@ -55,6 +55,9 @@ TSkinManage* SkinManage();
 TSkinManage& CreateSkinManage();
 // Installs a manager (the platform's, or a test's); the previous one is freed.
 void SetSkinManage(TSkinManage* manager);
+// What CreateSkinManage makes: the platform's manager where one is installed, else the plain
+// bookkeeping one.
+void SetSkinManageFactory(TSkinManage* (*factory)());
 // Frees the manager at program end.
 void FreeSkinManage();
 

@@ -1,0 +1,255 @@
+// The caption buttons at work: the mouse on the frame, the hover timer, the button actions and
+// the system menu.
+#include "skin/form/SkinMessages.h"
+#include "skin/form/WinSkinForm.h"
+#include "skin/model/WinSkinData.h"
+
+#include <windowsx.h>
+
+namespace quellar {
+
+namespace {
+enum TSystemMenuItem : UINT { smRestore = 1, smMaximize, smMinimize, smClose };
+
+bool Contains(const TSkinRect& r, POINT p) {
+    return p.x >= r.left && p.x < r.right && p.y >= r.top && p.y < r.bottom;
+}
+
+void MdiChildCommand(HWND frame, WPARAM command) {
+    HWND client = FindWindowExA(frame, nullptr, "MDIClient", nullptr);
+    if (client == nullptr) {
+        return;
+    }
+    if (auto child = reinterpret_cast<HWND>(SendMessageA(client, WM_MDIGETACTIVE, 0, 0)); child != nullptr) {
+        SendMessageA(child, WM_SYSCOMMAND, command, 0);
+    }
+}
+} // namespace
+
+bool TWinSkinForm::HandleMouse(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
+    const POINT screen{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
+    TWinSysButton* item = ButtonAt(WindowPoint(screen));
+    result = 0;
+    switch (message) {
+    case WM_NCMOUSEMOVE:
+        if (!active_) {
+            return true; // an inactive window's buttons do not light up
+        }
+        if (item != nullptr) {
+            item->Enter();
+            return true;
+        }
+        if (hotItem != nullptr) {
+            hotItem->Leave();
+        }
+        return false;
+    case WM_NCLBUTTONDOWN:
+        if (item != nullptr) {
+            if (!active_) {
+                SetForegroundWindow(window_);
+            }
+            item->Press();
+            return true;
+        }
+        if (windowState_ == wsMaximized && active_ && wParam == HTCAPTION) {
+            result = Previous(message, HTMENU, lParam); // a maximised window is not dragged
+            return true;
+        }
+        return false;
+    case WM_NCLBUTTONUP:
+        if (item == nullptr) {
+            return false;
+        }
+        if (item == hotItem) {
+            item->Release();
+            RunAction(screen);
+        }
+        return true;
+    case WM_NCLBUTTONDBLCLK:
+        if (windowState_ != wsRestored) {
+            Restore();
+        } else if ((captionFlags_ & cfMaximizeBox) != 0) {
+            ToggleMaximize();
+        }
+        return true;
+    case WM_NCRBUTTONDOWN:
+        if (wParam != HTCAPTION) {
+            return false;
+        }
+        ShowSystemMenu(screen);
+        return true;
+    default:
+        return false;
+    }
+}
+
+bool TWinSkinForm::HandleCommand(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
+    const WPARAM command = wParam & 0xFFF0;
+    if (message == WM_COMMAND) {
+        switch (LOWORD(wParam) & 0xFFF0) {
+        case SC_SIZE:
+        case SC_MOVE:
+        case SC_MINIMIZE:
+        case SC_MAXIMIZE:
+        case SC_NEXTWINDOW:
+        case SC_PREVWINDOW:
+        case SC_CLOSE:
+        case SC_RESTORE:
+            PostMessageA(window_, WM_SYSCOMMAND, LOWORD(wParam), 0);
+            result = 0;
+            return true;
+        default:
+            return false;
+        }
+    }
+    const char key = static_cast<char>(lParam & 0xFF);
+    if (command == SC_KEYMENU && key != ' ' && key != '-' && GetCapture() == nullptr && key == 0) {
+        result = 1; // Alt alone: no menu mode on a window without the platform's caption
+        return true;
+    }
+    if (command == SC_MINIMIZE) {
+        windowState_ = wsMinimized;
+    } else if (command == SC_MAXIMIZE) {
+        windowState_ = wsMaximized;
+    } else if (command == SC_RESTORE) {
+        windowState_ = wsRestored;
+    }
+    return false;
+}
+
+void TWinSkinForm::RunAction(POINT screen) {
+    auto* button = dynamic_cast<TWinSysButton*>(hotItem);
+    if (button == nullptr) {
+        return;
+    }
+    switch (const int action = button->def->Action) {
+    case 0:
+        StartHover(false);
+        PostMessageA(window_, WM_CLOSE, 0, 0);
+        break;
+    case 1:
+    case 22:
+        ToggleMaximize();
+        break;
+    case 2:
+    case 23:
+        ToggleMinimize();
+        break;
+    case 3:
+    case 11:
+    case 12:
+        ShowSystemMenu({screen.x + 1, screen.y + 1});
+        break;
+    case 7:
+    case 60:
+        MdiChildCommand(window_, SC_MINIMIZE);
+        break;
+    case 8:
+    case 61:
+        MdiChildCommand(window_, SC_RESTORE);
+        break;
+    case 9:
+    case 62:
+        MdiChildCommand(window_, SC_CLOSE);
+        break;
+    default:
+        PostMessageA(window_, SkinQuery, static_cast<WPARAM>(action), 0);
+        break;
+    }
+}
+
+void TWinSkinForm::ToggleMaximize() {
+    if (windowState_ == wsMaximized) {
+        Restore();
+        return;
+    }
+    windowState_ = wsMaximized;
+    PostMessageA(window_, WM_SYSCOMMAND, SC_MAXIMIZE, 0);
+    hotItem = nullptr;
+}
+
+void TWinSkinForm::ToggleMinimize() {
+    if (windowState_ == wsMinimized) {
+        Restore();
+        return;
+    }
+    windowState_ = wsMinimized;
+    PostMessageA(window_, WM_SYSCOMMAND, SC_MINIMIZE, 0);
+}
+
+void TWinSkinForm::Restore() {
+    windowState_ = wsRestored;
+    PostMessageA(window_, WM_SYSCOMMAND, SC_RESTORE, 0);
+}
+
+void TWinSkinForm::ShowSystemMenu(POINT screen) {
+    const DWORD now = GetTickCount();
+    if (lastMenuRequest_ != 0 && now - lastMenuRequest_ <= GetDoubleClickTime()) {
+        // A second request within the double-click time closes the window instead.
+        lastMenuRequest_ = 0;
+        StartHover(false);
+        PostMessageA(window_, WM_CLOSE, 0, 0);
+        return;
+    }
+    lastMenuRequest_ = now;
+    if ((skin_->SkinControls() & SkinControlBit(xcSystemMenu)) == 0) {
+        TrackPopupMenu(GetSystemMenu(window_, FALSE), TPM_RIGHTBUTTON, screen.x, screen.y, 0, window_,
+                       nullptr);
+        return;
+    }
+    HMENU menu = CreatePopupMenu();
+    auto enabled = [](bool on) { return on ? MF_ENABLED : MF_GRAYED; };
+    AppendMenuA(menu, MF_STRING | enabled(windowState_ != wsRestored), smRestore, " Restore ");
+    if ((captionFlags_ & cfMaximizeBox) != 0) {
+        AppendMenuA(menu, MF_STRING | enabled(windowState_ != wsMaximized), smMaximize, " Maximize ");
+    }
+    if ((captionFlags_ & cfMinimizeBox) != 0) {
+        AppendMenuA(menu, MF_STRING | enabled(windowState_ != wsMinimized), smMinimize, " Minimize ");
+    }
+    AppendMenuA(menu, MF_SEPARATOR, 0, nullptr);
+    AppendMenuA(menu, MF_STRING, smClose, " Close \tShift+F4");
+    systemMenu_ = menu;
+    const UINT chosen = static_cast<UINT>(
+        TrackPopupMenu(menu, TPM_RIGHTBUTTON | TPM_RETURNCMD, screen.x, screen.y, 0, window_, nullptr));
+    systemMenu_ = nullptr;
+    DestroyMenu(menu);
+    switch (chosen) {
+    case smRestore:
+        Restore();
+        break;
+    case smMaximize:
+        ToggleMaximize();
+        break;
+    case smMinimize:
+        ToggleMinimize();
+        break;
+    case smClose:
+        StartHover(false);
+        PostMessageA(window_, WM_CLOSE, 0, 0);
+        break;
+    default:
+        break;
+    }
+}
+
+void TWinSkinForm::StartHover(bool run) {
+    if (run && !hoverRunning_) {
+        hoverRunning_ = SetTimer(window_, HoverTimerId, HoverIntervalMs, nullptr) != 0;
+    } else if (!run && hoverRunning_) {
+        KillTimer(window_, HoverTimerId);
+        hoverRunning_ = false;
+    }
+}
+
+void TWinSkinForm::HoverTick() {
+    if (hotItem == nullptr) {
+        return;
+    }
+    POINT cursor{};
+    GetCursorPos(&cursor);
+    if (!Contains(hotItem->rect, WindowPoint(cursor))) {
+        hotItem->Leave();
+    }
+}
+
+} // namespace quellar

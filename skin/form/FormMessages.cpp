@@ -1,0 +1,222 @@
+// The messages of a skinned window: what the frame takes over and what goes on to the window.
+#include "skin/form/SkinMessages.h"
+#include "skin/form/WinSkinForm.h"
+#include "skin/model/SkinDataPlatform.h"
+#include "skin/model/WinSkinData.h"
+
+#include <windowsx.h>
+
+namespace quellar {
+
+LRESULT TWinSkinForm::Previous(UINT message, WPARAM wParam, LPARAM lParam) {
+    return SubclassChain::CallNext(window_, message, wParam, lParam);
+}
+
+bool TWinSkinForm::Handle(HWND, UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
+    if (HandleAlways(message, wParam, lParam, result)) {
+        return true;
+    }
+    if ((skin_->SkinControls() & SkinControlBit(xcMainMenu)) == 0 || (style_ & WS_CHILD) != 0) {
+        return false;
+    }
+    if (HandleFrame(message, wParam, lParam, result)) {
+        return true;
+    }
+    if (lifeState_ == lsCreated || windowState_ == wsMinimized) {
+        return false;
+    }
+    return HandleNonClient(message, wParam, lParam, result);
+}
+
+// Whatever the skin covers.
+bool TWinSkinForm::HandleAlways(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
+    const TSkinDataPlatform* platform = skin_->Platform();
+    HBRUSH face = platform != nullptr ? platform->ButtonFaceBrush : nullptr;
+    switch (message) {
+    case SkinQuery:
+        result = 1;
+        return true;
+    case WM_NCDESTROY:
+        lifeState_ = lsDestroyed;
+        DetachAtExit();
+        return false;
+    case WM_STYLECHANGED:
+        if (wParam == static_cast<WPARAM>(GWL_STYLE)) {
+            style_ = reinterpret_cast<const STYLESTRUCT*>(lParam)->styleNew;
+        }
+        return false;
+    case WM_TIMER:
+        if (wParam != HoverTimerId) {
+            return false;
+        }
+        HoverTick();
+        result = 0;
+        return true;
+    case WM_ERASEBKGND:
+        if (form_ != nullptr || face == nullptr) {
+            return false;
+        }
+        Previous(message, wParam, lParam);
+        if (RECT client{}; GetClientRect(window_, &client)) {
+            FillRect(reinterpret_cast<HDC>(wParam), &client, face);
+        }
+        result = 1;
+        return true;
+    case WM_CTLCOLORBTN:
+    case WM_CTLCOLORSTATIC:
+        if (form_ != nullptr || face == nullptr) {
+            return false;
+        }
+        result = Previous(message, wParam, lParam);
+        SetBkMode(reinterpret_cast<HDC>(wParam), TRANSPARENT);
+        if (message == WM_CTLCOLORSTATIC) {
+            result = reinterpret_cast<LRESULT>(face);
+        }
+        return true;
+    default:
+        return false;
+    }
+}
+
+void TWinSkinForm::Sized(WPARAM wParam) {
+    windowState_ = wParam == SIZE_MINIMIZED   ? wsMinimized
+                   : wParam == SIZE_MAXIMIZED ? wsMaximized
+                                              : wsRestored;
+    if (windowState_ != wsMinimized && (lifeState_ == lsRunning || lifeState_ == lsReapplying)) {
+        UpdateRegion();
+    }
+}
+
+void TWinSkinForm::SkinAttachedArrived() {
+    if (lifeState_ == lsCreated && windowState_ != wsMinimized && borderKind_ != bkPopup) {
+        lifeState_ = lsFitting;
+        FitFrame(false);
+        lifeState_ = lsRunning;
+        UpdateRegion();
+    }
+    lifeState_ = lsRunning;
+    StartHover(active_);
+    RedrawWindow(window_, nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE);
+}
+
+// The frame's own bookkeeping, whatever the window's state.
+bool TWinSkinForm::HandleFrame(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
+    switch (message) {
+    case WM_SIZE:
+        // The window's own procedure sees the resize once.
+        result = Previous(message, wParam, lParam);
+        Sized(wParam);
+        return true;
+    case WM_ACTIVATE:
+        active_ = LOWORD(wParam) != WA_INACTIVE;
+        return false;
+    case WM_NCACTIVATE: // painted below unless minimised
+        active_ = wParam != 0;
+        return false;
+    case WM_GETMINMAXINFO: {
+        result = Previous(message, wParam, lParam);
+        RefreshWindowState();
+        auto* info = reinterpret_cast<MINMAXINFO*>(lParam);
+        info->ptMaxTrackSize = {GetSystemMetrics(SM_CXMAXIMIZED), GetSystemMetrics(SM_CYMAXIMIZED)};
+        return true;
+    }
+    case WM_WINDOWPOSCHANGED:
+        RefreshWindowState();
+        return false;
+    case WM_COMMAND:
+    case WM_SYSCOMMAND:
+        return HandleCommand(message, wParam, lParam, result);
+    case WM_SETTEXT:
+    case WM_SETICON:
+        // The platform may draw its own caption here; ours goes over it at once.
+        result = Previous(message, wParam, lParam);
+        if (message == WM_SETICON) {
+            ReadWindowIcon();
+        }
+        PaintFrame();
+        return true;
+    case SkinAttached:
+        SkinAttachedArrived();
+        result = 0;
+        return true;
+    case SkinReapply:
+        ReapplySkin();
+        result = 0;
+        return true;
+    default:
+        return false;
+    }
+}
+
+LRESULT TWinSkinForm::CalcSize(WPARAM wParam, LPARAM lParam) {
+    // The proposed window rectangle, before the previous procedure turns it into its client.
+    const RECT proposed = *reinterpret_cast<RECT*>(lParam);
+    const LRESULT previous = Previous(WM_NCCALCSIZE, wParam, lParam);
+    if (borderKind_ == bkPopup) {
+        return previous;
+    }
+    const TSkinRect c = ClientRectOf({proposed.left, proposed.top, proposed.right, proposed.bottom}, frame_);
+    const RECT client{c.left, c.top, c.right, c.bottom};
+    if (wParam == 0) {
+        *reinterpret_cast<RECT*>(lParam) = client;
+        return 0;
+    }
+    auto* params = reinterpret_cast<NCCALCSIZE_PARAMS*>(lParam);
+    params->rgrc[0] = client;
+    params->rgrc[1] = client;
+    return WVR_VALIDRECTS;
+}
+
+// The frame's painting and hit testing, once attached and while the window shows.
+bool TWinSkinForm::HandleNonClient(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
+    switch (message) {
+    case WM_NCPAINT: {
+        if (borderKind_ == bkPopup) {
+            return false;
+        }
+        HDC dc = nullptr;
+        if (wParam > 1) {
+            // The system keeps the region handed to GetDCEx: it gets a copy of the update region.
+            HRGN copy = CreateRectRgn(0, 0, 0, 0);
+            CombineRgn(copy, reinterpret_cast<HRGN>(wParam), nullptr, RGN_COPY);
+            dc = GetDCEx(window_, copy, DCX_WINDOW | DCX_INTERSECTRGN | DCX_CACHE);
+        }
+        if (dc == nullptr) {
+            dc = GetWindowDC(window_);
+        }
+        PaintFrame(dc);
+        ReleaseDC(window_, dc);
+        result = 0;
+        return true;
+    }
+    case WM_NCACTIVATE:
+        active_ = wParam != 0;
+        StartHover(active_);
+        PaintFrame();
+        result = TRUE; // the platform's caption is never drawn
+        return true;
+    case WM_NCCALCSIZE:
+        result = CalcSize(wParam, lParam);
+        return true;
+    case WM_NCHITTEST: {
+        const LRESULT previous = Previous(message, wParam, lParam);
+        const POINT p = WindowPoint({GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)});
+        result = SkinHitTest(static_cast<int>(previous), p.y, frame_.top);
+        return true;
+    }
+    case SkinRepaintFrame:
+        PaintFrame();
+        result = 0;
+        return true;
+    case WM_NCMOUSEMOVE:
+    case WM_NCLBUTTONDOWN:
+    case WM_NCLBUTTONUP:
+    case WM_NCLBUTTONDBLCLK:
+    case WM_NCRBUTTONDOWN:
+        return HandleMouse(message, wParam, lParam, result);
+    default:
+        return false;
+    }
+}
+
+} // namespace quellar

@@ -1,0 +1,213 @@
+// Painting a skinned window's frame and shaping its region.
+#include "skin/form/FrameComposer.h"
+#include "skin/form/FrameRegion.h"
+#include "skin/form/WinSkinForm.h"
+#include "skin/model/SkinDataPlatform.h"
+#include "skin/model/WinSkinData.h"
+#include "skin/painter/Raster.h"
+
+namespace quellar {
+
+namespace {
+// A window-sized 32-bit section to draw the caption text on before the one transfer.
+class TFrameCanvas {
+public:
+    TFrameCanvas(const TBitmap32& pixels) : dc_(CreateCompatibleDC(nullptr)) {
+        BITMAPINFO info{};
+        info.bmiHeader.biSize = sizeof(info.bmiHeader);
+        info.bmiHeader.biWidth = pixels.Width();
+        info.bmiHeader.biHeight = -pixels.Height();
+        info.bmiHeader.biPlanes = 1;
+        info.bmiHeader.biBitCount = 32;
+        void* bits = nullptr;
+        section_ = CreateDIBSection(dc_, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+        if (section_ == nullptr) {
+            return;
+        }
+        std::copy(pixels.Pixels().begin(), pixels.Pixels().end(), static_cast<std::uint32_t*>(bits));
+        old_ = SelectObject(dc_, section_);
+    }
+    ~TFrameCanvas() {
+        if (old_ != nullptr) {
+            SelectObject(dc_, old_);
+        }
+        if (section_ != nullptr) {
+            DeleteObject(section_);
+        }
+        DeleteDC(dc_);
+    }
+    TFrameCanvas(const TFrameCanvas&) = delete;
+    TFrameCanvas& operator=(const TFrameCanvas&) = delete;
+    HDC Dc() const { return section_ != nullptr ? dc_ : nullptr; }
+
+private:
+    HDC dc_;
+    HBITMAP section_ = nullptr;
+    HGDIOBJ old_ = nullptr;
+};
+} // namespace
+
+bool TWinSkinForm::Composable() const {
+    return (lifeState_ == lsRunning || lifeState_ == lsReapplying) && borderKind_ != bkPopup &&
+           windowState_ != wsMinimized && skin_->SkinLoaded();
+}
+
+void TWinSkinForm::LayoutTitle(HDC dc, int width) {
+    const TDataSkinTitle& t = *skin_->Title();
+    const std::string caption = Caption();
+    RECT measured{0, 0, 0, 0};
+    DrawTextA(dc, caption.c_str(), static_cast<int>(caption.size()), &measured,
+              DT_CALCRECT | DT_NOCLIP | DT_SINGLELINE);
+    TTitleLayout layout;
+    layout.textAlignment = t.TextAlignment;
+    layout.textShift = t.LeftWidth;
+    layout.textShiftVert = t.TopHeight;
+    layout.textRightClip = t.RightWidth;
+    layout.backLeft = t.TXTBackleft;
+    layout.backRight = t.TXTBackRight;
+    layout.rightToLeft = rightToLeft_;
+    layout.popup = (style_ & WS_POPUP) != 0;
+    int rightmostLeft = 0;
+    // Right-aligned buttons first, so a popup's title may reach up to them.
+    TCaptionState state{borderKind_, captionFlags_, active_, windowState_ == wsMaximized, false, frame_.menu};
+    TButtonPlacement where{width, {}, frame_, 0, rightToLeft_};
+    for (const auto& b : buttons_) {
+        if (b->def->Align == 1 && CaptionButtonVisible(*b->def, state)) {
+            PlaceCaptionButton(*b->def, 0, 0, where, rightmostLeft);
+        }
+    }
+    layout.rightAlignedButtonsLeft = rightmostLeft;
+    titleBox_ = PlaceTitleBox({frame_.left, 0, width - frame_.right, frame_.top}, measured.right,
+                              measured.bottom, layout);
+    where.titleBox = titleBox_;
+    if (const TDataSkinObject* bar = skin_->MenuBar(); bar != nullptr) {
+        where.menuBarLeftWidth = bar->LeftWidth;
+    }
+    rightmostLeft = 0;
+    for (const auto& b : buttons_) {
+        b->visible = CaptionButtonVisible(*b->def, state);
+        const TBitmap32& image = b->IsIconButton() && b->def->Image.Empty() ? icon_ : b->def->Image;
+        if (!b->visible || image.Empty()) {
+            continue;
+        }
+        const int frames = image.SharesPixelsWith(icon_) ? 1 : std::max(1, b->def->FrameCount);
+        b->rect = PlaceCaptionButton(*b->def, image.Width() / frames, image.Height(), where, rightmostLeft);
+    }
+}
+
+void TWinSkinForm::DrawTitleText(HDC dc, bool active) {
+    const std::string caption = Caption();
+    const TDataSkinTitle& t = *skin_->Title();
+    RECT box{titleBox_.left + t.TXTBackleft, titleBox_.top, titleBox_.right - t.TXTBackRight,
+             titleBox_.bottom};
+    SetBkMode(dc, TRANSPARENT);
+    const TSkinColours& colours = skin_->Colours();
+    SetTextColor(dc, ResolveColour(active ? colours.TitleTextActive : colours.TitleTextNoActive));
+    DrawTextA(dc, caption.c_str(), static_cast<int>(caption.size()), &box,
+              DT_SINGLELINE | DT_END_ELLIPSIS | DT_NOPREFIX | (rightToLeft_ ? DT_RIGHT : 0));
+}
+
+void TWinSkinForm::PaintFrame(HDC given) {
+    if (!Composable()) {
+        return;
+    }
+    HDC dc = given != nullptr ? given : GetWindowDC(window_);
+    if (dc == nullptr) {
+        return;
+    }
+    try {
+        RECT outer{};
+        GetWindowRect(window_, &outer);
+        const int width = outer.right - outer.left;
+        const int height = outer.bottom - outer.top;
+        TBitmap32 pixels = ComposeBorders(*skin_, width, height, frame_, active_);
+        HGDIOBJ oldFont =
+            SelectObject(dc, captionFont_ != nullptr ? captionFont_ : GetStockObject(DEFAULT_GUI_FONT));
+        LayoutTitle(dc, width);
+        SelectObject(dc, oldFont);
+        DrawTitlePlate(pixels, *skin_, titleBox_, frame_.top, active_);
+        DrawCaptionButtons(pixels, buttons_, icon_, active_);
+        TFrameCanvas canvas(pixels);
+        if (HDC memory = canvas.Dc(); memory != nullptr) {
+            HGDIOBJ old = SelectObject(memory, captionFont_ != nullptr ? captionFont_
+                                                                       : GetStockObject(DEFAULT_GUI_FONT));
+            DrawTitleText(memory, active_);
+            SelectObject(memory, old);
+            const TSkinRect client = ClientRectOf({0, 0, width, height}, frame_);
+            const int saved = SaveDC(dc);
+            ExcludeClipRect(dc, client.left, client.top, client.right, client.bottom);
+            BitBlt(dc, 0, 0, width, height, memory, 0, 0, SRCCOPY);
+            RestoreDC(dc, saved);
+        }
+        for (const auto& b : buttons_) {
+            b->state = nsNormal;
+        }
+        hotItem = nullptr;
+    } catch (...) {
+        // A broken skin element must not stop the window's messages.
+    }
+    if (given == nullptr) {
+        ReleaseDC(window_, dc);
+    }
+}
+
+void TWinSkinForm::PaintItem(TNCObject& item) {
+    auto* button = dynamic_cast<TWinSysButton*>(&item);
+    if (button == nullptr || !Composable() || button->rect.Empty()) {
+        return;
+    }
+    HDC dc = GetWindowDC(window_);
+    if (dc == nullptr) {
+        return;
+    }
+    try {
+        // The title bar under the button first, so transparent pixels show what lies behind.
+        RECT outer{};
+        GetWindowRect(window_, &outer);
+        const int width = outer.right - outer.left;
+        const int height = outer.bottom - outer.top;
+        TBitmap32 pixels = ComposeBorders(*skin_, width, height, frame_, active_);
+        DrawTitlePlate(pixels, *skin_, titleBox_, frame_.top, active_);
+        const TSkinRect& r = button->rect;
+        TBitmap32 under =
+            pixels.Copy(r.left, r.top, static_cast<int>(r.Width()), static_cast<int>(r.Height()));
+        const TBitmap32 face = ComposeButtonState(*button, icon_);
+        CopyPixels(under, 0, 0, face, {0, 0, face.Width(), face.Height()}, TTransparency::trMagenta);
+        BlitBitmap32(dc, r.left, r.top, under);
+    } catch (...) {
+    }
+    ReleaseDC(window_, dc);
+}
+
+void TWinSkinForm::UpdateRegion() {
+    RECT outer{};
+    GetWindowRect(window_, &outer);
+    const int width = outer.right - outer.left;
+    const int height = outer.bottom - outer.top;
+    if (width <= 0 || height <= 0 || windowState_ == wsMinimized || !skin_->SkinLoaded()) {
+        return;
+    }
+    if (width == regionWidth_ && height == regionHeight_ && lifeState_ != lsReapplying) {
+        return;
+    }
+    regionWidth_ = width;
+    regionHeight_ = height;
+    const TRegionPlan plan = PlanRegion(*skin_, width, height, frame_, borderKind_);
+    HRGN region =
+        plan.whole ? nullptr : RegionFromPlan(plan, ComposeBorders(*skin_, width, height, frame_, true));
+    if (region == nullptr) {
+        if (hasRegion_) {
+            SetWindowRgn(window_, nullptr, TRUE);
+            hasRegion_ = false;
+        }
+        return;
+    }
+    // Once set, the region is the system's: we never touch or delete it again.
+    if (SetWindowRgn(window_, region, TRUE) != 0) {
+        hasRegion_ = true;
+    } else {
+        DeleteObject(region);
+    }
+}
+
+} // namespace quellar

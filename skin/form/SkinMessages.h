@@ -1,0 +1,14 @@
+#pragma once
+// The skin engine's private window messages.
+namespace quellar {
+
+// A skinned window answers 1; any other answer means it is not skinned (yet).
+inline constexpr unsigned SkinQuery = 0x3504;
+// Posted by the manager right after attaching: the window finishes its set-up.
+inline constexpr unsigned SkinAttached = 0x3503;
+// Posted by a skinned window to itself: repaint the whole frame.
+inline constexpr unsigned SkinRepaintFrame = 0x3502;
+// Re-apply the skin to a form (after the skin changed).
+inline constexpr unsigned SkinReapply = 0x3401;
+
+} // namespace quellar

@@ -1,0 +1,314 @@
+#include "skin/form/WinSkinForm.h"
+
+#include "skin/form/SkinMessages.h"
+#include "skin/model/WinSkinData.h"
+#include "ui/Forms.h"
+
+#include <algorithm>
+
+namespace quellar {
+
+namespace {
+constexpr DWORD kCaptionStyles = WS_CAPTION;
+constexpr DWORD kBoxStyles = WS_SYSMENU | WS_MINIMIZEBOX | WS_MAXIMIZEBOX;
+} // namespace
+
+TWinSkinForm::TWinSkinForm(HWND window, TSkinData& skin, TCustomForm* form)
+    : window_(window), skin_(&skin), form_(form) {}
+
+TWinSkinForm::~TWinSkinForm() {
+    if (lifeState_ != lsDestroyed && attached_) {
+        DetachAtExit();
+    }
+    buttons_.clear();
+    if (systemMenu_ != nullptr) {
+        DestroyMenu(systemMenu_);
+    }
+    if (captionFont_ != nullptr) {
+        DeleteObject(captionFont_);
+    }
+}
+
+std::string TWinSkinForm::Caption() const {
+    char text[1001] = {};
+    GetWindowTextA(window_, text, sizeof(text));
+    return text;
+}
+
+void TWinSkinForm::Attach() {
+    if (attached_) {
+        return;
+    }
+    NONCLIENTMETRICSA metrics{};
+    metrics.cbSize = sizeof(metrics);
+    if (SystemParametersInfoA(SPI_GETNONCLIENTMETRICS, sizeof(metrics), &metrics, 0)) {
+        captionFont_ = CreateFontIndirectA(&metrics.lfCaptionFont);
+    }
+    style_ = static_cast<DWORD>(GetWindowLongPtrA(window_, GWL_STYLE));
+    exStyle_ = static_cast<DWORD>(GetWindowLongPtrA(window_, GWL_EXSTYLE));
+    rightToLeft_ = (exStyle_ & WS_EX_LEFTSCROLLBAR) != 0;
+    char cls[101] = {};
+    GetClassNameA(window_, cls, sizeof(cls));
+    className_ = cls;
+    owner_ = GetWindow(window_, GW_OWNER);
+    RECT client{}, outer{};
+    GetClientRect(window_, &client);
+    GetWindowRect(window_, &outer);
+    clientWidth_ = client.right;
+    clientHeight_ = client.bottom;
+    initialExtraWidth_ = (outer.right - outer.left) - client.right;
+    initialExtraHeight_ = (outer.bottom - outer.top) - client.bottom;
+    captionFlags_ = CaptionFlagsOf(style_, GetSystemMenu(window_, FALSE) != nullptr);
+    borderKind_ = BorderKindOf(style_, exStyle_);
+    RefreshWindowState();
+    ReadWindowIcon();
+    if (form_ != nullptr) {
+        formColour_ = form_->Color();
+        form_->SetColor(static_cast<TColor>(skin_->Colours().ButtonFace));
+    }
+    if ((skin_->SkinControls() & SkinControlBit(xcMainMenu)) != 0) {
+        if (windowState_ != wsMinimized) {
+            SetCaptionStyles(false);
+        }
+        BuildLayout();
+    }
+    attached_ = SubclassChain::Attach(window_, this);
+    InvalidateRect(window_, nullptr, TRUE);
+}
+
+void TWinSkinForm::BuildLayout() {
+    if (!skin_->SkinLoaded()) {
+        return;
+    }
+    frame_ = FrameSizesOf(*skin_, borderKind_);
+    DropCaptionButtons();
+    for (const auto& definition : skin_->SysButtons()) {
+        buttons_.push_back(std::make_unique<TWinSysButton>(*this, *definition));
+    }
+}
+
+void TWinSkinForm::DropCaptionButtons() {
+    hotItem = nullptr;
+    buttons_.clear();
+}
+
+void TWinSkinForm::SetCaptionStyles(bool show) {
+    DWORD style = static_cast<DWORD>(GetWindowLongPtrA(window_, GWL_STYLE));
+    if (show) {
+        style |= ((captionFlags_ & cfSystemMenu) != 0 ? WS_SYSMENU : 0) |
+                 ((captionFlags_ & cfMinimizeBox) != 0 ? WS_MINIMIZEBOX : 0) |
+                 ((captionFlags_ & cfMaximizeBox) != 0 ? WS_MAXIMIZEBOX : 0) |
+                 ((captionFlags_ & cfCaptionRemoved) != 0 ? kCaptionStyles : 0);
+        captionFlags_ &= ~cfCaptionRemoved;
+    } else if (owner_ != nullptr) {
+        style &= ~kBoxStyles; // an owned window keeps its caption bar style
+    } else {
+        if ((style & kCaptionStyles) == kCaptionStyles) {
+            captionFlags_ |= cfCaptionRemoved;
+        }
+        style &= ~kCaptionStyles;
+    }
+    SetWindowLongPtrA(window_, GWL_STYLE, static_cast<LONG_PTR>(style));
+}
+
+void TWinSkinForm::RefreshWindowState() {
+    WINDOWPLACEMENT placement{};
+    placement.length = sizeof(placement);
+    if (!GetWindowPlacement(window_, &placement)) {
+        return;
+    }
+    switch (placement.showCmd) {
+    case SW_SHOWMINIMIZED:
+    case SW_MINIMIZE:
+    case SW_SHOWMINNOACTIVE:
+        windowState_ = wsMinimized;
+        break;
+    case SW_SHOWMAXIMIZED:
+        windowState_ = wsMaximized;
+        break;
+    default:
+        windowState_ = wsRestored;
+        break;
+    }
+}
+
+void TWinSkinForm::FitFrame(bool reapplying) {
+    if (windowState_ == wsMaximized) {
+        SetWindowPos(window_, nullptr, 0, 0, 0, 0,
+                     SWP_FRAMECHANGED | SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+        return;
+    }
+    if (reapplying) {
+        RECT client{};
+        GetClientRect(window_, &client);
+        clientWidth_ = client.right;
+        clientHeight_ = client.bottom;
+    }
+    TWindowSize size = WindowSizeFor(clientWidth_, clientHeight_, frame_);
+    const bool dialog = className_ == "TMessageForm" || className_ == "#32770";
+    if (!reapplying && dialog) {
+        // A message box whose caption is longer than the box gets wider, its contents centred.
+        HDC dc = GetDC(window_);
+        HGDIOBJ old =
+            SelectObject(dc, captionFont_ != nullptr ? captionFont_ : GetStockObject(DEFAULT_GUI_FONT));
+        SIZE space{};
+        GetTextExtentPoint32A(dc, " ", 1, &space);
+        SelectObject(dc, old);
+        ReleaseDC(window_, dc);
+        const TDataSkinTitle& t = *skin_->Title();
+        const int needed = (static_cast<int>(Caption().size()) + 7) * space.cx + frame_.left + frame_.right +
+                           t.LeftWidth + t.RightWidth + t.TXTBackleft + t.TXTBackRight;
+        if (size.width < needed) {
+            const int shift = (needed - size.width) / 2;
+            for (HWND child = GetTopWindow(window_); child != nullptr;
+                 child = GetWindow(child, GW_HWNDNEXT)) {
+                RECT r{};
+                GetWindowRect(child, &r);
+                MapWindowPoints(nullptr, window_, reinterpret_cast<POINT*>(&r), 2);
+                SetWindowPos(child, nullptr, r.left + shift, r.top, 0, 0,
+                             SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOSENDCHANGING |
+                                 SWP_NOOWNERZORDER);
+            }
+            size.width = needed;
+        }
+    }
+    SetWindowPos(window_, nullptr, 0, 0, size.width, size.height,
+                 SWP_FRAMECHANGED | SWP_NOZORDER | SWP_NOMOVE | SWP_NOACTIVATE);
+}
+
+void TWinSkinForm::ReapplySkin() {
+    if (form_ != nullptr) {
+        form_->SetColor(static_cast<TColor>(skin_->Colours().ButtonFace));
+    }
+    lifeState_ = lsReapplying;
+    ReadWindowIcon();
+    if ((skin_->SkinControls() & SkinControlBit(xcMainMenu)) != 0) {
+        FitFrame(true);
+        lifeState_ = lsRunning;
+        UpdateRegion();
+        RedrawWindow(window_, nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
+    }
+    lifeState_ = lsRunning;
+}
+
+void TWinSkinForm::RestoreSize() {
+    if (lifeState_ == lsDetachingAtExit || (style_ & WS_CHILD) != 0) {
+        return;
+    }
+    RECT outer{};
+    GetWindowRect(window_, &outer);
+    const int width = (outer.right - outer.left) - frame_.left - frame_.right + initialExtraWidth_;
+    const int height =
+        (outer.bottom - outer.top) - frame_.top - frame_.menu - frame_.bottom + initialExtraHeight_;
+    SetWindowPos(window_, nullptr, 0, 0, width, height,
+                 SWP_FRAMECHANGED | SWP_NOACTIVATE | SWP_NOZORDER | SWP_NOMOVE);
+}
+
+void TWinSkinForm::DetachAtExit() {
+    StartHover(false);
+    if (attached_) {
+        SubclassChain::Detach(window_, this);
+        attached_ = false;
+    }
+}
+
+void TWinSkinForm::DetachAndRestore() {
+    const bool framed = (skin_->SkinControls() & SkinControlBit(xcMainMenu)) != 0;
+    StartHover(false);
+    if (!attached_) {
+        return;
+    }
+    SubclassChain::Detach(window_, this);
+    attached_ = false;
+    if (form_ != nullptr && lifeState_ != lsDetachingAtExit) {
+        form_->SetColor(formColour_);
+    }
+    if (!framed) {
+        RedrawWindow(window_, nullptr, nullptr,
+                     RDW_FRAME | RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+        return;
+    }
+    SetCaptionStyles(true);
+    RestoreSize();
+    frame_ = {};
+    if (hasRegion_) {
+        SetWindowRgn(window_, nullptr, TRUE);
+        hasRegion_ = false;
+    }
+    RedrawWindow(window_, nullptr, nullptr,
+                 RDW_FRAME | RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+}
+
+void TWinSkinForm::ReadWindowIcon() {
+    const int cx = GetSystemMetrics(SM_CXSMICON);
+    const int cy = GetSystemMetrics(SM_CYSMICON);
+    auto icon = reinterpret_cast<HICON>(SendMessageA(window_, WM_GETICON, ICON_SMALL, 0));
+    if (icon == nullptr) {
+        icon = reinterpret_cast<HICON>(SendMessageA(window_, WM_GETICON, ICON_BIG, 0));
+    }
+    if (icon == nullptr) { // our own forms carry the program's icon on their class
+        icon = reinterpret_cast<HICON>(GetClassLongPtrA(window_, GCLP_HICONSM));
+    }
+    if (icon == nullptr) {
+        icon = reinterpret_cast<HICON>(GetClassLongPtrA(window_, GCLP_HICON));
+    }
+    icon_ = TBitmap32();
+    if (icon == nullptr) {
+        return;
+    }
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof(info.bmiHeader);
+    info.bmiHeader.biWidth = cx;
+    info.bmiHeader.biHeight = -cy;
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    void* bits = nullptr;
+    HDC dc = CreateCompatibleDC(nullptr);
+    HBITMAP dib = CreateDIBSection(dc, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    if (dib == nullptr) {
+        DeleteDC(dc);
+        return;
+    }
+    TBitmap32 pixels(cx, cy, 0xFF00FF);
+    std::copy(pixels.Pixels().begin(), pixels.Pixels().end(), static_cast<std::uint32_t*>(bits));
+    HGDIOBJ old = SelectObject(dc, dib);
+    // A copy at small-icon size draws crisper than the big icon squeezed; it is ours to destroy.
+    auto small = static_cast<HICON>(CopyImage(icon, IMAGE_ICON, cx, cy, 0));
+    DrawIconEx(dc, 0, 0, small != nullptr ? small : icon, cx, cy, 0, nullptr, DI_NORMAL);
+    if (small != nullptr) {
+        DestroyIcon(small);
+    }
+    GdiFlush();
+    const auto* p = static_cast<const std::uint32_t*>(bits);
+    for (int y = 0; y < cy; ++y) {
+        std::copy(p + static_cast<std::ptrdiff_t>(y) * cx, p + static_cast<std::ptrdiff_t>(y + 1) * cx,
+                  pixels.Row(y));
+    }
+    for (int y = 0; y < cy; ++y) {
+        std::uint32_t* row = pixels.Row(y);
+        std::transform(row, row + cx, row, [](std::uint32_t c) { return c & 0xFFFFFF; });
+    }
+    SelectObject(dc, old);
+    DeleteObject(dib);
+    DeleteDC(dc);
+    icon_ = pixels;
+}
+
+POINT TWinSkinForm::WindowPoint(POINT screen) const {
+    RECT outer{};
+    GetWindowRect(window_, &outer);
+    return {screen.x - outer.left, screen.y - outer.top};
+}
+
+TWinSysButton* TWinSkinForm::ButtonAt(POINT p) const {
+    for (const auto& button : buttons_) {
+        const TSkinRect& r = button->rect;
+        if (button->visible && button->def->Action >= 0 && p.x >= r.left && p.x < r.right && p.y >= r.top &&
+            p.y < r.bottom) {
+            return button.get();
+        }
+    }
+    return nullptr;
+}
+
+} // namespace quellar

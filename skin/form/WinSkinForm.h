@@ -1,0 +1,143 @@
+#pragma once
+// TWinSkinForm: wears the skin on one top-level window (a form of ours or a foreign dialog such
+// as a message box). Once attached it sits in the window's subclass chain, takes away the
+// window's own caption styles, declares a frame as wide as the skin's borders, paints the
+// borders, the title bar with its plate and caption text and the caption buttons itself, cuts
+// the window region from the borders' transparent pixels and keeps the client area the size it
+// was. The skin manager creates, attaches, re-applies and frees these objects.
+#include "skin/form/FrameGeometry.h"
+#include "skin/form/NCObject.h"
+#include "skin/model/Bitmap32.h"
+#include "ui/SubclassChain.h"
+
+#include <windows.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace quellar {
+
+class TSkinData;
+class TCustomForm;
+
+// Life of a form object.
+enum TLifeState : int {
+    lsCreated = 0,
+    lsRunning = 1,
+    lsReapplying = 3,
+    lsDetachingAtExit = 4,
+    lsFitting = 5,
+    lsDestroyed = 6, // WM_NCDESTROY seen: the manager frees the object
+};
+
+enum TWindowState : int { wsRestored = 0, wsMaximized = 1, wsMinimized = 2 };
+
+class TWinSkinForm : public TSubclassHandler, public TNCHost {
+public:
+    // form is our own form object of the window, or null for a foreign window.
+    TWinSkinForm(HWND window, TSkinData& skin, TCustomForm* form);
+    ~TWinSkinForm() override;
+    TWinSkinForm(const TWinSkinForm&) = delete;
+    TWinSkinForm& operator=(const TWinSkinForm&) = delete;
+
+    // Takes the window over (once): styles, frame sizes, caption buttons, subclass.
+    void Attach();
+    // Everything back as it was: procedure, styles, size, region, colour.
+    void DetachAndRestore();
+    // Only the procedure back (the window is going, or the program ends).
+    void DetachAtExit();
+    void DropCaptionButtons();
+    // Frame sizes and caption buttons from the skin.
+    void BuildLayout();
+    // After the skin changed: new sizes, frame, region and colours.
+    void ReapplySkin();
+
+    void PaintFrame(HDC dc = nullptr);
+    void FitFrame(bool reapplying);
+    void UpdateRegion();
+    void SetCaptionStyles(bool show);
+    void RefreshWindowState();
+
+    HWND Window() const { return window_; }
+    TSkinData& Skin() const { return *skin_; }
+    TCustomForm* Form() const { return form_; }
+    int LifeState() const { return lifeState_; }
+    void SetLifeState(int state) { lifeState_ = state; }
+    const TFrameSizes& Frame() const { return frame_; }
+    bool Active() const { return active_; }
+    int WindowState() const { return windowState_; }
+    TBorderKind BorderKind() const { return borderKind_; }
+    const std::vector<std::unique_ptr<TWinSysButton>>& CaptionButtons() const { return buttons_; }
+    const std::string& ClassName() const { return className_; }
+
+    bool Handle(HWND window, UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
+    void PaintItem(TNCObject& item) override;
+
+    // The screen point in window coordinates (client origin moved by the frame, unless minimised).
+    POINT WindowPoint(POINT screen) const;
+    // The first visible caption button with an action of 0 or more that contains the point.
+    TWinSysButton* ButtonAt(POINT windowPoint) const;
+    // What the hot button does (close, maximise, minimise, system menu, ...).
+    void RunAction(POINT screen);
+    void ShowSystemMenu(POINT screen);
+    void ToggleMaximize();
+    void ToggleMinimize();
+    void Restore();
+
+    static constexpr UINT_PTR HoverTimerId = 0x51C1;
+    static constexpr UINT HoverIntervalMs = 250;
+
+private:
+    bool HandleAlways(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
+    bool HandleFrame(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
+    bool HandleNonClient(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
+    bool HandleMouse(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
+    bool HandleCommand(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
+    LRESULT Previous(UINT message, WPARAM wParam, LPARAM lParam);
+    LRESULT CalcSize(WPARAM wParam, LPARAM lParam);
+    void Sized(WPARAM wParam);
+    void SkinAttachedArrived();
+    void NcActivate(bool active);
+    void HoverTick();
+    void StartHover(bool run);
+    void ReadWindowIcon();
+    void LayoutTitle(HDC dc, int width);
+    void DrawTitleText(HDC dc, bool active);
+    void RestoreSize();
+    std::string Caption() const;
+    bool Composable() const;
+
+    HWND window_;
+    TSkinData* skin_;
+    TCustomForm* form_;
+    bool attached_ = false;
+    int lifeState_ = lsCreated;
+    std::string className_;
+    HWND owner_ = nullptr;
+    DWORD style_ = 0;
+    DWORD exStyle_ = 0;
+    bool rightToLeft_ = false;
+    unsigned captionFlags_ = 0;
+    TBorderKind borderKind_ = bkFixed;
+    TFrameSizes frame_;
+    int initialExtraWidth_ = 0;
+    int initialExtraHeight_ = 0;
+    int clientWidth_ = 0;
+    int clientHeight_ = 0;
+    bool active_ = true;
+    int windowState_ = wsRestored;
+    std::uint32_t formColour_ = 0;
+    HFONT captionFont_ = nullptr;
+    TBitmap32 icon_;
+    TSkinRect titleBox_;
+    std::vector<std::unique_ptr<TWinSysButton>> buttons_;
+    HMENU systemMenu_ = nullptr; // our plain popup copy, shown from the title bar
+    DWORD lastMenuRequest_ = 0;
+    bool hasRegion_ = false;
+    int regionWidth_ = -1;
+    int regionHeight_ = -1;
+    bool hoverRunning_ = false;
+};
+
+} // namespace quellar

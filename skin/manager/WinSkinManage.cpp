@@ -1,0 +1,377 @@
+#include "skin/manager/WinSkinManage.h"
+
+#include "skin/form/SkinMessages.h"
+#include "skin/model/WinSkinData.h"
+#include "ui/Forms.h"
+
+#include <algorithm>
+
+namespace quellar {
+
+namespace {
+constexpr const char* kTimerClass = "QuellarSkinTimer";
+TWinSkinManage* gHookOwner = nullptr; // the manager whose hook runs on this thread
+
+std::string ClassNameOf(HWND window) {
+    char name[101] = {};
+    GetClassNameA(window, name, sizeof(name));
+    return name;
+}
+
+std::string Lower(std::string s) {
+    std::transform(s.begin(), s.end(), s.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    return s;
+}
+
+bool AnswersSkinQuery(HWND window) {
+    DWORD_PTR answer = 0;
+    return SendMessageTimeoutA(window, SkinQuery, 0, 0, SMTO_NORMAL, 1000, &answer) != 0 && answer == 1;
+}
+
+TCustomForm* FormOfWindow(HWND window) {
+    if (Application == nullptr) {
+        return nullptr;
+    }
+    for (TCustomForm* form : Application->Forms()) {
+        if (form->HandleAllocated() && form->Handle() == window) {
+            return form;
+        }
+    }
+    return nullptr;
+}
+
+bool IsMdiChild(HWND window) {
+    const auto style = static_cast<DWORD>(GetWindowLongPtrA(window, GWL_STYLE));
+    HWND parent = GetParent(window);
+    return (style & WS_CHILD) != 0 && parent != nullptr && Lower(ClassNameOf(parent)) == "mdiclient";
+}
+} // namespace
+
+TWinSkinManage::TWinSkinManage() {
+    WNDCLASSA wc{};
+    wc.lpfnWndProc = SubclassChain::OwnClassProc;
+    wc.hInstance = GetModuleHandleA(nullptr);
+    wc.lpszClassName = kTimerClass;
+    RegisterClassA(&wc); // fails harmlessly when a previous manager registered it
+    timerWindow_ = CreateWindowExA(0, kTimerClass, "", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
+                                   GetModuleHandleA(nullptr), static_cast<TSubclassHandler*>(this));
+}
+
+TWinSkinManage::~TWinSkinManage() {
+    started = 4;
+    if (timerWindow_ != nullptr) {
+        DestroyWindow(timerWindow_);
+    }
+    if (hook_ != nullptr) {
+        UnhookWindowsHookEx(hook_);
+        if (gHookOwner == this) {
+            gHookOwner = nullptr;
+        }
+    }
+    for (auto it = forms_.rbegin(); it != forms_.rend(); ++it) {
+        if ((*it)->LifeState() != lsDestroyed) {
+            (*it)->SetLifeState(lsDetachingAtExit);
+            (*it)->DetachAtExit();
+        }
+    }
+    forms_.clear();
+    popups_.clear();
+}
+
+void TWinSkinManage::InstallHook() {
+    TSkinManage::InstallHook();
+    if (hook_ != nullptr) {
+        return;
+    }
+    hook_ = SetWindowsHookExA(WH_CBT, &CbtProc, nullptr, GetCurrentThreadId());
+    gHookOwner = this;
+}
+
+LRESULT CALLBACK TWinSkinManage::CbtProc(int code, WPARAM wParam, LPARAM lParam) {
+    if (code >= 0 && gHookOwner != nullptr) {
+        if (const LRESULT veto = gHookOwner->OnCbt(code, wParam, lParam); veto != 0) {
+            return veto;
+        }
+    }
+    return CallNextHookEx(nullptr, code, wParam, lParam);
+}
+
+LRESULT TWinSkinManage::OnCbt(int code, WPARAM wParam, LPARAM lParam) {
+    auto window = reinterpret_cast<HWND>(wParam);
+    switch (code) {
+    case HCBT_CREATEWND: {
+        const std::string name = ClassNameOf(window);
+        const auto* create = reinterpret_cast<const CBT_CREATEWNDA*>(lParam)->lpcs;
+        if (name == "ScrollBar" && (create->style & SBS_SIZEGRIP) != 0 && create->hwndParent != nullptr &&
+            FindFormObject(create->hwndParent) != nullptr) {
+            return 10; // no size grip on a skinned window
+        }
+        if (name == "#32768") {
+            AttachPopupWindow(window);
+        }
+        return 0;
+    }
+    case HCBT_DESTROYWND:
+        std::erase(popups_, window);
+        return 0;
+    case HCBT_ACTIVATE:
+        if (started == 0) {
+            started = 1;
+        }
+        AttachWindow(reinterpret_cast<std::uintptr_t>(window));
+        return 0;
+    default:
+        return 0;
+    }
+}
+
+void TWinSkinManage::AttachPopupWindow(HWND window) {
+    if (!active || std::find(popups_.begin(), popups_.end(), window) != popups_.end()) {
+        return;
+    }
+    const TSkinData* data = ChooseSkinData(window, "#32768");
+    if (data != nullptr && data->SkinLoaded() && (data->SkinControls() & SkinControlBit(xcMainMenu)) != 0) {
+        popups_.push_back(window);
+    }
+}
+
+void TWinSkinManage::Purge() {
+    for (std::size_t i = forms_.size(); i-- > 0;) {
+        if (forms_[i]->LifeState() == lsDestroyed) {
+            forms_.erase(forms_.begin() + static_cast<std::ptrdiff_t>(i));
+        }
+    }
+}
+
+TWinSkinForm* TWinSkinManage::FindFormObject(HWND window) const {
+    for (const auto& form : forms_) {
+        if (form->Window() == window && form->LifeState() != lsDestroyed) {
+            return form.get();
+        }
+    }
+    return nullptr;
+}
+
+TSkinData* TWinSkinManage::ChooseSkinData(HWND window, const std::string& className) const {
+    const auto& list = SkinDataList();
+    for (auto it = list.rbegin(); it != list.rend(); ++it) {
+        if ((*it)->SkinFormtype() == sfOnlyThisForm &&
+            FormWindowOf((*it)->Owner()) == reinterpret_cast<std::uintptr_t>(window)) {
+            return *it;
+        }
+    }
+    const std::string lower = Lower(className);
+    if (lower == "tmessageform" || lower == "#32770") {
+        for (auto it = list.rbegin(); it != list.rend(); ++it) {
+            if ((*it)->SkinFormtype() == sfDialog) {
+                return *it;
+            }
+        }
+    }
+    for (auto it = list.rbegin(); it != list.rend(); ++it) {
+        if ((*it)->SkinFormtype() == sfMainform) {
+            return *it;
+        }
+    }
+    return list.empty() ? nullptr : list.front();
+}
+
+bool TWinSkinManage::ShouldSkinClass(const std::string& className) const {
+    for (TSkinData* data : SkinDataList()) {
+        if (data->SkinFormtype() != sfMainform) {
+            continue;
+        }
+        if (data->OnFormSkin()) {
+            bool doSkin = true;
+            data->OnFormSkin()(data, className, doSkin);
+            return doSkin;
+        }
+        if (className == "SysMonthCal32") {
+            return false;
+        }
+        return !((data->SkinControls() & SkinControlBit(xcFastReport)) != 0 &&
+                 className.rfind("Tfr", 0) == 0);
+    }
+    return true;
+}
+
+bool TWinSkinManage::AttachWindow(std::uintptr_t handle) {
+    auto window = reinterpret_cast<HWND>(handle);
+    if (!active || window == nullptr || !IsWindow(window) || window == timerWindow_ ||
+        AnswersSkinQuery(window)) {
+        return false;
+    }
+    Purge();
+    if (FindFormObject(window) != nullptr) {
+        return false;
+    }
+    TCustomForm* form = FormOfWindow(window);
+    if (!attachingAll_ && IsMdiChild(window)) {
+        return false; // the frame's MDI client attaches its children
+    }
+    RECT r{};
+    GetWindowRect(window, &r);
+    if (static_cast<long long>(r.right - r.left) * (r.bottom - r.top) == 0) {
+        return false;
+    }
+    if (form != nullptr && form->Tag() == 99) {
+        return false;
+    }
+    const std::string className = ClassNameOf(window);
+    if (className == "TApplication" || !ShouldSkinClass(className)) {
+        return false;
+    }
+    TSkinData* data = ChooseSkinData(window, className);
+    if (data == nullptr || !data->SkinLoaded()) {
+        return false;
+    }
+    auto object = std::make_unique<TWinSkinForm>(window, *data, form);
+    object->Attach();
+    forms_.push_back(std::move(object));
+    attachedWindows.push_back(handle);
+    PostMessageA(window, SkinAttached, 0, 1000);
+    return true;
+}
+
+void TWinSkinManage::AttachForm(TCustomForm& form) {
+    if (!form.HandleAllocated() || !IsWindowVisible(form.Handle())) {
+        return;
+    }
+    if ((GetWindowLongPtrA(form.Handle(), GWL_STYLE) & WS_CHILD) != 0) {
+        return;
+    }
+    AttachWindow(reinterpret_cast<std::uintptr_t>(form.Handle()));
+}
+
+void TWinSkinManage::DropAllCaptionButtons() {
+    TSkinManage::DropAllCaptionButtons();
+    for (const auto& form : forms_) {
+        form->DropCaptionButtons();
+    }
+}
+
+void TWinSkinManage::RequestAction(int action, int delay) {
+    TSkinManage::RequestAction(action, delay);
+    SyncTimer();
+}
+
+void TWinSkinManage::SyncTimer() {
+    if (timerWindow_ == nullptr) {
+        return;
+    }
+    if (timerEnabled) {
+        // Each request restarts the delay, so several in a row are carried out once.
+        timerRunning_ = SetTimer(timerWindow_, RequestTimerId, static_cast<UINT>(std::max(1, timerInterval)),
+                                 nullptr) != 0;
+    } else if (timerRunning_) {
+        KillTimer(timerWindow_, RequestTimerId);
+        timerRunning_ = false;
+    }
+}
+
+bool TWinSkinManage::Handle(HWND, UINT message, WPARAM wParam, LPARAM, LRESULT& result) {
+    if (message != WM_TIMER || wParam != RequestTimerId) {
+        return false;
+    }
+    ExecutePendingAction();
+    result = 0;
+    return true;
+}
+
+void TWinSkinManage::AttachAllForms() {
+    if (Application == nullptr) {
+        return;
+    }
+    const std::vector<TCustomForm*> forms = Application->Forms();
+    for (auto it = forms.rbegin(); it != forms.rend(); ++it) {
+        AttachForm(**it);
+    }
+}
+
+void TWinSkinManage::DetachUsing(TSkinData* data, bool onlyLast) {
+    for (std::size_t i = forms_.size(); i-- > 0;) {
+        TWinSkinForm& form = *forms_[i];
+        if (data != nullptr && &form.Skin() != data) {
+            continue;
+        }
+        form.DetachAndRestore();
+        InvalidateRect(form.Window(), nullptr, TRUE);
+        UpdateWindow(form.Window());
+        forms_.erase(forms_.begin() + static_cast<std::ptrdiff_t>(i));
+        if (onlyLast) {
+            return;
+        }
+    }
+}
+
+void TWinSkinManage::ReworkForSkinChange(TSkinData* data, bool onlyFirst) {
+    std::vector<TWinSkinForm*> using_;
+    for (const auto& form : forms_) {
+        if (&form->Skin() == data) {
+            using_.push_back(form.get());
+            if (onlyFirst) {
+                break;
+            }
+        }
+    }
+    for (TWinSkinForm* form : using_) {
+        form->DropCaptionButtons();
+        form->BuildLayout();
+    }
+    for (TWinSkinForm* form : using_) {
+        form->ReapplySkin();
+    }
+}
+
+void TWinSkinManage::ExecutePendingAction() {
+    TSkinData* data = pendingSkinData;
+    if (data == nullptr) {
+        // Nothing pending: the timer rests until the next request.
+        timerEnabled = false;
+        SyncTimer();
+        return;
+    }
+    timerEnabled = false;
+    SyncTimer();
+    const bool onlyThis = data->SkinFormtype() == sfOnlyThisForm;
+    switch (pendingAction) {
+    case saActivate:
+        active = true;
+        attachingAll_ = true;
+        Purge();
+        if (onlyThis) {
+            if (auto* form = dynamic_cast<TCustomForm*>(data->Owner()); form != nullptr) {
+                AttachForm(*form);
+            }
+        } else {
+            AttachAllForms();
+        }
+        attachingAll_ = false;
+        break;
+    case saDeactivate:
+        active = false;
+        Purge();
+        DetachUsing(onlyThis ? data : nullptr, onlyThis);
+        break;
+    case saSkinChanged:
+        Purge();
+        ReworkForSkinChange(data, onlyThis);
+        break;
+    default:
+        Purge();
+        break;
+    }
+    TSkinManage::ExecutePendingAction();
+}
+
+void InstallWindowsSkinManager() {
+    SetSkinManageFactory([]() -> TSkinManage* { return new TWinSkinManage(); });
+    SetFormWindowProc([](TComponent* component) -> std::uintptr_t {
+        auto* form = dynamic_cast<TCustomForm*>(component);
+        return (form != nullptr && form->HandleAllocated()) ? reinterpret_cast<std::uintptr_t>(form->Handle())
+                                                            : 0;
+    });
+}
+
+} // namespace quellar

@@ -1,0 +1,69 @@
+#pragma once
+// The skin manager on Windows: watches this thread's windows through a CBT hook, gives every
+// eligible top-level window (our forms, message boxes, dialogs) a form object, keeps the
+// registry of form objects and popup-menu windows, and carries out the skin definitions'
+// requests 250 ms after the last one, from a timer on a window of its own.
+#include "skin/form/WinSkinForm.h"
+#include "skin/model/SkinManage.h"
+#include "ui/SubclassChain.h"
+
+#include <windows.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace quellar {
+
+class TSkinData;
+class TCustomForm;
+
+class TWinSkinManage : public TSkinManage, private TSubclassHandler {
+public:
+    TWinSkinManage();
+    ~TWinSkinManage() override;
+
+    void InstallHook() override;
+    void RequestAction(int action, int delay) override;
+    bool AttachWindow(std::uintptr_t window) override;
+    void DropAllCaptionButtons() override;
+    void ExecutePendingAction() override;
+
+    // Skins a form of ours now, unless it is hidden or a child window.
+    void AttachForm(TCustomForm& form);
+    TWinSkinForm* FindFormObject(HWND window) const;
+    const std::vector<std::unique_ptr<TWinSkinForm>>& FormObjects() const { return forms_; }
+    const std::vector<HWND>& PopupWindows() const { return popups_; }
+    // Frees the form objects whose windows are gone.
+    void Purge();
+    bool TimerRunning() const { return timerRunning_; }
+    HWND TimerWindow() const { return timerWindow_; }
+
+    static constexpr UINT_PTR RequestTimerId = 1;
+
+private:
+    static LRESULT CALLBACK CbtProc(int code, WPARAM wParam, LPARAM lParam);
+    LRESULT OnCbt(int code, WPARAM wParam, LPARAM lParam);
+    bool Handle(HWND window, UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
+    void SyncTimer();
+    TSkinData* ChooseSkinData(HWND window, const std::string& className) const;
+    bool ShouldSkinClass(const std::string& className) const;
+    void AttachPopupWindow(HWND window);
+    void DetachAll();
+    void AttachAllForms();
+    void ReworkForSkinChange(TSkinData* data, bool onlyFirst);
+    void DetachUsing(TSkinData* data, bool onlyLast);
+
+    HHOOK hook_ = nullptr;
+    HWND timerWindow_ = nullptr;
+    bool timerRunning_ = false;
+    bool attachingAll_ = false;
+    std::vector<std::unique_ptr<TWinSkinForm>> forms_;
+    std::vector<HWND> popups_;
+};
+
+// Makes the skin definitions of this process use the Windows manager (call before any form
+// loads), and tells the manager which window belongs to a form.
+void InstallWindowsSkinManager();
+
+} // namespace quellar
