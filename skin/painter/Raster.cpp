@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <limits>
+#include <vector>
 
 namespace quellar {
 namespace {
@@ -30,6 +31,20 @@ void DrawTiles(TBitmap32& dest, const TSkinRect& area, const TBitmap32& source, 
     }
 }
 
+// The source column of each destination column x0 .. x1-1, or -1 where it lies outside the
+// source bitmap: one division per column rather than one per pixel.
+std::vector<int> SourceColumns(std::int64_t x0, std::int64_t x1, const TSkinRect& destRect,
+                               const TSkinRect& sourceRect, int sourceWidth) {
+    std::vector<int> columns;
+    columns.reserve(static_cast<std::size_t>(std::max<std::int64_t>(x1 - x0, 0)));
+    for (std::int64_t x = x0; x < x1; ++x) {
+        const std::int64_t sx =
+            sourceRect.left + ScaledIndex(x - destRect.left, destRect.Width(), sourceRect.Width());
+        columns.push_back(sx < 0 || sx >= sourceWidth ? -1 : static_cast<int>(sx));
+    }
+    return columns;
+}
+
 bool Intersects(const TSkinRect& rect, const TBitmap32& bitmap) {
     return rect.right > 0 && rect.bottom > 0 && rect.left < bitmap.Width() && rect.top < bitmap.Height();
 }
@@ -49,6 +64,10 @@ void StretchPixels(TBitmap32& dest, const TSkinRect& destRect, const TBitmap32& 
     const std::int64_t x1 = std::min<std::int64_t>(destRect.right, dest.Width());
     const std::int64_t y0 = std::max<std::int64_t>(destRect.top, 0);
     const std::int64_t y1 = std::min<std::int64_t>(destRect.bottom, dest.Height());
+    if (x0 >= x1 || y0 >= y1) {
+        return;
+    }
+    const std::vector<int> columns = SourceColumns(x0, x1, destRect, sourceRect, source.Width());
     for (std::int64_t y = y0; y < y1; ++y) {
         const std::int64_t sy = sourceRect.top + ScaledIndex(y - destRect.top, dh, sh);
         if (sy < 0 || sy >= source.Height()) {
@@ -57,8 +76,8 @@ void StretchPixels(TBitmap32& dest, const TSkinRect& destRect, const TBitmap32& 
         const std::uint32_t* in = source.Row(static_cast<int>(sy));
         std::uint32_t* out = dest.Row(static_cast<int>(y));
         for (std::int64_t x = x0; x < x1; ++x) {
-            const std::int64_t sx = sourceRect.left + ScaledIndex(x - destRect.left, dw, sw);
-            if (sx < 0 || sx >= source.Width()) {
+            const int sx = columns[static_cast<std::size_t>(x - x0)];
+            if (sx < 0) {
                 continue;
             }
             const std::uint32_t pixel = in[sx];
