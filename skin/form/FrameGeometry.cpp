@@ -167,7 +167,7 @@ bool CaptionButtonVisible(const TDataSkinSysButton& button, const TCaptionState&
 }
 
 TSkinRect PlaceCaptionButton(const TDataSkinSysButton& button, int width, int height,
-                             const TButtonPlacement& where, int& rightmostLeft) {
+                             const TCaptionPlacement& where, int& rightmostLeft) {
     int x = 0;
     int y = 0;
     switch (button.Align) {

@@ -80,7 +80,7 @@ bool CaptionButtonVisible(const TDataSkinSysButton& button, const TCaptionState&
 // Where a button of width x height goes, by its Align. windowWidth is W; rightmostLeft is
 // raised to the left edge of a right-aligned (Align 1) button. Buttons of Align 100 sit in the
 // menu bar: menuBarLeftWidth is the LeftWidth of the skin's MenuBar element (0 without one).
-struct TButtonPlacement {
+struct TCaptionPlacement {
     int windowWidth = 0;
     TSkinRect titleBox;
     TFrameSizes frame;
@@ -88,7 +88,7 @@ struct TButtonPlacement {
     bool rightToLeft = false;
 };
 TSkinRect PlaceCaptionButton(const TDataSkinSysButton& button, int width, int height,
-                             const TButtonPlacement& where, int& rightmostLeft);
+                             const TCaptionPlacement& where, int& rightmostLeft);
 
 // The hit-test answer on a skinned frame: the previous procedure's answer stands unless it is
 // HTNOWHERE; then a point below y = 3 (window coordinates) is the caption, and one below the

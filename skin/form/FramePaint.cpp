@@ -70,7 +70,7 @@ void TWinSkinForm::LayoutTitle(HDC dc, int width) {
     int rightmostLeft = 0;
     // Right-aligned buttons first, so a popup's title may reach up to them.
     TCaptionState state{borderKind_, captionFlags_, active_, windowState_ == wsMaximized, false, frame_.menu};
-    TButtonPlacement where{width, {}, frame_, 0, rightToLeft_};
+    TCaptionPlacement where{width, {}, frame_, 0, rightToLeft_};
     for (const auto& b : buttons_) {
         if (b->def->Align == 1 && CaptionButtonVisible(*b->def, state)) {
             PlaceCaptionButton(*b->def, 0, 0, where, rightmostLeft);
