@@ -1,11 +1,13 @@
 #include "SkinArt.h"
 
+#include "skin/painter/Raster.h"
+
+#include <algorithm>
+
 namespace quellar::art {
 
 namespace {
-constexpr int TopWidth = 120;
-constexpr int BottomWidth = 120;
-constexpr int SideHeight = 40;
+constexpr int SideMiddle = 16; // rows of a side between its kept top and bottom parts
 
 // Light stripes, dots or grain over the title bar's middle; the period divides the tiled width.
 void Decorate(TBitmap32& b, Box r, const TSkinStyle& s, std::uint32_t base) {
@@ -36,53 +38,57 @@ void Decorate(TBitmap32& b, Box r, const TSkinStyle& s, std::uint32_t base) {
 std::uint32_t Inactive(std::uint32_t c) {
     return Mix(Grey(c), c, 1, 3);
 }
+
+// The whole frame of a small window, drawn in one piece so that the border images cut from it
+// join without a seam: title bar across the full width, the sides below it, the bottom border
+// across the full width, outlines, and the corners cut with the key colour outside them. The
+// top corners take the style's radius: wider than the side, their curve runs on into the ends
+// of the top image, which the painter keeps unscaled. The bottom corners take half of it, kept
+// within the bottom border and the side's width.
+TBitmap32 DrawModelWindow(const TSkinStyle& s, bool active) {
+    const int side = s.border;
+    const Box all{0, 0, 2 * side + TopBottomWidth, s.title + SideMiddle + s.border};
+    const std::uint32_t hi = active ? s.frame2 : Inactive(s.frame2);
+    const std::uint32_t base = active ? s.frame : Inactive(s.frame);
+    const int sideRows = all.h - s.title - s.border;
+    TBitmap32 b(all.w, all.h, Key);
+    GradientV(b, {0, 0, all.w, s.title}, hi, base);
+    Decorate(b, {1, 2, all.w - 2, s.title - 4}, s, hi);
+    Fill(b, {1, 1, all.w - 2, 1}, Lighter(hi, 35));
+    GradientH(b, {0, s.title, side, sideRows}, Lighter(base, 15), base);
+    GradientH(b, {all.w - side, s.title, side, sideRows}, base, Darker(base, 15));
+    Fill(b, {1, s.title, 1, sideRows}, Lighter(base, 30));
+    Fill(b, {all.Right() - 1, s.title, 1, sideRows}, Lighter(base, 30));
+    GradientV(b, {0, all.h - s.border, all.w, s.border}, base, Darker(base, 20));
+    // The inner edge around the client area, then the outer edge of the window.
+    Outline(b, {side - 1, s.title - 1, all.w - 2 * (side - 1), sideRows + 2}, Darker(base, 30));
+    Outline(b, all, Darker(base, 45));
+    CutCorners(b, all, s.corner, s.radius, 0b0011, Darker(base, 45));
+    CutCorners(b, all, s.corner, std::min(s.radius / 2, s.border - 1), 0b1100, Darker(base, 45));
+    return b;
+}
+
+// Two frames of one part of the model window, active and inactive: side by side, or stacked.
+TBitmap32 TwoFrames(const TBitmap32 (&model)[2], Box part, bool stacked) {
+    TBitmap32 out(stacked ? part.w : 2 * part.w, stacked ? 2 * part.h : part.h, Key);
+    for (int k = 0; k < 2; ++k) {
+        const TBitmap32 cut = model[k].Copy(part.x, part.y, part.w, part.h);
+        const TSkinRect whole{0, 0, part.w, part.h};
+        CopyPixels(out, stacked ? 0 : k * part.w, stacked ? k * part.h : 0, cut, whole,
+                   TTransparency::trOpaque);
+    }
+    return out;
+}
 } // namespace
 
-// Two frames one above the other: active, inactive.
-TBitmap32 DrawTop(const TSkinStyle& s) {
-    TBitmap32 b(TopWidth, 2 * s.title, Key);
-    for (int k = 0; k < 2; ++k) {
-        const Box r{0, k * s.title, TopWidth, s.title};
-        const std::uint32_t hi = k == 0 ? s.frame2 : Inactive(s.frame2);
-        const std::uint32_t lo = k == 0 ? s.frame : Inactive(s.frame);
-        GradientV(b, r, hi, lo);
-        Decorate(b, {r.x + 1, r.y + 2, r.w - 2, r.h - 4}, s, hi);
-        Fill(b, {r.x + 1, r.y + 1, r.w - 2, 1}, Lighter(hi, 35));
-        Outline(b, {r.x, r.y, r.w, r.h + 1}, Darker(lo, 45));
-        Fill(b, {r.x + s.border - 1, r.Bottom(), r.w - 2 * (s.border - 1), 1}, Darker(lo, 30));
-        CutCorners(b, r, s.corner, s.radius, 0b0011, Darker(lo, 45));
-    }
-    return b;
-}
-
-// Two frames side by side: active, inactive.
-TBitmap32 DrawSide(const TSkinStyle& s, bool left) {
-    TBitmap32 b(2 * s.border, SideHeight);
-    for (int k = 0; k < 2; ++k) {
-        const std::uint32_t base = k == 0 ? s.frame : Inactive(s.frame);
-        const Box r{k * s.border, 0, s.border, SideHeight};
-        GradientH(b, r, left ? Lighter(base, 15) : base, left ? base : Darker(base, 15));
-        Fill(b, {left ? r.x : r.Right(), 0, 1, SideHeight}, Darker(base, 45));
-        Fill(b, {left ? r.Right() : r.x, 0, 1, SideHeight}, Darker(base, 30));
-        Fill(b, {left ? r.x + 1 : r.Right() - 1, 0, 1, SideHeight}, Lighter(base, 30));
-    }
-    return b;
-}
-
-// Two frames one above the other: active, inactive.
-TBitmap32 DrawBottom(const TSkinStyle& s) {
-    TBitmap32 b(BottomWidth, 2 * s.border, Key);
-    for (int k = 0; k < 2; ++k) {
-        const std::uint32_t base = k == 0 ? s.frame : Inactive(s.frame);
-        const Box r{0, k * s.border, BottomWidth, s.border};
-        GradientV(b, r, base, Darker(base, 20));
-        Fill(b, {r.x, r.Bottom(), r.w, 1}, Darker(base, 45));
-        Fill(b, {r.x, r.y, 1, r.h}, Darker(base, 45));
-        Fill(b, {r.Right(), r.y, 1, r.h}, Darker(base, 45));
-        Fill(b, {r.x + s.border - 1, r.y, r.w - 2 * (s.border - 1), 1}, Darker(base, 30));
-        CutCorners(b, r, s.corner, std::min(s.radius / 2, s.border - 1), 0b1100, Darker(base, 45));
-    }
-    return b;
+TFrameImages DrawWindowFrame(const TSkinStyle& s) {
+    const TBitmap32 model[2] = {DrawModelWindow(s, true), DrawModelWindow(s, false)};
+    const int w = model[0].Width();
+    const int h = model[0].Height();
+    const int side = s.border;
+    return {TwoFrames(model, {0, 0, side, h}, false), TwoFrames(model, {w - side, 0, side, h}, false),
+            TwoFrames(model, {side, 0, TopBottomWidth, s.title}, true),
+            TwoFrames(model, {side, h - s.border, TopBottomWidth, s.border}, true)};
 }
 
 // The plate behind the title text: two frames side by side, active and inactive.

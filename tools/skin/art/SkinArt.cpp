@@ -41,15 +41,17 @@ private:
 void SkinBuilder::Frame() {
     const TSkinStyle& s = s_;
     ini_ << "[TitlebarSkin]\nSkinName=" << s.name << "\n\n[Personality]\n";
-    ini_ << "Top=" << Add("top.bmp", DrawTop(s)) << "\nTopTopHeight=32\nTopBotHeight=32\nTopFrame=2\n"
-         << "TopStretch=1\nTopTrans=1\n";
-    ini_ << "Left=" << Add("left.bmp", DrawSide(s, true))
-         << "\nLeftTopHeight=0\nLeftBotHeight=0\nLeftFrame=2\n"
-         << "LeftStretch=1\nLeftTrans=1\n";
-    ini_ << "Right=" << Add("right.bmp", DrawSide(s, false))
-         << "\nRightTopHeight=0\nRightBotHeight=0\nRightFrame=2\nRightStretch=1\nRightTrans=1\n";
-    ini_ << "Bottom=" << Add("bottom.bmp", DrawBottom(s))
-         << "\nBottomTopHeight=16\nBottomBotHeight=16\nBottomFrame=2\nBottomStretch=1\nBottomTrans=1\n";
+    const TFrameImages frame = DrawWindowFrame(s);
+    // Stretch 0 tiles the top's middle, so its stripes, dots and grain keep their spacing.
+    ini_ << "Top=" << Add("top.bmp", frame.top) << "\nTopTopHeight=" << TopEnds
+         << "\nTopBotHeight=" << TopEnds << "\nTopFrame=2\nTopStretch=0\nTopTrans=1\n";
+    // The sides keep their corner parts: the title bar's rows above, the bottom border's below.
+    ini_ << "Left=" << Add("left.bmp", frame.left) << "\nLeftTopHeight=" << s.title
+         << "\nLeftBotHeight=" << s.border << "\nLeftFrame=2\nLeftStretch=1\nLeftTrans=1\n";
+    ini_ << "Right=" << Add("right.bmp", frame.right) << "\nRightTopHeight=" << s.title
+         << "\nRightBotHeight=" << s.border << "\nRightFrame=2\nRightStretch=1\nRightTrans=1\n";
+    ini_ << "Bottom=" << Add("bottom.bmp", frame.bottom) << "\nBottomTopHeight=" << BottomEnds
+         << "\nBottomBotHeight=" << BottomEnds << "\nBottomFrame=2\nBottomStretch=1\nBottomTrans=1\n";
     ini_ << "TextBack=" << Add("textback.bmp", DrawTextBack(s))
          << "\nTextShift=6\nTextShiftVert=0\nTextRightClip=8\nTextAlignment=0\nTextbackground=1\n"
          << "TXTBackleft=10\nTXTBackRight=10\n";

@@ -17,10 +17,22 @@ inline constexpr State CaptionStates[4] = {State::Normal, State::Pressed, State:
 void Panel(TBitmap32& b, Box r, const TSkinStyle& s, State state);
 std::uint32_t GlyphColour(const TSkinStyle& s, State state);
 
-// The window frame (ArtFrame.cpp).
-TBitmap32 DrawTop(const TSkinStyle& s);
-TBitmap32 DrawSide(const TSkinStyle& s, bool left);
-TBitmap32 DrawBottom(const TSkinStyle& s);
+// The window frame (ArtFrame.cpp). The painter puts the sides along the window's full height
+// and the top and bottom between them, so the sides hold the window's corners: their top
+// `title` rows continue the title bar and their bottom `border` rows the bottom border, and
+// only the rows between those stretch. The ends of the top and bottom images (TopEnds and
+// BottomEnds wide) are kept unscaled: there a corner wider than the side finishes its curve.
+// Each image has two frames, active and inactive: side by side for the sides, one above the
+// other for top and bottom.
+inline constexpr int TopBottomWidth = 152; // width of the top and bottom images
+inline constexpr int TopEnds = 32;
+inline constexpr int BottomEnds = 16;
+// The top's middle is tiled: whole periods of the title patterns (4 and 11 pixels) keep it even.
+static_assert((TopBottomWidth - 2 * TopEnds) % 44 == 0);
+struct TFrameImages {
+    TBitmap32 left, right, top, bottom;
+};
+TFrameImages DrawWindowFrame(const TSkinStyle& s);
 TBitmap32 DrawTextBack(const TSkinStyle& s);
 enum class CaptionGlyph { Close, Maximise, Minimise, Icon };
 TBitmap32 DrawCaptionButton(const TSkinStyle& s, CaptionGlyph glyph);
