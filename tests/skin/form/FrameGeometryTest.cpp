@@ -26,7 +26,8 @@ TEST(FrameGeometry, ClientRectKeepsInsideTheFrameAndNeverInverts) {
 }
 
 TEST(FrameGeometry, BorderKindAndCaptionFlagsFollowTheStyle) {
-    constexpr std::uint32_t popup = 0x80000000, caption = 0x00C00000, thick = 0x00040000, sysMenu = 0x00080000;
+    constexpr std::uint32_t popup = 0x80000000, caption = 0x00C00000, thick = 0x00040000,
+                            sysMenu = 0x00080000;
     EXPECT_EQ(bkPopup, BorderKindOf(popup, 0));
     EXPECT_EQ(bkFixed, BorderKindOf(popup | caption, 0));
     EXPECT_EQ(bkSizeable, BorderKindOf(caption | thick, 0));
@@ -43,12 +44,12 @@ TEST(FrameGeometry, TitleBoxFollowsAlignmentShiftsAndClip) {
         int buttonsLeft;
         TSkinRect expected;
     } cases[] = {
-        {0, false, false, 0, {5 + 6, 8, 5 + 6 + 70, 18}},            // TextShift 6
-        {1, false, false, 0, {5 + 65, 8, 5 + 65 + 70, 18}},          // (200 - 70) / 2 = 65
-        {2, false, false, 0, {5 + 122, 8, 5 + 192, 18}},             // 200 - 8 - 70 = 122
-        {7, false, false, 0, {5, 8, 5 + 70, 18}},                    // unknown alignment: 0
-        {0, true, false, 0, {5 + 122, 8, 5 + 192, 18}},              // right-to-left: as alignment 2
-        {0, false, true, 160, {5 + 6, 8, 155, 18}},                  // popup: reaches to buttons - 5
+        {0, false, false, 0, {5 + 6, 8, 5 + 6 + 70, 18}},   // TextShift 6
+        {1, false, false, 0, {5 + 65, 8, 5 + 65 + 70, 18}}, // (200 - 70) / 2 = 65
+        {2, false, false, 0, {5 + 122, 8, 5 + 192, 18}},    // 200 - 8 - 70 = 122
+        {7, false, false, 0, {5, 8, 5 + 70, 18}},           // unknown alignment: 0
+        {0, true, false, 0, {5 + 122, 8, 5 + 192, 18}},     // right-to-left: as alignment 2
+        {0, false, true, 160, {5 + 6, 8, 155, 18}},         // popup: reaches to buttons - 5
     };
     for (const Case& c : cases) {
         TTitleLayout layout;
@@ -79,21 +80,21 @@ TEST(FrameGeometry, CaptionButtonVisibilityTable) {
         bool visible;
     } cases[] = {
         {0, 0, 0, cfSystemMenu, true, false, bkSizeable, true},
-        {0, 0, 0, 0, true, false, bkSizeable, false},                 // close needs a system menu
-        {0, 0, 5, 0, true, false, bkFixed, false},                    // fixed border hides visibility 0
-        {0, 0, 1, cfSystemMenu, true, false, bkSizeable, false},      // maximise without the box
-        {200, 0, 2, cfSystemMenu, true, false, bkSizeable, false},    // minimise without the box
-        {1, 0, 5, 0, true, true, bkSizeable, true},                   // shown while maximised
+        {0, 0, 0, 0, true, false, bkSizeable, false},              // close needs a system menu
+        {0, 0, 5, 0, true, false, bkFixed, false},                 // fixed border hides visibility 0
+        {0, 0, 1, cfSystemMenu, true, false, bkSizeable, false},   // maximise without the box
+        {200, 0, 2, cfSystemMenu, true, false, bkSizeable, false}, // minimise without the box
+        {1, 0, 5, 0, true, true, bkSizeable, true},                // shown while maximised
         {2, 0, 5, 0, true, true, bkSizeable, false},
-        {3, 4, 5, 0, true, false, bkSizeable, false},                 // active, but second says inactive
+        {3, 4, 5, 0, true, false, bkSizeable, false}, // active, but second says inactive
         {4, 100, 5, 0, false, false, bkSizeable, true},
         {6, 6, 1, cfMaximizeBox | cfSystemMenu, true, false, bkSizeable, true},
-        {8, 0, 2, cfMinimizeBox, true, false, bkSizeable, false},     // needs a system menu too
+        {8, 0, 2, cfMinimizeBox, true, false, bkSizeable, false}, // needs a system menu too
         {9, 9, 5, 0, true, false, bkSizeable, true},
-        {5, 0, 5, 0xFF, true, false, bkSizeable, false},              // never
-        {2001, 0, 5, 0, true, false, bkSizeable, false},              // outside 200..2000: never
+        {5, 0, 5, 0xFF, true, false, bkSizeable, false}, // never
+        {2001, 0, 5, 0, true, false, bkSizeable, false}, // outside 200..2000: never
         {2000, 2000, 5, 0, true, false, bkSizeable, true},
-        {100, 100, 7, 0, true, false, bkSizeable, false},             // MDI buttons: only with a maximised child
+        {100, 100, 7, 0, true, false, bkSizeable, false}, // MDI buttons: only with a maximised child
     };
     for (const Case& c : cases) {
         TDataSkinSysButton b("B");
@@ -117,13 +118,12 @@ TEST(FrameGeometry, CaptionButtonsArePlacedByTheirAlignment) {
         TSkinRect expected;
         int rightmost;
     } cases[] = {
-        {0, 7, 4, false, {7, 4, 25, 20}, 0},
-        {1, 24, 4, false, {276, 4, 294, 20}, 276},
-        {2, 2, 4, false, {20, 4, 38, 20}, 0},     // left of the title: 40 - 18 - 2
-        {9, 2, 4, false, {142, 4, 160, 20}, 0},   // right of the title
+        {0, 7, 4, false, {7, 4, 25, 20}, 0},        {1, 24, 4, false, {276, 4, 294, 20}, 276},
+        {2, 2, 4, false, {20, 4, 38, 20}, 0},       // left of the title: 40 - 18 - 2
+        {9, 2, 4, false, {142, 4, 160, 20}, 0},     // right of the title
         {100, 30, 0, false, {262, 28, 280, 44}, 0}, // menu bar: 300 - 30 - 5 - 3; 26 + (20 - 16) / 2
-        {100, 30, 0, true, {38, 28, 56, 44}, 0},  // right to left: 30 + 3 + 5
-        {42, 9, 9, false, {0, 0, 18, 16}, 0},     // unknown alignment stays at 0, 0
+        {100, 30, 0, true, {38, 28, 56, 44}, 0},    // right to left: 30 + 3 + 5
+        {42, 9, 9, false, {0, 0, 18, 16}, 0},       // unknown alignment stays at 0, 0
     };
     for (const Case& c : cases) {
         TDataSkinSysButton b("B");

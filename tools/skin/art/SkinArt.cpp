@@ -53,7 +53,7 @@ void SkinBuilder::Frame() {
     ini_ << "Bottom=" << Add("bottom.bmp", frame.bottom) << "\nBottomTopHeight=" << BottomEnds
          << "\nBottomBotHeight=" << BottomEnds << "\nBottomFrame=2\nBottomStretch=1\nBottomTrans=1\n";
     ini_ << "TextBack=" << Add("textback.bmp", DrawTextBack(s))
-         << "\nTextShift=6\nTextShiftVert=0\nTextRightClip=8\nTextAlignment=0\nTextbackground=1\n"
+         << "\nTextShift=22\nTextShiftVert=0\nTextRightClip=8\nTextAlignment=0\nTextbackground=1\n"
          << "TXTBackleft=10\nTXTBackRight=10\n";
     ini_ << "ActiveTextR=" << ((s.titleText >> 16) & 0xFF) << "\nActiveTextG=" << ((s.titleText >> 8) & 0xFF)
          << "\nActiveTextB=" << (s.titleText & 0xFF) << "\n";

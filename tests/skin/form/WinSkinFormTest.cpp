@@ -1,0 +1,304 @@
+// A real window wearing a hand-made skin under the Windows skin manager: the frame it gets, the
+// pixels on screen against the skin's own bitmaps, activation, the caption buttons, message
+// boxes, skin changes and detaching.
+#include "skin/form/SkinMessages.h"
+#include "skin/manager/WinSkinManage.h"
+#include "skin/model/BitmapFile.h"
+#include "skin/model/WinSkinData.h"
+#include "skin/package/SkinPackageWriter.h"
+#include "tests/support/MessageRecorder.h"
+
+#include <gtest/gtest.h>
+
+#include <windows.h>
+
+namespace quellar {
+namespace {
+
+using test::ExpectedMessage;
+using test::kPosted;
+using test::kSent;
+using test::Match;
+using test::Role;
+
+constexpr std::uint32_t Magenta = 0xFF00FF;
+// Border colours (0xRRGGBB) of the active and inactive frames.
+constexpr std::uint32_t LeftActive = 0x802010, LeftInactive = 0x404040, TopActive = 0x2050A0,
+                        TopInactive = 0x606060;
+// The close button's strip: normal, pressed, hot, inactive.
+constexpr std::uint32_t CloseFrames[4] = {0xC00000, 0x00C000, 0x0000C0, 0x808080};
+constexpr int ClientW = 300, ClientH = 200;
+
+std::vector<std::uint8_t> Strip(int w, int h, const std::vector<std::uint32_t>& colours, bool stacked,
+                                bool cutCorner) {
+    const int n = static_cast<int>(colours.size());
+    TBitmap32 b(stacked ? w : n * w, stacked ? n * h : h);
+    for (int k = 0; k < n; ++k) {
+        for (int y = 0; y < h; ++y) {
+            for (int x = 0; x < w; ++x) {
+                b.SetPixel(stacked ? x : k * w + x, stacked ? k * h + y : y,
+                           colours[static_cast<std::size_t>(k)]);
+            }
+        }
+        if (cutCorner) {
+            b.SetPixel(stacked ? 0 : k * w, stacked ? k * h : 0, Magenta);
+        }
+    }
+    return EncodeBitmapFile(b);
+}
+
+// Frame: left and right 6, top 24, bottom 5; a close button of 16 x 14 at 22 from the right.
+std::vector<std::uint8_t> HandMadeSkin(std::uint32_t leftActive = LeftActive) {
+    const std::string ini =
+        "[Personality]\nLeft=l.bmp\nLeftFrame=2\nLeftTopHeight=2\nRight=r.bmp\nRightFrame=2\n"
+        "Top=t.bmp\nTopFrame=2\nBottom=b.bmp\nBottomFrame=2\n"
+        "[Colours]\nButtonFace=200,200,200\n"
+        "[ButtonClose]\nAction=0\nAlign=1\nXcoord=22\nYcoord=5\nVisibility=0\nVisibility1=0\n"
+        "frame=4\nButtonImage=close.bmp\n"
+        "[ButtonMin]\nAction=2\nAlign=1\nXcoord=40\nYcoord=5\nVisibility=0\nVisibility1=0\n"
+        "frame=4\nButtonImage=close.bmp\n";
+    return BuildSkinFile(
+        {{"skin.ini", std::vector<std::uint8_t>(ini.begin(), ini.end())},
+         {"l.bmp", Strip(6, 30, {leftActive, LeftInactive}, false, true)},
+         {"r.bmp", Strip(6, 30, {LeftActive, LeftInactive}, false, true)},
+         {"t.bmp", Strip(40, 24, {TopActive, TopInactive}, true, false)},
+         {"b.bmp", Strip(40, 5, {LeftActive, LeftInactive}, true, false)},
+         {"close.bmp",
+          Strip(16, 14, {CloseFrames[0], CloseFrames[1], CloseFrames[2], CloseFrames[3]}, false, false)}});
+}
+
+std::vector<UINT> gBaseMessages; // what reached the window's own procedure
+
+LRESULT CALLBACK BaseProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_CLOSE) {
+        gBaseMessages.push_back(message);
+        return 0; // the test closes it
+    }
+    return DefWindowProcA(window, message, wParam, lParam);
+}
+
+void Pump(int ms = 400) {
+    const DWORD end = GetTickCount() + static_cast<DWORD>(ms);
+    while (GetTickCount() < end) {
+        MSG msg;
+        while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+            TranslateMessage(&msg);
+            DispatchMessageA(&msg);
+        }
+        Sleep(10);
+    }
+}
+
+// The colour the window shows at a point in window coordinates, as 0xRRGGBB.
+std::uint32_t ScreenPixel(HWND window, int x, int y) {
+    HDC dc = GetWindowDC(window);
+    const COLORREF c = GetPixel(dc, x, y);
+    ReleaseDC(window, dc);
+    return (GetRValue(c) << 16) | (GetGValue(c) << 8) | GetBValue(c);
+}
+
+class WinSkinForm : public ::testing::Test {
+protected:
+    static void SetUpTestSuite() {
+        WNDCLASSA wc{};
+        wc.lpfnWndProc = &BaseProc;
+        wc.hInstance = GetModuleHandleA(nullptr);
+        wc.lpszClassName = "SkinFormTestWindow";
+        wc.style = CS_DBLCLKS;
+        RegisterClassA(&wc);
+        InstallWindowsSkinManager();
+    }
+    void SetUp() override {
+        gBaseMessages.clear();
+        skin = new TSkinData(nullptr);
+        ASSERT_TRUE(skin->LoadSkinBytes(HandMadeSkin()));
+        skin->Loaded(); // creates the manager, registers, installs the hook
+        manager = dynamic_cast<TWinSkinManage*>(SkinManage());
+        ASSERT_NE(nullptr, manager);
+        skin->SetActive(true);
+        RECT r{0, 0, ClientW, ClientH};
+        AdjustWindowRectEx(&r, WS_OVERLAPPEDWINDOW, FALSE, 0);
+        window = CreateWindowExA(0, "SkinFormTestWindow", "Skinned test window", WS_OVERLAPPEDWINDOW, 40, 40,
+                                 r.right - r.left, r.bottom - r.top, nullptr, nullptr,
+                                 GetModuleHandleA(nullptr), nullptr);
+        originalProc = GetWindowLongPtrA(window, GWLP_WNDPROC);
+        ShowWindow(window, SW_SHOW);
+        SetForegroundWindow(window);
+        Pump();
+    }
+    void TearDown() override {
+        if (IsWindow(window)) {
+            DestroyWindow(window);
+        }
+        delete skin;
+        FreeSkinManage();
+    }
+    SIZE ClientSize() const {
+        RECT c{};
+        GetClientRect(window, &c);
+        return {c.right, c.bottom};
+    }
+    // A point of the window in screen coordinates, packed as the non-client messages carry it.
+    LPARAM ScreenPoint(int x, int y) const {
+        RECT r{};
+        GetWindowRect(window, &r);
+        return MAKELPARAM(r.left + x, r.top + y);
+    }
+    TSkinData* skin = nullptr;
+    TWinSkinManage* manager = nullptr;
+    HWND window = nullptr;
+    LONG_PTR originalProc = 0;
+};
+
+TEST_F(WinSkinForm, ActivatedWindowWearsTheSkinsFrameAndKeepsItsClientSize) {
+    ASSERT_EQ(1, SendMessageA(window, SkinQuery, 0, 0));
+    ASSERT_NE(nullptr, manager->FindFormObject(window));
+    EXPECT_EQ(ClientW, ClientSize().cx);
+    EXPECT_EQ(ClientH, ClientSize().cy);
+    RECT r{};
+    GetWindowRect(window, &r);
+    EXPECT_EQ(ClientW + 6 + 6, r.right - r.left);
+    EXPECT_EQ(ClientH + 24 + 5, r.bottom - r.top);
+    const auto style = GetWindowLongPtrA(window, GWL_STYLE);
+    EXPECT_EQ(0, style & WS_CAPTION) << "an unowned window loses its caption";
+
+    // The region is cut at the magenta corner pixel of the left piece and nowhere else nearby.
+    HRGN region = CreateRectRgn(0, 0, 0, 0);
+    ASSERT_NE(ERROR, GetWindowRgn(window, region));
+    EXPECT_FALSE(PtInRegion(region, 0, 0));
+    EXPECT_TRUE(PtInRegion(region, 1, 0));
+    EXPECT_TRUE(PtInRegion(region, 0, 1));
+    DeleteObject(region);
+
+    // On screen: the skin's own colours, active, then inactive.
+    EXPECT_EQ(LeftActive, ScreenPixel(window, 2, 100));
+    EXPECT_EQ(TopActive, ScreenPixel(window, 150, 2));
+    EXPECT_EQ(1, SendMessageA(window, WM_NCACTIVATE, FALSE, 0));
+    EXPECT_EQ(LeftInactive, ScreenPixel(window, 2, 100));
+    EXPECT_EQ(TopInactive, ScreenPixel(window, 150, 2));
+    EXPECT_EQ(CloseFrames[3], ScreenPixel(window, ClientW + 12 - 22 + 8, 12)) << "inactive close button";
+}
+
+TEST_F(WinSkinForm, CaptionButtonsLightUpPressAndAct) {
+    const int closeX = ClientW + 12 - 22 + 8, closeY = 12; // the close button's middle
+    test::MessageRecorder recorder;
+    recorder.Watch(window, Role::Form);
+    SendMessageA(window, WM_NCACTIVATE, TRUE, 0);
+    EXPECT_EQ(CloseFrames[0], ScreenPixel(window, closeX, closeY));
+    SendMessageA(window, WM_NCMOUSEMOVE, HTCAPTION, ScreenPoint(closeX, closeY));
+    EXPECT_EQ(CloseFrames[2], ScreenPixel(window, closeX, closeY)) << "hot";
+    SendMessageA(window, WM_NCLBUTTONDOWN, HTCAPTION, ScreenPoint(closeX, closeY));
+    EXPECT_EQ(CloseFrames[1], ScreenPixel(window, closeX, closeY)) << "pressed";
+    recorder.Clear();
+    SendMessageA(window, WM_NCLBUTTONUP, HTCAPTION, ScreenPoint(closeX, closeY));
+    Pump(100);
+    // Released on the button: it posts WM_CLOSE; the window's own procedure gets it.
+    static const ExpectedMessage kClose[] = {
+        {WM_NCLBUTTONUP, kSent}, // the click ends on the close button
+        {WM_CLOSE, kPosted},     // its action
+    };
+    recorder.ExpectSequence(Role::Form, kClose, "releasing the close button", Match::Subsequence);
+    EXPECT_EQ(std::vector<UINT>{WM_CLOSE}, gBaseMessages);
+
+    // Pressed, then released elsewhere on the frame: nothing runs.
+    gBaseMessages.clear();
+    SendMessageA(window, WM_NCLBUTTONDOWN, HTCAPTION, ScreenPoint(closeX, closeY));
+    SendMessageA(window, WM_NCLBUTTONUP, HTCAPTION, ScreenPoint(100, closeY));
+    Pump(100);
+    EXPECT_TRUE(gBaseMessages.empty());
+
+    // The minimise button minimises.
+    const int minX = ClientW + 12 - 40 + 8;
+    SendMessageA(window, WM_NCMOUSEMOVE, HTCAPTION, ScreenPoint(minX, closeY));
+    SendMessageA(window, WM_NCLBUTTONDOWN, HTCAPTION, ScreenPoint(minX, closeY));
+    SendMessageA(window, WM_NCLBUTTONUP, HTCAPTION, ScreenPoint(minX, closeY));
+    Pump(200);
+    EXPECT_TRUE(IsIconic(window));
+    ShowWindow(window, SW_RESTORE);
+    Pump(200);
+    EXPECT_EQ(ClientW, ClientSize().cx) << "restored with its client size";
+    EXPECT_EQ(LeftActive, ScreenPixel(window, 2, 100)) << "and its frame";
+}
+
+TEST_F(WinSkinForm, FrameMessagesKeepThePlatformCaptionAway) {
+    EXPECT_EQ(HTCAPTION, SendMessageA(window, WM_NCHITTEST, 0, ScreenPoint(150, 10)));
+    // Alt alone does not start the menu mode.
+    EXPECT_EQ(1, SendMessageA(window, WM_SYSCOMMAND, SC_KEYMENU, 0));
+    // A new caption is painted by us at once.
+    SetWindowTextA(window, "Another caption");
+    EXPECT_EQ(TopActive, ScreenPixel(window, 250, 2));
+    // A repaint request from anyone repaints the frame.
+    SendMessageA(window, WM_NCACTIVATE, FALSE, 0);
+    SendMessageA(window, WM_NCACTIVATE, TRUE, 0);
+    PostMessageA(window, SkinRepaintFrame, 0, 0);
+    Pump(100);
+    EXPECT_EQ(LeftActive, ScreenPixel(window, 2, 100));
+}
+
+TEST_F(WinSkinForm, MessageBoxWearsTheSkinAndStillAnswersOk) {
+    static bool sawSkinned = false;
+    static std::uint32_t boxLeft = 0;
+    sawSkinned = false;
+    SetTimer(nullptr, 0, 700, [](HWND, UINT, UINT_PTR id, DWORD) {
+        KillTimer(nullptr, id);
+        HWND box = FindWindowA("#32770", "Box title");
+        if (box == nullptr) {
+            return;
+        }
+        sawSkinned = SendMessageA(box, SkinQuery, 0, 0) == 1;
+        boxLeft = ScreenPixel(box, 2, 40);
+        SendMessageA(GetDlgItem(box, IDOK), BM_CLICK, 0, 0);
+    });
+    EXPECT_EQ(IDOK, MessageBoxA(window, "Some text", "Box title", MB_OK | MB_ICONINFORMATION));
+    EXPECT_TRUE(sawSkinned);
+    EXPECT_EQ(LeftActive, boxLeft);
+}
+
+TEST_F(WinSkinForm, SkinChangeReappliesAndDetachRestoresEverything) {
+    // A new skin whose left border is another colour, applied through the manager's request.
+    ASSERT_TRUE(skin->LoadSkinBytes(HandMadeSkin(0x10A040)));
+    skin->ApplySkin();
+    EXPECT_TRUE(manager->TimerRunning());
+    Pump(600);
+    EXPECT_EQ(0x10A040u, ScreenPixel(window, 2, 100));
+    EXPECT_EQ(ClientW, ClientSize().cx);
+    EXPECT_FALSE(manager->TimerRunning()) << "nothing pending: the timer rests";
+
+    skin->SetActive(false);
+    Pump(600);
+    EXPECT_NE(1, SendMessageA(window, SkinQuery, 0, 0));
+    EXPECT_EQ(nullptr, manager->FindFormObject(window));
+    EXPECT_EQ(originalProc, GetWindowLongPtrA(window, GWLP_WNDPROC));
+    EXPECT_EQ(WS_CAPTION, GetWindowLongPtrA(window, GWL_STYLE) & WS_CAPTION);
+    EXPECT_EQ(ClientW, ClientSize().cx);
+    EXPECT_EQ(ClientH, ClientSize().cy);
+    HRGN region = CreateRectRgn(0, 0, 0, 0);
+    EXPECT_EQ(ERROR, GetWindowRgn(window, region)) << "no region left";
+    DeleteObject(region);
+}
+
+TEST_F(WinSkinForm, DestroyedWindowsAreDroppedAndOthersNeverAttached) {
+    DestroyWindow(window);
+    EXPECT_EQ(lsDestroyed, manager->FormObjects().front()->LifeState());
+    manager->Purge();
+    EXPECT_TRUE(manager->FormObjects().empty());
+    // A popup without a caption and a zero-size window stay unskinned.
+    HWND popup = CreateWindowExA(0, "SkinFormTestWindow", "", WS_POPUP | WS_VISIBLE, 0, 0, 50, 50, nullptr,
+                                 nullptr, GetModuleHandleA(nullptr), nullptr);
+    HWND empty = CreateWindowExA(0, "SkinFormTestWindow", "", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 0, 0,
+                                 nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
+    SetForegroundWindow(popup);
+    Pump(100);
+    EXPECT_FALSE(manager->AttachWindow(reinterpret_cast<std::uintptr_t>(empty)));
+    if (TWinSkinForm* form = manager->FindFormObject(popup); form != nullptr) {
+        EXPECT_EQ(bkPopup, form->BorderKind());
+        RECT c{};
+        GetClientRect(popup, &c);
+        EXPECT_EQ(50, c.right) << "a popup keeps its own frame";
+    }
+    DestroyWindow(popup);
+    DestroyWindow(empty);
+}
+
+} // namespace
+} // namespace quellar
