@@ -31,5 +31,6 @@ set(QUELLAR_SKIN_WINDOWS_ENGINE_SOURCES
     form/FormMessages.cpp
     form/FramePaint.cpp
     form/FrameRegion.cpp
+    form/MdiClient.cpp
     form/WinSkinForm.cpp
     manager/WinSkinManage.cpp)

@@ -2,6 +2,7 @@
 // the system menu.
 #include "skin/form/SkinMessages.h"
 #include "skin/form/WinSkinForm.h"
+#include "skin/manager/WinSkinManage.h"
 #include "skin/model/WinSkinData.h"
 
 #include <windowsx.h>
@@ -22,6 +23,12 @@ void MdiChildCommand(HWND frame, WPARAM command) {
     }
     if (auto child = reinterpret_cast<HWND>(SendMessageA(client, WM_MDIGETACTIVE, 0, 0)); child != nullptr) {
         SendMessageA(child, WM_SYSCOMMAND, command, 0);
+    }
+    BOOL maximized = FALSE;
+    const bool active = SendMessageA(client, WM_MDIGETACTIVE, 0, reinterpret_cast<LPARAM>(&maximized)) != 0;
+    if (TWinSkinManage* manager = WindowsSkinManager();
+        manager != nullptr && manager->MdiMaximized() && !(active && maximized)) {
+        manager->SetMdiMax(false);
     }
 }
 } // namespace
@@ -109,10 +116,16 @@ bool TWinSkinForm::HandleCommand(UINT message, WPARAM wParam, LPARAM lParam, LRE
     }
     if (command == SC_MINIMIZE) {
         windowState_ = wsMinimized;
+        if (mdiKind_ == mkChild) {
+            SetCaptionStyles(true);
+        }
     } else if (command == SC_MAXIMIZE) {
         windowState_ = wsMaximized;
     } else if (command == SC_RESTORE) {
         windowState_ = wsRestored;
+        if (mdiKind_ == mkChild) {
+            SetCaptionStyles(false);
+        }
     }
     return false;
 }

@@ -1,6 +1,7 @@
 // The messages of a skinned window: what the frame takes over and what goes on to the window.
 #include "skin/form/SkinMessages.h"
 #include "skin/form/WinSkinForm.h"
+#include "skin/manager/WinSkinManage.h"
 #include "skin/model/SkinDataPlatform.h"
 #include "skin/model/WinSkinData.h"
 
@@ -16,13 +17,14 @@ bool TWinSkinForm::Handle(HWND, UINT message, WPARAM wParam, LPARAM lParam, LRES
     if (HandleAlways(message, wParam, lParam, result)) {
         return true;
     }
-    if ((skin_->SkinControls() & SkinControlBit(xcMainMenu)) == 0 || (style_ & WS_CHILD) != 0) {
+    if ((skin_->SkinControls() & SkinControlBit(xcMainMenu)) == 0 ||
+        ((style_ & WS_CHILD) != 0 && mdiKind_ != mkChild)) {
         return false;
     }
     if (HandleFrame(message, wParam, lParam, result)) {
         return true;
     }
-    if (lifeState_ == lsCreated || windowState_ == wsMinimized) {
+    if (lifeState_ == lsCreated || windowState_ == wsMinimized || MdiChildNotRestored()) {
         return false;
     }
     return HandleNonClient(message, wParam, lParam, result);
@@ -78,17 +80,29 @@ bool TWinSkinForm::HandleAlways(UINT message, WPARAM wParam, LPARAM lParam, LRES
     }
 }
 
+namespace {
+bool MdiMaximized() {
+    const TWinSkinManage* manager = WindowsSkinManager();
+    return manager != nullptr && manager->MdiMaximized();
+}
+} // namespace
+
 void TWinSkinForm::Sized(WPARAM wParam) {
     windowState_ = wParam == SIZE_MINIMIZED   ? wsMinimized
                    : wParam == SIZE_MAXIMIZED ? wsMaximized
                                               : wsRestored;
-    if (windowState_ != wsMinimized && (lifeState_ == lsRunning || lifeState_ == lsReapplying)) {
+    const bool mdiAside = mdiKind_ == mkChild && (MdiMaximized() || windowState_ != wsRestored);
+    if (windowState_ != wsMinimized && !mdiAside && (lifeState_ == lsRunning || lifeState_ == lsReapplying)) {
         UpdateRegion();
     }
 }
 
 void TWinSkinForm::SkinAttachedArrived() {
-    if (lifeState_ == lsCreated && windowState_ != wsMinimized && borderKind_ != bkPopup) {
+    if (lifeState_ == lsCreated && mdiKind_ == mkChild && MdiMaximized()) {
+        SetCaptionStyles(true);
+        SetWindowPos(window_, nullptr, 0, 0, 0, 0,
+                     SWP_FRAMECHANGED | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    } else if (lifeState_ == lsCreated && windowState_ != wsMinimized && borderKind_ != bkPopup) {
         lifeState_ = lsFitting;
         FitFrame(false);
         lifeState_ = lsRunning;
@@ -116,6 +130,19 @@ bool TWinSkinForm::HandleFrame(UINT message, WPARAM wParam, LPARAM lParam, LRESU
     case WM_GETMINMAXINFO: {
         result = Previous(message, wParam, lParam);
         RefreshWindowState();
+        if (windowState_ == wsMinimized) {
+            SetCaptionStyles(true);
+        } else if (mdiKind_ != mkChild) {
+            SetCaptionStyles(false);
+        } else if (windowState_ == wsRestored) {
+            if (TWinSkinManage* manager = WindowsSkinManager();
+                manager != nullptr && manager->MdiMaximized()) {
+                manager->SetMdiMax(false);
+            }
+            SetCaptionStyles(false);
+        } else {
+            SetCaptionStyles(true);
+        }
         auto* info = reinterpret_cast<MINMAXINFO*>(lParam);
         info->ptMaxTrackSize = {GetSystemMetrics(SM_CXMAXIMIZED), GetSystemMetrics(SM_CYMAXIMIZED)};
         return true;
@@ -152,8 +179,13 @@ LRESULT TWinSkinForm::CalcSize(WPARAM wParam, LPARAM lParam) {
     // The proposed window rectangle, before the previous procedure turns it into its client.
     const RECT proposed = *reinterpret_cast<RECT*>(lParam);
     const LRESULT previous = Previous(WM_NCCALCSIZE, wParam, lParam);
-    if (borderKind_ == bkPopup) {
+    if (wParam == 0 && (borderKind_ == bkPopup || MdiChildNotRestored())) {
         return previous;
+    }
+    if (borderKind_ == bkPopup || MdiChildNotRestored()) {
+        auto* params = reinterpret_cast<NCCALCSIZE_PARAMS*>(lParam);
+        params->rgrc[1] = params->rgrc[0];
+        return WVR_VALIDRECTS;
     }
     const TSkinRect c = ClientRectOf({proposed.left, proposed.top, proposed.right, proposed.bottom}, frame_);
     const RECT client{c.left, c.top, c.right, c.bottom};
@@ -171,7 +203,7 @@ LRESULT TWinSkinForm::CalcSize(WPARAM wParam, LPARAM lParam) {
 bool TWinSkinForm::HandleNonClient(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
     switch (message) {
     case WM_NCPAINT: {
-        if (borderKind_ == bkPopup) {
+        if (borderKind_ == bkPopup || MdiChildNotRestored()) {
             return false;
         }
         HDC dc = nullptr;

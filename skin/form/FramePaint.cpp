@@ -49,7 +49,7 @@ private:
 
 bool TWinSkinForm::Composable() const {
     return (lifeState_ == lsRunning || lifeState_ == lsReapplying) && borderKind_ != bkPopup &&
-           windowState_ != wsMinimized && skin_->SkinLoaded();
+           windowState_ != wsMinimized && !MdiChildNotRestored() && skin_->SkinLoaded();
 }
 
 void TWinSkinForm::LayoutTitle(HDC dc, int width) {
@@ -184,10 +184,12 @@ void TWinSkinForm::UpdateRegion() {
     GetWindowRect(window_, &outer);
     const int width = outer.right - outer.left;
     const int height = outer.bottom - outer.top;
-    if (width <= 0 || height <= 0 || windowState_ == wsMinimized || !skin_->SkinLoaded()) {
+    if (width <= 0 || height <= 0 || windowState_ == wsMinimized || MdiChildNotRestored() ||
+        !skin_->SkinLoaded()) {
         return;
     }
-    if (width == regionWidth_ && height == regionHeight_ && lifeState_ != lsReapplying) {
+    if (width == regionWidth_ && height == regionHeight_ && lifeState_ != lsReapplying &&
+        mdiKind_ != mkChild) {
         return;
     }
     regionWidth_ = width;

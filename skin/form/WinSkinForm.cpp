@@ -1,6 +1,7 @@
 #include "skin/form/WinSkinForm.h"
 
 #include "skin/form/SkinMessages.h"
+#include "skin/manager/WinSkinManage.h"
 #include "skin/model/WinSkinData.h"
 #include "ui/Forms.h"
 
@@ -60,14 +61,26 @@ void TWinSkinForm::Attach() {
     initialExtraHeight_ = (outer.bottom - outer.top) - client.bottom;
     captionFlags_ = CaptionFlagsOf(style_, GetSystemMenu(window_, FALSE) != nullptr);
     borderKind_ = BorderKindOf(style_, exStyle_);
+    HWND mdiClient = FindWindowExA(window_, nullptr, "MDIClient", nullptr);
+    mdiKind_ = (exStyle_ & WS_EX_MDICHILD) != 0 ? mkChild : mdiClient != nullptr ? mkFrame : mkPlain;
     RefreshWindowState();
     ReadWindowIcon();
     if (form_ != nullptr) {
         formColour_ = form_->Color();
         form_->SetColor(static_cast<TColor>(skin_->Colours().ButtonFace));
     }
+    if (mdiKind_ == mkFrame) {
+        mdiClient_ = mdiClient;
+        savedMenuUpdate_ = skin_->MenuUpdate();
+        SubclassChain::Attach(mdiClient_, &mdiLink_);
+        if (TWinSkinManage* manager = WindowsSkinManager(); manager != nullptr) {
+            manager->mdiClient = mdiClient_;
+        }
+    }
     if ((skin_->SkinControls() & SkinControlBit(xcMainMenu)) != 0) {
-        if (windowState_ != wsMinimized) {
+        const TWinSkinManage* manager = WindowsSkinManager();
+        const bool mdiMax = mdiKind_ == mkChild && manager != nullptr && manager->MdiMaximized();
+        if (windowState_ != wsMinimized && !mdiMax) {
             SetCaptionStyles(false);
         }
         BuildLayout();
@@ -93,7 +106,14 @@ void TWinSkinForm::DropCaptionButtons() {
 }
 
 void TWinSkinForm::SetCaptionStyles(bool show) {
-    DWORD style = static_cast<DWORD>(GetWindowLongPtrA(window_, GWL_STYLE));
+    if (!show && mdiKind_ == mkChild) {
+        if (const TWinSkinManage* manager = WindowsSkinManager();
+            manager != nullptr && manager->MdiMaximized()) {
+            return;
+        }
+    }
+    const auto before = static_cast<DWORD>(GetWindowLongPtrA(window_, GWL_STYLE));
+    DWORD style = before;
     if (show) {
         style |= ((captionFlags_ & cfSystemMenu) != 0 ? WS_SYSMENU : 0) |
                  ((captionFlags_ & cfMinimizeBox) != 0 ? WS_MINIMIZEBOX : 0) |
@@ -108,7 +128,9 @@ void TWinSkinForm::SetCaptionStyles(bool show) {
         }
         style &= ~kCaptionStyles;
     }
-    SetWindowLongPtrA(window_, GWL_STYLE, static_cast<LONG_PTR>(style));
+    if (style != before) {
+        SetWindowLongPtrA(window_, GWL_STYLE, static_cast<LONG_PTR>(style));
+    }
 }
 
 void TWinSkinForm::RefreshWindowState() {
@@ -192,7 +214,7 @@ void TWinSkinForm::ReapplySkin() {
 }
 
 void TWinSkinForm::RestoreSize() {
-    if (lifeState_ == lsDetachingAtExit || (style_ & WS_CHILD) != 0) {
+    if (lifeState_ == lsDetachingAtExit || ((style_ & WS_CHILD) != 0 && mdiKind_ != mkChild)) {
         return;
     }
     RECT outer{};
@@ -206,6 +228,10 @@ void TWinSkinForm::RestoreSize() {
 
 void TWinSkinForm::DetachAtExit() {
     StartHover(false);
+    if (mdiClient_ != nullptr) {
+        SubclassChain::Detach(mdiClient_, &mdiLink_);
+        mdiClient_ = nullptr;
+    }
     if (attached_) {
         SubclassChain::Detach(window_, this);
         attached_ = false;
@@ -220,6 +246,10 @@ void TWinSkinForm::DetachAndRestore() {
     }
     SubclassChain::Detach(window_, this);
     attached_ = false;
+    if (mdiClient_ != nullptr) {
+        SubclassChain::Detach(mdiClient_, &mdiLink_);
+        mdiClient_ = nullptr;
+    }
     if (form_ != nullptr && lifeState_ != lsDetachingAtExit) {
         form_->SetColor(formColour_);
     }
@@ -292,6 +322,19 @@ void TWinSkinForm::ReadWindowIcon() {
     DeleteObject(dib);
     DeleteDC(dc);
     icon_ = pixels;
+}
+
+void TWinSkinForm::DropRegion() {
+    if (hasRegion_) {
+        SetWindowRgn(window_, nullptr, TRUE);
+        hasRegion_ = false;
+    }
+    regionWidth_ = regionHeight_ = -1;
+}
+
+void TWinSkinForm::RebuildRegion() {
+    regionWidth_ = regionHeight_ = -1;
+    UpdateRegion();
 }
 
 POINT TWinSkinForm::WindowPoint(POINT screen) const {

@@ -32,6 +32,7 @@ enum TLifeState : int {
 };
 
 enum TWindowState : int { wsRestored = 0, wsMaximized = 1, wsMinimized = 2 };
+enum TMdiKind : int { mkPlain = 0, mkFrame = 1, mkChild = 2 };
 
 class TWinSkinForm : public TSubclassHandler, public TNCHost {
 public:
@@ -70,6 +71,13 @@ public:
     TBorderKind BorderKind() const { return borderKind_; }
     const std::vector<std::unique_ptr<TWinSysButton>>& CaptionButtons() const { return buttons_; }
     const std::string& ClassName() const { return className_; }
+    int MdiKind() const { return mdiKind_; }
+    HWND MdiClient() const { return mdiClient_; }
+    bool HasRegion() const { return hasRegion_; }
+    // For the manager's MDI bookkeeping: a maximised MDI child shows the platform's frame.
+    void DropRegion();
+    void MarkRestored() { windowState_ = wsRestored; }
+    void RebuildRegion();
 
     bool Handle(HWND window, UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
     void PaintItem(TNCObject& item) override;
@@ -89,6 +97,20 @@ public:
     static constexpr UINT HoverIntervalMs = 250;
 
 private:
+    // In front of an MDI frame's client window: new children are skinned once the client
+    // refreshes its menu; tiling, cascading and closing children end the maximised look.
+    class TMdiClientLink : public TSubclassHandler {
+    public:
+        explicit TMdiClientLink(TWinSkinForm& form) : form_(form) {}
+        bool Handle(HWND window, UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
+
+    private:
+        TWinSkinForm& form_;
+    };
+    bool HandleMdiClient(HWND client, UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
+    void AttachMdiClient();
+    // An MDI child that is minimised or maximised: the platform draws its frame.
+    bool MdiChildNotRestored() const { return mdiKind_ == mkChild && windowState_ != wsRestored; }
     bool HandleAlways(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
     bool HandleFrame(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
     bool HandleNonClient(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
@@ -138,6 +160,11 @@ private:
     int regionWidth_ = -1;
     int regionHeight_ = -1;
     bool hoverRunning_ = false;
+    int mdiKind_ = mkPlain;
+    HWND mdiClient_ = nullptr;
+    HWND pendingMdiChild_ = nullptr;
+    bool savedMenuUpdate_ = false;
+    TMdiClientLink mdiLink_{*this};
 };
 
 } // namespace quellar

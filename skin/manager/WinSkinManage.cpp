@@ -365,6 +365,51 @@ void TWinSkinManage::ExecutePendingAction() {
     TSkinManage::ExecutePendingAction();
 }
 
+void TWinSkinManage::SetMdiMax(bool maximized) {
+    if (maximized == mdiMaximized_) {
+        return;
+    }
+    mdiMaximized_ = maximized;
+    for (const auto& form : forms_) {
+        if (form->MdiKind() != mkChild || form->LifeState() == lsDestroyed) {
+            continue;
+        }
+        if (maximized) {
+            form->DropRegion();
+            form->SetCaptionStyles(true);
+        } else if (form->WindowState() == wsMinimized) {
+            form->SetCaptionStyles(true);
+        } else {
+            const bool hadRegion = form->HasRegion();
+            form->MarkRestored();
+            form->RebuildRegion();
+            form->SetCaptionStyles(false);
+            if (!hadRegion) {
+                SetWindowPos(form->Window(), nullptr, 0, 0, 0, 0,
+                             SWP_FRAMECHANGED | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+            }
+        }
+    }
+}
+
+int TWinSkinManage::CountSkinnedMdiChildren() const {
+    return static_cast<int>(std::count_if(forms_.begin(), forms_.end(), [](const auto& form) {
+        return form->MdiKind() == mkChild && form->LifeState() != lsDestroyed;
+    }));
+}
+
+bool TWinSkinManage::AttachMdiChild(HWND window) {
+    const bool wasAttachingAll = attachingAll_;
+    attachingAll_ = true;
+    const bool attached = AttachWindow(reinterpret_cast<std::uintptr_t>(window));
+    attachingAll_ = wasAttachingAll;
+    return attached;
+}
+
+TWinSkinManage* WindowsSkinManager() {
+    return dynamic_cast<TWinSkinManage*>(SkinManage());
+}
+
 void InstallWindowsSkinManager() {
     SetSkinManageFactory([]() -> TSkinManage* { return new TWinSkinManage(); });
     SetFormWindowProc([](TComponent* component) -> std::uintptr_t {

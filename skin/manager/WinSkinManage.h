@@ -37,6 +37,13 @@ public:
     // Frees the form objects whose windows are gone.
     void Purge();
     bool TimerRunning() const { return timerRunning_; }
+    // MDI: whether a skinned frame shows a maximised child; the children's frames follow.
+    void SetMdiMax(bool maximized);
+    bool MdiMaximized() const { return mdiMaximized_; }
+    int CountSkinnedMdiChildren() const;
+    // Skins a new MDI child (they are not caught at their activation).
+    bool AttachMdiChild(HWND window);
+    HWND mdiClient = nullptr;
     HWND TimerWindow() const { return timerWindow_; }
 
     static constexpr UINT_PTR RequestTimerId = 1;
@@ -58,6 +65,7 @@ private:
     HWND timerWindow_ = nullptr;
     bool timerRunning_ = false;
     bool attachingAll_ = false;
+    bool mdiMaximized_ = false;
     std::vector<std::unique_ptr<TWinSkinForm>> forms_;
     std::vector<HWND> popups_;
 };
@@ -65,5 +73,7 @@ private:
 // Makes the skin definitions of this process use the Windows manager (call before any form
 // loads), and tells the manager which window belongs to a form.
 void InstallWindowsSkinManager();
+// The Windows manager when it is the one installed, else null.
+TWinSkinManage* WindowsSkinManager();
 
 } // namespace quellar

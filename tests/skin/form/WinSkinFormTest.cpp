@@ -300,5 +300,93 @@ TEST_F(WinSkinForm, DestroyedWindowsAreDroppedAndOthersNeverAttached) {
     DestroyWindow(empty);
 }
 
+HWND gMdiClient = nullptr;
+
+LRESULT CALLBACK MdiFrameProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    return DefFrameProcA(window, gMdiClient, message, wParam, lParam);
+}
+
+// Plain platform MDI windows: a frame with its client and children made by the test.
+class WinSkinMdi : public WinSkinForm {
+protected:
+    void SetUp() override {
+        WinSkinForm::SetUp();
+        static const bool registered = [] {
+            WNDCLASSA wc{};
+            wc.hInstance = GetModuleHandleA(nullptr);
+            wc.lpfnWndProc = &MdiFrameProc;
+            wc.lpszClassName = "SkinMdiFrame";
+            RegisterClassA(&wc);
+            wc.lpfnWndProc = &DefMDIChildProcA;
+            wc.lpszClassName = "SkinMdiChild";
+            return RegisterClassA(&wc) != 0;
+        }();
+        ASSERT_TRUE(registered);
+        frame = CreateWindowExA(0, "SkinMdiFrame", "MDI frame", WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, 20, 20,
+                                600, 450, nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
+        CLIENTCREATESTRUCT ccs{nullptr, 1000};
+        gMdiClient = CreateWindowExA(0, "MDICLIENT", "", WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN, 0, 0, 0, 0,
+                                     frame, nullptr, GetModuleHandleA(nullptr), &ccs);
+        ShowWindow(frame, SW_SHOW);
+        SetForegroundWindow(frame);
+        Pump();
+    }
+    void TearDown() override {
+        DestroyWindow(frame);
+        WinSkinForm::TearDown();
+    }
+    HWND NewChild(const char* title) {
+        MDICREATESTRUCTA create{"SkinMdiChild", title, GetModuleHandleA(nullptr), 10, 10, 240, 160, 0, 0};
+        auto child = reinterpret_cast<HWND>(
+            SendMessageA(gMdiClient, WM_MDICREATE, 0, reinterpret_cast<LPARAM>(&create)));
+        Pump(100);
+        return child;
+    }
+    bool Captioned(HWND w) const { return (GetWindowLongPtrA(w, GWL_STYLE) & WS_CAPTION) == WS_CAPTION; }
+    HWND frame = nullptr;
+};
+
+TEST_F(WinSkinMdi, ChildrenAreSkinnedWhenTheClientRefreshesItsMenu) {
+    TWinSkinForm* frameObject = manager->FindFormObject(frame);
+    ASSERT_NE(nullptr, frameObject);
+    EXPECT_EQ(mkFrame, frameObject->MdiKind());
+    HWND child = NewChild("Child one");
+    RECT before{};
+    GetClientRect(child, &before);
+    EXPECT_NE(1, SendMessageA(child, SkinQuery, 0, 0)) << "not at its creation or activation";
+    SendMessageA(gMdiClient, WM_MDIREFRESHMENU, 0, 0);
+    Pump(200);
+    ASSERT_EQ(1, SendMessageA(child, SkinQuery, 0, 0));
+    EXPECT_EQ(mkChild, manager->FindFormObject(child)->MdiKind());
+    EXPECT_EQ(1, manager->CountSkinnedMdiChildren());
+    RECT after{};
+    GetClientRect(child, &after);
+    EXPECT_EQ(before.right, after.right) << "its client keeps its size";
+    EXPECT_FALSE(Captioned(child));
+    EXPECT_EQ(LeftActive, ScreenPixel(child, 2, 60));
+
+    // Maximised, the child shows the platform's caption; restored, the skin's frame again.
+    SendMessageA(gMdiClient, WM_MDIMAXIMIZE, reinterpret_cast<WPARAM>(child), 0);
+    Pump(100);
+    EXPECT_EQ(wsMaximized, manager->FindFormObject(child)->WindowState());
+    EXPECT_TRUE(Captioned(child));
+    SendMessageA(gMdiClient, WM_MDIRESTORE, reinterpret_cast<WPARAM>(child), 0);
+    Pump(100);
+    EXPECT_FALSE(Captioned(child));
+
+    // Closing a child while another is maximised keeps the maximised look; tiling ends it.
+    HWND second = NewChild("Child two");
+    SendMessageA(gMdiClient, WM_MDIREFRESHMENU, 0, 0);
+    Pump(100);
+    SendMessageA(gMdiClient, WM_MDIMAXIMIZE, reinterpret_cast<WPARAM>(second), 0);
+    SendMessageA(gMdiClient, WM_MDIDESTROY, reinterpret_cast<WPARAM>(child), 0);
+    Pump(100);
+    EXPECT_TRUE(manager->MdiMaximized());
+    manager->Purge();
+    EXPECT_EQ(1, manager->CountSkinnedMdiChildren());
+    SendMessageA(gMdiClient, WM_MDITILE, 0, 0);
+    EXPECT_FALSE(manager->MdiMaximized());
+}
+
 } // namespace
 } // namespace quellar

@@ -1,0 +1,69 @@
+// The MDI client of a skinned MDI frame: its children are skinned once it refreshes its menu
+// after creating them, and the frame follows whether a child is shown maximised.
+#include "skin/form/SkinMessages.h"
+#include "skin/form/WinSkinForm.h"
+#include "skin/manager/WinSkinManage.h"
+#include "skin/model/WinSkinData.h"
+
+namespace quellar {
+
+bool TWinSkinForm::TMdiClientLink::Handle(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
+                                          LRESULT& result) {
+    return form_.HandleMdiClient(window, message, wParam, lParam, result);
+}
+
+namespace {
+bool ActiveChildMaximized(HWND client) {
+    BOOL maximized = FALSE;
+    const bool active = SendMessageA(client, WM_MDIGETACTIVE, 0, reinterpret_cast<LPARAM>(&maximized)) != 0;
+    return active && maximized;
+}
+} // namespace
+
+bool TWinSkinForm::HandleMdiClient(HWND client, UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
+    const bool framed = (skin_->SkinControls() & SkinControlBit(xcMainMenu)) != 0;
+    TWinSkinManage* manager = WindowsSkinManager();
+    switch (message) {
+    case WM_NCDESTROY:
+        mdiClient_ = nullptr; // the chain lets the client go with its window
+        return false;
+    case WM_NCCALCSIZE:
+        if (framed) {
+            const auto style = GetWindowLongPtrA(client, GWL_STYLE);
+            SetWindowLongPtrA(client, GWL_STYLE, style & ~static_cast<LONG_PTR>(WS_HSCROLL | WS_VSCROLL));
+        }
+        return false;
+    case WM_MDICREATE:
+        skin_->SetMenuUpdate(false);
+        result = SubclassChain::CallNext(client, message, wParam, lParam);
+        pendingMdiChild_ = reinterpret_cast<HWND>(result);
+        return true;
+    case WM_MDIDESTROY:
+        result = SubclassChain::CallNext(client, message, wParam, lParam);
+        if (framed && manager != nullptr) {
+            manager->SetMdiMax(ActiveChildMaximized(client));
+            if (manager->CountSkinnedMdiChildren() == 0) {
+                skin_->SetMenuUpdate(savedMenuUpdate_);
+            }
+        }
+        return true;
+    case WM_MDITILE:
+    case WM_MDICASCADE:
+        if (framed && manager != nullptr && manager->MdiMaximized()) {
+            manager->SetMdiMax(false);
+        }
+        return false;
+    case WM_MDIREFRESHMENU:
+        result = SubclassChain::CallNext(client, message, wParam, lParam);
+        if (pendingMdiChild_ != nullptr && manager != nullptr) {
+            manager->AttachMdiChild(pendingMdiChild_);
+            PostMessageA(window_, SkinRepaintFrame, 0, 0);
+        }
+        pendingMdiChild_ = nullptr;
+        return true;
+    default:
+        return false;
+    }
+}
+
+} // namespace quellar
