@@ -207,12 +207,20 @@ TEST_F(WinSkinForm, CaptionButtonsLightUpPressAndAct) {
     Pump(100);
     EXPECT_TRUE(gBaseMessages.empty());
 
-    // The minimise button minimises.
+    // The minimise button minimises: it posts the platform's own command, nothing else of ours.
     const int minX = ClientW + 12 - 40 + 8;
+    recorder.Clear();
     SendMessageA(window, WM_NCMOUSEMOVE, HTCAPTION, ScreenPoint(minX, closeY));
     SendMessageA(window, WM_NCLBUTTONDOWN, HTCAPTION, ScreenPoint(minX, closeY));
     SendMessageA(window, WM_NCLBUTTONUP, HTCAPTION, ScreenPoint(minX, closeY));
     Pump(200);
+    static const ExpectedMessage kMinimise[] = {
+        {WM_NCMOUSEMOVE, kSent},
+        {WM_NCLBUTTONDOWN, kSent},
+        {WM_NCLBUTTONUP, kSent},
+        {WM_SYSCOMMAND, kPosted | test::kWParam, SC_MINIMIZE}, // the button's action
+    };
+    recorder.ExpectSequence(Role::Form, kMinimise, "clicking the minimise button", Match::Subsequence);
     EXPECT_TRUE(IsIconic(window));
     ShowWindow(window, SW_RESTORE);
     Pump(200);
@@ -230,9 +238,14 @@ TEST_F(WinSkinForm, FrameMessagesKeepThePlatformCaptionAway) {
     // A repaint request from anyone repaints the frame.
     SendMessageA(window, WM_NCACTIVATE, FALSE, 0);
     SendMessageA(window, WM_NCACTIVATE, TRUE, 0);
+    test::MessageRecorder recorder;
+    recorder.Watch(window, Role::Form);
     PostMessageA(window, SkinRepaintFrame, 0, 0);
     Pump(100);
     EXPECT_EQ(LeftActive, ScreenPixel(window, 2, 100));
+    // Painted at once on the window's own context: no message of ours besides the request.
+    static const ExpectedMessage kRepaint[] = {{SkinRepaintFrame, kPosted}};
+    recorder.ExpectSequence(Role::Form, kRepaint, "a frame repaint request");
 }
 
 TEST_F(WinSkinForm, MessageBoxWearsTheSkinAndStillAnswersOk) {
