@@ -234,6 +234,15 @@ bool TWinSkinForm::HandleNonClient(UINT message, WPARAM wParam, LPARAM lParam, L
         const LRESULT previous = Previous(message, wParam, lParam);
         const POINT p = WindowPoint({GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)});
         result = SkinHitTest(static_cast<int>(previous), p.y, frame_.top);
+        if ((style_ & WS_THICKFRAME) != 0 && windowState_ == wsRestored && result != HTCLIENT) {
+            RECT outer{};
+            GetWindowRect(window_, &outer);
+            if (const int sizing =
+                    SizingHitTest(p.x, p.y, outer.right - outer.left, outer.bottom - outer.top, frame_);
+                sizing != HtNowhere) {
+                result = sizing;
+            }
+        }
         return true;
     }
     case SkinRepaintFrame:

@@ -212,6 +212,34 @@ int SkinHitTest(int previousAnswer, int windowY, int topHeight) {
     return windowY > 3 ? HtCaption : HtNowhere;
 }
 
+int SizingHitTest(int x, int y, int width, int height, const TFrameSizes& frame) {
+    constexpr int kCorner = 16;
+    const bool top = y <= 3;
+    const bool bottom = y >= height - frame.bottom;
+    const bool left = x < frame.left;
+    const bool right = x >= width - frame.right;
+    if (!(top || bottom || left || right)) {
+        return HtNowhere;
+    }
+    const bool nearLeft = x < std::max(frame.left, kCorner);
+    const bool nearRight = x >= width - std::max(frame.right, kCorner);
+    const bool nearTop = y < kCorner;
+    const bool nearBottom = y >= height - std::max(frame.bottom, kCorner);
+    if ((top && nearLeft) || (left && nearTop)) {
+        return 13; // HTTOPLEFT
+    }
+    if ((top && nearRight) || (right && nearTop)) {
+        return 14; // HTTOPRIGHT
+    }
+    if ((bottom && nearLeft) || (left && nearBottom)) {
+        return 16; // HTBOTTOMLEFT
+    }
+    if ((bottom && nearRight) || (right && nearBottom)) {
+        return 17; // HTBOTTOMRIGHT
+    }
+    return left ? 10 : right ? 11 : top ? 12 : 15;
+}
+
 int BorderFrame(bool active, int frameCount) {
     return (active || frameCount <= 1) ? 1 : 2;
 }

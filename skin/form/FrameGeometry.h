@@ -96,6 +96,11 @@ TSkinRect PlaceCaptionButton(const TDataSkinSysButton& button, int width, int he
 inline constexpr int HtNowhere = 0, HtCaption = 2, HtMenu = 5;
 int SkinHitTest(int previousAnswer, int windowY, int topHeight);
 
+// On a restored sizeable window the skin's borders resize it: the sizing code (HTLEFT 10 to
+// HTBOTTOMRIGHT 17) of a point in window coordinates on the left, right or bottom border or in
+// the top 4 rows, with 16-pixel corners; 0 elsewhere.
+int SizingHitTest(int x, int y, int width, int height, const TFrameSizes& frame);
+
 // Frame k of a border piece: 1 for an active window or a single-frame image, else 2.
 int BorderFrame(bool active, int frameCount);
 

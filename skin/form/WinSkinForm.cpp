@@ -89,9 +89,27 @@ void TWinSkinForm::Attach() {
     InvalidateRect(window_, nullptr, TRUE);
 }
 
+TBitmap32 TWinSkinForm::BorrowedIcon() const {
+    if (!skin_->AppIconImage().Empty()) {
+        return skin_->AppIconImage();
+    }
+    if (const TSkinManage* manager = SkinManage(); manager != nullptr) {
+        const auto& list = manager->SkinDataList();
+        for (auto it = list.rbegin(); it != list.rend(); ++it) {
+            if ((*it)->SkinFormtype() == sfMainform && !(*it)->AppIconImage().Empty()) {
+                return (*it)->AppIconImage();
+            }
+        }
+    }
+    return {};
+}
+
 void TWinSkinForm::BuildLayout() {
     if (!skin_->SkinLoaded()) {
         return;
+    }
+    if (skin_->AppIconImage().Empty() && !icon_.Empty()) {
+        skin_->SetAppIconImage(icon_); // windows without an icon show the program's
     }
     frame_ = FrameSizesOf(*skin_, borderKind_);
     DropCaptionButtons();
@@ -284,6 +302,7 @@ void TWinSkinForm::ReadWindowIcon() {
     }
     icon_ = TBitmap32();
     if (icon == nullptr) {
+        icon_ = BorrowedIcon();
         return;
     }
     BITMAPINFO info{};

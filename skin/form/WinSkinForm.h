@@ -124,6 +124,8 @@ private:
     void HoverTick();
     void StartHover(bool run);
     void ReadWindowIcon();
+    // The icon of a window without one: the skin's, else the main skin's.
+    TBitmap32 BorrowedIcon() const;
     void LayoutTitle(HDC dc, int width);
     void DrawTitleText(HDC dc, bool active);
     void RestoreSize();

@@ -203,6 +203,10 @@ public:
 
     // The system-menu pictures: a strip of 16 x 16 images, white (0xFFFFFF) as the mask colour.
     const TBitmap32& MenuImagesStrip() const { return menuImagesStrip_; }
+    // The program's small icon as the skinned frames draw it for windows without an icon of
+    // their own (message boxes): the first skinned window with an icon lends it.
+    const TBitmap32& AppIconImage() const { return appIconImage_; }
+    void SetAppIconImage(const TBitmap32& icon) { appIconImage_ = icon; }
     // The Windows objects (ButtonFaceBrush, MenuImages, AppIcon); null outside Windows.
     TSkinDataPlatform* Platform() const { return platform_.get(); }
 
@@ -212,6 +216,7 @@ private:
     void RequestFromManager(int action);
     bool LoadGuarded(const std::function<bool(TSkinReader&)>& read, std::vector<std::string>* warnings);
 
+    TBitmap32 appIconImage_;
     bool active_ = false;
     std::int32_t disableTag_ = 99;
     TSkinControlTypes skinControls_ = DefaultSkinControls;

@@ -142,6 +142,15 @@ TEST(FrameGeometry, HitTestOnlyReplacesNowhere) {
     EXPECT_EQ(HtCaption, SkinHitTest(HtNowhere, 4, 26));
     EXPECT_EQ(HtMenu, SkinHitTest(HtNowhere, 27, 26));
     EXPECT_EQ(12, SkinHitTest(12, 10, 26)); // HTTOP from the previous procedure stands
+    // A sizeable window of 300 x 200 with borders 5, 26, 5, 5.
+    const TFrameSizes frame{5, 26, 5, 5, 0};
+    struct Sizing {
+        int x, y, code;
+    } sizing[] = {{2, 100, 10},  {297, 100, 11}, {150, 1, 12},   {150, 197, 15}, {2, 2, 13},   {10, 1, 13},
+                  {298, 10, 14}, {2, 190, 16},   {290, 198, 17}, {150, 10, 0},   {150, 100, 0}};
+    for (const Sizing& c : sizing) {
+        EXPECT_EQ(c.code, SizingHitTest(c.x, c.y, 300, 200, frame)) << c.x << "," << c.y;
+    }
     EXPECT_EQ(1, BorderFrame(false, 1));
     EXPECT_EQ(2, BorderFrame(false, 2));
     EXPECT_EQ(1, BorderFrame(true, 2));

@@ -248,6 +248,87 @@ TEST_F(WinSkinForm, FrameMessagesKeepThePlatformCaptionAway) {
     recorder.ExpectSequence(Role::Form, kRepaint, "a frame repaint request");
 }
 
+TEST_F(WinSkinForm, SystemMenuAndDoubleClicksOnTheCaption) {
+    // A right click on the caption opens the window's menu; its last item closes the window.
+    SetTimer(nullptr, 0, 300, [](HWND, UINT, UINT_PTR id, DWORD) {
+        KillTimer(nullptr, id);
+        HWND owner = GetForegroundWindow();
+        PostMessageA(owner, WM_KEYDOWN, VK_UP, 0); // from no selection up to the last item
+        PostMessageA(owner, WM_KEYDOWN, VK_RETURN, 0);
+    });
+    SendMessageA(window, WM_NCRBUTTONDOWN, HTCAPTION, ScreenPoint(150, 10));
+    Pump(100);
+    EXPECT_EQ(std::vector<UINT>{WM_CLOSE}, gBaseMessages) << "\" Close \" chosen from the menu";
+
+    // Two requests within the double-click time close the window without a menu.
+    gBaseMessages.clear();
+    Sleep(GetDoubleClickTime() + 50);
+    SetTimer(nullptr, 0, 300, [](HWND, UINT, UINT_PTR id, DWORD) {
+        KillTimer(nullptr, id);
+        PostMessageA(GetForegroundWindow(), WM_KEYDOWN, VK_ESCAPE, 0);
+    });
+    SendMessageA(window, WM_NCRBUTTONDOWN, HTCAPTION, ScreenPoint(150, 10));
+    SendMessageA(window, WM_NCRBUTTONDOWN, HTCAPTION, ScreenPoint(150, 10));
+    Pump(100);
+    EXPECT_EQ(std::vector<UINT>{WM_CLOSE}, gBaseMessages);
+
+    // A double click on the frame maximises a window with a maximise box, and restores it.
+    SendMessageA(window, WM_NCLBUTTONDBLCLK, HTCAPTION, ScreenPoint(150, 10));
+    Pump(200);
+    EXPECT_TRUE(IsZoomed(window));
+    SendMessageA(window, WM_NCLBUTTONDBLCLK, HTCAPTION, ScreenPoint(150, 10));
+    Pump(200);
+    EXPECT_FALSE(IsZoomed(window));
+    EXPECT_EQ(ClientW, ClientSize().cx);
+}
+
+TEST_F(WinSkinForm, ClassesRefusedByTheSkinAndSizeGripsOnSkinnedWindowsStayUnskinned) {
+    skin->SetOnFormSkin(
+        [](TComponent*, const std::string& name, bool& doSkin) { doSkin = name != "SkinFormTestWindow"; });
+    HWND refused = CreateWindowExA(0, "SkinFormTestWindow", "Refused", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0,
+                                   200, 150, nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
+    SetForegroundWindow(refused);
+    Pump(100);
+    EXPECT_NE(1, SendMessageA(refused, SkinQuery, 0, 0));
+    DestroyWindow(refused);
+    // The skinned window refuses a size grip; the refused window above would have taken one.
+    HWND grip = CreateWindowExA(0, "ScrollBar", "", WS_CHILD | WS_VISIBLE | SBS_SIZEGRIP, 0, 0, 16, 16,
+                                window, nullptr, GetModuleHandleA(nullptr), nullptr);
+    EXPECT_EQ(nullptr, grip);
+    HWND bar = CreateWindowExA(0, "ScrollBar", "", WS_CHILD | WS_VISIBLE, 0, 0, 100, 16, window, nullptr,
+                               GetModuleHandleA(nullptr), nullptr);
+    EXPECT_NE(nullptr, bar) << "only size grips are refused";
+}
+
+TEST_F(WinSkinForm, MessageBoxWithALongCaptionGetsWider) {
+    static int width = 0, buttonShift = 0;
+    SetTimer(nullptr, 0, 700, [](HWND, UINT, UINT_PTR id, DWORD) {
+        KillTimer(nullptr, id);
+        HWND box = FindWindowA("#32770", nullptr);
+        RECT r{}, ok{};
+        GetWindowRect(box, &r);
+        GetWindowRect(GetDlgItem(box, IDOK), &ok);
+        width = r.right - r.left;
+        buttonShift = (ok.left + ok.right) / 2 - (r.left + r.right) / 2; // the OK button stays centred
+        SendMessageA(GetDlgItem(box, IDOK), BM_CLICK, 0, 0);
+    });
+    const std::string caption(60, 'W');
+    MessageBoxA(window, "x", caption.c_str(), MB_OK);
+    HDC dc = GetDC(nullptr);
+    NONCLIENTMETRICSA metrics{};
+    metrics.cbSize = sizeof(metrics);
+    SystemParametersInfoA(SPI_GETNONCLIENTMETRICS, sizeof(metrics), &metrics, 0);
+    HFONT font = CreateFontIndirectA(&metrics.lfCaptionFont);
+    HGDIOBJ old = SelectObject(dc, font);
+    SIZE space{};
+    GetTextExtentPoint32A(dc, " ", 1, &space);
+    SelectObject(dc, old);
+    DeleteObject(font);
+    ReleaseDC(nullptr, dc);
+    EXPECT_GE(width, (60 + 7) * space.cx + 12) << "room for the caption's length in spaces";
+    EXPECT_LE(std::abs(buttonShift), 4) << "moved with the widening (unmoved it would be far off)";
+}
+
 TEST_F(WinSkinForm, MessageBoxWearsTheSkinAndStillAnswersOk) {
     static bool sawSkinned = false;
     static std::uint32_t boxLeft = 0;
