@@ -33,4 +33,5 @@ set(QUELLAR_SKIN_WINDOWS_ENGINE_SOURCES
     form/FrameRegion.cpp
     form/MdiClient.cpp
     form/WinSkinForm.cpp
+    painter/DrawCaption.cpp
     manager/WinSkinManage.cpp)

@@ -83,4 +83,13 @@ TTileGrid TilePositions(const TSkinRect& area, int tileWidth, int tileHeight) {
     return {Steps(area.left, area.right, tileWidth), Steps(area.top, area.bottom, tileHeight)};
 }
 
+TSkinRect PlaceCaption(const TSkinRect& rect, int width, int height, bool centre) {
+    const int top = rect.top + static_cast<int>((rect.Height() - height) / 2);
+    if (!centre) {
+        return {rect.left, top, rect.right, top + height};
+    }
+    const int left = rect.left + static_cast<int>((rect.Width() - width) / 2);
+    return {left, top, left + width, top + height};
+}
+
 } // namespace quellar

@@ -50,4 +50,8 @@ struct TTileGrid {
 // Nothing for a tile of zero or negative width or height or an empty area.
 TTileGrid TilePositions(const TSkinRect& area, int tileWidth, int tileHeight);
 
+// Where a caption of measured width x height goes in rect: centred vertically; centred
+// horizontally too when centre is set, else keeping rect's left and right.
+TSkinRect PlaceCaption(const TSkinRect& rect, int width, int height, bool centre);
+
 } // namespace quellar

@@ -69,3 +69,17 @@ TEST(PaintGeometry, TilesStartAtTheAreaAndMayOverhang) {
 
 } // namespace
 } // namespace quellar
+
+namespace quellar {
+namespace {
+
+TEST(PlaceCaption, CentresVerticallyAndHorizontallyOnlyWhenAsked) {
+    const TSkinRect rect{10, 20, 111, 45};                                      // 101 x 25
+    EXPECT_EQ((TSkinRect{10, 26, 111, 39}), PlaceCaption(rect, 40, 13, false)); // (25 - 13) / 2 = 6
+    EXPECT_EQ((TSkinRect{40, 26, 80, 39}), PlaceCaption(rect, 40, 13, true));   // (101 - 40) / 2 = 30
+    EXPECT_EQ((TSkinRect{-4, 26, 126, 39}),
+              PlaceCaption(rect, 130, 13, true)); // wider: -29 / 2 = -14, toward zero
+}
+
+} // namespace
+} // namespace quellar
