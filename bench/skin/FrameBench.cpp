@@ -1,11 +1,12 @@
 // Speed of the frame painter's portable half, each case against a fill (std::fill of 32-bit
 // pixels) measured in the same run. Composition: the four border pieces of the main window
-// (client 449 x 347 plus the skin's border sizes) drawn with DrawFrame, frame 1, on a bitmap of
-// the window's size, for each of our skins, against filling the whole window. Region: the strips
+// (client 449 x 347 plus the skin's border sizes) composed as the skinned frame composes them
+// (ComposeBorders, active), for each of our skins, against filling the whole window. Region: the strips
 // (magenta key, tolerance 1) of the four pieces of a composed 1280 x 1024 frame and of a
 // 2560 x 2048 one, for each skin, and of a whole bitmap of either size with every other pixel
 // magenta (the most runs a row can hold), each against filling the pixels it scans. The region
 // must grow with the pixels scanned: the large/small ratios are printed at the end.
+#include "skin/form/FrameComposer.h"
 #include "skin/model/SkinMessage.h"
 #include "skin/model/WinSkinData.h"
 #include "skin/painter/Raster.h"
@@ -82,12 +83,6 @@ std::int64_t BorderPixels(const TSkinData& skin, int width, int height) {
     return pixels;
 }
 
-void DrawPieces(TBitmap32& window, const std::array<TPiece, 4>& pieces) {
-    for (const TPiece& p : pieces) {
-        quellar::DrawFrame(window, p.rect, *p.border, Frames(*p.border), 1);
-    }
-}
-
 void Fill(benchmark::State& state, std::int64_t pixels) {
     std::vector<std::uint32_t> buffer(static_cast<std::size_t>(pixels), 1);
     for (auto _ : state) {
@@ -101,10 +96,9 @@ void Compose(benchmark::State& state, const TSkinData* skin) {
     const TBorderSizes s(*skin);
     const int width = kClientWidth + s.left + s.right;
     const int height = kClientHeight + s.top + s.bottom;
-    const auto pieces = FramePieces(*skin, width, height);
-    TBitmap32 window(width, height);
+    const quellar::TFrameSizes frame = quellar::FrameSizesOf(*skin, quellar::bkFixed);
     for (auto _ : state) {
-        DrawPieces(window, pieces);
+        TBitmap32 window = quellar::ComposeBorders(*skin, width, height, frame, true);
         benchmark::DoNotOptimize(window.Row(0));
         benchmark::ClobberMemory();
     }
@@ -144,8 +138,8 @@ TRegionCase Described(TRegionCase c) {
 // The window starts all key colour, so that what a transparent border leaves stays a hole.
 TRegionCase FrameRegion(const std::string& skinName, const TSkinData& skin, int width, int height) {
     const auto pieces = FramePieces(skin, width, height);
-    TBitmap32 window(width, height, quellar::KeyColour);
-    DrawPieces(window, pieces);
+    const TBitmap32 window =
+        quellar::ComposeBorders(skin, width, height, quellar::FrameSizesOf(skin, quellar::bkFixed), true);
     TRegionCase c{"region/" + skinName + "/" + std::to_string(width) + "x" + std::to_string(height), {}};
     for (const TPiece& p : pieces) {
         const TSkinRect& r = p.rect;
