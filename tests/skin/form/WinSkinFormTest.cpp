@@ -12,6 +12,8 @@
 
 #include <windows.h>
 
+#include <utility>
+
 namespace quellar {
 namespace {
 
@@ -75,6 +77,19 @@ LRESULT CALLBACK BaseProc(HWND window, UINT message, WPARAM wParam, LPARAM lPara
         return 0; // the test closes it
     }
     return DefWindowProcA(window, message, wParam, lParam);
+}
+
+// Runs action once, ms from now, from this thread's message loop (a message box's included).
+void (*gAfterAction)() = nullptr;
+void CALLBACK AfterTimer(HWND, UINT, UINT_PTR id, DWORD) {
+    KillTimer(nullptr, id);
+    if (auto action = std::exchange(gAfterAction, nullptr); action != nullptr) {
+        action();
+    }
+}
+void After(UINT ms, void (*action)()) {
+    gAfterAction = action;
+    SetTimer(nullptr, 0, ms, &AfterTimer);
 }
 
 void Pump(int ms = 400) {
@@ -187,6 +202,13 @@ TEST_F(WinSkinForm, CaptionButtonsLightUpPressAndAct) {
     EXPECT_EQ(CloseFrames[0], ScreenPixel(window, closeX, closeY));
     SendMessageA(window, WM_NCMOUSEMOVE, HTCAPTION, ScreenPoint(closeX, closeY));
     EXPECT_EQ(CloseFrames[2], ScreenPixel(window, closeX, closeY)) << "hot";
+    // The mouse goes away without passing over the frame again: the hover timer un-lights it.
+    RECT outer{};
+    GetWindowRect(window, &outer);
+    SetCursorPos(outer.left + 150, outer.top + 150);
+    Pump(400);
+    EXPECT_EQ(CloseFrames[0], ScreenPixel(window, closeX, closeY)) << "normal again";
+    SendMessageA(window, WM_NCMOUSEMOVE, HTCAPTION, ScreenPoint(closeX, closeY));
     SendMessageA(window, WM_NCLBUTTONDOWN, HTCAPTION, ScreenPoint(closeX, closeY));
     EXPECT_EQ(CloseFrames[1], ScreenPixel(window, closeX, closeY)) << "pressed";
     recorder.Clear();
@@ -250,8 +272,9 @@ TEST_F(WinSkinForm, FrameMessagesKeepThePlatformCaptionAway) {
 
 TEST_F(WinSkinForm, SystemMenuAndDoubleClicksOnTheCaption) {
     // A right click on the caption opens the window's menu; its last item closes the window.
-    SetTimer(nullptr, 0, 300, [](HWND, UINT, UINT_PTR id, DWORD) {
-        KillTimer(nullptr, id);
+    static std::size_t popupsWhileOpen = 0;
+    After(300, [] {
+        popupsWhileOpen = WindowsSkinManager()->PopupWindows().size(); // the menu's window is registered
         HWND owner = GetForegroundWindow();
         PostMessageA(owner, WM_KEYDOWN, VK_UP, 0); // from no selection up to the last item
         PostMessageA(owner, WM_KEYDOWN, VK_RETURN, 0);
@@ -259,14 +282,13 @@ TEST_F(WinSkinForm, SystemMenuAndDoubleClicksOnTheCaption) {
     SendMessageA(window, WM_NCRBUTTONDOWN, HTCAPTION, ScreenPoint(150, 10));
     Pump(100);
     EXPECT_EQ(std::vector<UINT>{WM_CLOSE}, gBaseMessages) << "\" Close \" chosen from the menu";
+    EXPECT_EQ(1u, popupsWhileOpen);
+    EXPECT_TRUE(manager->PopupWindows().empty()) << "and forgotten when it goes";
 
     // Two requests within the double-click time close the window without a menu.
     gBaseMessages.clear();
     Sleep(GetDoubleClickTime() + 50);
-    SetTimer(nullptr, 0, 300, [](HWND, UINT, UINT_PTR id, DWORD) {
-        KillTimer(nullptr, id);
-        PostMessageA(GetForegroundWindow(), WM_KEYDOWN, VK_ESCAPE, 0);
-    });
+    After(300, [] { PostMessageA(GetForegroundWindow(), WM_KEYDOWN, VK_ESCAPE, 0); });
     SendMessageA(window, WM_NCRBUTTONDOWN, HTCAPTION, ScreenPoint(150, 10));
     SendMessageA(window, WM_NCRBUTTONDOWN, HTCAPTION, ScreenPoint(150, 10));
     Pump(100);
@@ -302,8 +324,7 @@ TEST_F(WinSkinForm, ClassesRefusedByTheSkinAndSizeGripsOnSkinnedWindowsStayUnski
 
 TEST_F(WinSkinForm, MessageBoxWithALongCaptionGetsWider) {
     static int width = 0, buttonShift = 0;
-    SetTimer(nullptr, 0, 700, [](HWND, UINT, UINT_PTR id, DWORD) {
-        KillTimer(nullptr, id);
+    After(700, [] {
         HWND box = FindWindowA("#32770", nullptr);
         RECT r{}, ok{};
         GetWindowRect(box, &r);
@@ -333,8 +354,7 @@ TEST_F(WinSkinForm, MessageBoxWearsTheSkinAndStillAnswersOk) {
     static bool sawSkinned = false;
     static std::uint32_t boxLeft = 0;
     sawSkinned = false;
-    SetTimer(nullptr, 0, 700, [](HWND, UINT, UINT_PTR id, DWORD) {
-        KillTimer(nullptr, id);
+    After(700, [] {
         HWND box = FindWindowA("#32770", "Box title");
         if (box == nullptr) {
             return;
