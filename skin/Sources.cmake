@@ -29,6 +29,7 @@ set(QUELLAR_SKIN_WIN32_SOURCES model/SkinDataPlatformWin32.cpp model/SkinMessage
 set(QUELLAR_SKIN_WINDOWS_ENGINE_SOURCES
     form/CaptionActions.cpp
     form/FormMessages.cpp
+    form/FrameCanvas.cpp
     form/FramePaint.cpp
     form/FrameRegion.cpp
     form/MdiClient.cpp

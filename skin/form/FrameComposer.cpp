@@ -3,6 +3,8 @@
 #include "skin/model/WinSkinData.h"
 #include "skin/painter/Raster.h"
 
+#include <algorithm>
+
 namespace quellar {
 
 TBorderRects BorderRectsOf(int width, int height, const TFrameSizes& f) {
@@ -31,14 +33,28 @@ void DrawBorder(TBitmap32& dest, const TSkinRect& rect, const TDataSkinBorder& b
 }
 } // namespace
 
-TBitmap32 ComposeBorders(const TSkinData& skin, int width, int height, const TFrameSizes& frame,
-                         bool active) {
-    TBitmap32 bitmap(std::max(0, width), std::max(0, height), KeyColour);
+void ComposeBordersInto(TBitmap32& bitmap, const TSkinData& skin, int width, int height,
+                        const TFrameSizes& frame, bool active) {
+    width = std::max(0, width);
+    height = std::max(0, height);
+    if (bitmap.Width() != width || bitmap.Height() != height) {
+        bitmap = TBitmap32(width, height, KeyColour);
+    } else {
+        for (int y = 0; y < height; ++y) {
+            std::fill(bitmap.Row(y), bitmap.Row(y) + width, KeyColour);
+        }
+    }
     const TBorderRects r = BorderRectsOf(width, height, frame);
     DrawBorder(bitmap, r.left, *skin.FrameLeft(), false, active);
     DrawBorder(bitmap, r.right, *skin.FrameRight(), false, active);
     DrawBorder(bitmap, r.bottom, *skin.FrameBottom(), true, active);
     DrawBorder(bitmap, r.top, *skin.FrameTop(), true, active);
+}
+
+TBitmap32 ComposeBorders(const TSkinData& skin, int width, int height, const TFrameSizes& frame,
+                         bool active) {
+    TBitmap32 bitmap;
+    ComposeBordersInto(bitmap, skin, width, height, frame, active);
     return bitmap;
 }
 

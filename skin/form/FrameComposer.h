@@ -25,6 +25,9 @@ TBorderRects BorderRectsOf(int width, int height, const TFrameSizes& frame);
 // stretched when the border's Stretch value is 1 and tiled otherwise. Pixels outside the
 // pieces, and transparent pixels of transparent borders, are the key colour.
 TBitmap32 ComposeBorders(const TSkinData& skin, int width, int height, const TFrameSizes& frame, bool active);
+// The same into a bitmap kept between paints: its memory is reused while the size stays.
+void ComposeBordersInto(TBitmap32& bitmap, const TSkinData& skin, int width, int height,
+                        const TFrameSizes& frame, bool active);
 
 // The title plate ("TextBack", two frames: active, inactive) over the box's width and the
 // title strip's full height, drawn with the key colour transparent.

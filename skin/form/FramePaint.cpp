@@ -8,45 +8,6 @@
 
 namespace quellar {
 
-namespace {
-// A window-sized 32-bit section to draw the caption text on before the one transfer.
-class TFrameCanvas {
-public:
-    TFrameCanvas(const TBitmap32& pixels) : dc_(CreateCompatibleDC(nullptr)) {
-        BITMAPINFO info{};
-        info.bmiHeader.biSize = sizeof(info.bmiHeader);
-        info.bmiHeader.biWidth = pixels.Width();
-        info.bmiHeader.biHeight = -pixels.Height();
-        info.bmiHeader.biPlanes = 1;
-        info.bmiHeader.biBitCount = 32;
-        void* bits = nullptr;
-        section_ = CreateDIBSection(dc_, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-        if (section_ == nullptr) {
-            return;
-        }
-        std::copy(pixels.Pixels().begin(), pixels.Pixels().end(), static_cast<std::uint32_t*>(bits));
-        old_ = SelectObject(dc_, section_);
-    }
-    ~TFrameCanvas() {
-        if (old_ != nullptr) {
-            SelectObject(dc_, old_);
-        }
-        if (section_ != nullptr) {
-            DeleteObject(section_);
-        }
-        DeleteDC(dc_);
-    }
-    TFrameCanvas(const TFrameCanvas&) = delete;
-    TFrameCanvas& operator=(const TFrameCanvas&) = delete;
-    HDC Dc() const { return section_ != nullptr ? dc_ : nullptr; }
-
-private:
-    HDC dc_;
-    HBITMAP section_ = nullptr;
-    HGDIOBJ old_ = nullptr;
-};
-} // namespace
-
 bool TWinSkinForm::Composable() const {
     return (lifeState_ == lsRunning || lifeState_ == lsReapplying) && borderKind_ != bkPopup &&
            windowState_ != wsMinimized && !MdiChildNotRestored() && skin_->SkinLoaded();
@@ -120,15 +81,16 @@ void TWinSkinForm::PaintFrame(HDC given) {
         GetWindowRect(window_, &outer);
         const int width = outer.right - outer.left;
         const int height = outer.bottom - outer.top;
-        TBitmap32 pixels = ComposeBorders(*skin_, width, height, frame_, active_);
+        TBitmap32& pixels = framePixels_;
+        ComposeBordersInto(pixels, *skin_, width, height, frame_, active_);
         HGDIOBJ oldFont =
             SelectObject(dc, captionFont_ != nullptr ? captionFont_ : GetStockObject(DEFAULT_GUI_FONT));
         LayoutTitle(dc, width);
         SelectObject(dc, oldFont);
         DrawTitlePlate(pixels, *skin_, titleBox_, frame_.top, active_);
+        titleBack_ = pixels.Copy(0, 0, width, frame_.top); // what lies under the caption buttons
         DrawCaptionButtons(pixels, buttons_, icon_, active_);
-        TFrameCanvas canvas(pixels);
-        if (HDC memory = canvas.Dc(); memory != nullptr) {
+        if (HDC memory = canvas_.Load(pixels); memory != nullptr) {
             HGDIOBJ old = SelectObject(memory, captionFont_ != nullptr ? captionFont_
                                                                        : GetStockObject(DEFAULT_GUI_FONT));
             DrawTitleText(memory, active_);
