@@ -1,5 +1,5 @@
 // A skinned window repainted and switched between active and inactive 20,000 times over (two
-// whole-frame paints a round, a new caption every 100 rounds): the process's memory may not grow
+// whole-frame paints a round, a new caption and icon every 100 rounds): the process's memory may not grow
 // by more than 2 MB after a warm-up of 500 rounds, nor its GDI objects where the platform counts
 // them. The memory is the pagefile usage: the private commit on Windows; Wine, which reports no
 // private bytes and counts no GDI objects, gives the resident anonymous memory there, where a
@@ -74,6 +74,8 @@ void Round(HWND window, int i) {
     if (i % 100 == 0) {
         const std::string caption = "Soak round " + std::to_string(i);
         SendMessageA(window, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(caption.c_str()));
+        // A new icon: the frame makes its own small copy for the title bar each time.
+        SendMessageA(window, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(LoadIconA(nullptr, IDI_APPLICATION)));
     }
     if (i % 64 == 0) {
         Pump(0);
