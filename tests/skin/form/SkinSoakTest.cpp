@@ -75,7 +75,8 @@ void Round(HWND window, int i) {
         const std::string caption = "Soak round " + std::to_string(i);
         SendMessageA(window, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(caption.c_str()));
         // A new icon: the frame makes its own small copy for the title bar each time.
-        SendMessageA(window, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(LoadIconA(nullptr, IDI_APPLICATION)));
+        SendMessageA(window, WM_SETICON, ICON_SMALL,
+                     reinterpret_cast<LPARAM>(LoadIconA(nullptr, IDI_APPLICATION)));
     }
     if (i % 64 == 0) {
         Pump(0);
