@@ -126,8 +126,10 @@ TEST(SkinSoak, RepaintsAndActivationChangesKeepMemoryAndGdiObjectsFlat) {
     }
     const DWORD elapsed = GetTickCount() - start;
     const TUsage after = Usage();
-    std::printf("%d rounds in %lu ms; memory %zu -> %zu bytes, GDI objects %lu -> %lu\n", kRounds, elapsed,
-                before.memory, after.memory, before.gdiObjects, after.gdiObjects);
+    std::printf("%d rounds in %lu ms; memory %llu -> %llu bytes, GDI objects %lu -> %lu\n", kRounds,
+                static_cast<unsigned long>(elapsed), static_cast<unsigned long long>(before.memory),
+                static_cast<unsigned long long>(after.memory), static_cast<unsigned long>(before.gdiObjects),
+                static_cast<unsigned long>(after.gdiObjects));
 
     RECT outer{};
     GetWindowRect(window, &outer);
