@@ -1,6 +1,7 @@
 # The portable sources of the skin engine (package reader and decoder, skin model, painter
-# geometry and raster operations, region strips), shared by the project build, the fuzz build
-# and the host-tools build of the Windows builds (tools/skin/host). Paths are relative to skin/.
+# geometry and raster operations, region strips, what the control skins decide), shared by the
+# project build, the fuzz build and the host-tools build of the Windows builds (tools/skin/host).
+# Paths are relative to skin/.
 set(QUELLAR_SKIN_PORTABLE_SOURCES
     package/LZH.cpp
     package/LzhEncoder.cpp
@@ -16,6 +17,9 @@ set(QUELLAR_SKIN_PORTABLE_SOURCES
     model/SkinManage.cpp
     model/SkinMessage.cpp
     model/WinSkinData.cpp
+    controls/ControlGeometry.cpp
+    controls/ControlKind.cpp
+    controls/StateFrames.cpp
     form/FrameComposer.cpp
     form/FrameGeometry.cpp
     form/NCObject.cpp

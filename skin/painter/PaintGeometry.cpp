@@ -24,9 +24,13 @@ std::vector<int> Steps(int start, int end, int step) {
 
 } // namespace
 
+int ClampFrame(int frameCount, int frame) {
+    return std::clamp(frame, 1, std::max(frameCount, 1));
+}
+
 TSkinRect FrameCell(int imageWidth, int imageHeight, int frameCount, int frame, bool stacked) {
     const int count = std::max(frameCount, 1);
-    const int k = std::clamp(frame, 1, count) - 1;
+    const int k = ClampFrame(count, frame) - 1;
     if (stacked) {
         const int cellHeight = imageHeight / count;
         return {0, k * cellHeight, imageWidth, (k + 1) * cellHeight};

@@ -23,6 +23,11 @@ struct TSliceMargins {
     int left = 0, top = 0, right = 0, bottom = 0;
 };
 
+// The frame a painter uses for wanted frame k (counted from 1) of an image with frameCount
+// frames: a frame count below 1 counts as 1, and k is clamped to 1 .. frameCount, so a skin with
+// fewer frames than states still paints one of its own.
+int ClampFrame(int frameCount, int frame);
+
 // Frame k (counted from 1) of frameCount equal cells side by side, or stacked top to bottom.
 // A frame count below 1 counts as 1; k is clamped to 1 .. frameCount.
 TSkinRect FrameCell(int imageWidth, int imageHeight, int frameCount, int frame, bool stacked = false);

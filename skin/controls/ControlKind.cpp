@@ -1,0 +1,66 @@
+#include "skin/controls/ControlKind.h"
+
+namespace quellar {
+
+namespace {
+// Style bits of the platform, kept here so this file builds anywhere.
+constexpr std::uint32_t kButtonTypeMask = 0xF;
+constexpr std::uint32_t kComboTypeMask = 0x3, kComboSimple = 0x1;
+constexpr std::uint32_t kTabOwnerDrawFixed = 0x2000;
+} // namespace
+
+TButtonKind ButtonKindOf(std::uint32_t style) {
+    // The type is a value, not a set of flags: 11 (owner-drawn) shares bits with 2 and 3 but is
+    // no check box, so each value is listed.
+    switch (style & kButtonTypeMask) {
+    case 0: // push button
+    case 1: // default push button
+        return btPush;
+    case 2: // check box
+    case 3: // automatic check box
+    case 5: // three-state
+    case 6: // automatic three-state
+        return btCheckBox;
+    case 4: // radio button
+    case 9: // automatic radio button
+        return btRadioButton;
+    default:
+        return btNone;
+    }
+}
+
+TControlSkinKind ControlSkinKindOf(std::string_view lowerClassName, std::uint32_t style) {
+    if (lowerClassName == "button") {
+        switch (ButtonKindOf(style)) {
+        case btPush:
+            return ckButton;
+        case btCheckBox:
+            return ckCheckBox;
+        case btRadioButton:
+            return ckRadioButton;
+        case btNone:
+            break;
+        }
+        return ckNone;
+    }
+    if (lowerClassName == "combobox") {
+        // A simple combo box shows its list all the time and has no button to paint.
+        return (style & kComboTypeMask) == kComboSimple ? ckNone : ckComboBox;
+    }
+    if (lowerClassName == "comboboxex32") {
+        return ckComboBoxEx;
+    }
+    if (lowerClassName == "scrollbar") {
+        return ckSizer;
+    }
+    if (lowerClassName == "systabcontrol32") {
+        // An owner-drawn tab control paints its own tabs.
+        return (style & kTabOwnerDrawFixed) != 0 ? ckNone : ckTab;
+    }
+    if (lowerClassName == "edit") {
+        return ckEdit;
+    }
+    return ckNone;
+}
+
+} // namespace quellar

@@ -1,0 +1,119 @@
+// Where the parts of a skinned control go. Numbers worked out by hand; "/" rounds toward zero.
+#include "skin/controls/ControlGeometry.h"
+
+#include <gtest/gtest.h>
+
+#include <limits>
+
+namespace quellar {
+namespace {
+
+TEST(ControlGeometry, CheckMarkBoxProgressAndComboParts) {
+    const TSkinRect window{10, 20, 110, 40}; // 100 x 20
+    struct Case {
+        int w, h;
+        bool right;
+        TSkinRect expected;
+    } cases[] = {
+        {13, 13, false, {10, 23, 23, 36}}, // top 20 + (20 - 13) / 2 = 23; left 10 + (14 - 13) / 2 = 10
+        {10, 10, false, {12, 25, 22, 35}}, // left 10 + (14 - 10) / 2 = 12
+        {16, 16, false, {10, 22, 26, 38}}, // wider than 14: at the left edge
+        {10, 10, true, {98, 25, 108, 35}}, // right 110 - (14 - 10) / 2 = 108
+        {16, 16, true, {93, 22, 109, 38}}, // wider than 14: right 110 - 1
+        {13, 25, false, {10, 18, 23, 43}}, // taller than the window: 20 + (-5 / 2) = 18
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(c.expected, CheckBoxRect(window, c.w, c.h, c.right)) << c.w << "x" << c.h << c.right;
+    }
+
+    constexpr int kMin = std::numeric_limits<int>::min(), kMax = std::numeric_limits<int>::max();
+    struct Progress {
+        int position, minimum, maximum, width, expected;
+    } progress[] = {
+        {30, 0, 100, 200, 60},
+        {-5, 0, 100, 200, 0},
+        {150, 0, 100, 200, 200},
+        {5, 10, 0, 200, 0},                     // inverted
+        {1, 0, 3, 100, 33},                     // 100 / 3
+        {5, 5, 5, 200, 0},                      // empty range: no division by zero
+        {50, 0, 100, -7, 0},                    // no room
+        {0, kMin, kMax, 1000, 500},             // 2^31 * 1000 / (2^32 - 1) = 500.0000001
+        {kMax - 1, kMin, kMax, kMax, kMax - 1}, // (2^32 - 2) (2^31 - 1) / (2^32 - 1): just under 2^31 - 1
+    };
+    for (const Progress& p : progress) {
+        EXPECT_EQ(p.expected, ProgressLength(p.position, p.minimum, p.maximum, p.width))
+            << p.position << " of " << p.minimum << ".." << p.maximum;
+    }
+
+    // A 120 x 21 combo box with a 16-pixel button: 120 - 16 - 2 = 102, 120 - 16 - 4 = 100.
+    EXPECT_EQ((TComboParts{{2, 2, 100, 19}, {102, 0, 120, 21}, {102, 0, 118, 21}}),
+              ComboParts(120, 21, 16, false));
+    // With the button on the left: the text starts at 16 + 4 = 20.
+    EXPECT_EQ((TComboParts{{20, 2, 118, 19}, {0, 0, 18, 21}, {2, 0, 18, 21}}), ComboParts(120, 21, 16, true));
+}
+
+TEST(ControlGeometry, UpDownHalvesSplitAtTheMiddle) {
+    // Vertical, 17 x 31: split at 31 / 2 = 15.
+    const TUpDownHalves v = UpDownHalves({0, 0, 17, 31}, false, false);
+    EXPECT_EQ((TSkinRect{0, 0, 17, 15}), v.first);
+    EXPECT_EQ((TSkinRect{0, 15, 17, 31}), v.second);
+    EXPECT_TRUE(InFirstHalf(v, 30, 14));
+    EXPECT_FALSE(InFirstHalf(v, 0, 15));
+    // Horizontal, inset to (6, 1, 44, 15): split at 6 + 38 / 2 = 25.
+    const TUpDownHalves h = UpDownHalves({5, 0, 45, 16}, true, true);
+    EXPECT_EQ((TSkinRect{6, 1, 25, 15}), h.first);
+    EXPECT_EQ((TSkinRect{25, 1, 44, 15}), h.second);
+    EXPECT_TRUE(InFirstHalf(h, 24, 100));
+    EXPECT_FALSE(InFirstHalf(h, 25, 0));
+}
+
+TEST(ControlGeometry, GlyphAndCaptionLayout) {
+    struct Case {
+        int clientW, clientH, textW, layout, margin, spacing;
+        bool speed;
+        TSkinRect glyph, caption;
+        TCaptionAlignment alignment;
+    } cases[] = {
+        // Glyph 16 x 16 and caption of height 13 throughout. Margin (75 - (4 + 16 + 40)) / 2 = 7,
+        // caption at 7 + 16 + 4 = 27; across, (25 - 16 + 1) / 2 = 5 and (25 - 13 + 1) / 2 = 6.
+        {75, 25, 40, glGlyphLeft, -1, 4, false, {7, 5, 23, 21}, {27, 6, 67, 19}, caLeft},
+        // Glyph at 75 - 7 - 16 = 52, caption at 52 - 4 - 40 = 8.
+        {75, 25, 40, glGlyphRight, -1, 4, false, {52, 5, 68, 21}, {8, 6, 48, 19}, caRight},
+        // Even shares: (50 - (16 + 13)) / 3 = 7 each; caption at 7 + 16 + 7 = 30; across,
+        // (75 - 16 + 1) / 2 = 30 and (75 - 40 + 1) / 2 = 18.
+        {75, 50, 40, glGlyphTop, -1, -1, false, {30, 7, 46, 23}, {18, 30, 58, 43}, caCentre},
+        // Spacing ((50 - 2 - 16) - 13) / 2 = 9: glyph at 50 - 2 - 16 = 32, caption at 32 - 9 - 13 = 10.
+        {75, 50, 40, glGlyphBottom, 2, -1, false, {30, 32, 46, 48}, {18, 10, 58, 23}, caCentre},
+        // No caption: no spacing either; margin (75 - 16) / 2 = 29, one more on a speed button.
+        {75, 25, 0, glGlyphLeft, -1, 4, true, {30, 5, 46, 21}, {46, 6, 46, 19}, caLeft},
+        // A caption wider than the button: margin (75 - 120) / 2 = -22, caption at -22 + 20 = -2.
+        {75, 25, 100, glGlyphLeft, -1, 4, false, {-22, 5, -6, 21}, {-2, 6, 98, 19}, caLeft},
+        // An unknown layout puts the glyph on the left.
+        {75, 25, 40, 9, -1, 4, false, {7, 5, 23, 21}, {27, 6, 67, 19}, caLeft},
+    };
+    for (const Case& c : cases) {
+        TGlyphCaptionInput in;
+        in.clientWidth = c.clientW;
+        in.clientHeight = c.clientH;
+        in.glyphWidth = in.glyphHeight = 16;
+        in.textWidth = c.textW;
+        in.textHeight = 13;
+        in.layout = c.layout;
+        in.margin = c.margin;
+        in.spacing = c.spacing;
+        in.speedButton = c.speed;
+        const TGlyphCaptionLayout out = LayOutGlyphAndCaption(in);
+        EXPECT_EQ(c.glyph, out.glyph) << c.layout << " " << c.textW;
+        EXPECT_EQ(c.caption, out.caption) << c.layout << " " << c.textW;
+        EXPECT_EQ(c.alignment, out.alignment) << c.layout << " " << c.textW;
+    }
+
+    // A strip of four: normal, disabled, pressed; the hot look is the normal one.
+    EXPECT_EQ(1, GlyphCell(4, {true, false, false, true}));
+    EXPECT_EQ(2, GlyphCell(4, {false, true, false, false}));
+    EXPECT_EQ(3, GlyphCell(4, {true, true, false, false}));
+    EXPECT_EQ(1, GlyphCell(2, {false, true, false, false})); // any other strip: its first cell
+}
+
+} // namespace
+} // namespace quellar

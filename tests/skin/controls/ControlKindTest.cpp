@@ -1,0 +1,43 @@
+// Which skin a child window wears, from its class name and style.
+#include "skin/controls/ControlKind.h"
+
+#include <gtest/gtest.h>
+
+namespace quellar {
+namespace {
+
+TEST(ControlKind, ClassAndStyleChooseTheSkin) {
+    // Button types 0 to 15: push buttons (0, 1), check boxes (2, 3, 5, 6), radio buttons (4, 9).
+    // Group boxes (7), owner-drawn buttons (11, sharing bits with the check boxes), split buttons
+    // (12, 13) and the rest keep their own look.
+    const TControlSkinKind byType[16] = {
+        ckButton, ckButton,      ckCheckBox, ckCheckBox, ckRadioButton, ckCheckBox, ckCheckBox, ckNone,
+        ckNone,   ckRadioButton, ckNone,     ckNone,     ckNone,        ckNone,     ckNone,     ckNone};
+    for (std::uint32_t type = 0; type < 16; ++type) {
+        // Visible, tab stop, and a text alignment bit above the type: only the type counts.
+        EXPECT_EQ(byType[type], ControlSkinKindOf("button", 0x50010000 | 0x100 | type)) << type;
+    }
+    // A simple combo box (type 1) has no drop-down button; an owner-drawn tab control (0x2000)
+    // paints its own tabs; class names arrive in lower case.
+    struct Case {
+        const char* className;
+        std::uint32_t style;
+        TControlSkinKind expected;
+    } cases[] = {{"combobox", 2, ckComboBox},
+                 {"combobox", 3, ckComboBox},
+                 {"combobox", 0x41, ckNone},
+                 {"comboboxex32", 0, ckComboBoxEx},
+                 {"scrollbar", 0x10, ckSizer},
+                 {"systabcontrol32", 0, ckTab},
+                 {"systabcontrol32", 0x2000, ckNone},
+                 {"edit", 0x80, ckEdit},
+                 {"static", 0, ckNone},
+                 {"Button", 0, ckNone},
+                 {"", 0, ckNone}};
+    for (const Case& c : cases) {
+        EXPECT_EQ(c.expected, ControlSkinKindOf(c.className, c.style)) << c.className << " " << c.style;
+    }
+}
+
+} // namespace
+} // namespace quellar
