@@ -194,6 +194,30 @@ TEST_F(WinSkinForm, ActivatedWindowWearsTheSkinsFrameAndKeepsItsClientSize) {
     EXPECT_EQ(CloseFrames[3], ScreenPixel(window, ClientW + 12 - 22 + 8, 12)) << "inactive close button";
 }
 
+TEST_F(WinSkinForm, AttachingAsksFirstThenPostsTheSetUpThatFitsTheFrame) {
+    skin->SetActive(false);
+    Pump(600);
+    ASSERT_EQ(nullptr, manager->FindFormObject(window));
+    test::MessageRecorder recorder;
+    recorder.Watch(window, Role::Form);
+    skin->SetActive(true);
+    manager->ExecutePendingAction(); // switched on at once rather than 250 ms later
+    // What the hook does when the window is next activated.
+    ASSERT_TRUE(manager->AttachWindow(reinterpret_cast<std::uintptr_t>(window)));
+    // The skin's handler now sees messages first: the recorder goes in front of it again.
+    recorder.Unwatch(window);
+    recorder.Watch(window, Role::Form);
+    Pump(200);
+    static const ExpectedMessage kAttach[] = {
+        {SkinQuery, kSent},                               // not skinned yet? (answered 0)
+        {SkinAttached, kPosted | test::kLParam, 0, 1000}, // the set-up after attaching
+        {WM_NCCALCSIZE, kSent},                           // the frame fitted to the skin's borders
+    };
+    recorder.ExpectSequence(Role::Form, kAttach, "attaching", Match::Subsequence);
+    EXPECT_EQ(ClientW, ClientSize().cx);
+    EXPECT_EQ(ClientH, ClientSize().cy);
+}
+
 TEST_F(WinSkinForm, CaptionButtonsLightUpPressAndAct) {
     const int closeX = ClientW + 12 - 22 + 8, closeY = 12; // the close button's middle
     test::MessageRecorder recorder;
