@@ -8,9 +8,8 @@ namespace quellar {
 
 namespace {
 // Style bits of the platform, kept here so this file builds anywhere.
-constexpr std::uint32_t kPopup = 0x80000000, kCaption = 0x00C00000, kBorder = 0x00800000,
-                        kDlgFrame = 0x00400000, kThickFrame = 0x00040000, kSysMenu = 0x00080000,
-                        kMinimizeBox = 0x00020000, kMaximizeBox = 0x00010000;
+constexpr std::uint32_t kPopup = 0x80000000, kCaption = 0x00C00000, kThickFrame = 0x00040000,
+                        kSysMenu = 0x00080000, kMinimizeBox = 0x00020000, kMaximizeBox = 0x00010000;
 constexpr std::uint32_t kExWindowEdge = 0x00000100;
 
 int Divided(int size, int frameCount) {
