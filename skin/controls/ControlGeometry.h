@@ -1,5 +1,5 @@
 #pragma once
-// Where the parts of a skinned control go: the check mark's box, the filled length of a progress
+// Where the pieces of a skinned control go: the check mark's box, the filled length of a progress
 // bar, the combo box's button, the two halves of an up-down, and a button's glyph beside its
 // caption. Pure functions over plain values, so a control's painter only asks and copies.
 #include "skin/controls/StateFrames.h"
@@ -19,7 +19,7 @@ TSkinRect CheckBoxRect(const TSkinRect& window, int cellWidth, int cellHeight, b
 // 0 .. width; 0 for an empty or inverted range.
 int ProgressLength(int position, int minimum, int maximum, int width);
 
-// The parts of a width x height combo box whose drop-down button is buttonWidth wide (the
+// The pieces of a width x height combo box whose drop-down button is buttonWidth wide (the
 // system's scroll-bar width), in window coordinates.
 struct TComboParts {
     TSkinRect excluded; // the text area, left out of the skin's painting

@@ -1,4 +1,4 @@
-// Where the parts of a skinned control go. Numbers worked out by hand; "/" rounds toward zero.
+// Where the pieces of a skinned control go. Numbers worked out by hand; "/" rounds toward zero.
 #include "skin/controls/ControlGeometry.h"
 
 #include <gtest/gtest.h>
