@@ -83,16 +83,14 @@ void TWinSkinForm::PaintFrame(HDC given) {
         const int height = outer.bottom - outer.top;
         TBitmap32& pixels = framePixels_;
         ComposeBordersInto(pixels, *skin_, width, height, frame_, active_);
-        HGDIOBJ oldFont =
-            SelectObject(dc, captionFont_ != nullptr ? captionFont_ : GetStockObject(DEFAULT_GUI_FONT));
+        HGDIOBJ oldFont = SelectObject(dc, CaptionFont());
         LayoutTitle(dc, width);
         SelectObject(dc, oldFont);
         DrawTitlePlate(pixels, *skin_, titleBox_, frame_.top, active_);
         titleBack_ = pixels.Copy(0, 0, width, frame_.top); // what lies under the caption buttons
         DrawCaptionButtons(pixels, buttons_, icon_, active_);
         if (HDC memory = canvas_.Load(pixels); memory != nullptr) {
-            HGDIOBJ old = SelectObject(memory, captionFont_ != nullptr ? captionFont_
-                                                                       : GetStockObject(DEFAULT_GUI_FONT));
+            HGDIOBJ old = SelectObject(memory, CaptionFont());
             DrawTitleText(memory, active_);
             SelectObject(memory, old);
             const TSkinRect client = ClientRectOf({0, 0, width, height}, frame_);
@@ -123,16 +121,14 @@ void TWinSkinForm::PaintItem(TNCObject& item) {
         return;
     }
     try {
-        // The title bar under the button first, so transparent pixels show what lies behind.
-        RECT outer{};
-        GetWindowRect(window_, &outer);
-        const int width = outer.right - outer.left;
-        const int height = outer.bottom - outer.top;
-        TBitmap32 pixels = ComposeBorders(*skin_, width, height, frame_, active_);
-        DrawTitlePlate(pixels, *skin_, titleBox_, frame_.top, active_);
+        // The title bar under the button as the last full paint composed it (without buttons),
+        // so transparent pixels show what lies behind.
         const TSkinRect& r = button->rect;
         TBitmap32 under =
-            pixels.Copy(r.left, r.top, static_cast<int>(r.Width()), static_cast<int>(r.Height()));
+            titleBack_.Copy(r.left, r.top, static_cast<int>(r.Width()), static_cast<int>(r.Height()));
+        if (under.Width() != r.Width() || under.Height() != r.Height()) {
+            under = TBitmap32(static_cast<int>(r.Width()), static_cast<int>(r.Height()), KeyColour);
+        }
         const TBitmap32 face = ComposeButtonState(*button, icon_);
         CopyPixels(under, 0, 0, face, {0, 0, face.Width(), face.Height()}, TTransparency::trMagenta);
         BlitBitmap32(dc, r.left, r.top, under);

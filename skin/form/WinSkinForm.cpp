@@ -189,8 +189,7 @@ void TWinSkinForm::FitFrame(bool reapplying) {
     if (!reapplying && dialog) {
         // A message box whose caption is longer than the box gets wider, its contents centred.
         HDC dc = GetDC(window_);
-        HGDIOBJ old =
-            SelectObject(dc, captionFont_ != nullptr ? captionFont_ : GetStockObject(DEFAULT_GUI_FONT));
+        HGDIOBJ old = SelectObject(dc, CaptionFont());
         SIZE space{};
         GetTextExtentPoint32A(dc, " ", 1, &space);
         SelectObject(dc, old);

@@ -131,6 +131,10 @@ private:
     void DrawTitleText(HDC dc, bool active);
     void RestoreSize();
     std::string Caption() const;
+    // The system's caption font, or the GUI font where it could not be made.
+    HGDIOBJ CaptionFont() const {
+        return captionFont_ != nullptr ? captionFont_ : GetStockObject(DEFAULT_GUI_FONT);
+    }
     bool Composable() const;
 
     HWND window_;
