@@ -18,6 +18,7 @@ set(QUELLAR_SKIN_PORTABLE_SOURCES
     model/SkinMessage.cpp
     model/WinSkinData.cpp
     controls/ControlGeometry.cpp
+    controls/ControlDispatch.cpp
     controls/ControlKind.cpp
     controls/StateFrames.cpp
     form/FrameComposer.cpp

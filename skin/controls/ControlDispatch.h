@@ -38,24 +38,24 @@ struct TComponentFacts {
     // framework spells them ("TCheckBox", "TCustomCheckBox", "TButtonControl", ...).
     std::vector<std::string> classChain;
     std::intptr_t tag = 0;
-    bool windowed = false;     // a TWinControl
-    bool scrollStyle = false;  // its window has WS_HSCROLL or WS_VSCROLL
-    bool spinPicker = false;   // a date-time picker that shows spin buttons
-    bool skinHasTabs = false;  // the skin has a "Tabs" image
+    bool windowed = false;    // a TWinControl
+    bool scrollStyle = false; // its window has WS_HSCROLL or WS_VSCROLL
+    bool spinPicker = false;  // a date-time picker that shows spin buttons
+    bool skinHasTabs = false; // the skin has a "Tabs" image
 };
 
 // How the chosen skin is attached and what else is done for the component.
 struct TSkinChoice {
     TSkinClass skin = skNone;
-    bool colorFlag = false;       // the control's Color becomes the skin's ButtonFace
-    bool byHandle = false;        // attached to the component's window, not its message handler
-    bool scrollBarFlag = false;   // for skScrollBar: the Flag argument (1 = true)
-    bool walkChildren = false;    // the component's own components are walked afterwards
-    bool childrenSkin = false;    // radiogroup/checkgroup: every child control gets childSkin
+    bool colorFlag = false;     // the control's Color becomes the skin's ButtonFace
+    bool byHandle = false;      // attached to the component's window, not its message handler
+    bool scrollBarFlag = false; // for skScrollBar: the Flag argument (1 = true)
+    bool walkChildren = false;  // the component's own components are walked afterwards
+    bool childrenSkin = false;  // radiogroup/checkgroup: every child control gets childSkin
     TSkinClass childSkin = skNone;
-    bool setTransparent = false;  // the component's "Transparent" becomes True
-    bool setFlat = false;         // the component's "Flat" becomes True
-    bool sizeGripOff = false;     // a status bar's size grip is switched off first
+    bool setTransparent = false; // the component's "Transparent" becomes True
+    bool setFlat = false;        // the component's "Flat" becomes True
+    bool sizeGripOff = false;    // a status bar's size grip is switched off first
     friend bool operator==(const TSkinChoice&, const TSkinChoice&) = default;
 };
 
