@@ -32,6 +32,21 @@ set(QUELLAR_SKIN_WIN32_SOURCES model/SkinDataPlatformWin32.cpp model/SkinMessage
 # The Windows part: form objects (frame, caption buttons, messages) and the manager that
 # watches the windows.
 set(QUELLAR_SKIN_WINDOWS_ENGINE_SOURCES
+    controls/ControlCanvas.cpp
+    controls/ControlPaint.cpp
+    controls/ControlSkins.cpp
+    controls/SkinBox.cpp
+    controls/SkinButton.cpp
+    controls/SkinCheckBox.cpp
+    controls/SkinComBox.cpp
+    controls/SkinControl.cpp
+    controls/SkinEdit.cpp
+    controls/SkinProgress.cpp
+    controls/SkinSizer.cpp
+    controls/SkinSpeedButton.cpp
+    controls/SkinStatusBar.cpp
+    controls/SkinTrackBar.cpp
+    controls/SkinUpDown.cpp
     form/CaptionActions.cpp
     form/FormMessages.cpp
     form/FrameCanvas.cpp

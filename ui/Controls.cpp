@@ -53,6 +53,7 @@ TControl::TControl(TComponent* owner) : TComponent(owner) {
 }
 
 TControl::~TControl() {
+    NotifyWatcher();
     ApplicationControlDestroyed(this);
     if (parent_ != nullptr) {
         if (parent_->HandleAllocated()) {
@@ -77,6 +78,7 @@ void TControl::SetParent(TWinControl* parent) {
             FontChanged();
             parentFont_ = true;
         }
+        ParentColorChanged(parent->Color());
     }
 }
 
@@ -147,9 +149,31 @@ void TControl::ParentFontChanged(const TFont& font) {
 }
 
 void TControl::SetColor(TColor color) {
+    parentColor_ = false;
     if (color != color_) {
         color_ = color;
         ColorChanged();
+    }
+}
+
+void TControl::SetParentColor(bool parentColor) {
+    parentColor_ = parentColor;
+    if (parentColor_ && parent_ != nullptr) {
+        ParentColorChanged(parent_->Color());
+    }
+}
+
+void TControl::ParentColorChanged(TColor color) {
+    if (parentColor_ && color != color_) {
+        color_ = color;
+        ColorChanged();
+    }
+}
+
+void TControl::NotifyWatcher() {
+    if (TControlWatcher* watcher = watcher_; watcher != nullptr) {
+        watcher_ = nullptr;
+        watcher->ControlDestroying(*this);
     }
 }
 
@@ -241,6 +265,7 @@ void TGraphicControl::WndProc(TMessage& message) {
 TWinControl::TWinControl(TComponent* owner) : TControl(owner) {}
 
 TWinControl::~TWinControl() {
+    NotifyWatcher(); // while the window is still there to be given back
     DestroyHandle();
     for (TControl* c : controls_) {
         c->parent_ = nullptr;
@@ -556,7 +581,8 @@ void TWinControl::RouteMouse(TMessage& message) {
 }
 
 // A framework window paints its background, a platform control itself; the windowless
-// controls on top are painted into the same device context.
+// controls on top are painted into the same device context. A device context in wParam is
+// painted as it is (the whole client area), without a paint cycle of the window's own.
 void TWinControl::PaintHandler(TMessage& message) {
     if (!ownClass_ && std::none_of(controls_.begin(), controls_.end(), [](TControl* c) {
             return dynamic_cast<TGraphicControl*>(c) != nullptr;
@@ -564,8 +590,9 @@ void TWinControl::PaintHandler(TMessage& message) {
         DefaultHandler(message);
         return;
     }
-    PAINTSTRUCT ps;
-    HDC dc = BeginPaint(handle_, &ps);
+    auto given = reinterpret_cast<HDC>(message.WParam);
+    PAINTSTRUCT ps{};
+    HDC dc = given != nullptr ? given : BeginPaint(handle_, &ps);
     if (ownClass_) {
         PaintWindow(dc);
     } else {
@@ -573,13 +600,46 @@ void TWinControl::PaintHandler(TMessage& message) {
         DefaultHandler(inner);
     }
     PaintControls(dc);
+    if (given == nullptr) {
+        EndPaint(handle_, &ps);
+    }
+}
+
+void TWinControl::PaintBuffered() {
+    PAINTSTRUCT ps{};
+    HDC dc = BeginPaint(handle_, &ps);
+    RECT client{};
+    GetClientRect(handle_, &client);
+    HDC memory = CreateCompatibleDC(dc);
+    HBITMAP bitmap =
+        CreateCompatibleBitmap(dc, std::max<LONG>(client.right, 1), std::max<LONG>(client.bottom, 1));
+    if (memory != nullptr && bitmap != nullptr) {
+        HGDIOBJ old = SelectObject(memory, bitmap);
+        // Through WindowProc, so whatever watches the control paints into the bitmap too.
+        Perform(WM_ERASEBKGND, reinterpret_cast<WPARAM>(memory), 0);
+        Perform(WM_PAINT, reinterpret_cast<WPARAM>(memory), 0);
+        BitBlt(dc, 0, 0, client.right, client.bottom, memory, 0, 0, SRCCOPY);
+        SelectObject(memory, old);
+    } else {
+        Perform(WM_PAINT, reinterpret_cast<WPARAM>(dc), 0); // no memory: paint directly
+    }
+    if (bitmap != nullptr) {
+        DeleteObject(bitmap);
+    }
+    if (memory != nullptr) {
+        DeleteDC(memory);
+    }
     EndPaint(handle_, &ps);
 }
 
 void TWinControl::WndProc(TMessage& message) {
     switch (message.Msg) {
     case WM_PAINT:
-        PaintHandler(message);
+        if (doubleBuffered_ && message.WParam == 0) {
+            PaintBuffered();
+        } else {
+            PaintHandler(message);
+        }
         break;
     case WM_ERASEBKGND:
         if (ownClass_) {
@@ -651,6 +711,14 @@ void TWinControl::EnabledChanged() {
 void TWinControl::VisibleChanged() {
     if (handle_ != nullptr) {
         ShowWindow(handle_, Visible() ? SW_SHOWNA : SW_HIDE);
+    }
+}
+
+void TWinControl::ColorChanged() {
+    brush_.Reset(); // platform controls ask for their background brush again
+    Invalidate();
+    for (TControl* c : controls_) {
+        c->ParentColorChanged(Color());
     }
 }
 

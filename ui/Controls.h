@@ -36,6 +36,17 @@ enum class TAlign { alNone, alTop, alBottom, alLeft, alRight, alClient };
 bool IsAccel(unsigned ch, const std::string& caption);
 
 class TWinControl;
+class TControl;
+
+// Something attached to a control from outside (a control skin) that must let go of it before
+// the control is torn down: told once, first thing in the control's destruction.
+class TControlWatcher {
+public:
+    virtual void ControlDestroying(TControl& control) = 0;
+
+protected:
+    ~TControlWatcher() = default;
+};
 
 class TControl : public TComponent {
     QUELLAR_COMPONENT_CLASS(TControl, TComponent)
@@ -83,7 +94,13 @@ public:
     void SetFont(const TFont& font);
     bool ParentFont() const { return parentFont_; }
     TColor Color() const { return color_; }
+    // Setting a colour ends ParentColor; while ParentColor holds the control takes its parent's.
     void SetColor(TColor color);
+    bool ParentColor() const { return parentColor_; }
+    void SetParentColor(bool parentColor);
+    // One watcher at a time; null removes it.
+    void SetWatcher(TControlWatcher* watcher) { watcher_ = watcher; }
+    TControlWatcher* Watcher() const { return watcher_; }
 
     TWndMethod WindowProc;
     LRESULT Perform(UINT msg, WPARAM wParam = 0, LPARAM lParam = 0);
@@ -106,6 +123,10 @@ protected:
     virtual void ColorChanged() {}
     // The parent's font changed: a control that keeps ParentFont takes it.
     void ParentFontChanged(const TFont& font);
+    // The parent's colour changed: a control that keeps ParentColor takes it.
+    void ParentColorChanged(TColor color);
+    // Tells the watcher (once) that this control is going.
+    void NotifyWatcher();
 
     std::string caption_;
     bool parentFont_ = true;
@@ -121,6 +142,8 @@ private:
     bool showHint_ = false;
     TFont font_;
     TColor color_ = clBtnFace;
+    bool parentColor_ = true;
+    TControlWatcher* watcher_ = nullptr;
 };
 
 // A control without a window of its own, painted by its parent into the parent's device context
@@ -173,6 +196,9 @@ public:
     void SetFocus();
     bool TabStop() const { return tabStop_; }
     void SetTabStop(bool tabStop) { tabStop_ = tabStop; }
+    // Paints into an off-screen bitmap first and copies it to the window in one transfer.
+    bool DoubleBuffered() const { return doubleBuffered_; }
+    void SetDoubleBuffered(bool buffered) { doubleBuffered_ = buffered; }
     void Invalidate() override;
     void Update();
     // Paints the graphic controls that lie in `dc`'s clip area, back to front.
@@ -199,7 +225,7 @@ protected:
     void EnabledChanged() override;
     void VisibleChanged() override;
     void FontChanged() override;
-    void ColorChanged() override { Invalidate(); }
+    void ColorChanged() override;
     void AlignControls();
     // The portion of the client area aligned controls share (a panel keeps its bevels free).
     virtual void AdjustClientRect(RECT& rect) const { (void)rect; }
@@ -225,12 +251,15 @@ private:
     void RemoveControl(TControl* control);
     void RouteMouse(TMessage& message);
     void PaintHandler(TMessage& message);
+    // WM_PAINT of a double-buffered control: the whole paint, through WindowProc, into a bitmap.
+    void PaintBuffered();
     bool ReflectToChild(TMessage& message);
 
     HWND handle_ = nullptr;
     TChainLink link_{*this};
     bool ownClass_ = false;
     bool tabStop_ = false;
+    bool doubleBuffered_ = false;
     std::vector<TControl*> controls_;
     TGraphicControl* captureControl_ = nullptr;
     GdiObject brush_;

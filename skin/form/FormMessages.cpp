@@ -110,6 +110,7 @@ void TWinSkinForm::SkinAttachedArrived() {
     }
     lifeState_ = lsRunning;
     StartHover(active_);
+    SkinControls(); // a dialog's controls may have come after the window
     RedrawWindow(window_, nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE);
 }
 

@@ -1,5 +1,7 @@
 #include "skin/form/WinSkinForm.h"
 
+#include "skin/controls/ControlSkins.h"
+#include "skin/controls/SkinControl.h"
 #include "skin/form/SkinMessages.h"
 #include "skin/manager/WinSkinManage.h"
 #include "skin/model/WinSkinData.h"
@@ -18,6 +20,7 @@ TWinSkinForm::TWinSkinForm(HWND window, TSkinData& skin, TCustomForm* form)
     : window_(window), skin_(&skin), form_(form) {}
 
 TWinSkinForm::~TWinSkinForm() {
+    DropControlSkins();
     if (lifeState_ != lsDestroyed && attached_) {
         DetachAtExit();
     }
@@ -86,7 +89,65 @@ void TWinSkinForm::Attach() {
         BuildLayout();
     }
     attached_ = SubclassChain::Attach(window_, this);
+    SkinControls();
     InvalidateRect(window_, nullptr, TRUE);
+}
+
+TSkinControl* TWinSkinForm::AddControlSkin(std::unique_ptr<TSkinControl> skin) {
+    controlSkins_.push_back(std::move(skin));
+    return controlSkins_.back().get();
+}
+
+TSkinControl* TWinSkinForm::ControlSkinFor(HWND control) const {
+    for (const auto& skin : controlSkins_) {
+        if (skin->Handle() == control && skin->GraphicControl() == nullptr &&
+            skin->LifeState() != slDestroyed) {
+            return skin.get();
+        }
+    }
+    return nullptr;
+}
+
+TSkinControl* TWinSkinForm::ControlSkinFor(const TGraphicControl* control) const {
+    for (const auto& skin : controlSkins_) {
+        if (skin->GraphicControl() == control && skin->LifeState() != slDestroyed) {
+            return skin.get();
+        }
+    }
+    return nullptr;
+}
+
+void TWinSkinForm::FreeDeadControlSkins() {
+    std::erase_if(controlSkins_, [this](const std::unique_ptr<TSkinControl>& skin) {
+        if (skin->LifeState() != slDestroyed) {
+            return false;
+        }
+        if (hotControl_ == skin.get()) {
+            hotControl_ = nullptr;
+        }
+        return true;
+    });
+}
+
+void TWinSkinForm::DropControlSkins() {
+    std::vector<std::unique_ptr<TSkinControl>> skins = std::move(controlSkins_);
+    controlSkins_.clear();
+    for (auto& skin : skins) {
+        skin->RestoreColor();
+    }
+    hotControl_ = nullptr;
+    skins.clear(); // each gives its control its handler or procedure back
+}
+
+void TWinSkinForm::SkinControls() {
+    if (!skin_->SkinLoaded()) {
+        return;
+    }
+    if (form_ != nullptr) {
+        SkinFormControls(*this, *form_);
+    } else {
+        SkinChildWindows(*this, window_);
+    }
 }
 
 TBitmap32 TWinSkinForm::BorrowedIcon() const {
@@ -219,6 +280,11 @@ void TWinSkinForm::ReapplySkin() {
     if (form_ != nullptr) {
         form_->SetColor(static_cast<TColor>(skin_->Colours().ButtonFace));
     }
+    FreeDeadControlSkins();
+    for (const auto& skin : controlSkins_) {
+        skin->SkinChanged();
+    }
+    SkinControls();
     lifeState_ = lsReapplying;
     ReadWindowIcon();
     if ((skin_->SkinControls() & SkinControlBit(xcMainMenu)) != 0) {
@@ -245,6 +311,7 @@ void TWinSkinForm::RestoreSize() {
 
 void TWinSkinForm::DetachAtExit() {
     StartHover(false);
+    DropControlSkins();
     if (mdiClient_ != nullptr) {
         SubclassChain::Detach(mdiClient_, &mdiLink_);
         mdiClient_ = nullptr;
@@ -263,6 +330,7 @@ void TWinSkinForm::DetachAndRestore() {
     }
     SubclassChain::Detach(window_, this);
     attached_ = false;
+    DropControlSkins();
     if (mdiClient_ != nullptr) {
         SubclassChain::Detach(mdiClient_, &mdiLink_);
         mdiClient_ = nullptr;

@@ -21,6 +21,8 @@ namespace quellar {
 
 class TSkinData;
 class TCustomForm;
+class TSkinControl;
+class TGraphicControl;
 
 // Life of a form object.
 enum TLifeState : int {
@@ -93,6 +95,21 @@ public:
     void ToggleMaximize();
     void ToggleMinimize();
     void Restore();
+
+    // The control skins of this window's controls, owned here.
+    const std::vector<std::unique_ptr<TSkinControl>>& ControlSkins() const { return controlSkins_; }
+    TSkinControl* AddControlSkin(std::unique_ptr<TSkinControl> skin);
+    TSkinControl* ControlSkinFor(HWND control) const;
+    TSkinControl* ControlSkinFor(const TGraphicControl* control) const;
+    // Frees the skins whose control or window is gone.
+    void FreeDeadControlSkins();
+    // Every control skin gives its control back (colours too) and is freed.
+    void DropControlSkins();
+    // Gives the window's controls their skins (those that have none yet).
+    void SkinControls();
+    // The skinned button the mouse is over, if any.
+    TSkinControl* HotControl() const { return hotControl_; }
+    void SetHotControl(TSkinControl* control) { hotControl_ = control; }
 
     static constexpr UINT_PTR HoverTimerId = 0x51C1;
     static constexpr UINT HoverIntervalMs = 250;
@@ -175,6 +192,8 @@ private:
     HWND pendingMdiChild_ = nullptr;
     bool savedMenuUpdate_ = false;
     TMdiClientLink mdiLink_{*this};
+    std::vector<std::unique_ptr<TSkinControl>> controlSkins_;
+    TSkinControl* hotControl_ = nullptr;
 };
 
 } // namespace quellar

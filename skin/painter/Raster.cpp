@@ -123,6 +123,12 @@ TBitmap32 ComposeNineSlice(const TBitmap32& image, const TSkinRect& cell, int wi
 
 void DrawFrame(TBitmap32& dest, const TSkinRect& rect, const TDataSkinObject& element, int frameCount,
                int frame) {
+    DrawFrame(dest, rect, element, frameCount, frame,
+              element.Trans == 1 ? TTransparency::trMagenta : TTransparency::trOpaque);
+}
+
+void DrawFrame(TBitmap32& dest, const TSkinRect& rect, const TDataSkinObject& element, int frameCount,
+               int frame, TTransparency mode) {
     const TBitmap32& image = element.Image;
     // A rect beyond the bitmap would only cost a composition nobody sees.
     if (rect.Inverted() || image.Empty() || !Intersects(rect, dest) || rect.Width() > IntMax ||
@@ -135,8 +141,7 @@ void DrawFrame(TBitmap32& dest, const TSkinRect& rect, const TDataSkinObject& el
     const TSliceMargins margins{element.LeftWidth, element.TopHeight, element.RightWidth,
                                 element.BottomHeight};
     const TBitmap32 composed = ComposeNineSlice(image, cell, width, height, margins, element.Tile != 0);
-    CopyPixels(dest, rect.left, rect.top, composed, {0, 0, width, height},
-               element.Trans == 1 ? TTransparency::trMagenta : TTransparency::trOpaque);
+    CopyPixels(dest, rect.left, rect.top, composed, {0, 0, width, height}, mode);
 }
 
 } // namespace quellar

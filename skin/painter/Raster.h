@@ -33,5 +33,8 @@ TBitmap32 ComposeNineSlice(const TBitmap32& image, const TSkinRect& cell, int wi
 // transparent when the element's Trans is 1. Nothing for an inverted rect or an empty image.
 void DrawFrame(TBitmap32& dest, const TSkinRect& rect, const TDataSkinObject& element, int frameCount,
                int frame);
+// The same, opaque or transparent whatever the element's Trans says.
+void DrawFrame(TBitmap32& dest, const TSkinRect& rect, const TDataSkinObject& element, int frameCount,
+               int frame, TTransparency mode);
 
 } // namespace quellar

@@ -1,0 +1,92 @@
+#include "skin/controls/ControlCanvas.h"
+
+#include <algorithm>
+
+namespace quellar {
+
+TControlCanvas& SharedControlCanvas() {
+    static TControlCanvas canvas;
+    return canvas;
+}
+
+void TControlCanvas::Release() {
+    if (dc_ != nullptr) {
+        SelectObject(dc_, old_);
+        DeleteDC(dc_);
+    }
+    if (section_ != nullptr) {
+        DeleteObject(section_);
+    }
+    dc_ = nullptr;
+    section_ = nullptr;
+    old_ = nullptr;
+    bits_ = nullptr;
+    width_ = height_ = 0;
+}
+
+bool TControlCanvas::Ensure(int width, int height) {
+    if (width <= 0 || height <= 0) {
+        return false;
+    }
+    if (dc_ != nullptr && width == width_ && height == height_) {
+        GdiFlush(); // drawing on the surface has finished before its memory is touched
+        return true;
+    }
+    Release();
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof(info.bmiHeader);
+    info.bmiHeader.biWidth = width;
+    info.bmiHeader.biHeight = -height; // top-down, as our bitmaps keep their rows
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    void* bits = nullptr;
+    section_ = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    dc_ = section_ != nullptr ? CreateCompatibleDC(nullptr) : nullptr;
+    if (dc_ == nullptr) {
+        Release();
+        return false;
+    }
+    old_ = SelectObject(dc_, section_);
+    bits_ = static_cast<std::uint32_t*>(bits);
+    width_ = width;
+    height_ = height;
+    return true;
+}
+
+HDC TControlCanvas::Load(const TBitmap32& pixels) {
+    if (!Ensure(pixels.Width(), pixels.Height())) {
+        return nullptr;
+    }
+    std::copy(pixels.Pixels().begin(), pixels.Pixels().end(), bits_);
+    return dc_;
+}
+
+TBitmap32 TControlCanvas::Read(HDC source, int x, int y, int width, int height) {
+    if (!Ensure(width, height)) {
+        return {};
+    }
+    std::fill(bits_, bits_ + static_cast<std::size_t>(width) * static_cast<std::size_t>(height), 0u);
+    BitBlt(dc_, 0, 0, width, height, source, x, y, SRCCOPY);
+    return Pixels();
+}
+
+TBitmap32 TControlCanvas::Pixels() const {
+    if (dc_ == nullptr) {
+        return {};
+    }
+    GdiFlush();
+    TBitmap32 copy(width_, height_);
+    for (int row = 0; row < height_; ++row) {
+        const std::uint32_t* from = bits_ + static_cast<std::size_t>(row) * static_cast<std::size_t>(width_);
+        std::transform(from, from + width_, copy.Row(row), [](std::uint32_t p) { return p & 0xFFFFFF; });
+    }
+    return copy;
+}
+
+void TControlCanvas::CopyTo(HDC dest, int x, int y) const {
+    if (dc_ != nullptr) {
+        BitBlt(dest, x, y, width_, height_, dc_, 0, 0, SRCCOPY);
+    }
+}
+
+} // namespace quellar

@@ -1,0 +1,51 @@
+#pragma once
+// The off-screen surface the control skins compose on: a 32-bit bitmap with a device context.
+// A painter reads what is under the control when its pieces are transparent, composes with the
+// portable raster operations, draws text on the surface's device context and copies the result
+// to the control in one transfer, so a control never flickers. One surface serves every control
+// skin of the process, one paint after the other (all on the user-interface thread).
+#include "skin/model/Bitmap32.h"
+
+#include <windows.h>
+
+namespace quellar {
+
+class TControlCanvas {
+public:
+    TControlCanvas() = default;
+    ~TControlCanvas() { Release(); }
+    TControlCanvas(const TControlCanvas&) = delete;
+    TControlCanvas& operator=(const TControlCanvas&) = delete;
+
+    // The surface's device context, holding pixels (their size); null when it cannot be made.
+    HDC Load(const TBitmap32& pixels);
+    // width x height pixels of source from (x, y), as a bitmap; black where the source has none.
+    TBitmap32 Read(HDC source, int x, int y, int width, int height);
+    // The surface's pixels as they are now (after text was drawn on it).
+    TBitmap32 Pixels() const;
+    // Copies the loaded surface to dest with its top-left corner at (x, y).
+    void CopyTo(HDC dest, int x, int y) const;
+    int Width() const { return width_; }
+    int Height() const { return height_; }
+
+private:
+    bool Ensure(int width, int height);
+    void Release();
+
+    HDC dc_ = nullptr;
+    HBITMAP section_ = nullptr;
+    HGDIOBJ old_ = nullptr;
+    std::uint32_t* bits_ = nullptr;
+    int width_ = 0;
+    int height_ = 0;
+};
+
+// The surface every control skin shares.
+TControlCanvas& SharedControlCanvas();
+
+// A platform colour (0x00BBGGRR) as a pixel of our bitmaps (0x00RRGGBB), and back.
+inline std::uint32_t PixelOf(COLORREF colour) {
+    return (GetRValue(colour) << 16) | (GetGValue(colour) << 8) | GetBValue(colour);
+}
+
+} // namespace quellar

@@ -1,0 +1,244 @@
+#include "skin/controls/ControlSkins.h"
+
+#include "skin/controls/ControlKind.h"
+#include "skin/controls/SkinBox.h"
+#include "skin/controls/SkinButton.h"
+#include "skin/controls/SkinCheckBox.h"
+#include "skin/controls/SkinComBox.h"
+#include "skin/controls/SkinEdit.h"
+#include "skin/controls/SkinProgress.h"
+#include "skin/controls/SkinSizer.h"
+#include "skin/controls/SkinSpeedButton.h"
+#include "skin/controls/SkinStatusBar.h"
+#include "skin/controls/SkinTrackBar.h"
+#include "skin/controls/SkinUpDown.h"
+#include "skin/form/WinSkinForm.h"
+#include "skin/model/WinSkinData.h"
+#include "ui/ComCtrls.h"
+
+#include <commctrl.h>
+
+#include <algorithm>
+#include <cctype>
+
+namespace quellar {
+
+std::unique_ptr<TSkinControl> MakeControlSkin(TSkinClass kind) {
+    switch (kind) {
+    case skButton:
+        return std::make_unique<TSkinButton>();
+    case skBitButton:
+        return std::make_unique<TSkinBitButton>();
+    case skSpeedButton:
+        return std::make_unique<TSkinSpeedButton>();
+    case skCheckBox:
+        return std::make_unique<TSkinCheckBox>();
+    case skRadioButton:
+        return std::make_unique<TSkinRadioButton>();
+    case skBox:
+        return std::make_unique<TSkinBox>();
+    case skTrackBar:
+        return std::make_unique<TSkinTrackBar>();
+    case skUpDown:
+        return std::make_unique<TSkinUpDown>();
+    case skProgress:
+        return std::make_unique<TSkinProgress>();
+    case skEdit:
+        return std::make_unique<TSkinEdit>();
+    case skComboBox:
+        return std::make_unique<TSkinComBox>();
+    case skSizer:
+        return std::make_unique<TSkinSizer>();
+    case skStatusBar:
+        return std::make_unique<TSkinStatusBar>();
+    default: // scroll bars and tabs are not skinned by this program yet
+        return nullptr;
+    }
+}
+
+TComponentFacts FactsOf(const TComponent& component, bool skinHasTabs) {
+    static const char* const kTested[] = {
+        "TCustomCheckBox", "TCustomGroupBox", "TStatusBar", "TCustomComboBox", "TBitBtn",
+        "TSpeedButton",    "TCustomPanel",    "TButton",    "TCustomEdit",     "TCustomForm"};
+    TComponentFacts facts;
+    facts.classChain.emplace_back(component.ClassName());
+    for (const char* name : kTested) {
+        if (component.ClassName() != name && component.InheritsFrom(name)) {
+            facts.classChain.emplace_back(name);
+        }
+    }
+    facts.tag = component.Tag();
+    facts.skinHasTabs = skinHasTabs;
+    if (const auto* control = dynamic_cast<const TWinControl*>(&component); control != nullptr) {
+        facts.windowed = true;
+        if (control->HandleAllocated()) {
+            const auto style = GetWindowLongPtrA(const_cast<TWinControl*>(control)->Handle(), GWL_STYLE);
+            facts.scrollStyle = (style & (WS_HSCROLL | WS_VSCROLL)) != 0;
+        }
+    }
+    return facts;
+}
+
+namespace {
+
+TSkinControl* Attach(TWinSkinForm& frame, TSkinClass kind, const TSkinChoice& choice, TComponent& component) {
+    std::unique_ptr<TSkinControl> skin = MakeControlSkin(kind);
+    if (skin == nullptr) {
+        return nullptr;
+    }
+    TSkinData& data = frame.Skin();
+    TSkinControl* made = frame.AddControlSkin(std::move(skin));
+    if (auto* graphic = dynamic_cast<TGraphicControl*>(&component); graphic != nullptr) {
+        made->AttachGraphic(frame, data, *graphic);
+    } else if (auto* control = dynamic_cast<TWinControl*>(&component); control != nullptr) {
+        if (choice.byHandle) {
+            made->AttachHandle(frame, data, control->Handle());
+        } else {
+            made->AttachControl(frame, data, choice.colorFlag, *control);
+        }
+    }
+    return made;
+}
+
+// The inner combo box of an extended combo box wears the combo-box skin, like that of a foreign
+// window: the list of pictures is still a combo box to the user.
+void SkinExtendedCombo(TWinSkinForm& frame, TComponent& component) {
+    auto* combo = dynamic_cast<TCustomComboBoxEx*>(&component);
+    if (combo == nullptr || (frame.Skin().SkinControls() & SkinControlBit(xcCombo)) == 0) {
+        return;
+    }
+    HWND inner = GetWindow(combo->Handle(), GW_CHILD);
+    if (inner != nullptr && frame.ControlSkinFor(inner) == nullptr) {
+        frame.AddControlSkin(std::make_unique<TSkinComBox>())->AttachHandle(frame, frame.Skin(), inner);
+    }
+}
+
+bool Handled(TWinSkinForm& frame, TComponent& component) {
+    if (auto* graphic = dynamic_cast<TGraphicControl*>(&component); graphic != nullptr) {
+        return frame.ControlSkinFor(graphic) != nullptr;
+    }
+    if (auto* control = dynamic_cast<TWinControl*>(&component); control != nullptr) {
+        return control->HandleAllocated() && frame.ControlSkinFor(control->Handle()) != nullptr;
+    }
+    return false;
+}
+
+void SkinComponent(TWinSkinForm& frame, TComponent& component);
+
+void SkinOwned(TWinSkinForm& frame, TComponent& owner) {
+    const std::vector<TComponent*> components = owner.Components(); // skins may add none, but be safe
+    for (TComponent* component : components) {
+        SkinComponent(frame, *component);
+    }
+}
+
+void SkinComponent(TWinSkinForm& frame, TComponent& component) {
+    TSkinData& data = frame.Skin();
+    if (DisabledByTag(component.Tag(), data.DisableTag()) || Handled(frame, component)) {
+        return;
+    }
+    auto* control = dynamic_cast<TControl*>(&component);
+    if (control == nullptr) {
+        return; // timers, menus, image lists: nothing to paint
+    }
+    if (auto* windowed = dynamic_cast<TWinControl*>(control); windowed != nullptr) {
+        try {
+            windowed->HandleNeeded();
+        } catch (...) {
+            return; // a window that cannot be made is left alone
+        }
+    }
+    if (const auto& handler = data.OnSkinControl(); handler) {
+        TComponent* skinned = nullptr;
+        handler(&frame.Skin(), &data, component.Owner(), &component, std::string(component.ClassName()),
+                skinned);
+        if (skinned != nullptr) {
+            return; // the program skinned it its own way
+        }
+    }
+    const TSkinChoice choice =
+        ChooseComponentSkin(FactsOf(component, data.Tabs() != nullptr && !data.Tabs()->Image.Empty()),
+                            data.SkinControls(), data.Skin3rd());
+    if (choice.skin == skNone && !choice.walkChildren) {
+        SkinExtendedCombo(frame, component);
+        return;
+    }
+    if (choice.sizeGripOff) {
+        if (auto* bar = dynamic_cast<TStatusBar*>(control); bar != nullptr) {
+            bar->SetSizeGrip(false);
+            const auto style = GetWindowLongPtrA(bar->Handle(), GWL_STYLE);
+            SetWindowLongPtrA(bar->Handle(), GWL_STYLE, style & ~static_cast<LONG_PTR>(SBARS_SIZEGRIP));
+        }
+    }
+    if (choice.childrenSkin) {
+        if (auto* group = dynamic_cast<TWinControl*>(control); group != nullptr) {
+            for (TControl* child : group->Controls()) {
+                if (!Handled(frame, *child)) {
+                    Attach(frame, choice.childSkin, TSkinChoice{}, *child);
+                }
+            }
+        }
+    }
+    if (choice.skin != skNone) {
+        Attach(frame, choice.skin, choice, component);
+    }
+    if (choice.walkChildren) {
+        SkinOwned(frame, component);
+    }
+}
+
+} // namespace
+
+void SkinFormControls(TWinSkinForm& frame, TComponent& form) {
+    frame.FreeDeadControlSkins();
+    SkinOwned(frame, form);
+}
+
+void SkinChildWindows(TWinSkinForm& frame, HWND window) {
+    frame.FreeDeadControlSkins();
+    for (HWND child = GetTopWindow(window); child != nullptr; child = GetWindow(child, GW_HWNDNEXT)) {
+        if ((GetWindowLongPtrA(child, GWL_STYLE) & WS_CHILD) == 0 || frame.ControlSkinFor(child) != nullptr) {
+            continue;
+        }
+        char name[64] = {};
+        GetClassNameA(child, name, sizeof(name));
+        std::string lower = name;
+        std::transform(lower.begin(), lower.end(), lower.begin(),
+                       [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+        const auto style = static_cast<std::uint32_t>(GetWindowLongPtrA(child, GWL_STYLE));
+        HWND target = child;
+        TSkinClass kind = skNone;
+        switch (ControlSkinKindOf(lower, style)) {
+        case ckButton:
+            kind = skButton;
+            break;
+        case ckCheckBox:
+            kind = skCheckBox;
+            break;
+        case ckRadioButton:
+            kind = skRadioButton;
+            break;
+        case ckComboBox:
+            kind = skComboBox;
+            break;
+        case ckComboBoxEx:
+            kind = skComboBox;
+            target = GetWindow(child, GW_CHILD);
+            break;
+        case ckSizer:
+            kind = skSizer;
+            break;
+        case ckEdit:
+            kind = skEdit;
+            break;
+        default:
+            break;
+        }
+        if (kind == skNone || target == nullptr || frame.ControlSkinFor(target) != nullptr) {
+            continue;
+        }
+        frame.AddControlSkin(MakeControlSkin(kind))->AttachHandle(frame, frame.Skin(), target);
+    }
+}
+
+} // namespace quellar

@@ -1,0 +1,30 @@
+#pragma once
+// Gives the controls of a skinned window their control skins: a form of ours by its components
+// (what each is decides its skin), any other window by its child windows' classes and styles.
+// The form object owns every control skin made here.
+#include "skin/controls/ControlDispatch.h"
+
+#include <windows.h>
+
+#include <memory>
+
+namespace quellar {
+
+class TSkinControl;
+class TWinSkinForm;
+class TCustomForm;
+class TComponent;
+
+// A new, unattached control skin of the kind; null for kinds this program does not skin.
+std::unique_ptr<TSkinControl> MakeControlSkin(TSkinClass kind);
+
+// The facts the choice needs about one component.
+TComponentFacts FactsOf(const TComponent& component, bool skinHasTabs);
+
+// Skins the components of form that have no control skin yet (skins of destroyed controls are
+// freed first).
+void SkinFormControls(TWinSkinForm& frame, TComponent& form);
+// Skins the direct child windows of window that have none yet.
+void SkinChildWindows(TWinSkinForm& frame, HWND window);
+
+} // namespace quellar

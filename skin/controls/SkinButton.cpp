@@ -1,0 +1,149 @@
+#include "skin/controls/SkinButton.h"
+
+#include "skin/controls/ControlGeometry.h"
+#include "skin/controls/ControlPaint.h"
+#include "skin/form/WinSkinForm.h"
+#include "skin/model/WinSkinData.h"
+#include "skin/painter/DrawCaption.h"
+
+namespace quellar {
+
+int TSkinButton::Frame() const {
+    return PushButtonFrame(State());
+}
+
+void TSkinButton::PaintSkin(HDC dc, const RECT& rect) {
+    const TDataSkinButton* element = Skin().Buttons();
+    if (element == nullptr || element->Image.Empty()) {
+        return;
+    }
+    RefreshState();
+    caption_ = WindowText();
+    const int frame = Frame();
+    HDC face =
+        ComposeFace(Skin(), *element, FaceFrames(), frame, rect.right - rect.left, rect.bottom - rect.top);
+    if (face == nullptr) {
+        return;
+    }
+    const RECT local{0, 0, rect.right - rect.left, rect.bottom - rect.top};
+    {
+        TWindowFont font(face, Handle());
+        SetTextColor(face, ButtonCaptionColour(Skin(), *element, frame));
+        PaintCaption(face, local, frame);
+    }
+    SharedControlCanvas().CopyTo(dc, rect.left, rect.top);
+}
+
+void TSkinButton::PaintCaption(HDC dc, const RECT& rect, int frame) {
+    (void)frame;
+    DrawCaption(dc, rect, DT_CENTER, enabled_, caption_);
+}
+
+void TSkinButton::SetPressed(bool pressed) {
+    pressed_ = pressed;
+    Repaint();
+}
+
+void TSkinButton::SetHot(bool hot) {
+    hot_ = hot;
+    if (hot) {
+        BecomeHot();
+    } else {
+        pressed_ = false;
+        DropHot();
+    }
+    Repaint();
+}
+
+bool TSkinButton::BeforeMessage(TMessage& message) {
+    switch (message.Msg) {
+    case WM_PAINT:
+        PaintCycle(message);
+        return false;
+    case WM_ERASEBKGND:
+        message.Result = 1;
+        return false;
+    case WM_LBUTTONDOWN:
+    case WM_LBUTTONDBLCLK:
+        if (GetFocus() != Handle()) {
+            SetFocus(Handle());
+        }
+        SetPressed(true);
+        return false;
+    default:
+        return TSkinControl::BeforeMessage(message);
+    }
+}
+
+void TSkinButton::Click() {
+    if (Control() != nullptr) {
+        Control()->Click();
+        return;
+    }
+    HWND parent = GetParent(Handle());
+    const int id = GetDlgCtrlID(Handle());
+    PostMessageA(parent, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), reinterpret_cast<LPARAM>(Handle()));
+}
+
+void TSkinButton::AfterMessage(TMessage& message) {
+    switch (message.Msg) {
+    case WM_KEYDOWN:
+    case WM_KEYUP:
+        if (message.WParam == VK_SPACE) {
+            SetPressed(message.Msg == WM_KEYDOWN);
+        }
+        break;
+    case WM_MOUSEMOVE:
+        if (!hot_) {
+            if (Control() == nullptr) { // a bare window hears of the mouse leaving only when it asks
+                TRACKMOUSEEVENT track{sizeof(track), TME_LEAVE, Handle(), 0};
+                TrackMouseEvent(&track);
+            }
+            SetHot(true);
+        }
+        break;
+    case WM_LBUTTONUP:
+        if (pressed_) {
+            SetPressed(false);
+            Click();
+        }
+        break;
+    case WM_MOUSELEAVE:
+        if (Control() == nullptr && enabled_) {
+            SetHot(false);
+        }
+        break;
+    case CM_MOUSEENTER:
+    case CM_MOUSELEAVE:
+        if (enabled_) {
+            SetHot(message.Msg == CM_MOUSEENTER);
+        }
+        break;
+    default:
+        TSkinControl::AfterMessage(message);
+        break;
+    }
+}
+
+int TSkinBitButton::FaceFrames() const {
+    const TDataSkinButton* element = Skin().Buttons();
+    return element != nullptr ? element->FrameCount : 1;
+}
+
+void TSkinBitButton::PaintCaption(HDC dc, const RECT& rect, int frame) {
+    (void)frame;
+    RECT measured{};
+    if (!caption_.empty()) {
+        DrawTextA(dc, caption_.c_str(), -1, &measured, DT_CALCRECT | DT_SINGLELINE);
+    }
+    TGlyphCaptionInput in;
+    in.clientWidth = rect.right - rect.left;
+    in.clientHeight = rect.bottom - rect.top;
+    in.textWidth = measured.right;
+    in.textHeight = measured.bottom;
+    const TGlyphCaptionLayout placed = LayOutGlyphAndCaption(in);
+    RECT target{placed.caption.left, placed.caption.top, placed.caption.right, placed.caption.bottom};
+    DrawCaption(dc, target, placed.alignment == caRight ? DT_RIGHT : DT_LEFT, enabled_, caption_);
+}
+
+} // namespace quellar

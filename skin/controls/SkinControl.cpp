@@ -1,0 +1,346 @@
+#include "skin/controls/SkinControl.h"
+
+#include "skin/form/WinSkinForm.h"
+#include "skin/model/SkinDataPlatform.h"
+#include "skin/model/WinSkinData.h"
+
+namespace quellar {
+
+TSkinControl::~TSkinControl() {
+    Detach();
+}
+
+void TSkinControl::Prepare(TWinSkinForm& form, TSkinData& skin) {
+    form_ = &form;
+    skin_ = &skin;
+}
+
+void TSkinControl::AttachControl(TWinSkinForm& form, TSkinData& skin, bool colorFlag, TWinControl& control) {
+    if (attached_) {
+        return;
+    }
+    Prepare(form, skin);
+    colorFlag_ = colorFlag;
+    control_ = &control;
+    handle_ = control.Handle();
+    savedWindowProc_ = control.WindowProc;
+    control.WindowProc = [this](TMessage& m) { Dispatch(m); };
+    control.SetWatcher(this);
+    control.SetDoubleBuffered(true);
+    RefreshState();
+    caption_ = WindowText();
+    if (colorFlag_) {
+        savedColor_ = control.Color();
+        control.SetColor(static_cast<TColor>(skin.Colours().ButtonFace));
+    }
+    attached_ = true;
+    lifeState_ = slAttached;
+    AfterAttach();
+    control.Invalidate();
+}
+
+void TSkinControl::AttachColourOnly(TWinSkinForm& form, TSkinData& skin, bool colorFlag,
+                                    TWinControl& control) {
+    if (attached_) {
+        return;
+    }
+    Prepare(form, skin);
+    colorFlag_ = colorFlag;
+    control_ = &control;
+    handle_ = control.Handle();
+    control.SetWatcher(this);
+    if (colorFlag_) {
+        savedColor_ = control.Color();
+        control.SetColor(static_cast<TColor>(skin.Colours().ButtonFace));
+    }
+    attached_ = true;
+    lifeState_ = slAttached;
+}
+
+void TSkinControl::AttachGraphic(TWinSkinForm& form, TSkinData& skin, TGraphicControl& control) {
+    if (attached_) {
+        return;
+    }
+    Prepare(form, skin);
+    graphic_ = &control;
+    savedWindowProc_ = control.WindowProc;
+    control.WindowProc = [this](TMessage& m) { Dispatch(m); };
+    control.SetWatcher(this);
+    enabled_ = control.Enabled();
+    caption_ = control.Caption();
+    attached_ = true;
+    lifeState_ = slAttached;
+    AfterAttach();
+    control.Invalidate();
+}
+
+void TSkinControl::AttachHandle(TWinSkinForm& form, TSkinData& skin, HWND window) {
+    if (attached_ || !IsWindow(window)) {
+        return;
+    }
+    Prepare(form, skin);
+    handle_ = window;
+    enabled_ = true;
+    caption_ = WindowText();
+    linked_ = SubclassChain::Attach(window, &link_);
+    if (TWinControl* control = TWinControl::FromHandle(window); control != nullptr) {
+        control_ = control; // a framework control tells us before it goes
+        control->SetWatcher(this);
+    }
+    attached_ = true;
+    lifeState_ = slAttached;
+    AfterAttach();
+    InvalidateRect(window, nullptr, TRUE);
+}
+
+void TSkinControl::Detach() {
+    if (!attached_) {
+        return;
+    }
+    attached_ = false;
+    if (form_ != nullptr) {
+        DropHot();
+    }
+    TControl* control = control_ != nullptr ? static_cast<TControl*>(control_) : graphic_;
+    if (control != nullptr && lifeState_ != slDestroyed) {
+        if (savedWindowProc_) {
+            control->WindowProc = savedWindowProc_;
+        }
+        control->SetWatcher(nullptr);
+        if (control_ != nullptr) {
+            control_->SetDoubleBuffered(false);
+        }
+    }
+    // The chain puts the window's procedure back only while ours is still its procedure; a
+    // window already destroyed has forgotten us.
+    if (linked_ && lifeState_ != slDestroyed) {
+        SubclassChain::Detach(handle_, &link_);
+    }
+    linked_ = false;
+}
+
+void TSkinControl::ControlDestroying(TControl& control) {
+    (void)control;
+    RestoreColor();
+    TControl* owner = control_ != nullptr ? static_cast<TControl*>(control_) : graphic_;
+    if (owner != nullptr && savedWindowProc_) {
+        owner->WindowProc = savedWindowProc_;
+    }
+    if (form_ != nullptr) {
+        DropHot();
+    }
+    lifeState_ = slDestroyed;
+    control_ = nullptr;
+    graphic_ = nullptr;
+    if (linked_ && handle_ != nullptr) {
+        SubclassChain::Detach(handle_, &link_);
+        linked_ = false;
+    }
+    handle_ = nullptr;
+}
+
+void TSkinControl::RestoreColor() {
+    if (colorFlag_ && control_ != nullptr && lifeState_ != slDestroyed) {
+        control_->SetColor(savedColor_);
+        colorFlag_ = false;
+    }
+}
+
+void TSkinControl::SkinChanged() {
+    if (lifeState_ == slDestroyed) {
+        return;
+    }
+    if (colorFlag_ && control_ != nullptr) {
+        control_->SetColor(static_cast<TColor>(skin_->Colours().ButtonFace));
+    }
+    if (graphic_ != nullptr) {
+        graphic_->Invalidate();
+    } else if (handle_ != nullptr) {
+        RedrawWindow(handle_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME);
+    }
+}
+
+bool TSkinControl::TLink::Handle(HWND window, UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
+    (void)window;
+    TMessage m{message, wParam, lParam, 0};
+    skin_.Dispatch(m);
+    result = m.Result;
+    return true;
+}
+
+void TSkinControl::Dispatch(TMessage& message) {
+    bool goOn = true;
+    try {
+        goOn = BeforeMessage(message);
+    } catch (...) {
+        goOn = true; // a painter's failure leaves the control working as it would unskinned
+    }
+    if (!goOn) {
+        return;
+    }
+    PassOn(message);
+    if (lifeState_ == slDestroyed) {
+        return;
+    }
+    try {
+        AfterMessage(message);
+    } catch (...) {
+    }
+}
+
+void TSkinControl::PassOn(TMessage& message) {
+    if (savedWindowProc_) {
+        TWndMethod next = savedWindowProc_; // the handler may be given back while it runs
+        next(message);
+    } else if (handle_ != nullptr) {
+        message.Result = SubclassChain::CallNext(handle_, message.Msg, message.WParam, message.LParam);
+    }
+}
+
+bool TSkinControl::BeforeMessage(TMessage& message) {
+    if (message.Msg == WM_NCDESTROY) {
+        PassOn(message);
+        RestoreColor();
+        lifeState_ = slDestroyed;
+        if (form_ != nullptr) {
+            DropHot();
+        }
+        linked_ = false; // the chain forgets the window after WM_NCDESTROY
+        return false;
+    }
+    return true;
+}
+
+void TSkinControl::AfterMessage(TMessage& message) {
+    switch (message.Msg) {
+    case WM_SETTEXT:
+        caption_ = WindowText();
+        [[fallthrough]];
+    case WM_SETFOCUS:
+    case WM_KILLFOCUS:
+    case WM_ENABLE:
+    case CM_ENABLEDCHANGED:
+        InvalidateWhole();
+        break;
+    case WM_PAINT:
+        // A double-buffered control has had the skin painted into its buffer already.
+        if (message.WParam != 0 || savedWindowProc_ == nullptr || control_ == nullptr ||
+            !control_->DoubleBuffered()) {
+            Repaint(reinterpret_cast<HDC>(message.WParam));
+        }
+        break;
+    default:
+        break;
+    }
+}
+
+void TSkinControl::InvalidateWhole() {
+    if (graphic_ != nullptr) {
+        graphic_->Invalidate();
+        return;
+    }
+    if (handle_ != nullptr && GetParent(handle_) != nullptr) {
+        RECT r = LocalRect();
+        InvalidateRect(handle_, &r, FALSE);
+        UpdateWindow(handle_);
+    }
+}
+
+RECT TSkinControl::LocalRect() const {
+    if (graphic_ != nullptr) {
+        return RECT{0, 0, graphic_->Width(), graphic_->Height()};
+    }
+    RECT r{};
+    if (handle_ != nullptr) {
+        GetWindowRect(handle_, &r);
+        OffsetRect(&r, -r.left, -r.top);
+    }
+    return r;
+}
+
+void TSkinControl::Repaint(HDC dc) {
+    if (lifeState_ != slAttached) {
+        return;
+    }
+    HDC target = dc;
+    const bool own = target == nullptr && handle_ != nullptr;
+    if (own) {
+        target = GetWindowDC(handle_);
+    }
+    if (target == nullptr) {
+        return;
+    }
+    try {
+        PaintSkin(target, LocalRect());
+    } catch (...) {
+        // the control keeps its own look where the skin could not be drawn
+    }
+    if (own) {
+        ReleaseDC(handle_, target);
+    }
+}
+
+void TSkinControl::PaintCycle(const TMessage& message) {
+    if (auto given = reinterpret_cast<HDC>(message.WParam); given != nullptr || handle_ == nullptr) {
+        Repaint(given);
+        return;
+    }
+    PAINTSTRUCT ps{};
+    HDC dc = BeginPaint(handle_, &ps);
+    if (dc != nullptr) {
+        Repaint(dc);
+    }
+    EndPaint(handle_, &ps);
+}
+
+void TSkinControl::RefreshState() {
+    if (graphic_ != nullptr) {
+        enabled_ = graphic_->Enabled();
+        return;
+    }
+    if (handle_ == nullptr) {
+        return;
+    }
+    enabled_ = (GetWindowLongPtrA(handle_, GWL_STYLE) & WS_DISABLED) == 0;
+    focused_ = GetFocus() == handle_;
+}
+
+std::string TSkinControl::WindowText() const {
+    if (graphic_ != nullptr) {
+        return graphic_->Caption();
+    }
+    if (handle_ == nullptr) {
+        return {};
+    }
+    char text[512] = {};
+    GetWindowTextA(handle_, text, sizeof(text));
+    return text;
+}
+
+void TSkinControl::BecomeHot() {
+    TSkinControl* previous = form_->HotControl();
+    if (previous == this) {
+        return;
+    }
+    if (previous != nullptr) {
+        previous->MouseLeft();
+    }
+    form_->SetHotControl(this);
+}
+
+void TSkinControl::DropHot() {
+    if (form_->HotControl() == this) {
+        form_->SetHotControl(nullptr);
+    }
+}
+
+void TSkinControl::MouseLeft() {
+    TMessage leave{CM_MOUSELEAVE, 0, 0, 0};
+    if (control_ != nullptr || graphic_ != nullptr) {
+        (graphic_ != nullptr ? static_cast<TControl*>(graphic_) : control_)->Perform(CM_MOUSELEAVE);
+    } else if (handle_ != nullptr) {
+        Dispatch(leave);
+    }
+}
+
+} // namespace quellar

@@ -1,0 +1,126 @@
+#pragma once
+// TSkinControl: paints one control of a skinned window with the skin. It sits in front of the
+// control's messages: a control of our framework through its WindowProc (speed buttons, which
+// have no window, the same way), any other window through the window's subclass chain. Each
+// message goes through BeforeMessage (false: the control never sees it), then to the control,
+// then through AfterMessage. The form object that made it owns it; a framework control tells it
+// before the control goes, and from then on it touches nothing of the control.
+#include "skin/controls/StateFrames.h"
+#include "ui/Controls.h"
+#include "ui/SubclassChain.h"
+
+#include <windows.h>
+
+#include <string>
+
+namespace quellar {
+
+class TSkinData;
+class TWinSkinForm;
+
+enum TSkinControlLife : int {
+    slNew = 0,
+    slAttached = 1,
+    slDetached = 2,  // a box that gave its colour back
+    slDestroyed = 6, // the control or its window is gone: the form frees the skin
+};
+
+class TSkinControl : public TControlWatcher {
+public:
+    TSkinControl() = default;
+    virtual ~TSkinControl();
+    TSkinControl(const TSkinControl&) = delete;
+    TSkinControl& operator=(const TSkinControl&) = delete;
+
+    // A framework control with a window; colorFlag gives it the skin's ButtonFace while skinned.
+    virtual void AttachControl(TWinSkinForm& form, TSkinData& skin, bool colorFlag, TWinControl& control);
+    // A framework control without a window (speed buttons).
+    virtual void AttachGraphic(TWinSkinForm& form, TSkinData& skin, TGraphicControl& control);
+    // Any window, by its handle.
+    virtual void AttachHandle(TWinSkinForm& form, TSkinData& skin, HWND window);
+    // Lets go of the control: its message handler or procedure back, its colour back.
+    void Detach();
+    // Puts the saved colour back (when the skin had changed it).
+    virtual void RestoreColor();
+    // The skin was replaced: colours again, and a repaint.
+    virtual void SkinChanged();
+    // Paints the skin on dc, or on the whole-window device context when dc is null.
+    void Repaint(HDC dc = nullptr);
+
+    HWND Handle() const { return handle_; }
+    TWinControl* Control() const { return control_; }
+    TGraphicControl* GraphicControl() const { return graphic_; }
+    int LifeState() const { return lifeState_; }
+    bool Hot() const { return hot_; }
+    bool Pressed() const { return pressed_; }
+    // Mouse left without the control hearing of it (another skinned control became hot).
+    void MouseLeft();
+
+protected:
+    // Runs before the control's own handling; false finishes the message there.
+    virtual bool BeforeMessage(TMessage& message);
+    // Runs after the control's own handling.
+    virtual void AfterMessage(TMessage& message);
+    // The class's painter: rect is the control's rectangle with its top-left at (0, 0).
+    virtual void PaintSkin(HDC dc, const RECT& rect) { (void)dc, (void)rect; }
+    // Class set-up once attached (images, child windows).
+    virtual void AfterAttach() {}
+    // Only the colour of a framework control, no messages (panels and group boxes).
+    void AttachColourOnly(TWinSkinForm& form, TSkinData& skin, bool colorFlag, TWinControl& control);
+    void SetLifeState(int state) { lifeState_ = state; }
+
+    // Hands the message to the control (its previous handler or procedure), result in message.
+    void PassOn(TMessage& message);
+    // A painter that owns WM_PAINT: paints on wParam's DC or in a paint cycle of its own.
+    void PaintCycle(const TMessage& message);
+    // Repaints the whole window area at once (no erase), when the window has a parent.
+    void InvalidateWhole();
+    // Enabled and focused as the window says now.
+    void RefreshState();
+    std::string WindowText() const;
+    TControlState State() const { return {enabled_, pressed_, focused_, hot_}; }
+    // The form's hot button: this one becomes it (the previous one is told it lost the mouse).
+    void BecomeHot();
+    void DropHot();
+
+    TSkinData& Skin() const { return *skin_; }
+    TWinSkinForm& Form() const { return *form_; }
+    // The control's rectangle in its parent's client coordinates (graphic controls) or the
+    // window's size at (0, 0).
+    RECT LocalRect() const;
+
+    bool hot_ = false;
+    bool pressed_ = false;
+    bool enabled_ = true;
+    bool focused_ = false;
+    bool colorFlag_ = false;
+    std::string caption_;
+
+private:
+    // In front of a bare window's procedure.
+    class TLink : public TSubclassHandler {
+    public:
+        explicit TLink(TSkinControl& skin) : skin_(skin) {}
+        bool Handle(HWND window, UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
+
+    private:
+        TSkinControl& skin_;
+    };
+    void Dispatch(TMessage& message);
+    void ControlDestroying(TControl& control) override;
+    void Prepare(TWinSkinForm& form, TSkinData& skin);
+
+    TSkinData* skin_ = nullptr;
+    TWinSkinForm* form_ = nullptr;
+    HWND handle_ = nullptr;
+    TWinControl* control_ = nullptr;
+    TGraphicControl* graphic_ = nullptr;
+    TWndMethod savedWindowProc_;
+    TLink link_{*this};
+    bool linked_ = false;
+    bool attached_ = false;
+    int lifeState_ = slNew;
+    TColor savedColor_ = 0;
+};
+
+} // namespace quellar

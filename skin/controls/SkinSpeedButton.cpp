@@ -1,0 +1,141 @@
+#include "skin/controls/SkinSpeedButton.h"
+
+#include "skin/controls/ControlGeometry.h"
+#include "skin/controls/ControlPaint.h"
+#include "skin/model/WinSkinData.h"
+#include "skin/painter/DrawCaption.h"
+#include "ui/Buttons.h"
+
+namespace quellar {
+
+TSpeedButton* TSkinSpeedButton::Button() const {
+    return dynamic_cast<TSpeedButton*>(GraphicControl());
+}
+
+int TSkinSpeedButton::Frame() const {
+    const TSpeedButton* button = Button();
+    if (button != nullptr && button->Down()) {
+        return 2;
+    }
+    return PushButtonFrame(State());
+}
+
+void TSkinSpeedButton::PaintSkin(HDC dc, const RECT& rect) {
+    (void)rect; // the parent has moved its origin and clip to the button: it is painted at (0, 0)
+    Paint(dc);
+}
+
+void TSkinSpeedButton::Paint(HDC dc) {
+    const TSpeedButton* button = Button();
+    const TDataSkinButton* element = Skin().Buttons();
+    if (button == nullptr || element == nullptr || element->Image.Empty() || dc == nullptr) {
+        return;
+    }
+    enabled_ = button->Enabled();
+    caption_ = button->Caption();
+    const int frame = Frame();
+    HDC face = ComposeFace(Skin(), *element, FaceFrames(), frame, button->Width(), button->Height());
+    if (face == nullptr) {
+        return;
+    }
+    PaintGlyphAndCaption(face, button->Width(), button->Height(), frame);
+    SharedControlCanvas().CopyTo(dc, 0, 0);
+}
+
+void TSkinSpeedButton::PaintGlyphAndCaption(HDC dc, int width, int height, int frame) {
+    const TSpeedButton* button = Button();
+    const TDataSkinButton* element = Skin().Buttons();
+    TWindowFont font(dc, button->Font().Handle());
+    SetTextColor(dc, ButtonCaptionColour(Skin(), *element, frame));
+    const TBitmap& glyph = button->Glyph();
+    if (glyph.Empty()) {
+        DrawCaption(dc, RECT{0, 0, width, height}, DT_CENTER, enabled_, caption_);
+        return;
+    }
+    RECT measured{};
+    if (!caption_.empty()) {
+        DrawTextA(dc, caption_.c_str(), -1, &measured, DT_CALCRECT | DT_SINGLELINE);
+    }
+    const int glyphs = std::max(button->NumGlyphs(), 1);
+    TGlyphCaptionInput in;
+    in.clientWidth = width;
+    in.clientHeight = height;
+    in.glyphWidth = glyph.Width() / glyphs;
+    in.glyphHeight = glyph.Height();
+    in.textWidth = measured.right;
+    in.textHeight = measured.bottom;
+    in.layout = static_cast<int>(button->Layout());
+    in.margin = button->Margin();
+    in.spacing = button->Spacing();
+    in.speedButton = true;
+    const TGlyphCaptionLayout placed = LayOutGlyphAndCaption(in);
+    TControlState state = State();
+    state.pressed = state.pressed || button->Down();
+    const int cell = GlyphCell(glyphs, state) - 1;
+    const RECT part{cell * in.glyphWidth, 0, (cell + 1) * in.glyphWidth, in.glyphHeight};
+    const std::uint32_t key = glyph.Pixels() != nullptr ? glyph.Pixels()[part.left] & 0xFFFFFF : 0;
+    DrawTransparent(dc, placed.glyph.left, placed.glyph.top, glyph, part,
+                    RGB((key >> 16) & 0xFF, (key >> 8) & 0xFF, key & 0xFF));
+    if (!caption_.empty()) {
+        RECT target{placed.caption.left, placed.caption.top, placed.caption.right, placed.caption.bottom};
+        DrawCaption(dc, target, placed.alignment == caRight ? DT_RIGHT : DT_LEFT, enabled_, caption_);
+    }
+}
+
+bool TSkinSpeedButton::BeforeMessage(TMessage& message) {
+    switch (message.Msg) {
+    case WM_PAINT:
+        Paint(reinterpret_cast<HDC>(message.WParam));
+        message.Result = 1;
+        return false;
+    case WM_LBUTTONDOWN:
+    case WM_LBUTTONDBLCLK:
+        PassOn(message);
+        if (enabled_) {
+            pressed_ = true;
+            InvalidateWhole();
+        }
+        return false;
+    default:
+        return true;
+    }
+}
+
+void TSkinSpeedButton::AfterMessage(TMessage& message) {
+    switch (message.Msg) {
+    case WM_KEYUP:
+        if (message.WParam == VK_SPACE) {
+            pressed_ = false;
+            InvalidateWhole();
+        }
+        break;
+    case WM_LBUTTONUP:
+        pressed_ = false;
+        InvalidateWhole();
+        break;
+    case WM_MOUSEMOVE:
+    case CM_MOUSEENTER:
+        if (!hot_ && enabled_) {
+            hot_ = true;
+            BecomeHot();
+            InvalidateWhole();
+        }
+        break;
+    case CM_MOUSELEAVE:
+        hot_ = false;
+        pressed_ = false;
+        DropHot();
+        if (GraphicControl()->Visible()) {
+            InvalidateWhole();
+        }
+        break;
+    case CM_ENABLEDCHANGED:
+        enabled_ = GraphicControl()->Enabled();
+        InvalidateWhole();
+        break;
+    default:
+        break;
+    }
+}
+
+} // namespace quellar

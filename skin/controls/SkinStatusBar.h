@@ -1,0 +1,18 @@
+#pragma once
+// Status bars: every panel framed by its frame of the "StatusBarEdges" strip (lowered, raised,
+// none), or by a thin 3D edge when the skin has none, the text in the skin's colour, the last
+// panel reaching the bar's right end; the whole bar composed off screen and copied at once.
+#include "skin/controls/SkinControl.h"
+
+namespace quellar {
+
+// A panel's bevel as the strip numbers its frames.
+enum TPanelEdge : int { peLowered = 1, peRaised = 2, peNone = 3 };
+
+class TSkinStatusBar : public TSkinControl {
+protected:
+    bool BeforeMessage(TMessage& message) override;
+    void PaintSkin(HDC dc, const RECT& rect) override;
+};
+
+} // namespace quellar
