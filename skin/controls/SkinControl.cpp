@@ -26,11 +26,12 @@ void TSkinControl::AttachControl(TWinSkinForm& form, TSkinData& skin, bool color
     savedWindowProc_ = control.WindowProc;
     control.WindowProc = [this](TMessage& m) { Dispatch(m); };
     control.SetWatcher(this);
+    savedDoubleBuffered_ = control.DoubleBuffered();
     control.SetDoubleBuffered(true);
     RefreshState();
     caption_ = WindowText();
     if (colorFlag_) {
-        savedColor_ = control.Color();
+        SaveColour(control);
         control.SetColor(static_cast<TColor>(skin.Colours().ButtonFace));
     }
     attached_ = true;
@@ -50,7 +51,7 @@ void TSkinControl::AttachColourOnly(TWinSkinForm& form, TSkinData& skin, bool co
     handle_ = control.Handle();
     control.SetWatcher(this);
     if (colorFlag_) {
-        savedColor_ = control.Color();
+        SaveColour(control);
         control.SetColor(static_cast<TColor>(skin.Colours().ButtonFace));
     }
     attached_ = true;
@@ -108,7 +109,7 @@ void TSkinControl::Detach() {
         }
         control->SetWatcher(nullptr);
         if (control_ != nullptr) {
-            control_->SetDoubleBuffered(false);
+            control_->SetDoubleBuffered(savedDoubleBuffered_);
         }
     }
     // The chain puts the window's procedure back only while ours is still its procedure; a
@@ -120,28 +121,45 @@ void TSkinControl::Detach() {
 }
 
 void TSkinControl::ControlDestroying(TControl& control) {
-    (void)control;
-    RestoreColor();
+    (void)control; // going: nothing is written into it any more, not even its colour
+    LetGo();
+}
+
+void TSkinControl::LetGo() {
     TControl* owner = control_ != nullptr ? static_cast<TControl*>(control_) : graphic_;
-    if (owner != nullptr && savedWindowProc_) {
-        owner->WindowProc = savedWindowProc_;
+    if (owner != nullptr) {
+        if (savedWindowProc_) {
+            owner->WindowProc = savedWindowProc_;
+        }
+        if (owner->Watcher() == this) {
+            owner->SetWatcher(nullptr);
+        }
     }
     if (form_ != nullptr) {
         DropHot();
     }
+    if (linked_ && handle_ != nullptr) {
+        SubclassChain::Detach(handle_, &link_);
+    }
+    linked_ = false;
     lifeState_ = slDestroyed;
     control_ = nullptr;
     graphic_ = nullptr;
-    if (linked_ && handle_ != nullptr) {
-        SubclassChain::Detach(handle_, &link_);
-        linked_ = false;
-    }
     handle_ = nullptr;
+}
+
+void TSkinControl::SaveColour(TWinControl& control) {
+    savedColor_ = control.Color();
+    savedParentColor_ = control.ParentColor();
 }
 
 void TSkinControl::RestoreColor() {
     if (colorFlag_ && control_ != nullptr && lifeState_ != slDestroyed) {
-        control_->SetColor(savedColor_);
+        if (savedParentColor_) {
+            control_->SetParentColor(true); // follows its parent again, whatever that shows now
+        } else {
+            control_->SetColor(savedColor_);
+        }
         colorFlag_ = false;
     }
 }
@@ -200,12 +218,9 @@ void TSkinControl::PassOn(TMessage& message) {
 bool TSkinControl::BeforeMessage(TMessage& message) {
     if (message.Msg == WM_NCDESTROY) {
         PassOn(message);
-        RestoreColor();
-        lifeState_ = slDestroyed;
-        if (form_ != nullptr) {
-            DropHot();
-        }
+        RestoreColor(); // a framework control outlives its window: it keeps its own colour
         linked_ = false; // the chain forgets the window after WM_NCDESTROY
+        LetGo();
         return false;
     }
     return true;

@@ -108,6 +108,9 @@ private:
     };
     void Dispatch(TMessage& message);
     void ControlDestroying(TControl& control) override;
+    // The control or its window is going: everything of it given back, nothing touched again.
+    void LetGo();
+    void SaveColour(TWinControl& control);
     void Prepare(TWinSkinForm& form, TSkinData& skin);
 
     TSkinData* skin_ = nullptr;
@@ -121,6 +124,8 @@ private:
     bool attached_ = false;
     int lifeState_ = slNew;
     TColor savedColor_ = 0;
+    bool savedParentColor_ = false;
+    bool savedDoubleBuffered_ = false;
 };
 
 } // namespace quellar

@@ -1,5 +1,12 @@
 // The real main window wearing one of our skins: its frame, its client size, minimising through
 // the skin's own button to the notification area and back, and its message boxes.
+#include "skin/controls/SkinBox.h"
+#include "skin/controls/SkinCheckBox.h"
+#include "skin/controls/SkinComBox.h"
+#include "skin/controls/SkinEdit.h"
+#include "skin/controls/SkinSpeedButton.h"
+#include "skin/controls/SkinStatusBar.h"
+#include "skin/controls/SkinTrackBar.h"
 #include "skin/form/SkinMessages.h"
 #include "skin/manager/WinSkinManage.h"
 #include "skin/model/WinSkinData.h"
@@ -92,6 +99,81 @@ TEST_F(MainSkin, MainWindowWearsItsSkinThroughMinimiseToTheTrayAndBack) {
     GetWindowRect(form->Handle(), &r);
     EXPECT_EQ(449 + frame.left + frame.right, r.right - r.left) << "the frame is still the skin's";
     EXPECT_TRUE(boxes.empty());
+}
+
+template <class Skin> bool Wears(const TWinSkinForm& object, HWND window) {
+    return dynamic_cast<Skin*>(object.ControlSkinFor(window)) != nullptr;
+}
+
+TEST_F(MainSkin, EveryControlOfTheMainWindowWearsItsSkin) {
+    WriteSettings(kSaved);
+    Start();
+    form->Show();
+    Pump(600);
+    ASSERT_TRUE(Skinned());
+    const TWinSkinForm& object = *WindowsSkinManager()->FindFormObject(form->Handle());
+    for (TSpeedButton* b :
+         {form->SpeedButton1, form->btnSetup, form->btnTest, form->btnStop, form->btnStart, form->btnExit}) {
+        EXPECT_NE(nullptr, dynamic_cast<TSkinSpeedButton*>(object.ControlSkinFor(b))) << b->Name();
+    }
+    const TColor face = static_cast<TColor>(form->SkinData1->Colours().ButtonFace);
+    for (TWinControl* box : std::initializer_list<TWinControl*>{
+             form->Panel1, form->Panel2, form->Panel3, form->GroupBox1, form->GroupBox2, form->GroupBox3}) {
+        EXPECT_TRUE(Wears<TSkinBox>(object, box->Handle())) << box->Name();
+        EXPECT_EQ(face, box->Color()) << box->Name();
+    }
+    for (TCheckBox* c : {form->CheckBox1, form->CheckBox2, form->CheckBox3}) {
+        EXPECT_TRUE(Wears<TSkinCheckBox>(object, c->Handle())) << c->Name();
+        EXPECT_EQ(face, c->Color()) << c->Name() << " takes its group's colour";
+    }
+    for (TComboBox* c : {form->ComboBox1, form->ComboBox2, form->ComboBox3}) {
+        EXPECT_TRUE(Wears<TSkinComBox>(object, c->Handle())) << c->Name();
+    }
+    EXPECT_TRUE(Wears<TSkinComBox>(object, GetWindow(form->cmbPest->Handle(), GW_CHILD)))
+        << "its inner combo box";
+    for (TEdit* e : {form->edtTC, form->edtVC, form->edtDU}) {
+        EXPECT_TRUE(Wears<TSkinEdit>(object, e->Handle())) << e->Name();
+    }
+    EXPECT_TRUE(Wears<TSkinTrackBar>(object, form->TrackBar1->Handle()));
+    EXPECT_TRUE(Wears<TSkinTrackBar>(object, form->TrackBar2->Handle()));
+    EXPECT_TRUE(Wears<TSkinStatusBar>(object, form->StatusBar1->Handle()));
+
+    // The check mark on screen is the skin's own cell, pixel for pixel (its magenta left out), and
+    // a click still reaches the box and shows the next cell.
+    const TDataSkinButton& buttons = *form->SkinData1->Buttons();
+    const TBitmap32& strip = buttons.CheckImage;
+    const int cell = strip.Width() / std::max(buttons.CheckFrameCount, 1);
+    HWND box = form->CheckBox1->Handle();
+    auto markMatches = [&](int frame) {
+        RECT r{};
+        GetWindowRect(box, &r);
+        const int top = (r.bottom - r.top - strip.Height()) / 2;
+        const int left = cell <= 14 ? (14 - cell) / 2 : 0;
+        RedrawWindow(box, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+        HDC dc = GetWindowDC(box);
+        int compared = 0, same = 0;
+        for (int y = 0; y < strip.Height(); ++y) {
+            for (int x = 0; x < cell; ++x) {
+                const std::uint32_t want = strip.Pixel((frame - 1) * cell + x, y);
+                if (want == 0xFF00FF) {
+                    continue;
+                }
+                const COLORREF got = GetPixel(dc, left + x, top + y);
+                ++compared;
+                same += static_cast<std::uint32_t>((GetRValue(got) << 16) | (GetGValue(got) << 8) |
+                                                   GetBValue(got)) == want;
+            }
+        }
+        ReleaseDC(box, dc);
+        return compared > 0 && same == compared;
+    };
+    const bool wasChecked = form->CheckBox1->Checked();
+    EXPECT_TRUE(markMatches(wasChecked ? 2 : 1));
+    SendMessageA(box, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
+    SendMessageA(box, WM_LBUTTONUP, 0, MAKELPARAM(5, 5));
+    Pump(100);
+    EXPECT_NE(wasChecked, form->CheckBox1->Checked()) << "the click reached the check box";
+    EXPECT_TRUE(markMatches(wasChecked ? 1 : 2));
 }
 
 } // namespace

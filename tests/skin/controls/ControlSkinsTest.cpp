@@ -1,0 +1,458 @@
+// Real controls wearing a hand-made skin whose every frame is one flat colour, so a pixel read
+// back from a control's window tells which frame of the skin's own strip is showing: the skin
+// each child window gets, the frame of every state, what the push button lets through to the
+// control, message boxes, a form of the framework with its colours, a skin change and detaching.
+#include "skin/controls/SkinBox.h"
+#include "skin/controls/SkinButton.h"
+#include "skin/controls/SkinCheckBox.h"
+#include "skin/controls/SkinComBox.h"
+#include "skin/controls/SkinEdit.h"
+#include "skin/controls/SkinProgress.h"
+#include "skin/controls/SkinSizer.h"
+#include "skin/controls/SkinSpeedButton.h"
+#include "skin/controls/SkinStatusBar.h"
+#include "skin/controls/SkinTrackBar.h"
+#include "skin/controls/SkinUpDown.h"
+#include "skin/form/SkinMessages.h"
+#include "skin/form/WinSkinForm.h"
+#include "skin/manager/WinSkinManage.h"
+#include "skin/model/BitmapFile.h"
+#include "skin/model/WinSkinData.h"
+#include "skin/package/SkinPackageWriter.h"
+#include "tests/support/MessageRecorder.h"
+#include "ui/Buttons.h"
+#include "ui/ExtCtrls.h"
+#include "ui/Forms.h"
+#include "ui/StdCtrls.h"
+
+#include <gtest/gtest.h>
+
+#include <windows.h>
+
+#include <commctrl.h>
+
+#include <algorithm>
+#include <functional>
+#include <utility>
+
+namespace quellar {
+namespace {
+
+using test::ExpectedMessage;
+using test::kPosted;
+using test::kSent;
+using test::Match;
+using test::Role;
+
+// Frame colours (0xRRGGBB) of each strip, frame 1 first.
+constexpr std::uint32_t Face = 0xC8C8C8, Shadow = 0x5A5A5A, White = 0xFFFFFF;
+constexpr std::uint32_t Buttons[5] = {0xB00001, 0xB00002, 0xB00003, 0xB00004, 0xB00005};
+constexpr std::uint32_t Checks[4] = {0xC00001, 0xC00002, 0xC00003, 0xC00004};
+constexpr std::uint32_t Radios[4] = {0xD00001, 0xD00002, 0xD00003, 0xD00004};
+constexpr std::uint32_t Combos[4] = {0x00A001, 0x00A002, 0x00A003, 0x00A004};
+constexpr std::uint32_t Edges[4] = {0x00E001, 0x00E002, 0x00E003, 0x00E004};
+constexpr std::uint32_t Panels[3] = {0x5B0001, 0x5B0002, 0x5B0003};
+constexpr std::uint32_t Bars[2] = {0x9B0001, 0x9B0002};
+constexpr std::uint32_t Arrows[8] = {0x0D0001, 0x0D0002, 0x0D0003, 0x0D0004,
+                                     0x0D0005, 0x0D0006, 0x0D0007, 0x0D0008};
+constexpr std::uint32_t Thumbs[5] = {0x7B0001, 0x7B0002, 0x7B0003, 0x7B0004, 0x7B0005};
+
+std::vector<std::uint8_t> Strip(int w, int h, std::initializer_list<std::uint32_t> colours) {
+    TBitmap32 b(static_cast<int>(colours.size()) * w, h);
+    int k = 0;
+    for (std::uint32_t colour : colours) {
+        for (int y = 0; y < h; ++y) {
+            for (int x = 0; x < w; ++x) {
+                b.SetPixel(k * w + x, y, colour);
+            }
+        }
+        ++k;
+    }
+    return EncodeBitmapFile(b);
+}
+
+template <std::size_t N> std::vector<std::uint8_t> Strip(int w, int h, const std::uint32_t (&colours)[N]) {
+    TBitmap32 b(static_cast<int>(N) * w, h);
+    for (std::size_t k = 0; k < N; ++k) {
+        for (int y = 0; y < h; ++y) {
+            for (int x = 0; x < w; ++x) {
+                b.SetPixel(static_cast<int>(k) * w + x, y, colours[k]);
+            }
+        }
+    }
+    return EncodeBitmapFile(b);
+}
+
+std::vector<std::uint8_t> ControlSkin(const char* face = "200,200,200") {
+    const std::string ini =
+        std::string("[Colours]\nButtonFace=") + face +
+        "\nButtonShadow=90,90,90\n"
+        "[Buttons]\nBitmap=buttons.bmp\nCheckButton=check.bmp\nCheckButtonFrame=4\n"
+        "RadioButton=radio.bmp\nRadioButtonFrame=4\n"
+        "[ComboButton]\nImage=combo.bmp\n"
+        "[SunkEdge]\nImage=sunk.bmp\nLeftWidth=2\nTopHeight=2\nRightWidth=2\nBottomHeight=2\n"
+        "[StatusBarEdges]\nImage=status.bmp\n"
+        "[Progress]\nBitmap=progress.bmp\n"
+        "[UpDown.Vert]\nImage=updown.bmp\nGlyphImage=glyph.bmp\n"
+        "[Trackbar.ThumbHorz]\nImage=thumb.bmp\n";
+    return BuildSkinFile(
+        {{"skin.ini", std::vector<std::uint8_t>(ini.begin(), ini.end())},
+         {"buttons.bmp", Strip(20, 20, Buttons)},
+         {"check.bmp", Strip(13, 13, Checks)},
+         {"radio.bmp", Strip(13, 13, Radios)},
+         {"combo.bmp", Strip(16, 20, Combos)},
+         {"sunk.bmp", Strip(10, 10, Edges)},
+         {"status.bmp", Strip(10, 10, Panels)},
+         {"progress.bmp", Strip(10, 10, Bars)},
+         {"updown.bmp", Strip(16, 16, Arrows)},
+         {"glyph.bmp",
+          Strip(4, 4, {0x101010, 0x101010, 0x101010, 0x101010, 0x101010, 0x101010, 0x101010, 0x101010})},
+         {"thumb.bmp", Strip(10, 20, Thumbs)}});
+}
+
+void Pump(int ms = 300) {
+    const DWORD end = GetTickCount() + static_cast<DWORD>(ms);
+    while (GetTickCount() < end) {
+        MSG msg;
+        while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+            TranslateMessage(&msg);
+            DispatchMessageA(&msg);
+        }
+        Sleep(10);
+    }
+}
+
+// The colour a window shows at a point of its window rectangle, as 0xRRGGBB.
+std::uint32_t Pixel(HWND window, int x, int y) {
+    HDC dc = GetWindowDC(window);
+    const COLORREF c = GetPixel(dc, x, y);
+    ReleaseDC(window, dc);
+    return (GetRValue(c) << 16) | (GetGValue(c) << 8) | GetBValue(c);
+}
+
+// Paints the window now and reads a pixel of it.
+std::uint32_t Shown(HWND window, int x, int y) {
+    RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_UPDATENOW);
+    Pump(50);
+    return Pixel(window, x, y);
+}
+
+std::vector<WPARAM> gCommands; // WM_COMMAND notifications the host received
+
+LRESULT CALLBACK HostProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_COMMAND) {
+        gCommands.push_back(wParam);
+        return 0;
+    }
+    if (message == WM_NOTIFY) { // hands the track bar its custom drawing back, as our forms do
+        const auto* header = reinterpret_cast<const NMHDR*>(lParam);
+        return SendMessageA(header->hwndFrom, WM_NOTIFY, wParam, lParam);
+    }
+    return DefWindowProcA(window, message, wParam, lParam);
+}
+
+enum ChildId {
+    idPush = 1,
+    idCheck,
+    idRadio,
+    idGroup,
+    idCombo,
+    idEdit,
+    idSizer,
+    idProgress,
+    idUpDown,
+    idStatus,
+    idTrack
+};
+
+class ControlSkins : public ::testing::Test {
+protected:
+    static void SetUpTestSuite() {
+        INITCOMMONCONTROLSEX init{sizeof(init), ICC_WIN95_CLASSES | ICC_PROGRESS_CLASS | ICC_BAR_CLASSES};
+        InitCommonControlsEx(&init);
+        WNDCLASSA wc{};
+        wc.lpfnWndProc = &HostProc;
+        wc.hInstance = GetModuleHandleA(nullptr);
+        wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+        wc.lpszClassName = "ControlSkinHost";
+        RegisterClassA(&wc);
+    }
+    HWND Child(const char* cls, DWORD style, int id, int x, int y, int w, int h, DWORD exStyle = 0,
+               const char* text = "") {
+        return CreateWindowExA(exStyle, cls, text, WS_CHILD | WS_VISIBLE | style, x, y, w, h, host,
+                               reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleA(nullptr),
+                               nullptr);
+    }
+    void SetUp() override {
+        gCommands.clear();
+        skin = new TSkinData(nullptr);
+        ASSERT_TRUE(skin->LoadSkinBytes(ControlSkin()));
+        host = CreateWindowExA(0, "ControlSkinHost", "Controls", WS_OVERLAPPEDWINDOW, 30, 30, 420, 300,
+                               nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
+        push = Child("button", BS_PUSHBUTTON, idPush, 10, 10, 80, 26, 0, "Go");
+        pushProc = GetWindowLongPtrA(push, GWLP_WNDPROC);
+        check = Child("button", BS_AUTO3STATE, idCheck, 10, 50, 120, 20, 0, "Check");
+        radio = Child("button", BS_AUTORADIOBUTTON, idRadio, 10, 80, 120, 20, 0, "Radio");
+        Child("button", BS_GROUPBOX, idGroup, 300, 150, 100, 60, 0, "Group");
+        combo = Child("combobox", CBS_DROPDOWNLIST, idCombo, 150, 10, 120, 200);
+        edit = Child("edit", 0, idEdit, 150, 50, 100, 22, WS_EX_CLIENTEDGE);
+        sizer = Child("scrollbar", SBS_SIZEBOX, idSizer, 260, 50, 16, 16);
+        progress = Child(PROGRESS_CLASSA, 0, idProgress, 10, 120, 200, 16);
+        upDown = Child(UPDOWN_CLASSA, 0, idUpDown, 230, 120, 20, 30);
+        track = Child(TRACKBAR_CLASSA, 0, idTrack, 10, 150, 200, 30);
+        status = Child(STATUSCLASSNAMEA, 0, idStatus, 0, 0, 0, 0);
+        const int parts[3] = {100, 200, -1};
+        SendMessageA(status, SB_SETPARTS, 3, reinterpret_cast<LPARAM>(parts));
+        SendMessageA(status, SB_SETTEXTA, 1 | SBT_POPOUT, reinterpret_cast<LPARAM>("raised"));
+        frame = new TWinSkinForm(host, *skin, nullptr);
+        frame->Attach();
+        // Children that only our forms' components get skins for, attached by hand.
+        frame->AddControlSkin(std::make_unique<TSkinProgress>())->AttachHandle(*frame, *skin, progress);
+        frame->AddControlSkin(std::make_unique<TSkinUpDown>())->AttachHandle(*frame, *skin, upDown);
+        frame->AddControlSkin(std::make_unique<TSkinStatusBar>())->AttachHandle(*frame, *skin, status);
+        frame->AddControlSkin(std::make_unique<TSkinTrackBar>())->AttachHandle(*frame, *skin, track);
+        ShowWindow(host, SW_SHOW);
+        SetForegroundWindow(host);
+        Pump();
+    }
+    void TearDown() override {
+        delete frame;
+        if (IsWindow(host)) {
+            DestroyWindow(host);
+        }
+        delete skin;
+    }
+    TSkinData* skin = nullptr;
+    TWinSkinForm* frame = nullptr;
+    HWND host = nullptr, push = nullptr, check = nullptr, radio = nullptr, combo = nullptr, edit = nullptr,
+         sizer = nullptr, progress = nullptr, upDown = nullptr, track = nullptr, status = nullptr;
+    LONG_PTR pushProc = 0;
+};
+
+TEST_F(ControlSkins, ChildWindowsGetTheSkinTheirClassAndStyleCallFor) {
+    const struct {
+        int id;
+        const char* expected;
+        std::function<bool(TSkinControl*)> is;
+    } rows[] = {
+        {idPush, "push button", [](TSkinControl* s) { return dynamic_cast<TSkinButton*>(s) != nullptr; }},
+        {idCheck, "check box", [](TSkinControl* s) { return dynamic_cast<TSkinCheckBox*>(s) != nullptr; }},
+        {idRadio, "radio button",
+         [](TSkinControl* s) { return dynamic_cast<TSkinRadioButton*>(s) != nullptr; }},
+        {idGroup, "nothing for a group box", [](TSkinControl* s) { return s == nullptr; }},
+        {idCombo, "combo box", [](TSkinControl* s) { return dynamic_cast<TSkinComBox*>(s) != nullptr; }},
+        {idEdit, "edit", [](TSkinControl* s) { return dynamic_cast<TSkinEdit*>(s) != nullptr; }},
+        {idSizer, "size box", [](TSkinControl* s) { return dynamic_cast<TSkinSizer*>(s) != nullptr; }},
+    };
+    for (const auto& row : rows) {
+        EXPECT_TRUE(row.is(frame->ControlSkinFor(GetDlgItem(host, row.id)))) << row.expected;
+    }
+}
+
+TEST_F(ControlSkins, EveryControlShowsTheFrameOfItsState) {
+    RECT c{};
+    GetWindowRect(combo, &c);
+    const int cw = c.right - c.left, ch = c.bottom - c.top;
+    const int comboButtonX = cw - (GetSystemMetrics(SM_CXHSCROLL) + 2) / 2;
+    RECT thumb{};
+    const struct {
+        const char* state;
+        std::function<void()> act;
+        HWND* window;
+        int x, y;
+        std::uint32_t expected;
+    } rows[] = {
+        {"button", [] {}, &push, 3, 3, Buttons[0]},
+        {"button hot", [&] { SendMessageA(push, WM_MOUSEMOVE, 0, MAKELPARAM(5, 5)); }, &push, 3, 3,
+         Buttons[3]},
+        {"button pressed", [&] { SendMessageA(push, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5)); }, &push,
+         3, 3, Buttons[1]},
+        {"button released, focused", [&] { SendMessageA(push, WM_LBUTTONUP, 0, MAKELPARAM(5, 5)); }, &push, 3,
+         3, Buttons[3]},
+        {"button disabled", [&] { EnableWindow(push, FALSE); }, &push, 3, 3, Buttons[2]},
+        // A 13-pixel mark sits in the 14-pixel column, centred in the 20-pixel height: (0, 3).
+        {"check box", [] {}, &check, 6, 9, Checks[0]},
+        {"check box checked", [&] { SendMessageA(check, BM_SETCHECK, BST_CHECKED, 0); }, &check, 6, 9,
+         Checks[1]},
+        {"check box indeterminate", [&] { SendMessageA(check, BM_SETCHECK, BST_INDETERMINATE, 0); }, &check,
+         6, 9, Checks[3]},
+        {"check box checked, disabled",
+         [&] {
+             SendMessageA(check, BM_SETCHECK, BST_CHECKED, 0);
+             EnableWindow(check, FALSE);
+         },
+         &check, 6, 9, Checks[3]},
+        {"radio button", [] {}, &radio, 6, 9, Radios[0]},
+        {"radio button checked", [&] { SendMessageA(radio, BM_SETCHECK, BST_CHECKED, 0); }, &radio, 6, 9,
+         Radios[1]},
+        {"combo box edge", [] {}, &combo, 0, 0, Edges[0]},
+        {"combo box button", [] {}, &combo, comboButtonX, ch / 2, Combos[0]},
+        {"combo box focused", [&] { SetFocus(combo); }, &combo, comboButtonX, ch / 2, Combos[3]},
+        {"combo box disabled", [&] { EnableWindow(combo, FALSE); }, &combo, comboButtonX, ch / 2, Combos[2]},
+        {"edit outer frame", [] {}, &edit, 0, 0, Shadow},
+        {"edit inner frame", [] {}, &edit, 1, 1, White},
+        {"size box frame", [] {}, &sizer, 0, 0, Shadow},
+        {"size box face", [] {}, &sizer, 5, 5, Face},
+        {"progress at 30 of 100: bar", [&] { SendMessageA(progress, PBM_SETPOS, 30, 0); }, &progress, 10, 8,
+         Bars[1]},
+        {"progress at 30 of 100: beyond 60 pixels", [] {}, &progress, 100, 8, Bars[0]},
+        {"progress at 0", [&] { SendMessageA(progress, PBM_SETPOS, 0, 0); }, &progress, 10, 8, Bars[0]},
+        {"up arrow", [] {}, &upDown, 2, 2, Arrows[0]},
+        {"down arrow", [] {}, &upDown, 2, 27, Arrows[4]},
+        {"up arrow disabled", [&] { EnableWindow(upDown, FALSE); }, &upDown, 2, 2, Arrows[2]},
+        {"down arrow disabled", [] {}, &upDown, 2, 27, Arrows[6]},
+        {"lowered panel", [] {}, &status, 2, 2, Panels[0]},
+        {"raised panel", [] {}, &status, 102, 2, Panels[1]},
+        {"no-bevel panel",
+         [&] { SendMessageA(status, SB_SETTEXTA, 1 | SBT_NOBORDERS, reinterpret_cast<LPARAM>("flat")); },
+         &status, 102, 2, Panels[2]},
+        {"the last panel reaches the bar's end", [] {}, &status, 405, 2, Panels[0]},
+        {"track bar thumb",
+         [&] { SendMessageA(track, TBM_GETTHUMBRECT, 0, reinterpret_cast<LPARAM>(&thumb)); }, &track, -1, -1,
+         Thumbs[1]},
+    };
+    for (const auto& row : rows) {
+        row.act();
+        const bool middleOfThumb = row.x < 0;
+        const int x = middleOfThumb ? (thumb.left + thumb.right) / 2 : row.x;
+        const int y = middleOfThumb ? (thumb.top + thumb.bottom) / 2 : row.y;
+        EXPECT_EQ(row.expected, Shown(*row.window, x, y)) << row.state << std::hex << " 0x" << row.expected;
+    }
+}
+
+TEST_F(ControlSkins, PushButtonTakesThePressAndClicksOnlyOnReleaseOverIt) {
+    HWND button = Child("button", BS_PUSHBUTTON, 40, 100, 200, 80, 26, 0, "Two");
+    test::MessageRecorder recorder;
+    ASSERT_TRUE(recorder.Watch(button, Role::Control)); // behind the skin: what the control sees
+    frame->SkinControls();
+    ASSERT_NE(nullptr, frame->ControlSkinFor(button));
+    ASSERT_TRUE(recorder.Watch(host, Role::Parent));
+
+    recorder.Clear();
+    SendMessageA(button, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
+    SendMessageA(button, WM_LBUTTONUP, 0, MAKELPARAM(5, 5));
+    Pump(100);
+    const auto& seen = recorder.Sequence(Role::Control);
+    EXPECT_TRUE(std::none_of(seen.begin(), seen.end(), [](const test::RecordedMessage& m) {
+        return m.message == WM_LBUTTONDOWN;
+    })) << "the skin keeps the press from the control";
+    static const ExpectedMessage kRelease[] = {{WM_LBUTTONUP, kSent}};
+    recorder.ExpectSequence(Role::Control, kRelease, "the release reaches the control", Match::Subsequence);
+    static const ExpectedMessage kClick[] = {{WM_COMMAND, kPosted, MAKEWPARAM(40, BN_CLICKED)}};
+    recorder.ExpectSequence(Role::Parent, kClick, "one click posted to the parent", Match::Subsequence);
+    EXPECT_EQ(std::vector<WPARAM>{MAKEWPARAM(40, BN_CLICKED)}, gCommands);
+
+    // Pressed, then the mouse leaves: released outside, nothing is clicked.
+    gCommands.clear();
+    SendMessageA(button, WM_MOUSEMOVE, 0, MAKELPARAM(5, 5));
+    SendMessageA(button, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
+    SendMessageA(button, WM_MOUSELEAVE, 0, 0);
+    SendMessageA(button, WM_LBUTTONUP, 0, MAKELPARAM(200, 200));
+    Pump(100);
+    EXPECT_TRUE(gCommands.empty());
+    EXPECT_FALSE(frame->ControlSkinFor(button)->Pressed());
+}
+
+WNDPROC gPrevious = nullptr;
+LRESULT CALLBACK LaterSubclass(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    return CallWindowProcA(gPrevious, window, message, wParam, lParam);
+}
+
+TEST_F(ControlSkins, DetachGivesProceduresBackUnlessSomeoneCameAfter) {
+    const LONG_PTR skinned = GetWindowLongPtrA(push, GWLP_WNDPROC);
+    EXPECT_NE(pushProc, skinned);
+    // Someone subclasses the check box after us; its own procedure calls ours.
+    gPrevious = reinterpret_cast<WNDPROC>(
+        SetWindowLongPtrA(check, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&LaterSubclass)));
+    const LONG_PTR theirs = GetWindowLongPtrA(check, GWLP_WNDPROC);
+    frame->DetachAndRestore();
+    EXPECT_TRUE(frame->ControlSkins().empty());
+    EXPECT_EQ(pushProc, GetWindowLongPtrA(push, GWLP_WNDPROC));
+    EXPECT_EQ(theirs, GetWindowLongPtrA(check, GWLP_WNDPROC)) << "theirs stays, ours only forwards";
+    SendMessageA(check, BM_SETCHECK, BST_CHECKED, 0);
+    EXPECT_EQ(BST_CHECKED, SendMessageA(check, BM_GETCHECK, 0, 0));
+    EXPECT_NE(Buttons[0], Shown(push, 3, 3)) << "the button draws itself again";
+}
+
+std::uint32_t gOkFace = 0;
+bool gBoxSkinned = false;
+void CALLBACK LookAtTheBox(HWND, UINT, UINT_PTR id, DWORD) {
+    KillTimer(nullptr, id);
+    HWND box = FindWindowA("#32770", "Box title");
+    HWND ok = GetDlgItem(box, IDOK);
+    gBoxSkinned = SendMessageA(box, SkinQuery, 0, 0) == 1;
+    gOkFace = Pixel(ok, 3, 3);
+    SendMessageA(ok, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5)); // the skin's own click
+    SendMessageA(ok, WM_LBUTTONUP, 0, MAKELPARAM(5, 5));
+}
+
+TEST(ControlSkinsManaged, MessageBoxOkWearsTheButtonFaceAndStillAnswers) {
+    InstallWindowsSkinManager();
+    auto* skin = new TSkinData(nullptr);
+    ASSERT_TRUE(skin->LoadSkinBytes(ControlSkin()));
+    skin->Loaded();
+    skin->SetActive(true);
+    SetTimer(nullptr, 0, 700, &LookAtTheBox);
+    EXPECT_EQ(IDOK, MessageBoxA(nullptr, "Some text", "Box title", MB_OK));
+    EXPECT_TRUE(gBoxSkinned);
+    EXPECT_EQ(Buttons[3], gOkFace) << "the default button has the focus: the focused frame";
+    delete skin;
+    FreeSkinManage();
+}
+
+// A form of the framework: panels and what sits on them take the skin's face colour, every kind
+// of control gets its skin, a skin change colours again, a destroyed control's skin is dropped,
+// and detaching gives every colour and handler back.
+TEST(ControlSkinsFramework, FormControlsTakeTheFaceColourAndGetEverythingBack) {
+    auto* app = new TApplication();
+    app->Initialize();
+    auto* form = new TForm(app);
+    form->SetClientSize(300, 200);
+    auto* panel = new TPanel(form);
+    panel->SetParent(form);
+    panel->SetBounds(0, 0, 300, 120);
+    auto* box = new TCheckBox(form);
+    box->SetParent(panel);
+    box->SetBounds(10, 10, 100, 20);
+    auto* speed = new TSpeedButton(form);
+    speed->SetParent(panel);
+    speed->SetBounds(10, 40, 60, 30);
+    auto* text = new TEdit(form);
+    text->SetParent(form);
+    text->SetBounds(10, 140, 100, 22);
+    form->Show();
+    Pump(100);
+    const TColor panelColour = panel->Color();
+
+    auto* skin = new TSkinData(nullptr);
+    ASSERT_TRUE(skin->LoadSkinBytes(ControlSkin()));
+    auto* frame = new TWinSkinForm(form->Handle(), *skin, form);
+    frame->Attach();
+    Pump(100);
+    EXPECT_EQ(TColor{0xC8C8C8}, panel->Color());
+    EXPECT_EQ(TColor{0xC8C8C8}, box->Color()) << "the check box keeps its parent's colour";
+    EXPECT_NE(nullptr, frame->ControlSkinFor(speed));
+    EXPECT_NE(nullptr, dynamic_cast<TSkinCheckBox*>(frame->ControlSkinFor(box->Handle())));
+    EXPECT_NE(nullptr, dynamic_cast<TSkinEdit*>(frame->ControlSkinFor(text->Handle())));
+    EXPECT_NE(nullptr, dynamic_cast<TSkinBox*>(frame->ControlSkinFor(panel->Handle())));
+    EXPECT_EQ(Buttons[0], Shown(panel->Handle(), 13, 43)) << "the speed button at its place in the panel";
+
+    ASSERT_TRUE(skin->LoadSkinBytes(ControlSkin("10,150,200")));
+    frame->ReapplySkin();
+    EXPECT_EQ(TColor{0xC8960A}, panel->Color()) << "the new face colour";
+
+    const std::size_t before = frame->ControlSkins().size();
+    delete box; // tells its skin first
+    frame->FreeDeadControlSkins();
+    EXPECT_EQ(before - 1, frame->ControlSkins().size());
+
+    frame->DetachAndRestore();
+    EXPECT_EQ(panelColour, panel->Color());
+    EXPECT_NE(Buttons[0], Shown(panel->Handle(), 13, 43)) << "the speed button paints itself again";
+    delete frame;
+    delete skin;
+    delete app;
+}
+
+} // namespace
+} // namespace quellar
