@@ -109,6 +109,16 @@ TEST_F(SkinToolTest, CheckReportsTheModelAndWarnsAboutBadReferencesAndValues) {
     EXPECT_NE(report.find("Menu=red: not an RGB text"), std::string::npos);
 }
 
+TEST_F(SkinToolTest, CheckSaysWhenAStripDoesNotFitItsFrames) {
+    Write(dir_ / "s.skn",
+          test::SkinFile("[Buttons]\r\nBitmap=b.bmp\r\nCheckButton=c.bmp\r\nCheckButtonFrame=3\r\n",
+                         {{"b.bmp", test::Bmp(52, 20)}, {"c.bmp", test::Bmp(39, 13)}}));
+    EXPECT_EQ(Run({"check", (dir_ / "s.skn").string()}), 1);
+    const std::string report = out_.str();
+    EXPECT_NE(report.find("Buttons: 52 pixels do not split into 5 frames"), std::string::npos) << report;
+    EXPECT_NE(report.find("CheckButton: 3 frames; the mark shows 4"), std::string::npos) << report;
+}
+
 TEST_F(SkinToolTest, ErrorsAreOneLineAndExitStatusTwo) {
     EXPECT_EQ(Run({"list", (dir_ / "missing.skn").string()}), 2);
     const std::string line = err_.str();

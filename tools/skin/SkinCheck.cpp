@@ -7,6 +7,7 @@
 #include <ostream>
 #include <sstream>
 #include <stdexcept>
+#include <tuple>
 
 namespace quellar {
 
@@ -111,6 +112,58 @@ void ReportColours(const TSkinData& d, std::ostream& out) {
     }
 }
 
+// A strip whose width does not split into the frames its element is drawn with, or a mark strip
+// with fewer frames than the four looks a check box or radio button shows.
+void FrameFitWarnings(const TSkinData& d, std::vector<std::string>& warnings) {
+    auto split = [&](const char* name, const TBitmap32& image, int frames) {
+        if (!image.Empty() && (frames < 1 || image.Width() % frames != 0)) {
+            warnings.push_back(std::string(name) + ": " + std::to_string(image.Width()) +
+                               " pixels do not split into " + std::to_string(frames) + " frames");
+        }
+    };
+    const std::pair<const char*, const TDataSkinObject*> strips[] = {
+        {"Buttons", d.Buttons()},
+        {"Progress", d.Progress()},
+        {"Tabs", d.Tabs()},
+        {"StatusBarEdges", d.StatusBarEdges()},
+        {"ComboButton", d.ComboButton()},
+        {"SunkEdge", d.SunkEdge()},
+        {"ExtraImages", d.ExtraImages()},
+        {"MenuItem", d.MenuItem()},
+        {"Scrollbar", d.Scrollbar()},
+        {"HorzScroll", d.HorzScroll()},
+        {"VertScroll", d.VertScroll()},
+        {"HorzScrollThumb", d.HorzScrollThumb()},
+        {"VertScrollThumb", d.VertScrollThumb()},
+        {"Trackbar.ThumbHorz", d.TrackbarThumbHorz()},
+        {"Trackbar.ThumbVert", d.TrackbarThumbVert()},
+        {"UpDown.Horz", d.UpDownHorz()},
+        {"UpDown.Vert", d.UpDownVert()},
+    };
+    for (const auto& [name, e] : strips) {
+        if (e != nullptr) {
+            split(name, e->Image, e->FrameCount);
+        }
+    }
+    for (const TDataSkinBorder* upDown : {d.UpDownHorz(), d.UpDownVert()}) {
+        if (upDown != nullptr) {
+            split("GlyphImage", upDown->Image2, upDown->FrameCount);
+        }
+    }
+    const TDataSkinButton& b = *d.Buttons();
+    for (const auto& [name, image, frames] : {std::tuple{"CheckButton", &b.CheckImage, b.CheckFrameCount},
+                                              std::tuple{"RadioButton", &b.RadioImage, b.RadioFrameCount}}) {
+        split(name, *image, frames);
+        if (!image->Empty() && frames < 4) {
+            warnings.push_back(std::string(name) + ": " + std::to_string(frames) +
+                               " frames; the mark shows 4 (unchecked, checked, both disabled)");
+        }
+    }
+    for (const auto& sb : d.SysButtons()) {
+        split(sb->Name.c_str(), sb->Image, sb->FrameCount);
+    }
+}
+
 } // namespace
 
 int CheckSkin(const std::vector<std::uint8_t>& file, std::ostream& out, const std::string& name) {
@@ -132,6 +185,7 @@ int CheckSkin(const std::vector<std::uint8_t>& file, std::ostream& out, const st
     if (stats.Description.empty()) {
         warnings.insert(warnings.begin(), "no description: the package has no \".ini\" member");
     }
+    FrameFitWarnings(data, warnings);
     out << "package: " << stats.Members << " members, description "
         << (stats.Description.empty() ? "(none)" : stats.Description) << "\n";
     out << "skin: " << data.SkinName() << "\n";

@@ -56,15 +56,16 @@ void Field(TBitmap32& b, Box r, const TSkinStyle& s, State state, bool round) {
 
 constexpr State FourStates[4] = {State::Normal, State::Pressed, State::Disabled, State::Hot};
 
-// Eight 13 x 13 cells: unchecked in the four states, then checked in the four states.
+// Four 13 x 13 cells, as the mark is shown: unchecked, checked, unchecked disabled, checked
+// disabled (a check box's third state shows the last).
 TBitmap32 MarkStrip(const TSkinStyle& s, bool round) {
     constexpr int C = 13;
-    TBitmap32 b(8 * C, C, Key);
-    for (int k = 0; k < 8; ++k) {
-        const State state = FourStates[k % 4];
+    TBitmap32 b(4 * C, C, Key);
+    for (int k = 0; k < 4; ++k) {
+        const State state = k < 2 ? State::Normal : State::Disabled;
         const Box r{k * C, 0, C, C};
         Field(b, r, s, state, round);
-        if (k >= 4) {
+        if (k % 2 == 1) {
             const std::uint32_t mark = state == State::Disabled ? Lighter(Grey(s.text), 40) : s.hilight;
             if (round) {
                 Disc(b, r.Inset(4), mark);
@@ -181,8 +182,8 @@ TBitmap32 DrawScrollThumb(const TSkinStyle& s, bool horizontal) {
     return b;
 }
 
-// Five frames of a track bar thumb: normal, pressed, disabled, hot, focused. Pointed at one
-// end (or both for the plain horizontal and vertical thumbs).
+// Five frames of a track bar thumb: pressed, normal (the one a track bar shows), disabled, hot,
+// focused. Pointed at one end (or both for the plain horizontal and vertical thumbs).
 TBitmap32 DrawTrackbarThumb(const TSkinStyle& s, Dir point, bool both) {
     const bool across = point == Dir::Left || point == Dir::Right;
     const int w = across ? 20 : 11;
@@ -190,7 +191,9 @@ TBitmap32 DrawTrackbarThumb(const TSkinStyle& s, Dir point, bool both) {
     TBitmap32 b(5 * w, h, Key);
     for (int k = 0; k < 5; ++k) {
         const Box r{k * w, 0, w, h};
-        Panel(b, r, s, FiveStates[k]);
+        constexpr State ThumbStates[5] = {State::Pressed, State::Normal, State::Disabled, State::Hot,
+                                          State::Focused};
+        Panel(b, r, s, ThumbStates[k]);
         // Cut the point: key colour outside a triangle at the pointed end(s).
         const int tip = across ? h / 2 : w / 2;
         for (int i = 0; i < tip; ++i) {
@@ -322,14 +325,14 @@ TBitmap32 DrawProgressChunk(const TSkinStyle& s) {
     return b;
 }
 
-// Eight frames: the first and second button in the four states (normal, pressed, hot,
-// disabled); up/down for the vertical control, left/right for the horizontal.
+// Eight frames: the first and second button in the four states (normal, pressed, disabled,
+// hot); up/down for the vertical control, left/right for the horizontal.
 TBitmap32 DrawUpDown(const TSkinStyle& s, bool horizontal) {
     const int w = horizontal ? 12 : 16;
     const int h = horizontal ? 16 : 10;
     TBitmap32 b(8 * w, h, Key);
     for (int k = 0; k < 8; ++k) {
-        Panel(b, {k * w, 0, w, h}, s, CaptionStates[k % 4]);
+        Panel(b, {k * w, 0, w, h}, s, FourStates[k % 4]);
     }
     return b;
 }
@@ -340,7 +343,7 @@ TBitmap32 DrawUpDownGlyphs(const TSkinStyle& s, bool horizontal) {
     TBitmap32 b(8 * w, h, Key);
     for (int k = 0; k < 8; ++k) {
         const Dir d = horizontal ? (k < 4 ? Dir::Left : Dir::Right) : (k < 4 ? Dir::Up : Dir::Down);
-        Arrow(b, {k * w, 0, w, h}, d, GlyphColour(s, CaptionStates[k % 4]));
+        Arrow(b, {k * w, 0, w, h}, d, GlyphColour(s, FourStates[k % 4]));
     }
     return b;
 }

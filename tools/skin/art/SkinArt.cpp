@@ -106,6 +106,7 @@ void SkinBuilder::Controls() {
     ini_ << "[Buttons]\nBitmap=" << Add("button.bmp", DrawPushButton(s))
          << "\nLeftWidth=5\nRightWidth=5\nTopHeight=5\nBottomHeight=5\nTrans=1\nTile=0\nCheckButton="
          << Add("check.bmp", DrawCheckBoxes(s)) << "\nRadioButton=" << Add("radio.bmp", DrawRadioButtons(s))
+         << "\nCheckButtonFrame=4\nRadioButtonFrame=4"
          << "\nNormalColour2=" << RgbText(s.text) << "\nMouseOverColour2=" << RgbText(s.text)
          << "\nPressedColour2=" << RgbText(s.text) << "\n\n";
     ini_ << "[Progress]\nBitmap=" << Add("progress.bmp", DrawProgress(s))
