@@ -21,17 +21,23 @@ void TControlCanvas::Release() {
     section_ = nullptr;
     old_ = nullptr;
     bits_ = nullptr;
-    width_ = height_ = 0;
+    width_ = height_ = stride_ = rows_ = 0;
 }
 
 bool TControlCanvas::Ensure(int width, int height) {
     if (width <= 0 || height <= 0) {
         return false;
     }
-    if (dc_ != nullptr && width == width_ && height == height_) {
+    if (dc_ != nullptr && width <= stride_ && height <= rows_) {
         GdiFlush(); // drawing on the surface has finished before its memory is touched
+        width_ = width;
+        height_ = height;
         return true;
     }
+    // Grown to the largest control seen, so painting controls of different sizes in turn costs
+    // no new surface each time.
+    width = std::max(width, stride_);
+    height = std::max(height, rows_);
     Release();
     BITMAPINFO info{};
     info.bmiHeader.biSize = sizeof(info.bmiHeader);
@@ -48,16 +54,27 @@ bool TControlCanvas::Ensure(int width, int height) {
     }
     old_ = SelectObject(dc_, section_);
     bits_ = static_cast<std::uint32_t*>(bits);
+    stride_ = width;
+    rows_ = height;
     width_ = width;
     height_ = height;
     return true;
+}
+
+std::uint32_t* TControlCanvas::Row(int y) const {
+    return bits_ + static_cast<std::size_t>(y) * static_cast<std::size_t>(stride_);
 }
 
 HDC TControlCanvas::Load(const TBitmap32& pixels) {
     if (!Ensure(pixels.Width(), pixels.Height())) {
         return nullptr;
     }
-    std::copy(pixels.Pixels().begin(), pixels.Pixels().end(), bits_);
+    for (int y = 0; y < height_; ++y) {
+        std::copy(pixels.Row(y), pixels.Row(y) + width_, Row(y));
+    }
+    // Text and lines drawn on the surface stay inside the loaded part.
+    SelectClipRgn(dc_, nullptr);
+    IntersectClipRect(dc_, 0, 0, width_, height_);
     return dc_;
 }
 
@@ -65,7 +82,10 @@ TBitmap32 TControlCanvas::Read(HDC source, int x, int y, int width, int height) 
     if (!Ensure(width, height)) {
         return {};
     }
-    std::fill(bits_, bits_ + static_cast<std::size_t>(width) * static_cast<std::size_t>(height), 0u);
+    for (int row = 0; row < height; ++row) {
+        std::fill(Row(row), Row(row) + width, 0u);
+    }
+    SelectClipRgn(dc_, nullptr);
     BitBlt(dc_, 0, 0, width, height, source, x, y, SRCCOPY);
     return Pixels();
 }
@@ -77,7 +97,7 @@ TBitmap32 TControlCanvas::Pixels() const {
     GdiFlush();
     TBitmap32 copy(width_, height_);
     for (int row = 0; row < height_; ++row) {
-        const std::uint32_t* from = bits_ + static_cast<std::size_t>(row) * static_cast<std::size_t>(width_);
+        const std::uint32_t* from = Row(row);
         std::transform(from, from + width_, copy.Row(row), [](std::uint32_t p) { return p & 0xFFFFFF; });
     }
     return copy;

@@ -31,13 +31,16 @@ public:
 private:
     bool Ensure(int width, int height);
     void Release();
+    std::uint32_t* Row(int y) const;
 
     HDC dc_ = nullptr;
     HBITMAP section_ = nullptr;
     HGDIOBJ old_ = nullptr;
     std::uint32_t* bits_ = nullptr;
-    int width_ = 0;
+    int width_ = 0; // the part in use
     int height_ = 0;
+    int stride_ = 0; // the surface as made
+    int rows_ = 0;
 };
 
 // The surface every control skin shares.

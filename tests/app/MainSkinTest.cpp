@@ -12,6 +12,12 @@
 #include "skin/model/WinSkinData.h"
 #include "tests/app/MainWindowFixture.h"
 
+#include <psapi.h>
+
+#include <cstdio>
+#include <utility>
+#include <vector>
+
 namespace quellar::test {
 namespace {
 
@@ -174,6 +180,63 @@ TEST_F(MainSkin, EveryControlOfTheMainWindowWearsItsSkin) {
     Pump(100);
     EXPECT_NE(wasChecked, form->CheckBox1->Checked()) << "the click reached the check box";
     EXPECT_TRUE(markMatches(wasChecked ? 1 : 2));
+}
+
+// Every child window of the main window repainted in turn, 10,000 repaints in all, with the
+// speed buttons going hot and cold and the frame repainted now and then: the process's memory
+// and GDI objects stay where they were. (One bitmap leaked per control repaint would grow the
+// GDI count by 10,000 and the memory by far more than the allowance.)
+TEST_F(MainSkin, TenThousandRepaintsLeaveNothingBehind) {
+    WriteSettings(kSaved);
+    Start();
+    form->Show();
+    Pump(600);
+    ASSERT_TRUE(Skinned());
+    std::vector<HWND> children;
+    EnumChildWindows(
+        form->Handle(),
+        [](HWND child, LPARAM list) -> BOOL {
+            reinterpret_cast<std::vector<HWND>*>(list)->push_back(child);
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&children));
+    ASSERT_GT(children.size(), 20u);
+    auto round = [&](int i) {
+        RedrawWindow(children[static_cast<std::size_t>(i) % children.size()], nullptr, nullptr,
+                     RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_UPDATENOW);
+        if (i % 10 == 0) {
+            form->btnStart->Perform(i % 20 == 0 ? CM_MOUSEENTER : CM_MOUSELEAVE);
+        }
+        if (i % 50 == 0) {
+            RedrawWindow(form->Handle(), nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE | RDW_UPDATENOW);
+            MSG msg;
+            while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+                DispatchMessageA(&msg);
+            }
+        }
+    };
+    auto usage = [] {
+        PROCESS_MEMORY_COUNTERS m{};
+        m.cb = sizeof(m);
+        GetProcessMemoryInfo(GetCurrentProcess(), &m, sizeof(m));
+        return std::pair{m.PagefileUsage, GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS)};
+    };
+    for (int i = 0; i < 500; ++i) {
+        round(i); // every surface and cache made once
+    }
+    const auto [memoryBefore, gdiBefore] = usage();
+    for (int i = 0; i < 10000; ++i) {
+        round(i);
+    }
+    const auto [memoryAfter, gdiAfter] = usage();
+    std::printf("memory %zu -> %zu bytes, GDI objects %lu -> %lu\n", static_cast<std::size_t>(memoryBefore),
+                static_cast<std::size_t>(memoryAfter), static_cast<unsigned long>(gdiBefore),
+                static_cast<unsigned long>(gdiAfter));
+    EXPECT_GT(memoryBefore, 0u) << "the platform reports the process's memory";
+    EXPECT_LE(memoryAfter, memoryBefore + (2u << 20));
+    if (gdiBefore != 0) {
+        EXPECT_LE(gdiAfter, gdiBefore + 8);
+    }
 }
 
 } // namespace
