@@ -2,6 +2,7 @@
 // back from a control's window tells which frame of the skin's own strip is showing: the skin
 // each child window gets, the frame of every state, what the push button lets through to the
 // control, message boxes, a form of the framework with its colours, a skin change and detaching.
+#include "skin/controls/ControlSkins.h"
 #include "skin/controls/SkinBox.h"
 #include "skin/controls/SkinButton.h"
 #include "skin/controls/SkinCheckBox.h"
@@ -317,6 +318,58 @@ TEST_F(ControlSkins, EveryControlShowsTheFrameOfItsState) {
         const int x = middleOfThumb ? (thumb.left + thumb.right) / 2 : row.x;
         const int y = middleOfThumb ? (thumb.top + thumb.bottom) / 2 : row.y;
         EXPECT_EQ(row.expected, Shown(*row.window, x, y)) << row.state << std::hex << " 0x" << row.expected;
+    }
+}
+
+// What each class lets through to its control: those that paint themselves keep WM_PAINT and
+// WM_ERASEBKGND, the push button keeps the press, the others only watch.
+TEST_F(ControlSkins, EachClassConsumesOnlyWhatItPaintsOrTakesOver) {
+    constexpr UINT kMessages[] = {WM_ERASEBKGND, WM_PAINT, WM_LBUTTONDOWN, WM_LBUTTONUP, WM_SETTEXT};
+    const struct {
+        const char* cls;
+        DWORD style;
+        TSkinClass kind;
+        std::vector<UINT> consumed;
+        bool pressed = true; // a press on it is tried too
+    } rows[] = {
+        {"button", BS_PUSHBUTTON, skButton, {WM_ERASEBKGND, WM_PAINT, WM_LBUTTONDOWN}},
+        {"button", BS_AUTOCHECKBOX, skCheckBox, {}},
+        {"button", BS_AUTORADIOBUTTON, skRadioButton, {}},
+        {"combobox", CBS_DROPDOWNLIST, skComboBox, {}, false}, // a press opens the list
+        {"edit", WS_BORDER, skEdit, {}},
+        {"scrollbar", SBS_SIZEBOX, skSizer, {WM_ERASEBKGND, WM_PAINT}, false}, // a press sizes the window
+        {UPDOWN_CLASSA, 0, skUpDown, {WM_ERASEBKGND, WM_PAINT}},
+        {PROGRESS_CLASSA, 0, skProgress, {}},
+        {STATUSCLASSNAMEA, CCS_NOPARENTALIGN, skStatusBar, {WM_ERASEBKGND, WM_PAINT}},
+        {TRACKBAR_CLASSA, 0, skTrackBar, {WM_ERASEBKGND}},
+    };
+    int id = 100;
+    for (const auto& row : rows) {
+        HWND control = Child(row.cls, row.style, ++id, 20, 200, 60, 24);
+        test::MessageRecorder recorder;
+        ASSERT_TRUE(recorder.Watch(control, Role::Control)); // behind the skin
+        frame->AddControlSkin(MakeControlSkin(row.kind))->AttachHandle(*frame, *skin, control);
+        Pump(50);
+        for (UINT message : kMessages) {
+            if (!row.pressed && (message == WM_LBUTTONDOWN || message == WM_LBUTTONUP)) {
+                continue;
+            }
+            recorder.Clear();
+            HDC dc = GetDC(control);
+            const WPARAM wParam = message == WM_ERASEBKGND ? reinterpret_cast<WPARAM>(dc) : 0;
+            const LPARAM lParam = message == WM_SETTEXT ? reinterpret_cast<LPARAM>("x") : MAKELPARAM(3, 3);
+            SendMessageA(control, message, wParam, lParam);
+            ReleaseDC(control, dc);
+            const auto& seen = recorder.Sequence(Role::Control);
+            const bool reached = std::any_of(seen.begin(), seen.end(), [&](const test::RecordedMessage& m) {
+                return m.message == message;
+            });
+            const bool consumed =
+                std::find(row.consumed.begin(), row.consumed.end(), message) != row.consumed.end();
+            EXPECT_EQ(!consumed, reached) << row.cls << " " << test::MessageName(message);
+        }
+        SendMessageA(control, WM_LBUTTONUP, 0, 0);
+        DestroyWindow(control);
     }
 }
 
