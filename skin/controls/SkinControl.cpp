@@ -218,7 +218,7 @@ void TSkinControl::PassOn(TMessage& message) {
 bool TSkinControl::BeforeMessage(TMessage& message) {
     if (message.Msg == WM_NCDESTROY) {
         PassOn(message);
-        RestoreColor(); // a framework control outlives its window: it keeps its own colour
+        RestoreColor();  // a framework control outlives its window: it keeps its own colour
         linked_ = false; // the chain forgets the window after WM_NCDESTROY
         LetGo();
         return false;
