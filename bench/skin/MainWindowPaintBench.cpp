@@ -168,16 +168,16 @@ private:
     std::string saved_;
 };
 
+// Adds a child window to the list EnumChildWindows was given.
+BOOL CALLBACK CollectChild(HWND child, LPARAM list) {
+    reinterpret_cast<std::vector<HWND>*>(list)->push_back(child);
+    return TRUE;
+}
+
 // Where the time goes: each child window repainted on its own, the slowest first.
 void Breakdown(HWND window) {
     std::vector<HWND> children;
-    EnumChildWindows(
-        window,
-        [](HWND child, LPARAM list) -> BOOL {
-            reinterpret_cast<std::vector<HWND>*>(list)->push_back(child);
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&children));
+    EnumChildWindows(window, &CollectChild, reinterpret_cast<LPARAM>(&children));
     std::vector<std::pair<double, std::string>> times;
     for (HWND child : children) {
         std::vector<double> samples;

@@ -182,6 +182,12 @@ TEST_F(MainSkin, EveryControlOfTheMainWindowWearsItsSkin) {
     EXPECT_TRUE(markMatches(wasChecked ? 1 : 2));
 }
 
+// Adds a child window to the list EnumChildWindows was given.
+BOOL CALLBACK CollectChild(HWND child, LPARAM list) {
+    reinterpret_cast<std::vector<HWND>*>(list)->push_back(child);
+    return TRUE;
+}
+
 // Every child window of the main window repainted in turn, 10,000 repaints in all, with the
 // speed buttons going hot and cold and the frame repainted now and then: the process's memory
 // and GDI objects stay where they were. (One bitmap leaked per control repaint would grow the
@@ -193,13 +199,7 @@ TEST_F(MainSkin, TenThousandRepaintsLeaveNothingBehind) {
     Pump(600);
     ASSERT_TRUE(Skinned());
     std::vector<HWND> children;
-    EnumChildWindows(
-        form->Handle(),
-        [](HWND child, LPARAM list) -> BOOL {
-            reinterpret_cast<std::vector<HWND>*>(list)->push_back(child);
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&children));
+    EnumChildWindows(form->Handle(), &CollectChild, reinterpret_cast<LPARAM>(&children));
     ASSERT_GT(children.size(), 20u);
     auto round = [&](int i) {
         RedrawWindow(children[static_cast<std::size_t>(i) % children.size()], nullptr, nullptr,

@@ -473,6 +473,12 @@ TEST(ControlSkinsFramework, FormControlsTakeTheFaceColourAndGetEverythingBack) {
     auto* text = new TEdit(form);
     text->SetParent(form);
     text->SetBounds(10, 140, 100, 22);
+    auto* bit = new TBitBtn(form);
+    bit->SetParent(form);
+    bit->SetBounds(150, 140, 80, 26);
+    bit->SetCaption("Bit");
+    int clicks = 0;
+    bit->OnClick = [&clicks](TComponent*) { ++clicks; };
     form->Show();
     Pump(100);
     const TColor panelColour = panel->Color();
@@ -489,6 +495,13 @@ TEST(ControlSkinsFramework, FormControlsTakeTheFaceColourAndGetEverythingBack) {
     EXPECT_NE(nullptr, dynamic_cast<TSkinEdit*>(frame->ControlSkinFor(text->Handle())));
     EXPECT_NE(nullptr, dynamic_cast<TSkinBox*>(frame->ControlSkinFor(panel->Handle())));
     EXPECT_EQ(Buttons[0], Shown(panel->Handle(), 13, 43)) << "the speed button at its place in the panel";
+    EXPECT_EQ(Checks[0], Shown(box->Handle(), 6, 9)) << "the mark, painted into the box's buffer";
+    EXPECT_NE(nullptr, dynamic_cast<TSkinBitButton*>(frame->ControlSkinFor(bit->Handle())));
+    EXPECT_EQ(Buttons[0], Shown(bit->Handle(), 3, 3));
+    SendMessageA(bit->Handle(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
+    EXPECT_EQ(Buttons[1], Shown(bit->Handle(), 3, 3));
+    SendMessageA(bit->Handle(), WM_LBUTTONUP, 0, MAKELPARAM(5, 5));
+    EXPECT_EQ(1, clicks) << "released over it: one click";
 
     ASSERT_TRUE(skin->LoadSkinBytes(ControlSkin("10,150,200")));
     frame->ReapplySkin();
