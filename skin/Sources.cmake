@@ -32,7 +32,6 @@ set(QUELLAR_SKIN_WIN32_SOURCES model/SkinDataPlatformWin32.cpp model/SkinMessage
 # The Windows part: form objects (frame, caption buttons, messages) and the manager that
 # watches the windows.
 set(QUELLAR_SKIN_WINDOWS_ENGINE_SOURCES
-    controls/ControlCanvas.cpp
     controls/ControlPaint.cpp
     controls/ControlSkins.cpp
     controls/SkinBox.cpp
@@ -49,10 +48,10 @@ set(QUELLAR_SKIN_WINDOWS_ENGINE_SOURCES
     controls/SkinUpDown.cpp
     form/CaptionActions.cpp
     form/FormMessages.cpp
-    form/FrameCanvas.cpp
     form/FramePaint.cpp
     form/FrameRegion.cpp
     form/MdiClient.cpp
     form/WinSkinForm.cpp
     painter/DrawCaption.cpp
+    painter/PaintSurface.cpp
     manager/WinSkinManage.cpp)

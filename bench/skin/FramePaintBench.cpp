@@ -11,6 +11,8 @@
 #include "skin/manager/WinSkinManage.h"
 #include "skin/model/WinSkinData.h"
 
+#include "bench/skin/WinBench.h"
+
 #include <windows.h>
 
 #include <algorithm>
@@ -25,6 +27,7 @@
 namespace {
 
 using namespace quellar;
+using namespace quellar::bench;
 
 constexpr int kMainClientWidth = 449, kMainClientHeight = 347;
 constexpr int kLargeWidth = 1280, kLargeHeight = 1024;
@@ -33,45 +36,9 @@ constexpr int kWarmUp = 5;
 constexpr int kSamples = 101; // per side and window; odd, so the median is one sample
 constexpr const char* kClass = "QuellarFramePaintBench";
 
-double gTicksPerMicrosecond = 1.0;
-
-std::string DefaultSkinFolder() {
-    char path[MAX_PATH] = {};
-    GetModuleFileNameA(nullptr, path, MAX_PATH);
-    std::string folder(path);
-    folder.resize(folder.find_last_of("\\/") + 1); // the program's folder, bin\ of the build
-    return folder + "..\\run";
-}
-
 std::vector<std::uint8_t> ReadFile(const std::string& path) {
     std::ifstream in(path, std::ios::binary);
     return std::vector<std::uint8_t>(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-}
-
-void Pump(int ms) {
-    const DWORD end = GetTickCount() + static_cast<DWORD>(ms);
-    do {
-        MSG msg;
-        while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
-            TranslateMessage(&msg);
-            DispatchMessageA(&msg);
-        }
-        Sleep(ms > 0 ? 10 : 0);
-    } while (GetTickCount() < end);
-}
-
-template <typename F> double MicrosecondsOf(F&& work) {
-    LARGE_INTEGER before{}, after{};
-    QueryPerformanceCounter(&before);
-    work();
-    QueryPerformanceCounter(&after);
-    return static_cast<double>(after.QuadPart - before.QuadPart) / gTicksPerMicrosecond;
-}
-
-double Median(std::vector<double> values) {
-    auto middle = values.begin() + static_cast<std::ptrdiff_t>(values.size() / 2);
-    std::nth_element(values.begin(), middle, values.end());
-    return *middle;
 }
 
 // The baseline's source: a window-sized 32-bit section selected into a memory DC.
@@ -206,7 +173,7 @@ bool BenchSkin(const std::string& folder, int index) {
 
 int main(int argc, char** argv) {
     bool all = false;
-    std::string folder = DefaultSkinFolder();
+    std::string folder = DefaultRunFolder();
     for (int i = 1; i < argc; ++i) {
         if (std::strcmp(argv[i], "--all") == 0) {
             all = true;
@@ -214,9 +181,6 @@ int main(int argc, char** argv) {
             folder = argv[i];
         }
     }
-    LARGE_INTEGER frequency{};
-    QueryPerformanceFrequency(&frequency);
-    gTicksPerMicrosecond = static_cast<double>(frequency.QuadPart) / 1e6;
     WNDCLASSA wc{};
     wc.lpfnWndProc = DefWindowProcA;
     wc.hInstance = GetModuleHandleA(nullptr);

@@ -11,6 +11,8 @@
 #include "skin/form/WinSkinForm.h"
 #include "skin/manager/WinSkinManage.h"
 
+#include "bench/skin/WinBench.h"
+
 #include <windows.h>
 
 #include <algorithm>
@@ -24,45 +26,10 @@
 namespace {
 
 using namespace quellar;
+using namespace quellar::bench;
 
 constexpr int kWarmUp = 5;
 constexpr int kSamples = 101; // per side; odd, so the median is one sample
-
-double gTicksPerMicrosecond = 1.0;
-
-std::string DefaultRunFolder() {
-    char path[MAX_PATH] = {};
-    GetModuleFileNameA(nullptr, path, MAX_PATH);
-    std::string folder(path);
-    folder.resize(folder.find_last_of("\\/") + 1);
-    return folder + "..\\run";
-}
-
-void Pump(int ms) {
-    const DWORD end = GetTickCount() + static_cast<DWORD>(ms);
-    do {
-        MSG msg;
-        while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
-            TranslateMessage(&msg);
-            DispatchMessageA(&msg);
-        }
-        Sleep(ms > 0 ? 10 : 0);
-    } while (GetTickCount() < end);
-}
-
-template <typename F> double MicrosecondsOf(F&& work) {
-    LARGE_INTEGER before{}, after{};
-    QueryPerformanceCounter(&before);
-    work();
-    QueryPerformanceCounter(&after);
-    return static_cast<double>(after.QuadPart - before.QuadPart) / gTicksPerMicrosecond;
-}
-
-double Median(std::vector<double> values) {
-    auto middle = values.begin() + static_cast<std::ptrdiff_t>(values.size() / 2);
-    std::nth_element(values.begin(), middle, values.end());
-    return *middle;
-}
 
 struct TTimes {
     double repaintUs = 0, blitUs = 0;
@@ -219,9 +186,6 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "no run folder at %s\n", folder.c_str());
         return 1;
     }
-    LARGE_INTEGER frequency{};
-    QueryPerformanceFrequency(&frequency);
-    gTicksPerMicrosecond = static_cast<double>(frequency.QuadPart) / 1e6;
     InstallWindowsSkinManager();
     int status = 0;
     {

@@ -17,7 +17,7 @@ HDC ComposeFace(const TSkinData& skin, const TDataSkinObject& element, int frame
     }
     TBitmap32 face(width, height, PixelOf(FaceColour(skin)));
     DrawFrame(face, TSkinRect{0, 0, width, height}, element, frameCount, frame);
-    return SharedControlCanvas().Load(face);
+    return SharedPaintSurface().Load(face);
 }
 
 COLORREF ButtonCaptionColour(const TSkinData& skin, const TDataSkinObject& element, int frame) {

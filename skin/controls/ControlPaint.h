@@ -1,8 +1,8 @@
 #pragma once
 // What the control painters share: the skin's face colour, a face composed from one frame of an
 // element, the caption colour of a button frame, and a window's font selected for text.
-#include "skin/controls/ControlCanvas.h"
 #include "skin/model/SkinElements.h"
+#include "skin/painter/PaintSurface.h"
 
 #include <windows.h>
 

@@ -31,7 +31,7 @@ void TSkinButton::PaintSkin(HDC dc, const RECT& rect) {
         SetTextColor(face, ButtonCaptionColour(Skin(), *element, frame));
         PaintCaption(face, local, frame);
     }
-    SharedControlCanvas().CopyTo(dc, rect.left, rect.top);
+    SharedPaintSurface().CopyTo(dc, rect.left, rect.top);
 }
 
 void TSkinButton::PaintCaption(HDC dc, const RECT& rect, int frame) {
@@ -56,13 +56,10 @@ void TSkinButton::SetHot(bool hot) {
 }
 
 bool TSkinButton::BeforeMessage(TMessage& message) {
+    if (OwnPaint(message)) {
+        return false;
+    }
     switch (message.Msg) {
-    case WM_PAINT:
-        PaintCycle(message);
-        return false;
-    case WM_ERASEBKGND:
-        message.Result = 1;
-        return false;
     case WM_LBUTTONDOWN:
     case WM_LBUTTONDBLCLK:
         if (GetFocus() != Handle()) {

@@ -44,8 +44,8 @@ void TSkinCheckBox::PaintSkin(HDC dc, const RECT& rect) {
     TBitmap32 picture(width, height, PixelOf(FaceColour(Skin())));
     const TSkinRect cell = FrameCell(strip.Width(), strip.Height(), frames, ClampFrame(frames, Frame()));
     StretchPixels(picture, {0, 0, width, height}, strip, cell, TTransparency::trMagenta);
-    if (SharedControlCanvas().Load(picture) != nullptr) {
-        SharedControlCanvas().CopyTo(dc, box.left, box.top);
+    if (SharedPaintSurface().Load(picture) != nullptr) {
+        SharedPaintSurface().CopyTo(dc, box.left, box.top);
     }
 }
 

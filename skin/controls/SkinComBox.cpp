@@ -24,7 +24,7 @@ void TSkinComBox::PaintSkin(HDC dc, const RECT& rect) {
     const bool leftButton = (GetWindowLongPtrA(Handle(), GWL_EXSTYLE) & WS_EX_LEFTSCROLLBAR) != 0;
     const TComboParts parts = ComboParts(width, height, GetSystemMetrics(SM_CXHSCROLL), leftButton);
     const int frame = Frame();
-    TControlCanvas& canvas = SharedControlCanvas();
+    TPaintSurface& canvas = SharedPaintSurface();
     const TBitmap32 under = canvas.Read(dc, rect.left, rect.top, width, height);
     if (under.Empty()) {
         return;

@@ -308,6 +308,18 @@ void TSkinControl::PaintCycle(const TMessage& message) {
     EndPaint(handle_, &ps);
 }
 
+bool TSkinControl::OwnPaint(TMessage& message) {
+    if (message.Msg == WM_PAINT) {
+        PaintCycle(message);
+        return true;
+    }
+    if (message.Msg == WM_ERASEBKGND) {
+        message.Result = 1;
+        return true;
+    }
+    return false;
+}
+
 void TSkinControl::RefreshState() {
     if (graphic_ != nullptr) {
         enabled_ = graphic_->Enabled();

@@ -73,6 +73,9 @@ protected:
     void PassOn(TMessage& message);
     // A painter that owns WM_PAINT: paints on wParam's DC or in a paint cycle of its own.
     void PaintCycle(const TMessage& message);
+    // For a class that paints the whole control itself: WM_PAINT is painted here and
+    // WM_ERASEBKGND answered as done; true when the message was one of them (it is finished).
+    bool OwnPaint(TMessage& message);
     // Repaints the whole window area at once (no erase), when the window has a parent.
     void InvalidateWhole();
     // Enabled and focused as the window says now.

@@ -49,8 +49,8 @@ void TSkinProgress::PaintSkin(HDC dc, const RECT& rect) {
             DrawFrame(picture, {0, 0, filled, height}, *element, 2, 2, TTransparency::trMagenta);
         }
     }
-    if (SharedControlCanvas().Load(picture) != nullptr) {
-        SharedControlCanvas().CopyTo(dc, rect.left, rect.top);
+    if (SharedPaintSurface().Load(picture) != nullptr) {
+        SharedPaintSurface().CopyTo(dc, rect.left, rect.top);
     }
 }
 

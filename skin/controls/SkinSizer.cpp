@@ -22,22 +22,13 @@ void TSkinSizer::PaintSkin(HDC dc, const RECT& rect) {
         picture.SetPixel(0, y, shadow);
         picture.SetPixel(width - 1, y, shadow);
     }
-    if (SharedControlCanvas().Load(picture) != nullptr) {
-        SharedControlCanvas().CopyTo(dc, rect.left, rect.top);
+    if (SharedPaintSurface().Load(picture) != nullptr) {
+        SharedPaintSurface().CopyTo(dc, rect.left, rect.top);
     }
 }
 
 bool TSkinSizer::BeforeMessage(TMessage& message) {
-    switch (message.Msg) {
-    case WM_PAINT:
-        PaintCycle(message);
-        return false;
-    case WM_ERASEBKGND:
-        message.Result = 1;
-        return false;
-    default:
-        return TSkinControl::BeforeMessage(message);
-    }
+    return !OwnPaint(message) && TSkinControl::BeforeMessage(message);
 }
 
 } // namespace quellar

@@ -39,7 +39,7 @@ void TSkinSpeedButton::Paint(HDC dc) {
         return;
     }
     PaintGlyphAndCaption(face, button->Width(), button->Height(), frame);
-    SharedControlCanvas().CopyTo(dc, 0, 0);
+    SharedPaintSurface().CopyTo(dc, 0, 0);
 }
 
 void TSkinSpeedButton::PaintGlyphAndCaption(HDC dc, int width, int height, int frame) {

@@ -120,7 +120,7 @@ void TSkinStatusBar::PaintSkin(HDC dc, const RECT& rect) {
                       extra->Image, FrameCell(extra->Image.Width(), cellHeight, frames, 5),
                       TTransparency::trMagenta);
     }
-    HDC canvas = SharedControlCanvas().Load(picture);
+    HDC canvas = SharedPaintSurface().Load(picture);
     if (canvas == nullptr) {
         return;
     }
@@ -135,20 +135,11 @@ void TSkinStatusBar::PaintSkin(HDC dc, const RECT& rect) {
             DrawCaption(canvas, text, panel.align, true, panel.text.empty() ? std::string(" ") : panel.text);
         }
     }
-    SharedControlCanvas().CopyTo(dc, rect.left, rect.top);
+    SharedPaintSurface().CopyTo(dc, rect.left, rect.top);
 }
 
 bool TSkinStatusBar::BeforeMessage(TMessage& message) {
-    switch (message.Msg) {
-    case WM_PAINT:
-        PaintCycle(message);
-        return false;
-    case WM_ERASEBKGND:
-        message.Result = 1;
-        return false;
-    default:
-        return TSkinControl::BeforeMessage(message);
-    }
+    return !OwnPaint(message) && TSkinControl::BeforeMessage(message);
 }
 
 } // namespace quellar

@@ -27,7 +27,7 @@ void TSkinTrackBar::PaintThumb(HDC dc, const RECT& thumb) {
         DeleteObject(shadow);
         return;
     }
-    TControlCanvas& canvas = SharedControlCanvas();
+    TPaintSurface& canvas = SharedPaintSurface();
     TBitmap32 picture = canvas.Read(dc, thumb.left, thumb.top, width, height);
     if (picture.Empty()) {
         return;

@@ -107,19 +107,16 @@ void TSkinUpDown::PaintSkin(HDC dc, const RECT& rect) {
                       FrameCell(element->Image2.Width(), cellHeight, frames, frame),
                       TTransparency::trMagenta);
     }
-    if (SharedControlCanvas().Load(picture) != nullptr) {
-        SharedControlCanvas().CopyTo(dc, 0, 0);
+    if (SharedPaintSurface().Load(picture) != nullptr) {
+        SharedPaintSurface().CopyTo(dc, 0, 0);
     }
 }
 
 bool TSkinUpDown::BeforeMessage(TMessage& message) {
+    if (OwnPaint(message)) {
+        return false;
+    }
     switch (message.Msg) {
-    case WM_PAINT:
-        PaintCycle(message);
-        return false;
-    case WM_ERASEBKGND:
-        message.Result = 1;
-        return false;
     case WM_LBUTTONDOWN:
     case WM_LBUTTONDBLCLK:
         PassOn(message);

@@ -5,10 +5,10 @@
 // borders, the title bar with its plate and caption text and the caption buttons itself, cuts
 // the window region from the borders' transparent pixels and keeps the client area the size it
 // was. The skin manager creates, attaches, re-applies and frees these objects.
-#include "skin/form/FrameCanvas.h"
 #include "skin/form/FrameGeometry.h"
 #include "skin/form/NCObject.h"
 #include "skin/model/Bitmap32.h"
+#include "skin/painter/PaintSurface.h"
 #include "ui/SubclassChain.h"
 
 #include <windows.h>
@@ -179,7 +179,7 @@ private:
     TSkinRect titleBox_;
     TBitmap32 framePixels_; // the frame as last composed, kept for its memory
     TBitmap32 titleBack_;   // the title bar without caption buttons, as last composed
-    TFrameCanvas canvas_;
+    TPaintSurface canvas_;
     std::vector<std::unique_ptr<TWinSysButton>> buttons_;
     HMENU systemMenu_ = nullptr; // our plain popup copy, shown from the title bar
     DWORD lastMenuRequest_ = 0;

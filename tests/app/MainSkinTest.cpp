@@ -11,6 +11,7 @@
 #include "skin/manager/WinSkinManage.h"
 #include "skin/model/WinSkinData.h"
 #include "tests/app/MainWindowFixture.h"
+#include "tests/support/WindowTestSupport.h"
 
 #include <psapi.h>
 
@@ -20,18 +21,6 @@
 
 namespace quellar::test {
 namespace {
-
-void Pump(int ms) {
-    const DWORD end = GetTickCount() + static_cast<DWORD>(ms);
-    while (GetTickCount() < end) {
-        MSG msg;
-        while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
-            TranslateMessage(&msg);
-            DispatchMessageA(&msg);
-        }
-        Sleep(10);
-    }
-}
 
 class MainSkin : public MainWindow {
 protected:

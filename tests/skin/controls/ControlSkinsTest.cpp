@@ -21,6 +21,7 @@
 #include "skin/model/WinSkinData.h"
 #include "skin/package/SkinPackageWriter.h"
 #include "tests/support/MessageRecorder.h"
+#include "tests/support/WindowTestSupport.h"
 #include "ui/Buttons.h"
 #include "ui/ExtCtrls.h"
 #include "ui/Forms.h"
@@ -43,6 +44,7 @@ using test::ExpectedMessage;
 using test::kPosted;
 using test::kSent;
 using test::Match;
+using test::Pump;
 using test::Role;
 
 // Frame colours (0xRRGGBB) of each strip, frame 1 first.
@@ -56,21 +58,9 @@ constexpr std::uint32_t Panels[3] = {0x5B0001, 0x5B0002, 0x5B0003};
 constexpr std::uint32_t Bars[2] = {0x9B0001, 0x9B0002};
 constexpr std::uint32_t Arrows[8] = {0x0D0001, 0x0D0002, 0x0D0003, 0x0D0004,
                                      0x0D0005, 0x0D0006, 0x0D0007, 0x0D0008};
+constexpr std::uint32_t Glyphs[8] = {0x101010, 0x101010, 0x101010, 0x101010,
+                                     0x101010, 0x101010, 0x101010, 0x101010};
 constexpr std::uint32_t Thumbs[5] = {0x7B0001, 0x7B0002, 0x7B0003, 0x7B0004, 0x7B0005};
-
-std::vector<std::uint8_t> Strip(int w, int h, std::initializer_list<std::uint32_t> colours) {
-    TBitmap32 b(static_cast<int>(colours.size()) * w, h);
-    int k = 0;
-    for (std::uint32_t colour : colours) {
-        for (int y = 0; y < h; ++y) {
-            for (int x = 0; x < w; ++x) {
-                b.SetPixel(k * w + x, y, colour);
-            }
-        }
-        ++k;
-    }
-    return EncodeBitmapFile(b);
-}
 
 template <std::size_t N> std::vector<std::uint8_t> Strip(int w, int h, const std::uint32_t (&colours)[N]) {
     TBitmap32 b(static_cast<int>(N) * w, h);
@@ -111,31 +101,11 @@ std::vector<std::uint8_t> ControlSkin(const char* face = "200,200,200") {
          {"thumb.bmp", Strip(10, 20, Thumbs)}});
 }
 
-void Pump(int ms = 300) {
-    const DWORD end = GetTickCount() + static_cast<DWORD>(ms);
-    while (GetTickCount() < end) {
-        MSG msg;
-        while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
-            TranslateMessage(&msg);
-            DispatchMessageA(&msg);
-        }
-        Sleep(10);
-    }
-}
-
-// The colour a window shows at a point of its window rectangle, as 0xRRGGBB.
-std::uint32_t Pixel(HWND window, int x, int y) {
-    HDC dc = GetWindowDC(window);
-    const COLORREF c = GetPixel(dc, x, y);
-    ReleaseDC(window, dc);
-    return (GetRValue(c) << 16) | (GetGValue(c) << 8) | GetBValue(c);
-}
-
 // Paints the window now and reads a pixel of it.
 std::uint32_t Shown(HWND window, int x, int y) {
     RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_UPDATENOW);
     Pump(50);
-    return Pixel(window, x, y);
+    return test::WindowPixel(window, x, y);
 }
 
 std::vector<WPARAM> gCommands; // WM_COMMAND notifications the host received
@@ -434,7 +404,7 @@ void CALLBACK LookAtTheBox(HWND, UINT, UINT_PTR id, DWORD) {
     HWND box = FindWindowA("#32770", "Box title");
     HWND ok = GetDlgItem(box, IDOK);
     gBoxSkinned = SendMessageA(box, SkinQuery, 0, 0) == 1;
-    gOkFace = Pixel(ok, 3, 3);
+    gOkFace = test::WindowPixel(ok, 3, 3);
     SendMessageA(ok, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5)); // the skin's own click
     SendMessageA(ok, WM_LBUTTONUP, 0, MAKELPARAM(5, 5));
 }

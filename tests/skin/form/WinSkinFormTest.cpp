@@ -7,6 +7,7 @@
 #include "skin/model/WinSkinData.h"
 #include "skin/package/SkinPackageWriter.h"
 #include "tests/support/MessageRecorder.h"
+#include "tests/support/WindowTestSupport.h"
 
 #include <gtest/gtest.h>
 
@@ -21,6 +22,7 @@ using test::ExpectedMessage;
 using test::kPosted;
 using test::kSent;
 using test::Match;
+using test::Pump;
 using test::Role;
 
 constexpr std::uint32_t Magenta = 0xFF00FF;
@@ -90,26 +92,6 @@ void CALLBACK AfterTimer(HWND, UINT, UINT_PTR id, DWORD) {
 void After(UINT ms, void (*action)()) {
     gAfterAction = action;
     SetTimer(nullptr, 0, ms, &AfterTimer);
-}
-
-void Pump(int ms = 400) {
-    const DWORD end = GetTickCount() + static_cast<DWORD>(ms);
-    while (GetTickCount() < end) {
-        MSG msg;
-        while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
-            TranslateMessage(&msg);
-            DispatchMessageA(&msg);
-        }
-        Sleep(10);
-    }
-}
-
-// The colour the window shows at a point in window coordinates, as 0xRRGGBB.
-std::uint32_t ScreenPixel(HWND window, int x, int y) {
-    HDC dc = GetWindowDC(window);
-    const COLORREF c = GetPixel(dc, x, y);
-    ReleaseDC(window, dc);
-    return (GetRValue(c) << 16) | (GetGValue(c) << 8) | GetBValue(c);
 }
 
 class WinSkinForm : public ::testing::Test {
@@ -186,12 +168,13 @@ TEST_F(WinSkinForm, ActivatedWindowWearsTheSkinsFrameAndKeepsItsClientSize) {
     DeleteObject(region);
 
     // On screen: the skin's own colours, active, then inactive.
-    EXPECT_EQ(LeftActive, ScreenPixel(window, 2, 100));
-    EXPECT_EQ(TopActive, ScreenPixel(window, 150, 2));
+    EXPECT_EQ(LeftActive, test::WindowPixel(window, 2, 100));
+    EXPECT_EQ(TopActive, test::WindowPixel(window, 150, 2));
     EXPECT_EQ(1, SendMessageA(window, WM_NCACTIVATE, FALSE, 0));
-    EXPECT_EQ(LeftInactive, ScreenPixel(window, 2, 100));
-    EXPECT_EQ(TopInactive, ScreenPixel(window, 150, 2));
-    EXPECT_EQ(CloseFrames[3], ScreenPixel(window, ClientW + 12 - 22 + 8, 12)) << "inactive close button";
+    EXPECT_EQ(LeftInactive, test::WindowPixel(window, 2, 100));
+    EXPECT_EQ(TopInactive, test::WindowPixel(window, 150, 2));
+    EXPECT_EQ(CloseFrames[3], test::WindowPixel(window, ClientW + 12 - 22 + 8, 12))
+        << "inactive close button";
 }
 
 TEST_F(WinSkinForm, AttachingAsksFirstThenPostsTheSetUpThatFitsTheFrame) {
@@ -223,18 +206,18 @@ TEST_F(WinSkinForm, CaptionButtonsLightUpPressAndAct) {
     test::MessageRecorder recorder;
     recorder.Watch(window, Role::Form);
     SendMessageA(window, WM_NCACTIVATE, TRUE, 0);
-    EXPECT_EQ(CloseFrames[0], ScreenPixel(window, closeX, closeY));
+    EXPECT_EQ(CloseFrames[0], test::WindowPixel(window, closeX, closeY));
     SendMessageA(window, WM_NCMOUSEMOVE, HTCAPTION, ScreenPoint(closeX, closeY));
-    EXPECT_EQ(CloseFrames[2], ScreenPixel(window, closeX, closeY)) << "hot";
+    EXPECT_EQ(CloseFrames[2], test::WindowPixel(window, closeX, closeY)) << "hot";
     // The mouse goes away without passing over the frame again: the hover timer un-lights it.
     RECT outer{};
     GetWindowRect(window, &outer);
     SetCursorPos(outer.left + 150, outer.top + 150);
     Pump(400);
-    EXPECT_EQ(CloseFrames[0], ScreenPixel(window, closeX, closeY)) << "normal again";
+    EXPECT_EQ(CloseFrames[0], test::WindowPixel(window, closeX, closeY)) << "normal again";
     SendMessageA(window, WM_NCMOUSEMOVE, HTCAPTION, ScreenPoint(closeX, closeY));
     SendMessageA(window, WM_NCLBUTTONDOWN, HTCAPTION, ScreenPoint(closeX, closeY));
-    EXPECT_EQ(CloseFrames[1], ScreenPixel(window, closeX, closeY)) << "pressed";
+    EXPECT_EQ(CloseFrames[1], test::WindowPixel(window, closeX, closeY)) << "pressed";
     recorder.Clear();
     SendMessageA(window, WM_NCLBUTTONUP, HTCAPTION, ScreenPoint(closeX, closeY));
     Pump(100);
@@ -271,7 +254,7 @@ TEST_F(WinSkinForm, CaptionButtonsLightUpPressAndAct) {
     ShowWindow(window, SW_RESTORE);
     Pump(200);
     EXPECT_EQ(ClientW, ClientSize().cx) << "restored with its client size";
-    EXPECT_EQ(LeftActive, ScreenPixel(window, 2, 100)) << "and its frame";
+    EXPECT_EQ(LeftActive, test::WindowPixel(window, 2, 100)) << "and its frame";
 }
 
 TEST_F(WinSkinForm, FrameMessagesKeepThePlatformCaptionAway) {
@@ -280,7 +263,7 @@ TEST_F(WinSkinForm, FrameMessagesKeepThePlatformCaptionAway) {
     EXPECT_EQ(1, SendMessageA(window, WM_SYSCOMMAND, SC_KEYMENU, 0));
     // A new caption is painted by us at once.
     SetWindowTextA(window, "Another caption");
-    EXPECT_EQ(TopActive, ScreenPixel(window, 250, 2));
+    EXPECT_EQ(TopActive, test::WindowPixel(window, 250, 2));
     // A repaint request from anyone repaints the frame.
     SendMessageA(window, WM_NCACTIVATE, FALSE, 0);
     SendMessageA(window, WM_NCACTIVATE, TRUE, 0);
@@ -288,7 +271,7 @@ TEST_F(WinSkinForm, FrameMessagesKeepThePlatformCaptionAway) {
     recorder.Watch(window, Role::Form);
     PostMessageA(window, SkinRepaintFrame, 0, 0);
     Pump(100);
-    EXPECT_EQ(LeftActive, ScreenPixel(window, 2, 100));
+    EXPECT_EQ(LeftActive, test::WindowPixel(window, 2, 100));
     // Painted at once on the window's own context: no message of ours besides the request.
     static const ExpectedMessage kRepaint[] = {{SkinRepaintFrame, kPosted}};
     recorder.ExpectSequence(Role::Form, kRepaint, "a frame repaint request");
@@ -384,7 +367,7 @@ TEST_F(WinSkinForm, MessageBoxWearsTheSkinAndStillAnswersOk) {
             return;
         }
         sawSkinned = SendMessageA(box, SkinQuery, 0, 0) == 1;
-        boxLeft = ScreenPixel(box, 2, 40);
+        boxLeft = test::WindowPixel(box, 2, 40);
         SendMessageA(GetDlgItem(box, IDOK), BM_CLICK, 0, 0);
     });
     EXPECT_EQ(IDOK, MessageBoxA(window, "Some text", "Box title", MB_OK | MB_ICONINFORMATION));
@@ -398,7 +381,7 @@ TEST_F(WinSkinForm, SkinChangeReappliesAndDetachRestoresEverything) {
     skin->ApplySkin();
     EXPECT_TRUE(manager->TimerRunning());
     Pump(600);
-    EXPECT_EQ(0x10A040u, ScreenPixel(window, 2, 100));
+    EXPECT_EQ(0x10A040u, test::WindowPixel(window, 2, 100));
     EXPECT_EQ(ClientW, ClientSize().cx);
     EXPECT_FALSE(manager->TimerRunning()) << "nothing pending: the timer rests";
 
@@ -501,7 +484,7 @@ TEST_F(WinSkinMdi, ChildrenAreSkinnedWhenTheClientRefreshesItsMenu) {
     GetClientRect(child, &after);
     EXPECT_EQ(before.right, after.right) << "its client keeps its size";
     EXPECT_FALSE(Captioned(child));
-    EXPECT_EQ(LeftActive, ScreenPixel(child, 2, 60));
+    EXPECT_EQ(LeftActive, test::WindowPixel(child, 2, 60));
 
     // Maximised, the child shows the platform's caption; restored, the skin's frame again.
     SendMessageA(gMdiClient, WM_MDIMAXIMIZE, reinterpret_cast<WPARAM>(child), 0);

@@ -1,15 +1,15 @@
-#include "skin/controls/ControlCanvas.h"
+#include "skin/painter/PaintSurface.h"
 
 #include <algorithm>
 
 namespace quellar {
 
-TControlCanvas& SharedControlCanvas() {
-    static TControlCanvas canvas;
+TPaintSurface& SharedPaintSurface() {
+    static TPaintSurface canvas;
     return canvas;
 }
 
-void TControlCanvas::Release() {
+void TPaintSurface::Release() {
     if (dc_ != nullptr) {
         SelectObject(dc_, old_);
         DeleteDC(dc_);
@@ -24,7 +24,7 @@ void TControlCanvas::Release() {
     width_ = height_ = stride_ = rows_ = 0;
 }
 
-bool TControlCanvas::Ensure(int width, int height) {
+bool TPaintSurface::Ensure(int width, int height) {
     if (width <= 0 || height <= 0) {
         return false;
     }
@@ -61,11 +61,11 @@ bool TControlCanvas::Ensure(int width, int height) {
     return true;
 }
 
-std::uint32_t* TControlCanvas::Row(int y) const {
+std::uint32_t* TPaintSurface::Row(int y) const {
     return bits_ + static_cast<std::size_t>(y) * static_cast<std::size_t>(stride_);
 }
 
-HDC TControlCanvas::Load(const TBitmap32& pixels) {
+HDC TPaintSurface::Load(const TBitmap32& pixels) {
     if (!Ensure(pixels.Width(), pixels.Height())) {
         return nullptr;
     }
@@ -78,7 +78,7 @@ HDC TControlCanvas::Load(const TBitmap32& pixels) {
     return dc_;
 }
 
-TBitmap32 TControlCanvas::Read(HDC source, int x, int y, int width, int height) {
+TBitmap32 TPaintSurface::Read(HDC source, int x, int y, int width, int height) {
     if (!Ensure(width, height)) {
         return {};
     }
@@ -90,7 +90,7 @@ TBitmap32 TControlCanvas::Read(HDC source, int x, int y, int width, int height) 
     return Pixels();
 }
 
-TBitmap32 TControlCanvas::Pixels() const {
+TBitmap32 TPaintSurface::Pixels() const {
     if (dc_ == nullptr) {
         return {};
     }
@@ -103,7 +103,7 @@ TBitmap32 TControlCanvas::Pixels() const {
     return copy;
 }
 
-void TControlCanvas::CopyTo(HDC dest, int x, int y) const {
+void TPaintSurface::CopyTo(HDC dest, int x, int y) const {
     if (dc_ != nullptr) {
         BitBlt(dest, x, y, width_, height_, dc_, 0, 0, SRCCOPY);
     }

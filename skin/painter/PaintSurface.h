@@ -1,21 +1,23 @@
 #pragma once
-// The off-screen surface the control skins compose on: a 32-bit bitmap with a device context.
-// A painter reads what is under the control when its pieces are transparent, composes with the
+// The off-screen surface skinned painting composes on: a 32-bit bitmap with a device context.
+// A painter reads what is under a control when its pieces are transparent, composes with the
 // portable raster operations, draws text on the surface's device context and copies the result
-// to the control in one transfer, so a control never flickers. One surface serves every control
-// skin of the process, one paint after the other (all on the user-interface thread).
+// to the window in one transfer, so nothing flickers. A skinned frame keeps a surface of its own;
+// one shared surface serves every control skin of the process, one paint after the other (all on
+// the user-interface thread). A surface grows to the largest picture it held and is not made
+// again for smaller ones, so a repaint costs no fresh memory.
 #include "skin/model/Bitmap32.h"
 
 #include <windows.h>
 
 namespace quellar {
 
-class TControlCanvas {
+class TPaintSurface {
 public:
-    TControlCanvas() = default;
-    ~TControlCanvas() { Release(); }
-    TControlCanvas(const TControlCanvas&) = delete;
-    TControlCanvas& operator=(const TControlCanvas&) = delete;
+    TPaintSurface() = default;
+    ~TPaintSurface() { Release(); }
+    TPaintSurface(const TPaintSurface&) = delete;
+    TPaintSurface& operator=(const TPaintSurface&) = delete;
 
     // The surface's device context, holding pixels (their size); null when it cannot be made.
     HDC Load(const TBitmap32& pixels);
@@ -44,7 +46,7 @@ private:
 };
 
 // The surface every control skin shares.
-TControlCanvas& SharedControlCanvas();
+TPaintSurface& SharedPaintSurface();
 
 // A platform colour (0x00BBGGRR) as a pixel of our bitmaps (0x00RRGGBB), and back.
 inline std::uint32_t PixelOf(COLORREF colour) {

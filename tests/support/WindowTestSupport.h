@@ -1,0 +1,31 @@
+#pragma once
+// What tests of real windows share: handling the thread's messages for a while, and reading the
+// colour a window shows.
+#include <windows.h>
+
+#include <cstdint>
+
+namespace quellar::test {
+
+// Handles the thread's messages for ms milliseconds.
+inline void Pump(int ms = 400) {
+    const DWORD end = GetTickCount() + static_cast<DWORD>(ms);
+    while (GetTickCount() < end) {
+        MSG msg;
+        while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+            TranslateMessage(&msg);
+            DispatchMessageA(&msg);
+        }
+        Sleep(10);
+    }
+}
+
+// The colour a window shows at a point of its window rectangle, as 0xRRGGBB.
+inline std::uint32_t WindowPixel(HWND window, int x, int y) {
+    HDC dc = GetWindowDC(window);
+    const COLORREF c = GetPixel(dc, x, y);
+    ReleaseDC(window, dc);
+    return (GetRValue(c) << 16) | (GetGValue(c) << 8) | GetBValue(c);
+}
+
+} // namespace quellar::test
