@@ -58,8 +58,6 @@ constexpr std::uint32_t Panels[3] = {0x5B0001, 0x5B0002, 0x5B0003};
 constexpr std::uint32_t Bars[2] = {0x9B0001, 0x9B0002};
 constexpr std::uint32_t Arrows[8] = {0x0D0001, 0x0D0002, 0x0D0003, 0x0D0004,
                                      0x0D0005, 0x0D0006, 0x0D0007, 0x0D0008};
-constexpr std::uint32_t Glyphs[8] = {0x101010, 0x101010, 0x101010, 0x101010,
-                                     0x101010, 0x101010, 0x101010, 0x101010};
 constexpr std::uint32_t Thumbs[5] = {0x7B0001, 0x7B0002, 0x7B0003, 0x7B0004, 0x7B0005};
 
 template <std::size_t N> std::vector<std::uint8_t> Strip(int w, int h, const std::uint32_t (&colours)[N]) {
