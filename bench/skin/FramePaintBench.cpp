@@ -41,42 +41,6 @@ std::vector<std::uint8_t> ReadFile(const std::string& path) {
     return std::vector<std::uint8_t>(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
 }
 
-// The baseline's source: a window-sized 32-bit section selected into a memory DC.
-class TMemoryBitmap {
-public:
-    TMemoryBitmap(int width, int height) : dc_(CreateCompatibleDC(nullptr)) {
-        BITMAPINFO info{};
-        info.bmiHeader.biSize = sizeof(info.bmiHeader);
-        info.bmiHeader.biWidth = width;
-        info.bmiHeader.biHeight = -height;
-        info.bmiHeader.biPlanes = 1;
-        info.bmiHeader.biBitCount = 32;
-        void* bits = nullptr;
-        section_ = CreateDIBSection(dc_, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-        if (section_ != nullptr) {
-            std::memset(bits, 0x60, static_cast<std::size_t>(width) * static_cast<std::size_t>(height) * 4);
-            old_ = SelectObject(dc_, section_);
-        }
-    }
-    ~TMemoryBitmap() {
-        if (old_ != nullptr) {
-            SelectObject(dc_, old_);
-        }
-        if (section_ != nullptr) {
-            DeleteObject(section_);
-        }
-        DeleteDC(dc_);
-    }
-    TMemoryBitmap(const TMemoryBitmap&) = delete;
-    TMemoryBitmap& operator=(const TMemoryBitmap&) = delete;
-    HDC Dc() const { return section_ != nullptr ? dc_ : nullptr; }
-
-private:
-    HDC dc_;
-    HBITMAP section_ = nullptr;
-    HGDIOBJ old_ = nullptr;
-};
-
 struct TResult {
     int width = 0, height = 0;
     double repaintUs = 0, blitUs = 0;

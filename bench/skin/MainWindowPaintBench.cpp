@@ -72,16 +72,8 @@ TTimes Measure(HWND window) {
     RECT outer{};
     GetWindowRect(window, &outer);
     const int width = outer.right - outer.left, height = outer.bottom - outer.top;
-    HDC memory = CreateCompatibleDC(nullptr);
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof(info.bmiHeader);
-    info.bmiHeader.biWidth = width;
-    info.bmiHeader.biHeight = -height;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    void* bits = nullptr;
-    HBITMAP section = CreateDIBSection(memory, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-    HGDIOBJ old = SelectObject(memory, section);
+    const TMemoryBitmap source(width, height);
+    HDC memory = source.Dc();
     HDC dc = GetWindowDC(window);
     std::vector<double> repaint, blit;
     for (int i = 0; i < kWarmUp + kSamples; ++i) {
@@ -101,9 +93,6 @@ TTimes Measure(HWND window) {
         Pump(0);
     }
     ReleaseDC(window, dc);
-    SelectObject(memory, old);
-    DeleteObject(section);
-    DeleteDC(memory);
     return {Median(repaint), Median(blit)};
 }
 

@@ -39,7 +39,7 @@ private:
     HBITMAP section_ = nullptr;
     HGDIOBJ old_ = nullptr;
     std::uint32_t* bits_ = nullptr;
-    int width_ = 0; // the part in use
+    int width_ = 0; // the area in use
     int height_ = 0;
     int stride_ = 0; // the surface as made
     int rows_ = 0;

@@ -7,17 +7,17 @@
 
 namespace quellar::test {
 
-// Handles the thread's messages for ms milliseconds.
+// Handles the thread's messages for ms milliseconds (0: those waiting now).
 inline void Pump(int ms = 400) {
     const DWORD end = GetTickCount() + static_cast<DWORD>(ms);
-    while (GetTickCount() < end) {
+    do {
         MSG msg;
         while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
             TranslateMessage(&msg);
             DispatchMessageA(&msg);
         }
-        Sleep(10);
-    }
+        Sleep(ms > 0 ? 10 : 0);
+    } while (GetTickCount() < end);
 }
 
 // The colour a window shows at a point of its window rectangle, as 0xRRGGBB.

@@ -9,6 +9,8 @@
 #include "skin/manager/WinSkinManage.h"
 #include "skin/model/WinSkinData.h"
 
+#include "tests/support/WindowTestSupport.h"
+
 #include <gtest/gtest.h>
 
 #include <windows.h>
@@ -24,6 +26,8 @@
 
 namespace quellar {
 namespace {
+
+using test::Pump;
 
 constexpr int kWarmUpRounds = 500;
 constexpr int kRounds = 20000;
@@ -54,18 +58,6 @@ std::vector<std::uint8_t> BuiltSkin(int index) {
     file += "..\\run\\skin" + std::to_string(index) + ".skn";
     std::ifstream in(file, std::ios::binary);
     return std::vector<std::uint8_t>(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-}
-
-void Pump(int ms) {
-    const DWORD end = GetTickCount() + static_cast<DWORD>(ms);
-    do {
-        MSG msg;
-        while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
-            TranslateMessage(&msg);
-            DispatchMessageA(&msg);
-        }
-        Sleep(ms > 0 ? 10 : 0);
-    } while (GetTickCount() < end);
 }
 
 void Round(HWND window, int i) {
