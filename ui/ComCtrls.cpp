@@ -80,6 +80,128 @@ void TTrackBar::WndProc(TMessage& message) {
     }
 }
 
+// ---- TUpDown ----
+
+TUpDown::TUpDown(TComponent* owner) : TWinControl(owner) {
+    SetBounds(0, 0, 17, 21);
+}
+
+TUpDown::~TUpDown() {
+    SetAssociate(nullptr);
+}
+
+void TUpDown::CreateParams(TCreateParams& params) {
+    TWinControl::CreateParams(params);
+    params.className = UPDOWN_CLASSA;
+    params.style |= UDS_ARROWKEYS | UDS_SETBUDDYINT | UDS_NOTHOUSANDS |
+                    (associate_ != nullptr ? UDS_ALIGNRIGHT : 0) |
+                    (orientation_ == TUDOrientation::udHorizontal ? UDS_HORZ : 0);
+}
+
+void TUpDown::InitializeWindow() {
+    SendMessageA(Handle(), UDM_SETRANGE32, static_cast<WPARAM>(min_), max_);
+    if (associate_ != nullptr) {
+        SendMessageA(Handle(), UDM_SETBUDDY, reinterpret_cast<WPARAM>(associate_->Handle()), 0);
+    }
+    SendMessageA(Handle(), UDM_SETPOS32, 0, position_);
+}
+
+void TUpDown::SetRange(int min, int max) {
+    min_ = min;
+    max_ = std::max(min, max);
+    SetPosition(position_);
+    if (HandleAllocated()) {
+        SendMessageA(Handle(), UDM_SETRANGE32, static_cast<WPARAM>(min_), max_);
+    }
+}
+
+int TUpDown::Position() const {
+    if (HandleAllocated()) {
+        BOOL failed = FALSE;
+        const auto pos = static_cast<int>(SendMessageA(const_cast<TUpDown*>(this)->Handle(), UDM_GETPOS32, 0,
+                                                       reinterpret_cast<LPARAM>(&failed)));
+        return failed ? position_ : pos;
+    }
+    return position_;
+}
+
+void TUpDown::SetPosition(int position) {
+    position_ = std::clamp(position, min_, max_);
+    if (HandleAllocated()) {
+        SendMessageA(Handle(), UDM_SETPOS32, 0, position_);
+    }
+}
+
+void TUpDown::SetAssociate(TWinControl* edit) {
+    if (associate_ != nullptr) {
+        RemoveFreeNotification(associate_);
+    }
+    associate_ = edit;
+    if (associate_ != nullptr) {
+        FreeNotification(associate_);
+    }
+    if (HandleAllocated()) {
+        SendMessageA(Handle(), UDM_SETBUDDY,
+                     reinterpret_cast<WPARAM>(associate_ != nullptr ? associate_->Handle() : nullptr), 0);
+    }
+}
+
+void TUpDown::Notification(TComponent* component, TOperation operation) {
+    TWinControl::Notification(component, operation);
+    if (operation == TOperation::opRemove && component == associate_) {
+        associate_ = nullptr;
+    }
+}
+
+void TUpDown::WndProc(TMessage& message) {
+    switch (message.Msg) {
+    case CN_VSCROLL:
+    case CN_HSCROLL:
+        position_ = Position();
+        if (OnChanging) {
+            OnChanging(this);
+        }
+        break;
+    default:
+        TWinControl::WndProc(message);
+        break;
+    }
+}
+
+// ---- TProgressBar ----
+
+TProgressBar::TProgressBar(TComponent* owner) : TWinControl(owner) {
+    SetBounds(0, 0, 150, 16);
+}
+
+void TProgressBar::CreateParams(TCreateParams& params) {
+    TWinControl::CreateParams(params);
+    params.className = PROGRESS_CLASSA;
+    params.style |= smooth_ ? PBS_SMOOTH : 0;
+}
+
+void TProgressBar::InitializeWindow() {
+    SendMessageA(Handle(), PBM_SETRANGE32, static_cast<WPARAM>(min_), max_);
+    SendMessageA(Handle(), PBM_SETPOS, static_cast<WPARAM>(position_), 0);
+}
+
+void TProgressBar::SetRange(int min, int max) {
+    min_ = min;
+    max_ = std::max(min, max);
+    position_ = std::clamp(position_, min_, max_);
+    if (HandleAllocated()) {
+        SendMessageA(Handle(), PBM_SETRANGE32, static_cast<WPARAM>(min_), max_);
+        SendMessageA(Handle(), PBM_SETPOS, static_cast<WPARAM>(position_), 0);
+    }
+}
+
+void TProgressBar::SetPosition(int position) {
+    position_ = std::clamp(position, min_, max_);
+    if (HandleAllocated()) {
+        SendMessageA(Handle(), PBM_SETPOS, static_cast<WPARAM>(position_), 0);
+    }
+}
+
 // ---- TStatusBar ----
 
 TStatusBar::TStatusBar(TComponent* owner) : TWinControl(owner) {

@@ -1,5 +1,6 @@
 #pragma once
-// Common controls: track bar, status bar with panels, and the combo box with a picture per item.
+// Common controls: track bar, up-down arrows, progress bar, status bar with panels, and the combo
+// box with a picture per item.
 #include "ui/StdCtrls.h"
 
 #include <string>
@@ -38,6 +39,66 @@ private:
     int position_ = 0;
     int thumbLength_ = 20;
     int frequency_ = 0;
+};
+
+enum class TUDOrientation { udVertical, udHorizontal };
+
+// A pair of arrow buttons that steps a position, optionally shown inside an edit beside it whose
+// text it keeps equal to the position.
+class TUpDown : public TWinControl {
+    QUELLAR_COMPONENT_CLASS(TUpDown, TWinControl)
+public:
+    explicit TUpDown(TComponent* owner);
+    ~TUpDown() override;
+    int Min() const { return min_; }
+    int Max() const { return max_; }
+    void SetRange(int min, int max);
+    int Position() const;
+    void SetPosition(int position);
+    TUDOrientation Orientation() const { return orientation_; }
+    void SetOrientation(TUDOrientation orientation) { orientation_ = orientation; }
+    TWinControl* Associate() const { return associate_; }
+    // The edit whose text follows the position; the arrows then sit at its right edge.
+    void SetAssociate(TWinControl* edit);
+    TNotifyEvent OnChanging;
+
+protected:
+    void CreateParams(TCreateParams& params) override;
+    void InitializeWindow() override;
+    void WndProc(TMessage& message) override;
+    void Notification(TComponent* component, TOperation operation) override;
+
+private:
+    int min_ = 0;
+    int max_ = 100;
+    int position_ = 0;
+    TUDOrientation orientation_ = TUDOrientation::udVertical;
+    TWinControl* associate_ = nullptr;
+};
+
+// A bar that fills from the left as a task goes on.
+class TProgressBar : public TWinControl {
+    QUELLAR_COMPONENT_CLASS(TProgressBar, TWinControl)
+public:
+    explicit TProgressBar(TComponent* owner);
+    int Min() const { return min_; }
+    int Max() const { return max_; }
+    void SetRange(int min, int max);
+    int Position() const { return position_; }
+    // Clamped to Min..Max.
+    void SetPosition(int position);
+    bool Smooth() const { return smooth_; }
+    void SetSmooth(bool smooth) { smooth_ = smooth; }
+
+protected:
+    void CreateParams(TCreateParams& params) override;
+    void InitializeWindow() override;
+
+private:
+    int min_ = 0;
+    int max_ = 100;
+    int position_ = 0;
+    bool smooth_ = false;
 };
 
 struct TStatusPanel {

@@ -210,6 +210,59 @@ void TCustomCheckBox::WndProc(TMessage& message) {
     }
 }
 
+void TRadioButton::SetChecked(bool checked) {
+    if (checked == checked_) {
+        return;
+    }
+    checked_ = checked;
+    if (HandleAllocated()) {
+        SendMessageA(Handle(), BM_SETCHECK, checked_ ? BST_CHECKED : BST_UNCHECKED, 0);
+    }
+    if (!checked_) {
+        return;
+    }
+    if (Parent() != nullptr) {
+        for (TControl* sibling : Parent()->Controls()) {
+            if (auto* radio = dynamic_cast<TRadioButton*>(sibling); radio != nullptr && radio != this) {
+                radio->SetChecked(false);
+            }
+        }
+    }
+    if (!Loading()) {
+        Click();
+    }
+}
+
+void TRadioButton::CreateParams(TCreateParams& params) {
+    TWinControl::CreateParams(params);
+    params.className = "BUTTON";
+    params.style |= BS_RADIOBUTTON; // not automatic: the group is kept by SetChecked
+}
+
+void TRadioButton::InitializeWindow() {
+    SendMessageA(Handle(), BM_SETCHECK, checked_ ? BST_CHECKED : BST_UNCHECKED, 0);
+}
+
+void TRadioButton::WndProc(TMessage& message) {
+    switch (message.Msg) {
+    case CN_COMMAND:
+        if (HIWORD(message.WParam) == BN_CLICKED) {
+            SetChecked(true);
+        }
+        break;
+    case CM_DIALOGCHAR:
+        if (IsAccel(static_cast<unsigned>(message.WParam), caption_) && Enabled() && Showing()) {
+            SetFocus();
+            SetChecked(true);
+            message.Result = 1;
+        }
+        break;
+    default:
+        TWinControl::WndProc(message);
+        break;
+    }
+}
+
 void TButton::CreateParams(TCreateParams& params) {
     TWinControl::CreateParams(params);
     params.className = "BUTTON";

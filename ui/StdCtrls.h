@@ -131,6 +131,24 @@ public:
     using TCustomCheckBox::TCustomCheckBox;
 };
 
+// One choice of several: checking it unchecks the other radio buttons of the same parent.
+class TRadioButton : public TButtonControl {
+    QUELLAR_COMPONENT_CLASS(TRadioButton, TButtonControl)
+public:
+    using TButtonControl::TButtonControl;
+    bool Checked() const { return checked_; }
+    // Checking runs Click (OnClick) and unchecks the siblings; unchecking runs nothing.
+    void SetChecked(bool checked);
+
+protected:
+    void CreateParams(TCreateParams& params) override;
+    void InitializeWindow() override;
+    void WndProc(TMessage& message) override;
+
+private:
+    bool checked_ = false;
+};
+
 class TButton : public TButtonControl {
     QUELLAR_COMPONENT_CLASS(TButton, TButtonControl)
 public:

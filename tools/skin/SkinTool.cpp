@@ -124,8 +124,8 @@ std::string SafeMemberFileName(const std::string& name, int index) {
 }
 
 int RunSkinTool(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
-    const std::string usage =
-        "usage: quellar-skin list FILE.skn | extract FILE.skn DIR | pack DIR OUT.skn | check FILE.skn";
+    const std::string usage = "usage: quellar-skin list FILE.skn | extract FILE.skn DIR | pack DIR OUT.skn | "
+                              "check FILE.skn | view FILE.skn";
     try {
         const std::string command = args.empty() ? "" : args[0];
         if (command == "list" && args.size() == 2) {
@@ -139,6 +139,9 @@ int RunSkinTool(const std::vector<std::string>& args, std::ostream& out, std::os
         }
         if (command == "check" && args.size() == 2) {
             return CheckSkin(ReadFile(args[1]), out, args[1]) == 0 ? 0 : 1;
+        }
+        if (command == "view" && args.size() == 2) {
+            return StartSkinViewer(args[1], out);
         }
         err << usage << "\n";
         return ExitError;

@@ -4,6 +4,7 @@
 //   extract FILE.skn DIR   every member into DIR (names made safe: never outside DIR)
 //   pack DIR OUT.skn       a package of DIR's files, LZHUF-compressed
 //   check FILE.skn         load it as the program does and report the model and any warnings
+//   view FILE.skn          start the skin viewer (beside this program) on it; Windows only
 // Errors: one line on the error stream, exit status 2. check exits 1 when it has warnings.
 #include <cstdint>
 #include <iosfwd>
@@ -18,6 +19,10 @@ int RunSkinTool(const std::vector<std::string>& args, std::ostream& out, std::os
 // characters outside letters, digits, ".", "-" and "_" become "_"; leading dots go; an empty
 // result becomes "member<index>".
 std::string SafeMemberFileName(const std::string& name, int index);
+
+// Starts quellar-skinview.exe from this program's folder on a skin file; throws when the file
+// is missing or the viewer cannot be started (or on a system without the viewer).
+int StartSkinViewer(const std::string& file, std::ostream& out);
 
 class TSkinReader;
 

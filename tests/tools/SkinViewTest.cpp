@@ -1,0 +1,102 @@
+// The skin viewer's window: choosing skins wears them at once, a damaged file is reported and
+// the skin worn before stays, and stepping through the list wraps around.
+#include "SkinViewForm.h"
+
+#include "skin/manager/WinSkinManage.h"
+#include "skin/model/SkinDataPlatform.h"
+#include "skin/model/WinSkinData.h"
+#include "tests/support/WindowTestSupport.h"
+#include "ui/Dialogs.h"
+#include "ui/StdCtrls.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+
+namespace quellar::test {
+namespace {
+
+class SkinView : public ::testing::Test {
+protected:
+    void SetUp() override {
+        InstallWindowsSkinManager();
+        app = new TApplication();
+        app->Initialize();
+        SetMessageBoxHandler([this](HWND, const std::string& text, const std::string&, unsigned) {
+            boxes.push_back(text);
+            return IDOK;
+        });
+        view = app->CreateForm<TfrmSkinView>();
+        view->SetSkinList(QUELLAR_RUN_DIR, {"skin0.skn", "skin4.skn", "skin7.skn"});
+        view->Show();
+        Pump(300);
+    }
+    void TearDown() override {
+        SetMessageBoxHandler({});
+        delete app;
+        FreeSkinManage();
+        SetSkinManageFactory(nullptr);
+        Pump(0);
+    }
+    static std::string FileName(const std::string& path) {
+        return std::filesystem::path(path).filename().string();
+    }
+    static std::string Listed(const char* name) { return std::string(QUELLAR_RUN_DIR) + "/" + name; }
+    // The colour of the form's own background, near its bottom-right corner above the status bar.
+    std::uint32_t Background() const {
+        RECT window{};
+        GetWindowRect(view->Handle(), &window);
+        POINT p{view->ClientWidth() - 6, view->ClientHeight() - 26};
+        ClientToScreen(view->Handle(), &p);
+        return WindowPixel(view->Handle(), p.x - window.left, p.y - window.top);
+    }
+    std::uint32_t FaceOfWornSkin() const {
+        const COLORREF c = ResolveColour(view->SkinData()->Colours().ButtonFace);
+        return (GetRValue(c) << 16) | (GetGValue(c) << 8) | GetBValue(c);
+    }
+
+    TApplication* app = nullptr;
+    TfrmSkinView* view = nullptr;
+    std::vector<std::string> boxes;
+};
+
+TEST_F(SkinView, ANewSkinIsWornAtOnceAndADamagedOneLeavesTheLastInPlace) {
+    std::uint32_t faces[2] = {};
+    int i = 0;
+    for (const char* name : {"skin0.skn", "skin7.skn"}) {
+        ASSERT_TRUE(view->OpenSkin(Listed(name))) << name;
+        Pump(100); // less than the manager's 250 ms: the skin must not wait for its timer
+        faces[i] = FaceOfWornSkin();
+        EXPECT_EQ(faces[i], Background()) << name;
+        ++i;
+    }
+    ASSERT_NE(faces[0], faces[1]) << "the two skins must differ for this test to tell them apart";
+
+    const std::string damaged = (std::filesystem::temp_directory_path() / "damaged-skin.skn").string();
+    std::ofstream(damaged, std::ios::binary) << "not a skin at all";
+    EXPECT_FALSE(view->OpenSkin(damaged));
+    ASSERT_EQ(1u, boxes.size());
+    EXPECT_NE(std::string::npos, boxes[0].find("damaged-skin.skn"));
+    Pump(300);
+    EXPECT_TRUE(view->SkinData()->SkinLoaded());
+    EXPECT_EQ("skin7.skn", FileName(view->CurrentFile()));
+    EXPECT_EQ(faces[1], Background()) << "the skin worn before stays";
+    std::remove(damaged.c_str());
+}
+
+TEST_F(SkinView, SteppingThroughTheListWrapsAround) {
+    ASSERT_TRUE(view->OpenSkin(Listed("skin7.skn")));
+    const char* expected[] = {"skin0.skn", "skin4.skn", "skin7.skn", "skin0.skn"};
+    for (const char* name : expected) {
+        view->StepSkin(1);
+        EXPECT_EQ(name, FileName(view->CurrentFile()));
+    }
+    view->StepSkin(-1);
+    EXPECT_EQ("skin7.skn", FileName(view->CurrentFile()));
+    EXPECT_EQ(2, view->SkinCombo()->ItemIndex()) << "the list shows the skin worn";
+}
+
+} // namespace
+} // namespace quellar::test
