@@ -3,8 +3,9 @@
 # 32-bit programs cannot start), starts the
 # program under Wine inside Xvfb in a prefix of its own whose settings file holds the values a
 # first save writes (so the window opens without the first-start error box), waits for the main
-# window and captures the Wine desktop (in skin0); then the same in each of the eleven skins,
-# put together as a contact sheet (docs/skins.png).
+# window and captures the Wine desktop (in skin0). Then the skin viewer: in skin0 with its View
+# menu open (docs/skinview.png), and in each of the eleven skins, put together as a contact sheet
+# (docs/skins.png).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 root=$(pwd)
@@ -59,13 +60,39 @@ shoot() {
 shoot 0 "$root/docs/screenshot.png"
 echo "screenshot: $root/docs/screenshot.png"
 
-# The contact sheet: the main window in each of the eleven skins, with the skin's name.
+# Starts the skin viewer on skin $1, optionally opens its View menu (Alt+V, $3 = menu), waits
+# and captures the Wine desktop into $2.
+shoot_viewer() {
+    (cd "$build/run" && WINEPREFIX=$prefix wine explorer /desktop=view,760x560 quellar-skinview.exe "skin$1.skn") &
+    local pid=$!
+    for _ in $(seq 1 60); do
+        xdotool search --name "skin viewer" >/dev/null 2>&1 && break
+        sleep 0.5
+    done
+    sleep 3
+    if [ "${3:-}" = menu ]; then
+        xdotool key alt+v
+        sleep 1
+        xdotool key Down Down Down Right
+        sleep 1
+    fi
+    import -window root -crop 760x560+0+0 +repage "$2"
+    kill "$pid" 2>/dev/null || true
+    WINEPREFIX=$prefix wineserver -k 2>/dev/null || true
+    wait "$pid" 2>/dev/null || true
+    start_wine "$prefix"
+}
+
+shoot_viewer 0 "$root/docs/skinview.png" menu
+echo "viewer screenshot: $root/docs/skinview.png"
+
+# The contact sheet: the skin viewer in each of the eleven skins, with the skin's name.
 sheet=$build/screenshot-sheet
 rm -rf "$sheet" && mkdir -p "$sheet"
 for i in $(seq 0 10); do
-    shoot "$i" "$sheet/skin$i.png"
+    shoot_viewer "$i" "$sheet/skin$i.png"
     name=$(sed -n 's/^name=//p' "$root/assets/skins/skin$i.style")
-    convert "$sheet/skin$i.png" -crop 470x400+45+25 +repage -resize 50% \
+    convert "$sheet/skin$i.png" -trim +repage -resize 50% \
         -gravity south -background white -splice 0x16 -pointsize 12 -annotate +0+2 "skin$i: $name" \
         "$sheet/tile$i.png"
 done
