@@ -20,6 +20,7 @@ set(QUELLAR_SKIN_PORTABLE_SOURCES
     controls/ControlGeometry.cpp
     controls/ControlDispatch.cpp
     controls/ControlKind.cpp
+    controls/ScrollGeometry.cpp
     controls/StateFrames.cpp
     form/FrameComposer.cpp
     form/FrameGeometry.cpp
