@@ -42,6 +42,8 @@ set(QUELLAR_SKIN_WINDOWS_ENGINE_SOURCES
     controls/SkinControl.cpp
     controls/SkinEdit.cpp
     controls/SkinProgress.cpp
+    controls/SkinScrollBar.cpp
+    controls/SkinScrollDrag.cpp
     controls/SkinSizer.cpp
     controls/SkinSpeedButton.cpp
     controls/SkinStatusBar.cpp
