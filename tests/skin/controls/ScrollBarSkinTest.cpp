@@ -2,6 +2,7 @@
 // pixels of its vertical bar where the geometry puts arrows, track and thumb, and thumb drags fed
 // by posted mouse messages, ended every way a drag can end.
 #include "skin/controls/ScrollGeometry.h"
+#include "skin/controls/SkinEdit.h"
 #include "skin/controls/SkinScrollBar.h"
 #include "skin/form/WinSkinForm.h"
 #include "skin/model/BitmapFile.h"
@@ -9,6 +10,8 @@
 #include "skin/package/SkinPackageWriter.h"
 #include "tests/support/MessageRecorder.h"
 #include "tests/support/WindowTestSupport.h"
+#include "ui/Forms.h"
+#include "ui/ScrollCtrls.h"
 
 #include <gtest/gtest.h>
 
@@ -290,6 +293,51 @@ TEST_F(ScrollBarSkin, EveryEndingStopsTheDrag) {
         EXPECT_EQ((std::vector<int>{p, p, p}), gPositions);
         EXPECT_EQ(p, GetScrollPos(pane, SB_VERT));
     }
+}
+
+// The framework's scrolling controls: those with bars in their frame wear the bars' skin, painted
+// through the control's own message handler; a memo without bars stays an edit.
+TEST(ScrollBarSkinFramework, ControlsWithFrameBarsWearTheSkin) {
+    auto* app = new TApplication();
+    app->Initialize();
+    auto* form = new TForm(app);
+    form->SetClientSize(300, 200);
+    auto make = [form](auto* control, int left) {
+        control->SetParent(form);
+        control->SetBounds(left, 10, 80, 150);
+        return control;
+    };
+    auto* memo = make(new TMemo(form), 10);
+    memo->SetScrollBars(TScrollStyle::ssVertical);
+    auto* plain = make(new TMemo(form), 100);
+    auto* box = make(new TScrollBox(form), 190);
+    form->Show();
+    memo->SetLines({"one", "two", "three"});
+    auto* skin = new TSkinData(nullptr);
+    ASSERT_TRUE(skin->LoadSkinBytes(ScrollSkin()));
+    auto* frame = new TWinSkinForm(form->Handle(), *skin, form);
+    frame->Attach();
+    test::Pump(100);
+    auto* bars = dynamic_cast<TSkinScrollBar*>(frame->ControlSkinFor(memo->Handle()));
+    ASSERT_NE(nullptr, bars);
+    EXPECT_TRUE(bars->OwnThumbDrag());
+    EXPECT_NE(nullptr, dynamic_cast<TSkinScrollBar*>(frame->ControlSkinFor(box->Handle())));
+    EXPECT_NE(nullptr, dynamic_cast<TSkinEdit*>(frame->ControlSkinFor(plain->Handle())));
+    RECT w{}, c{};
+    GetWindowRect(memo->Handle(), &w);
+    GetClientRect(memo->Handle(), &c);
+    const int arrow = GetSystemMetrics(SM_CXHSCROLL);
+    const TSkinRect bar = LayOutBars({static_cast<int>(w.right - w.left), static_cast<int>(w.bottom - w.top),
+                                      static_cast<int>(c.right), static_cast<int>(c.bottom), false, true,
+                                      false, arrow, GetSystemMetrics(SM_CXEDGE)})
+                              .vertical;
+    RedrawWindow(memo->Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_FRAME | RDW_UPDATENOW);
+    test::Pump(50);
+    EXPECT_EQ(Arrow(9), test::WindowPixel(memo->Handle(), bar.left + arrow / 2, bar.top + arrow / 2));
+    EXPECT_EQ(Arrow(13), test::WindowPixel(memo->Handle(), bar.left + arrow / 2, bar.bottom - 1 - arrow / 2));
+    delete frame;
+    delete skin;
+    delete app;
 }
 
 } // namespace
