@@ -20,6 +20,7 @@ set(QUELLAR_SKIN_PORTABLE_SOURCES
     controls/ControlGeometry.cpp
     controls/ControlDispatch.cpp
     controls/ControlKind.cpp
+    controls/ScrollGeometry.cpp
     controls/StateFrames.cpp
     form/FrameComposer.cpp
     form/FrameGeometry.cpp
@@ -41,6 +42,8 @@ set(QUELLAR_SKIN_WINDOWS_ENGINE_SOURCES
     controls/SkinControl.cpp
     controls/SkinEdit.cpp
     controls/SkinProgress.cpp
+    controls/SkinScrollBar.cpp
+    controls/SkinScrollDrag.cpp
     controls/SkinSizer.cpp
     controls/SkinSpeedButton.cpp
     controls/SkinStatusBar.cpp

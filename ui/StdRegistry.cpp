@@ -7,6 +7,7 @@
 #include "ui/Forms.h"
 #include "ui/ImgList.h"
 #include "ui/Menus.h"
+#include "ui/ScrollCtrls.h"
 
 #include <map>
 
@@ -220,6 +221,25 @@ void RegisterParentingRules(TClassRegistry& r) {
     });
 }
 
+void RegisterScrollProperties(TClassRegistry& r) {
+    using B = TScrollBar;
+    using V = const TPropValue&;
+    using X = const TLayoutContext&;
+    Prop<B>(r, "TScrollBar", "Kind",
+            [](B& c, V v, X) { c.SetKind(static_cast<TScrollBarKind>(IdentValue(v.s))); });
+    Prop<B>(r, "TScrollBar", "Min", [](B& c, V v, X) { c.SetMin(Int(v)); });
+    Prop<B>(r, "TScrollBar", "Max", [](B& c, V v, X) { c.SetMax(Int(v)); });
+    Prop<B>(r, "TScrollBar", "PageSize", [](B& c, V v, X) { c.SetPageSize(Int(v)); });
+    Prop<B>(r, "TScrollBar", "Position", [](B& c, V v, X) { c.SetPosition(Int(v)); });
+    Prop<B>(r, "TScrollBar", "SmallChange", [](B& c, V v, X) { c.SetSmallChange(Int(v)); });
+    Prop<B>(r, "TScrollBar", "LargeChange", [](B& c, V v, X) { c.SetLargeChange(Int(v)); });
+    Prop<B>(r, "TScrollBar", "OnChange", [](B& c, V v, X ctx) { c.OnChange = ctx.Method(v.s); });
+    Prop<TCustomMemo>(r, "TCustomMemo", "ScrollBars", [](TCustomMemo& c, V v, X) {
+        c.SetScrollBars(static_cast<TScrollStyle>(IdentValue(v.s)));
+    });
+    Prop<TCustomMemo>(r, "TCustomMemo", "Lines.Strings", [](TCustomMemo& c, V v, X) { c.SetLines(v.list); });
+}
+
 template <class T> void Class(TClassRegistry& r, const std::string& base) {
     r.AddClass(std::string(T::StaticClassName), base, [](TComponent* owner) { return new T(owner); });
 }
@@ -253,7 +273,13 @@ int IdentValue(const std::string& ident) {
                                                       {"blGlyphLeft", 0},
                                                       {"blGlyphRight", 1},
                                                       {"blGlyphTop", 2},
-                                                      {"blGlyphBottom", 3}};
+                                                      {"blGlyphBottom", 3},
+                                                      {"sbHorizontal", 0},
+                                                      {"sbVertical", 1},
+                                                      {"ssNone", 0},
+                                                      {"ssHorizontal", 1},
+                                                      {"ssVertical", 2},
+                                                      {"ssBoth", 3}};
     auto it = values.find(ident);
     if (it == values.end()) {
         throw EReadError("Invalid property value: " + ident);
@@ -278,6 +304,10 @@ void RegisterStandardClasses(TClassRegistry& r) {
     Class<TGroupBox>(r, "TCustomGroupBox");
     r.AddClass("TCustomEdit", "TWinControl", nullptr);
     Class<TEdit>(r, "TCustomEdit");
+    r.AddClass("TCustomMemo", "TCustomEdit", nullptr);
+    Class<TMemo>(r, "TCustomMemo");
+    Class<TScrollBar>(r, "TWinControl");
+    Class<TScrollBox>(r, "TWinControl");
     r.AddClass("TCustomCombo", "TWinControl", nullptr);
     r.AddClass("TCustomComboBox", "TCustomCombo", nullptr);
     Class<TComboBox>(r, "TCustomComboBox");
@@ -298,6 +328,7 @@ void RegisterStandardClasses(TClassRegistry& r) {
     RegisterFormProperties(r);
     RegisterStdControlProperties(r);
     RegisterExtProperties(r);
+    RegisterScrollProperties(r);
     RegisterParentingRules(r);
 }
 

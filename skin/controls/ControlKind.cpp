@@ -7,6 +7,7 @@ namespace {
 constexpr std::uint32_t kButtonTypeMask = 0xF;
 constexpr std::uint32_t kComboTypeMask = 0x3, kComboSimple = 0x1;
 constexpr std::uint32_t kTabOwnerDrawFixed = 0x2000;
+constexpr std::uint32_t kScrollStyles = 0x100000 | 0x200000; // horizontal, vertical bar
 } // namespace
 
 TButtonKind ButtonKindOf(std::uint32_t style) {
@@ -56,6 +57,9 @@ TControlSkinKind ControlSkinKindOf(std::string_view lowerClassName, std::uint32_
     if (lowerClassName == "systabcontrol32") {
         // An owner-drawn tab control paints its own tabs.
         return (style & kTabOwnerDrawFixed) != 0 ? ckNone : ckTab;
+    }
+    if ((style & kScrollStyles) != 0) {
+        return ckScrollBars;
     }
     if (lowerClassName == "edit") {
         return ckEdit;

@@ -16,6 +16,7 @@ enum TControlSkinKind : int {
     ckSizer,
     ckTab,
     ckEdit,
+    ckScrollBars, // a window that scrolls with the bars of its frame
 };
 
 // What a window of class "button" draws, from the type in the low four style bits.
@@ -27,7 +28,9 @@ enum TButtonKind : int {
 };
 TButtonKind ButtonKindOf(std::uint32_t style);
 
-// lowerClassName is the window's class name in lower case.
+// lowerClassName is the window's class name in lower case. Buttons, combo boxes (whose scroll
+// style is their list's) and tab controls keep their own kind; any other window with a scroll
+// bar in its frame wears the scroll bar skin, an edit too, as a memo of our forms does.
 TControlSkinKind ControlSkinKindOf(std::string_view lowerClassName, std::uint32_t style);
 
 } // namespace quellar

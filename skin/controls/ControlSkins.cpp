@@ -7,6 +7,7 @@
 #include "skin/controls/SkinComBox.h"
 #include "skin/controls/SkinEdit.h"
 #include "skin/controls/SkinProgress.h"
+#include "skin/controls/SkinScrollBar.h"
 #include "skin/controls/SkinSizer.h"
 #include "skin/controls/SkinSpeedButton.h"
 #include "skin/controls/SkinStatusBar.h"
@@ -23,7 +24,7 @@
 
 namespace quellar {
 
-std::unique_ptr<TSkinControl> MakeControlSkin(TSkinClass kind) {
+std::unique_ptr<TSkinControl> MakeControlSkin(TSkinClass kind, bool ownThumbDrag) {
     switch (kind) {
     case skButton:
         return std::make_unique<TSkinButton>();
@@ -51,7 +52,12 @@ std::unique_ptr<TSkinControl> MakeControlSkin(TSkinClass kind) {
         return std::make_unique<TSkinSizer>();
     case skStatusBar:
         return std::make_unique<TSkinStatusBar>();
-    default: // scroll bars and tabs are not skinned by this program yet
+    case skScrollBar: {
+        auto bars = std::make_unique<TSkinScrollBar>();
+        bars->SetOwnThumbDrag(ownThumbDrag);
+        return bars;
+    }
+    default: // tabs are not skinned by this program yet
         return nullptr;
     }
 }
@@ -82,7 +88,7 @@ TComponentFacts FactsOf(const TComponent& component, bool skinHasTabs) {
 namespace {
 
 TSkinControl* Attach(TWinSkinForm& frame, TSkinClass kind, const TSkinChoice& choice, TComponent& component) {
-    std::unique_ptr<TSkinControl> skin = MakeControlSkin(kind);
+    std::unique_ptr<TSkinControl> skin = MakeControlSkin(kind, choice.scrollBarFlag);
     if (skin == nullptr) {
         return nullptr;
     }
@@ -230,6 +236,9 @@ void SkinChildWindows(TWinSkinForm& frame, HWND window) {
             break;
         case ckEdit:
             kind = skEdit;
+            break;
+        case ckScrollBars:
+            kind = skScrollBar;
             break;
         default:
             break;

@@ -15,8 +15,9 @@ class TWinSkinForm;
 class TCustomForm;
 class TComponent;
 
-// A new, unattached control skin of the kind; null for kinds this program does not skin.
-std::unique_ptr<TSkinControl> MakeControlSkin(TSkinClass kind);
+// A new, unattached control skin of the kind; null for kinds this program does not skin. A scroll
+// bar skin runs thumb drags itself when ownThumbDrag is set.
+std::unique_ptr<TSkinControl> MakeControlSkin(TSkinClass kind, bool ownThumbDrag = true);
 
 // The facts the choice needs about one component.
 TComponentFacts FactsOf(const TComponent& component, bool skinHasTabs);

@@ -7,6 +7,7 @@
 #include "ui/Forms.h"
 #include "ui/ImgList.h"
 #include "ui/Menus.h"
+#include "ui/ScrollCtrls.h"
 #include "ui/StdCtrls.h"
 #include "ui/WinUtil.h"
 
@@ -564,6 +565,57 @@ TEST_F(Framework, TabMovesTheFocusToTheNextControl) {
     PostMessageA(first->Handle(), WM_KEYDOWN, VK_TAB, 0);
     Pump(50);
     EXPECT_TRUE(second->Focused());
+}
+
+// A scroll bar keeps its position within the range the page leaves, a memo's lines come back as
+// given, and a scroll box moves its controls by what its bars scrolled.
+TEST_F(Framework, ScrollingControlsStayWithinTheirRange) {
+    auto* bar = new TScrollBar(form);
+    bar->SetKind(TScrollBarKind::sbVertical);
+    bar->SetParent(form);
+    bar->SetBounds(10, 10, 17, 120);
+    bar->SetPageSize(10);
+    bar->SetLargeChange(10);
+    int changes = 0;
+    bar->OnChange = [&changes](TComponent*) { ++changes; };
+    struct Step {
+        int code, position;
+    } steps[] = {{SB_LINEDOWN, 1}, {SB_PAGEDOWN, 11}, {SB_BOTTOM, 91}, {SB_LINEDOWN, 91},
+                 {SB_PAGEUP, 81},  {SB_TOP, 0},       {SB_LINEUP, 0},  {SB_ENDSCROLL, 0}};
+    form->Show();
+    for (const Step& s : steps) {
+        SendMessageA(form->Handle(), WM_VSCROLL, MAKEWPARAM(s.code, 0),
+                     reinterpret_cast<LPARAM>(bar->Handle()));
+        EXPECT_EQ(s.position, bar->Position()) << "request " << s.code;
+        EXPECT_EQ(s.position, GetScrollPos(bar->Handle(), SB_CTL));
+    }
+    EXPECT_EQ(5, changes) << "only a change of position is reported";
+
+    auto* memo = new TMemo(form);
+    memo->SetScrollBars(TScrollStyle::ssBoth);
+    memo->SetParent(form);
+    memo->SetBounds(40, 10, 150, 80);
+    const std::vector<std::string> lines = {"first", "", "third"};
+    memo->SetLines(lines);
+    EXPECT_EQ(lines, memo->Lines());
+    const auto style = GetWindowLongPtrA(memo->Handle(), GWL_STYLE);
+    EXPECT_EQ(WS_HSCROLL | WS_VSCROLL | ES_MULTILINE, style & (WS_HSCROLL | WS_VSCROLL | ES_MULTILINE));
+
+    auto* box = new TScrollBox(form);
+    box->SetParent(form);
+    box->SetBounds(200, 10, 200, 150);
+    auto* inside = new TPanel(form);
+    inside->SetParent(box);
+    inside->SetBounds(0, 300, 100, 50);
+    box->UpdateRange();
+    RECT client{};
+    GetClientRect(box->Handle(), &client);
+    SendMessageA(box->Handle(), WM_VSCROLL, SB_PAGEDOWN, 0);
+    EXPECT_EQ(client.bottom, box->ScrollOffset().y);
+    EXPECT_EQ(300 - client.bottom, inside->Top());
+    SendMessageA(box->Handle(), WM_VSCROLL, SB_BOTTOM, 0);
+    EXPECT_EQ(350 - client.bottom, box->ScrollOffset().y) << "the last page shows the panel's bottom";
+    EXPECT_EQ(client.bottom - 50, inside->Top());
 }
 
 } // namespace

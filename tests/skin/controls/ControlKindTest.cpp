@@ -31,6 +31,13 @@ TEST(ControlKind, ClassAndStyleChooseTheSkin) {
                  {"systabcontrol32", 0, ckTab},
                  {"systabcontrol32", 0x2000, ckNone},
                  {"edit", 0x80, ckEdit},
+                 // A window with a scroll bar in its frame wears the bars' skin, a memo too; a
+                 // combo box's scroll style is its list's.
+                 {"edit", 0x200004, ckScrollBars},
+                 {"listbox", 0x100000, ckScrollBars},
+                 {"combobox", 0x200002, ckComboBox},
+                 {"button", 0x200000, ckButton},
+                 {"listbox", 0, ckNone},
                  {"static", 0, ckNone},
                  {"Button", 0, ckNone},
                  {"", 0, ckNone}};

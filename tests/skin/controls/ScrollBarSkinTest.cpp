@@ -1,0 +1,344 @@
+// A scrolling child window wearing a hand-made skin whose every frame is one flat colour: the
+// pixels of its vertical bar where the geometry puts arrows, track and thumb, and thumb drags fed
+// by posted mouse messages, ended every way a drag can end.
+#include "skin/controls/ScrollGeometry.h"
+#include "skin/controls/SkinEdit.h"
+#include "skin/controls/SkinScrollBar.h"
+#include "skin/form/WinSkinForm.h"
+#include "skin/model/BitmapFile.h"
+#include "skin/model/WinSkinData.h"
+#include "skin/package/SkinPackageWriter.h"
+#include "tests/support/MessageRecorder.h"
+#include "tests/support/WindowTestSupport.h"
+#include "ui/Forms.h"
+#include "ui/ScrollCtrls.h"
+
+#include <gtest/gtest.h>
+
+#include <windows.h>
+
+#include <vector>
+
+namespace quellar {
+namespace {
+
+using test::ExpectedMessage;
+using test::kPosted;
+using test::kSent;
+using test::kWParam;
+
+constexpr std::uint32_t Tracks[4] = {0x00C001, 0x00C002, 0x00C003, 0x00C004};
+constexpr std::uint32_t Thumbs[3] = {0x7B0001, 0x7B0002, 0x7B0003};
+
+std::vector<std::uint8_t> Strip(int w, int h, const std::vector<std::uint32_t>& colours) {
+    TBitmap32 b(static_cast<int>(colours.size()) * w, h);
+    for (std::size_t k = 0; k < colours.size(); ++k) {
+        for (int y = 0; y < h; ++y) {
+            for (int x = 0; x < w; ++x) {
+                b.SetPixel(static_cast<int>(k) * w + x, y, colours[k]);
+            }
+        }
+    }
+    return EncodeBitmapFile(b);
+}
+
+// Frame k (from 1) of the 23 arrows.
+constexpr std::uint32_t Arrow(int k) {
+    return 0x0A0000u + static_cast<std::uint32_t>(k);
+}
+
+std::vector<std::uint8_t> ScrollSkin() {
+    std::vector<std::uint32_t> arrows;
+    for (int k = 1; k <= 23; ++k) {
+        arrows.push_back(Arrow(k));
+    }
+    const std::string ini = "[Colours]\nButtonFace=200,200,200\nScrollbar=48,48,48\n"
+                            "[Scrollbar]\nImage=arrows.bmp\n[VertScroll]\nImage=track.bmp\n"
+                            "[VertScrollThumb]\nImage=thumb.bmp\n";
+    return BuildSkinFile({{"skin.ini", std::vector<std::uint8_t>(ini.begin(), ini.end())},
+                          {"arrows.bmp", Strip(16, 16, arrows)},
+                          {"track.bmp", Strip(16, 16, {Tracks[0], Tracks[1], Tracks[2], Tracks[3]})},
+                          {"thumb.bmp", Strip(16, 16, {Thumbs[0], Thumbs[1], Thumbs[2]})}});
+}
+
+constexpr UINT kTakeCapture = WM_APP + 1; // the pane lets go of the mouse, as a click elsewhere does
+constexpr UINT kDestroy = WM_APP + 2;     // the pane destroys itself
+std::vector<int> gPositions;              // the bar's full position whenever the pane heard WM_VSCROLL
+TWinSkinForm* gFrame = nullptr;
+
+LRESULT CALLBACK PaneProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+    case WM_VSCROLL:
+        gPositions.push_back(GetScrollPos(window, SB_VERT));
+        return 0;
+    case kTakeCapture:
+        ReleaseCapture();
+        return 0;
+    case kDestroy:
+        DestroyWindow(window);
+        return 0;
+    default:
+        return DefWindowProcA(window, message, wParam, lParam);
+    }
+}
+
+void CALLBACK FreeSkins(HWND, UINT, UINT_PTR id, DWORD) {
+    KillTimer(nullptr, id);
+    delete gFrame; // every control skin of the window goes with it
+    gFrame = nullptr;
+}
+
+enum class Ending { release, escape, captureLost, quit, destroyed, skinFreed };
+
+class ScrollBarSkin : public ::testing::Test {
+protected:
+    static void SetUpTestSuite() {
+        WNDCLASSA wc{};
+        wc.lpfnWndProc = &DefWindowProcA;
+        wc.hInstance = GetModuleHandleA(nullptr);
+        wc.lpszClassName = "ScrollSkinHost";
+        RegisterClassA(&wc);
+        wc.lpfnWndProc = &PaneProc;
+        wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1);
+        wc.lpszClassName = "ScrollSkinPane";
+        RegisterClassA(&wc);
+    }
+    void SetUp() override {
+        gPositions.clear();
+        skin = new TSkinData(nullptr);
+        ASSERT_TRUE(skin->LoadSkinBytes(ScrollSkin()));
+        host = CreateWindowExA(0, "ScrollSkinHost", "Scroll", WS_OVERLAPPEDWINDOW, 30, 30, 300, 300, nullptr,
+                               nullptr, GetModuleHandleA(nullptr), nullptr);
+        pane = CreateWindowExA(0, "ScrollSkinPane", "", WS_CHILD | WS_VISIBLE | WS_VSCROLL, 20, 20, 120, 200,
+                               host, nullptr, GetModuleHandleA(nullptr), nullptr);
+        SetRange({0, 99, 10, 45});
+        gFrame = new TWinSkinForm(host, *skin, nullptr);
+        gFrame->Attach();
+        bars = dynamic_cast<TSkinScrollBar*>(gFrame->ControlSkinFor(pane));
+        ShowWindow(host, SW_SHOW);
+        test::Pump(100);
+    }
+    void TearDown() override {
+        delete gFrame;
+        gFrame = nullptr;
+        DestroyWindow(host);
+        delete skin;
+    }
+    void SetRange(const TScrollValues& v) {
+        values = v;
+        SCROLLINFO info{sizeof(info), SIF_ALL, v.minimum, v.maximum, static_cast<UINT>(v.page),
+                        v.position,   0};
+        SetScrollInfo(pane, SB_VERT, &info, TRUE);
+    }
+    // The vertical bar and its thumb where the geometry puts them, in window coordinates.
+    void Measure() {
+        RECT w{}, c{};
+        GetWindowRect(pane, &w);
+        GetClientRect(pane, &c);
+        arrow = GetSystemMetrics(SM_CXHSCROLL);
+        origin = {w.left, w.top};
+        bar = LayOutBars({static_cast<int>(w.right - w.left), static_cast<int>(w.bottom - w.top),
+                          static_cast<int>(c.right), static_cast<int>(c.bottom), false, true, false, arrow,
+                          GetSystemMetrics(SM_CXEDGE)})
+                  .vertical;
+        ASSERT_TRUE(
+            ComputeThumb(values, bar.bottom - bar.top, arrow, 8, GetSystemMetrics(SM_CXHTHUMB), thumb));
+    }
+    std::uint32_t Shown(int y) {
+        RedrawWindow(pane, nullptr, nullptr, RDW_INVALIDATE | RDW_FRAME | RDW_UPDATENOW);
+        test::Pump(30);
+        return test::WindowPixel(pane, bar.left + arrow / 2, y);
+    }
+    // Presses the middle of the thumb; moves are pixels down from there, posted as the pane's.
+    void PostDrag(const std::vector<int>& moves) {
+        const POINT press{origin.x + bar.left + arrow / 2,
+                          origin.y + bar.top + arrow + thumb.offset + thumb.length / 2};
+        PostMessageA(pane, WM_NCLBUTTONDOWN, HTVSCROLL, MAKELPARAM(press.x, press.y));
+        for (int dy : moves) {
+            POINT at{press.x, press.y + dy};
+            ScreenToClient(pane, &at);
+            PostMessageA(pane, WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(at.x, at.y));
+        }
+    }
+    int PositionAfter(int dy) const { return DragPosition(thumb.offset + dy, values, thumb).position; }
+
+    TSkinData* skin = nullptr;
+    HWND host = nullptr, pane = nullptr;
+    TSkinScrollBar* bars = nullptr;
+    TScrollValues values;
+    TSkinRect bar;
+    TThumb thumb;
+    POINT origin{};
+    int arrow = 0;
+};
+
+TEST_F(ScrollBarSkin, ArrowsTrackAndThumbShowTheSkinsFrames) {
+    ASSERT_NE(nullptr, bars) << "a child window with a scroll bar wears the scroll bar skin";
+    EXPECT_TRUE(bars->OwnThumbDrag());
+    Measure();
+    ASSERT_GT(thumb.offset, 2);
+    const int thumbTop = bar.top + arrow + thumb.offset;
+    EXPECT_EQ(Arrow(9), Shown(bar.top + arrow / 2));          // up arrow
+    EXPECT_EQ(Arrow(13), Shown(bar.bottom - 1 - arrow / 2));  // down arrow
+    EXPECT_EQ(Tracks[0], Shown(bar.top + arrow + 1));         // track above the thumb
+    EXPECT_EQ(Thumbs[0], Shown(thumbTop + thumb.length / 2)); // thumb
+    EXPECT_EQ(Tracks[0], Shown(thumbTop + thumb.length + 1)); // track below it
+}
+
+TEST_F(ScrollBarSkin, DragSendsThePositionsOfTheThumbsPlace) {
+    struct Case {
+        TScrollValues range;
+        std::vector<int> moves;
+    } cases[] = {
+        {{0, 99, 10, 45}, {10, 30, 30, 200}},
+        {{0, 1000000, 1000, 0}, {25, 60}}, // beyond 16 bits: the bar holds the full position
+    };
+    for (const Case& c : cases) {
+        SetRange(c.range);
+        Measure();
+        test::MessageRecorder recorder;
+        recorder.SetNoiseFilter([](const test::RecordedMessage& m) { return m.message != WM_VSCROLL; });
+        ASSERT_TRUE(recorder.Watch(pane, test::Role::Control));
+        gPositions.clear();
+        std::vector<ExpectedMessage> expected;
+        std::vector<int> full;
+        int last = c.range.position;
+        for (int dy : c.moves) {
+            if (const int p = PositionAfter(dy); p != last) {
+                expected.push_back(
+                    {WM_VSCROLL, kSent | kWParam, MAKEWPARAM(SB_THUMBTRACK, static_cast<WORD>(p))});
+                full.push_back(p);
+                last = p;
+            }
+        }
+        expected.push_back(
+            {WM_VSCROLL, kSent | kWParam, MAKEWPARAM(SB_THUMBPOSITION, static_cast<WORD>(last))});
+        expected.push_back({WM_VSCROLL, kPosted | kWParam, MAKEWPARAM(SB_ENDSCROLL, 0)});
+        full.insert(full.end(), {last, last});
+        PostDrag(c.moves);
+        PostMessageA(pane, WM_LBUTTONUP, 0, 0);
+        test::Pump(100);
+        recorder.ExpectSequence(test::Role::Control, expected, "a thumb dragged and let go");
+        EXPECT_EQ(full, gPositions) << c.range.maximum;
+        EXPECT_EQ(last, GetScrollPos(pane, SB_VERT));
+        EXPECT_FALSE(bars->Tracking());
+    }
+}
+
+TEST_F(ScrollBarSkin, EveryEndingStopsTheDrag) {
+    const Ending endings[] = {Ending::release, Ending::escape,    Ending::captureLost,
+                              Ending::quit,    Ending::destroyed, Ending::skinFreed};
+    for (Ending ending : endings) {
+        SCOPED_TRACE(static_cast<int>(ending));
+        if (gFrame == nullptr) { // the previous case freed the skins: skin the window again
+            TearDown();
+            SetUp();
+        }
+        SetRange({0, 99, 10, 45});
+        Measure();
+        gPositions.clear();
+        PostDrag({20});
+        switch (ending) {
+        case Ending::release:
+            PostMessageA(pane, WM_LBUTTONUP, 0, 0);
+            break;
+        case Ending::escape:
+            PostMessageA(pane, WM_KEYDOWN, VK_ESCAPE, 0);
+            break;
+        case Ending::captureLost:
+            PostMessageA(pane, kTakeCapture, 0, 0);
+            break;
+        case Ending::quit:
+            PostQuitMessage(7);
+            break;
+        case Ending::destroyed:
+            PostMessageA(pane, kDestroy, 0, 0);
+            break;
+        case Ending::skinFreed:
+            SetTimer(nullptr, 0, 0, &FreeSkins);
+            break;
+        }
+        if (ending != Ending::quit) { // a move after the end: the thumb stays where it was let go
+            POINT at{origin.x + bar.left, origin.y + bar.top + arrow + thumb.offset + thumb.length / 2 + 60};
+            ScreenToClient(pane, &at);
+            PostMessageA(pane, WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(at.x, at.y));
+        }
+        int quitCode = -1;
+        const DWORD until = GetTickCount() + 300;
+        MSG msg;
+        while (GetTickCount() < until) {
+            while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+                if (msg.message == WM_QUIT) {
+                    quitCode = static_cast<int>(msg.wParam);
+                }
+                DispatchMessageA(&msg);
+            }
+            Sleep(10);
+        }
+        EXPECT_EQ(ending == Ending::quit ? 7 : -1, quitCode) << "the program's own loop sees the quit";
+        EXPECT_EQ(nullptr, GetCapture());
+        if (ending == Ending::destroyed) {
+            EXPECT_FALSE(IsWindow(pane));
+            pane = nullptr;
+            TearDown();
+            SetUp();
+            continue;
+        }
+        if (ending == Ending::skinFreed) {
+            EXPECT_EQ(nullptr, gFrame);
+            continue;
+        }
+        EXPECT_FALSE(bars->Tracking());
+        const int p = PositionAfter(20); // track, position, end: all at the one move's place
+        EXPECT_EQ((std::vector<int>{p, p, p}), gPositions);
+        EXPECT_EQ(p, GetScrollPos(pane, SB_VERT));
+    }
+}
+
+// The framework's scrolling controls: those with bars in their frame wear the bars' skin, painted
+// through the control's own message handler; a memo without bars stays an edit.
+TEST(ScrollBarSkinFramework, ControlsWithFrameBarsWearTheSkin) {
+    auto* app = new TApplication();
+    app->Initialize();
+    auto* form = new TForm(app);
+    form->SetClientSize(300, 200);
+    auto make = [form](auto* control, int left) {
+        control->SetParent(form);
+        control->SetBounds(left, 10, 80, 150);
+        return control;
+    };
+    auto* memo = make(new TMemo(form), 10);
+    memo->SetScrollBars(TScrollStyle::ssVertical);
+    auto* plain = make(new TMemo(form), 100);
+    auto* box = make(new TScrollBox(form), 190);
+    form->Show();
+    memo->SetLines({"one", "two", "three"});
+    auto* skin = new TSkinData(nullptr);
+    ASSERT_TRUE(skin->LoadSkinBytes(ScrollSkin()));
+    auto* frame = new TWinSkinForm(form->Handle(), *skin, form);
+    frame->Attach();
+    test::Pump(100);
+    auto* bars = dynamic_cast<TSkinScrollBar*>(frame->ControlSkinFor(memo->Handle()));
+    ASSERT_NE(nullptr, bars);
+    EXPECT_TRUE(bars->OwnThumbDrag());
+    EXPECT_NE(nullptr, dynamic_cast<TSkinScrollBar*>(frame->ControlSkinFor(box->Handle())));
+    EXPECT_NE(nullptr, dynamic_cast<TSkinEdit*>(frame->ControlSkinFor(plain->Handle())));
+    RECT w{}, c{};
+    GetWindowRect(memo->Handle(), &w);
+    GetClientRect(memo->Handle(), &c);
+    const int arrow = GetSystemMetrics(SM_CXHSCROLL);
+    const TSkinRect bar = LayOutBars({static_cast<int>(w.right - w.left), static_cast<int>(w.bottom - w.top),
+                                      static_cast<int>(c.right), static_cast<int>(c.bottom), false, true,
+                                      false, arrow, GetSystemMetrics(SM_CXEDGE)})
+                              .vertical;
+    RedrawWindow(memo->Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_FRAME | RDW_UPDATENOW);
+    test::Pump(50);
+    EXPECT_EQ(Arrow(9), test::WindowPixel(memo->Handle(), bar.left + arrow / 2, bar.top + arrow / 2));
+    EXPECT_EQ(Arrow(13), test::WindowPixel(memo->Handle(), bar.left + arrow / 2, bar.bottom - 1 - arrow / 2));
+    delete frame;
+    delete skin;
+    delete app;
+}
+
+} // namespace
+} // namespace quellar
