@@ -21,9 +21,11 @@ set(QUELLAR_SKIN_PORTABLE_SOURCES
     controls/ControlDispatch.cpp
     controls/ControlKind.cpp
     controls/StateFrames.cpp
+    controls/TabGeometry.cpp
     form/FrameComposer.cpp
     form/FrameGeometry.cpp
     form/NCObject.cpp
+    painter/ImageTurns.cpp
     painter/PaintGeometry.cpp
     painter/Raster.cpp
     painter/RegionStrips.cpp)
