@@ -46,6 +46,8 @@ set(QUELLAR_SKIN_WINDOWS_ENGINE_SOURCES
     controls/SkinSizer.cpp
     controls/SkinSpeedButton.cpp
     controls/SkinStatusBar.cpp
+    controls/SkinTab.cpp
+    controls/SkinTab31.cpp
     controls/SkinTrackBar.cpp
     controls/SkinUpDown.cpp
     form/CaptionActions.cpp
