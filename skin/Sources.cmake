@@ -22,9 +22,11 @@ set(QUELLAR_SKIN_PORTABLE_SOURCES
     controls/ControlKind.cpp
     controls/ScrollGeometry.cpp
     controls/StateFrames.cpp
+    controls/TabGeometry.cpp
     form/FrameComposer.cpp
     form/FrameGeometry.cpp
     form/NCObject.cpp
+    painter/ImageTurns.cpp
     painter/PaintGeometry.cpp
     painter/Raster.cpp
     painter/RegionStrips.cpp)
@@ -47,6 +49,8 @@ set(QUELLAR_SKIN_WINDOWS_ENGINE_SOURCES
     controls/SkinSizer.cpp
     controls/SkinSpeedButton.cpp
     controls/SkinStatusBar.cpp
+    controls/SkinTab.cpp
+    controls/SkinTab31.cpp
     controls/SkinTrackBar.cpp
     controls/SkinUpDown.cpp
     form/CaptionActions.cpp

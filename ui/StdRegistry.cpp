@@ -8,6 +8,7 @@
 #include "ui/ImgList.h"
 #include "ui/Menus.h"
 #include "ui/ScrollCtrls.h"
+#include "ui/TabCtrls.h"
 
 #include <map>
 
@@ -193,6 +194,24 @@ void RegisterExtProperties(TClassRegistry& r) {
     Prop<M>(r, "TMenuItem", "OnClick", [](M& m, V v, X ctx) { m.OnClick = ctx.Method(v.s); });
 }
 
+void RegisterTabProperties(TClassRegistry& r) {
+    using V = const TPropValue&;
+    using X = const TLayoutContext&;
+    using T = TTabControl;
+    Prop<T>(r, "TTabControl", "Tabs.Strings", [](T& c, V v, X) { c.SetTabs(v.list); });
+    Prop<T>(r, "TTabControl", "TabIndex", [](T& c, V v, X) { c.SetTabIndex(Int(v)); });
+    Prop<T>(r, "TTabControl", "TabPosition",
+            [](T& c, V v, X) { c.SetTabPosition(static_cast<TTabPosition>(IdentValue(v.s))); });
+    Prop<T>(r, "TTabControl", "OnChange", [](T& c, V v, X ctx) { c.OnChange = ctx.Method(v.s); });
+    using S = TTabSet;
+    Prop<S>(r, "TTabSet", "Tabs.Strings", [](S& c, V v, X) { c.SetTabs(v.list); });
+    Prop<S>(r, "TTabSet", "TabIndex", [](S& c, V v, X) { c.SetTabIndex(Int(v)); });
+    Prop<S>(r, "TTabSet", "StartMargin", [](S& c, V v, X) { c.SetStartMargin(Int(v)); });
+    Prop<S>(r, "TTabSet", "EndMargin", [](S& c, V v, X) { c.SetEndMargin(Int(v)); });
+    Prop<S>(r, "TTabSet", "FirstIndex", [](S& c, V v, X) { c.SetFirstIndex(Int(v)); });
+    Prop<S>(r, "TTabSet", "OnChange", [](S& c, V v, X ctx) { c.OnChange = ctx.Method(v.s); });
+}
+
 // Controls go into windows, menu items into menus or other items.
 void RegisterParentingRules(TClassRegistry& r) {
     r.AddParentingRule([](TComponent& child, TComponent& parent) {
@@ -279,7 +298,11 @@ int IdentValue(const std::string& ident) {
                                                       {"ssNone", 0},
                                                       {"ssHorizontal", 1},
                                                       {"ssVertical", 2},
-                                                      {"ssBoth", 3}};
+                                                      {"ssBoth", 3},
+                                                      {"tpTop", 0},
+                                                      {"tpBottom", 1},
+                                                      {"tpLeft", 2},
+                                                      {"tpRight", 3}};
     auto it = values.find(ident);
     if (it == values.end()) {
         throw EReadError("Invalid property value: " + ident);
@@ -319,6 +342,8 @@ void RegisterStandardClasses(TClassRegistry& r) {
     Class<TBitBtn>(r, "TButton");
     Class<TTrackBar>(r, "TWinControl");
     Class<TStatusBar>(r, "TWinControl");
+    Class<TTabControl>(r, "TWinControl");
+    Class<TTabSet>(r, "TWinControl");
     Class<TTimer>(r, "TComponent");
     Class<TImageList>(r, "TComponent");
     r.AddClass("TMenu", "TComponent", nullptr);
@@ -329,6 +354,7 @@ void RegisterStandardClasses(TClassRegistry& r) {
     RegisterStdControlProperties(r);
     RegisterExtProperties(r);
     RegisterScrollProperties(r);
+    RegisterTabProperties(r);
     RegisterParentingRules(r);
 }
 

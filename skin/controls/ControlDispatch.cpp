@@ -82,9 +82,10 @@ TSkinChoice ChoiceForKind(const std::string& kind, TSkinControlTypes allowed, bo
 
 // How a class row recognises its components.
 enum class Match {
-    name,     // the most-derived class, in upper case, is one of the names
-    ancestor, // the first name appears anywhere in the class chain, as spelled
-    scrolled, // any windowed control with scroll bars, or tagged for a scroll bar skin
+    name,      // the most-derived class, in upper case, is one of the names
+    ancestor,  // the first name appears anywhere in the class chain, as spelled
+    scrolled,  // any windowed control with scroll bars, or tagged for a scroll bar skin
+    tabWindow, // its window is a tab control of the platform
 };
 
 // The table row's kind requirement when the row has none.
@@ -109,6 +110,8 @@ bool RowMatches(const ClassRow& row, const TComponentFacts& facts, const std::st
                facts.classChain.end();
     case Match::scrolled:
         return facts.windowed && (facts.scrollStyle || facts.tag == kScrollBarTag);
+    case Match::tabWindow:
+        return facts.windowed && facts.tabControl;
     }
     return false;
 }
@@ -125,6 +128,8 @@ bool RowAllowed(const ClassRow& row, const TComponentFacts& facts, TSkinControlT
 const ClassRow kClassRows[] = {
     {Match::name, {"TTABSET"}, xcTab, {.skin = skTab31}, true},
     {Match::name, {"TTABBEDNOTEBOOK"}, xcTab, {.skin = skTab, .byHandle = true}, true},
+    // Our own tab control, and any other class over the platform's, by its window.
+    {Match::tabWindow, {}, xcTab, {.skin = skTab, .byHandle = true}, true},
     {Match::name, {"TMVCPANEL"}, kNoTest, {.walkChildren = true}},
     {Match::ancestor, {"TCustomCheckBox"}, xcCheckBox, {.skin = skCheckBox}},
     {Match::name, {"TTRACKBAR"}, xcButton, {.skin = skTrackBar}},

@@ -42,6 +42,7 @@ struct TComponentFacts {
     bool scrollStyle = false; // its window has WS_HSCROLL or WS_VSCROLL
     bool spinPicker = false;  // a date-time picker that shows spin buttons
     bool skinHasTabs = false; // the skin has a "Tabs" image
+    bool tabControl = false;  // its window is the platform's tab control, not owner-drawn
 };
 
 // How the chosen skin is attached and what else is done for the component.

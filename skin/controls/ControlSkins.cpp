@@ -11,6 +11,8 @@
 #include "skin/controls/SkinSizer.h"
 #include "skin/controls/SkinSpeedButton.h"
 #include "skin/controls/SkinStatusBar.h"
+#include "skin/controls/SkinTab.h"
+#include "skin/controls/SkinTab31.h"
 #include "skin/controls/SkinTrackBar.h"
 #include "skin/controls/SkinUpDown.h"
 #include "skin/form/WinSkinForm.h"
@@ -57,10 +59,25 @@ std::unique_ptr<TSkinControl> MakeControlSkin(TSkinClass kind, bool ownThumbDrag
         bars->SetOwnThumbDrag(ownThumbDrag);
         return bars;
     }
-    default: // tabs are not skinned by this program yet
+    case skTab:
+        return std::make_unique<TSkinTab>();
+    case skTab31:
+        return std::make_unique<TSkinTab31>();
+    default:
         return nullptr;
     }
 }
+
+namespace {
+std::string LowerClassName(HWND window) {
+    char name[64] = {};
+    GetClassNameA(window, name, sizeof(name));
+    std::string lower = name;
+    std::transform(lower.begin(), lower.end(), lower.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    return lower;
+}
+} // namespace
 
 TComponentFacts FactsOf(const TComponent& component, bool skinHasTabs) {
     static const char* const kTested[] = {
@@ -78,8 +95,11 @@ TComponentFacts FactsOf(const TComponent& component, bool skinHasTabs) {
     if (const auto* control = dynamic_cast<const TWinControl*>(&component); control != nullptr) {
         facts.windowed = true;
         if (control->HandleAllocated()) {
-            const auto style = GetWindowLongPtrA(const_cast<TWinControl*>(control)->Handle(), GWL_STYLE);
+            HWND window = const_cast<TWinControl*>(control)->Handle();
+            const auto style = GetWindowLongPtrA(window, GWL_STYLE);
             facts.scrollStyle = (style & (WS_HSCROLL | WS_VSCROLL)) != 0;
+            facts.tabControl =
+                ControlSkinKindOf(LowerClassName(window), static_cast<std::uint32_t>(style)) == ckTab;
         }
     }
     return facts;
@@ -206,11 +226,7 @@ void SkinChildWindows(TWinSkinForm& frame, HWND window) {
         if ((GetWindowLongPtrA(child, GWL_STYLE) & WS_CHILD) == 0 || frame.ControlSkinFor(child) != nullptr) {
             continue;
         }
-        char name[64] = {};
-        GetClassNameA(child, name, sizeof(name));
-        std::string lower = name;
-        std::transform(lower.begin(), lower.end(), lower.begin(),
-                       [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+        const std::string lower = LowerClassName(child);
         const auto style = static_cast<std::uint32_t>(GetWindowLongPtrA(child, GWL_STYLE));
         HWND target = child;
         TSkinClass kind = skNone;
@@ -239,6 +255,9 @@ void SkinChildWindows(TWinSkinForm& frame, HWND window) {
             break;
         case ckScrollBars:
             kind = skScrollBar;
+            break;
+        case ckTab:
+            kind = skTab;
             break;
         default:
             break;

@@ -78,5 +78,33 @@ TEST(ControlDispatch, ClassesAndAllowedKindsChooseTheSkin) {
     }
 }
 
+// Tabs are skinned only when the skin has a "Tabs" picture: the tab set by its class, the
+// platform's tab control by its window whatever the class over it.
+TEST(ControlDispatch, TabsNeedTheSkinsTabsPicture) {
+    const TSkinChoice byHandle{.skin = skTab, .byHandle = true};
+    const struct {
+        const char* name;
+        bool tabControl, skinHasTabs;
+        TSkinControlTypes allowed;
+        TSkinChoice expected;
+    } rows[] = {
+        {"TTabSet", false, true, DefaultSkinControls, {.skin = skTab31}},
+        {"TTabSet", false, false, DefaultSkinControls, {}},
+        {"TTabControl", true, true, DefaultSkinControls, byHandle},
+        {"TMyPages", true, true, DefaultSkinControls, byHandle},
+        {"TTabControl", true, false, DefaultSkinControls, {}},
+        {"TTabControl", true, true, Without(SkinControlBit(xcTab)), {}},
+        {"TTabControl", false, true, DefaultSkinControls, {}},
+    };
+    for (const auto& row : rows) {
+        TComponentFacts facts{.classChain = {row.name, "TWinControl"},
+                              .windowed = true,
+                              .skinHasTabs = row.skinHasTabs,
+                              .tabControl = row.tabControl};
+        EXPECT_EQ(row.expected, ChooseComponentSkin(facts, row.allowed, DefaultSkin3rd()))
+            << row.name << " tab control " << row.tabControl << " tabs " << row.skinHasTabs;
+    }
+}
+
 } // namespace
 } // namespace quellar

@@ -1,0 +1,233 @@
+// Tab controls and tab sets wearing a hand-made skin whose tab frames and page border are each
+// one flat colour, so a pixel read back from the window tells which picture shows there: the
+// focused tab and the others at the places the tab control reports, on all four sides, the page
+// border on the side facing the tabs, the tab set's faces where it places its tabs, and repaints
+// when the focus or the selection moves.
+#include "skin/controls/ControlSkins.h"
+#include "skin/controls/SkinTab.h"
+#include "skin/controls/SkinTab31.h"
+#include "skin/form/WinSkinForm.h"
+#include "skin/model/BitmapFile.h"
+#include "skin/model/WinSkinData.h"
+#include "skin/package/SkinPackageWriter.h"
+#include "tests/support/WindowTestSupport.h"
+#include "ui/Forms.h"
+#include "ui/TabCtrls.h"
+
+#include <gtest/gtest.h>
+
+#include <windows.h>
+
+#include <commctrl.h>
+
+namespace quellar {
+namespace {
+
+using test::Pump;
+using test::WindowPixel;
+
+constexpr std::uint32_t Face = 0xC8C8C8, Border = 0x3050A0;
+constexpr std::uint32_t Tabs[5] = {0xA00001, 0xA00002, 0xA00003, 0xA00004, 0xA00005};
+
+std::vector<std::uint8_t> Flat(int w, int h, const std::vector<std::uint32_t>& colours) {
+    TBitmap32 b(static_cast<int>(colours.size()) * w, h);
+    for (int x = 0; x < b.Width(); ++x) {
+        for (int y = 0; y < h; ++y) {
+            b.SetPixel(x, y, colours[static_cast<std::size_t>(x / w)]);
+        }
+    }
+    return EncodeBitmapFile(b);
+}
+
+std::vector<std::uint8_t> TabSkinFile() {
+    const std::string ini = "[Colours]\nButtonFace=200,200,200\n[Tabs]\nImage=tabs.bmp\nBorder=border.bmp\n";
+    return BuildSkinFile({{"skin.ini", std::vector<std::uint8_t>(ini.begin(), ini.end())},
+                          {"tabs.bmp", Flat(12, 12, {std::begin(Tabs), std::end(Tabs)})},
+                          {"border.bmp", Flat(16, 16, {Border})}});
+}
+
+std::uint32_t Shown(HWND window, int x, int y) {
+    RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_UPDATENOW);
+    Pump(50);
+    return WindowPixel(window, x, y);
+}
+
+LRESULT CALLBACK HostProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    return DefWindowProcA(window, message, wParam, lParam);
+}
+
+class TabSkin : public ::testing::Test {
+protected:
+    static void SetUpTestSuite() {
+        INITCOMMONCONTROLSEX init{sizeof(init), ICC_TAB_CLASSES};
+        InitCommonControlsEx(&init);
+        WNDCLASSA wc{};
+        wc.lpfnWndProc = &HostProc;
+        wc.hInstance = GetModuleHandleA(nullptr);
+        wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+        wc.lpszClassName = "TabSkinHost";
+        RegisterClassA(&wc);
+    }
+    void SetUp() override {
+        skin = new TSkinData(nullptr);
+        ASSERT_TRUE(skin->LoadSkinBytes(TabSkinFile()));
+        host = CreateWindowExA(0, "TabSkinHost", "Tabs", WS_OVERLAPPEDWINDOW, 30, 30, 420, 320, nullptr,
+                               nullptr, GetModuleHandleA(nullptr), nullptr);
+        frame = new TWinSkinForm(host, *skin, nullptr);
+        frame->Attach();
+        ShowWindow(host, SW_SHOW);
+        SetForegroundWindow(host);
+        Pump(100);
+    }
+    void TearDown() override {
+        delete frame;
+        DestroyWindow(host);
+        delete skin;
+    }
+    TSkinData* skin = nullptr;
+    TWinSkinForm* frame = nullptr;
+    HWND host = nullptr;
+};
+
+// A point of tab r on the skinned strip: 3 pixels in from the tab's start and from its outer
+// edge, clear of the caption in its middle and of the one-pixel nudge toward the page.
+POINT InTab(const RECT& r, TTabSide side) {
+    switch (side) {
+    case tsTop:
+        return {r.left + 3, r.top + 3};
+    case tsBottom:
+        return {r.left + 3, r.bottom - 4};
+    case tsLeft:
+        return {r.left + 3, r.top + 3};
+    case tsRight:
+        return {r.right - 4, r.top + 3};
+    }
+    return {};
+}
+
+// Two pixels into the page border on the side facing the tabs, halfway along it.
+POINT OnBorder(const RECT& page, TTabSide side) {
+    const int midX = (page.left + page.right) / 2, midY = (page.top + page.bottom) / 2;
+    switch (side) {
+    case tsTop:
+        return {midX, page.top + 2};
+    case tsBottom:
+        return {midX, page.bottom - 3};
+    case tsLeft:
+        return {page.left + 2, midY};
+    case tsRight:
+        return {page.right - 3, midY};
+    }
+    return {};
+}
+
+TEST_F(TabSkin, FocusedTabAndPageBorderShowOnEverySide) {
+    const struct {
+        DWORD style;
+        TTabSide side;
+    } rows[] = {{0, tsTop},
+                {TCS_BOTTOM, tsBottom},
+                {TCS_VERTICAL | TCS_MULTILINE, tsLeft},
+                {TCS_VERTICAL | TCS_RIGHT | TCS_MULTILINE, tsRight}};
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.side);
+        HWND tab = CreateWindowExA(0, WC_TABCONTROLA, "", WS_CHILD | WS_VISIBLE | row.style, 10, 10, 260, 200,
+                                   host, nullptr, GetModuleHandleA(nullptr), nullptr);
+        for (const char* caption : {"One", "Two", "Three"}) {
+            TCITEMA item{};
+            item.mask = TCIF_TEXT;
+            item.pszText = const_cast<char*>(caption);
+            SendMessageA(tab, TCM_INSERTITEMA, 9, reinterpret_cast<LPARAM>(&item));
+        }
+        SkinChildWindows(*frame, host);
+        auto* skinned = dynamic_cast<TSkinTab*>(frame->ControlSkinFor(tab));
+        ASSERT_NE(nullptr, skinned) << "a tab control child gets the tab skin";
+        EXPECT_EQ(row.side, skinned->Side());
+        Shown(tab, 0, 0);
+        auto expectFocusOn = [&](int focused) {
+            for (int i = 0; i < 3; ++i) {
+                RECT r{};
+                ASSERT_TRUE(SendMessageA(tab, TCM_GETITEMRECT, i, reinterpret_cast<LPARAM>(&r)));
+                const POINT p = InTab(r, row.side);
+                EXPECT_EQ(i == focused ? Tabs[1] : Tabs[0], WindowPixel(tab, p.x, p.y)) << "tab " << i;
+            }
+        };
+        expectFocusOn(0);
+
+        RECT page{0, 0, 260, 200};
+        SendMessageA(tab, TCM_ADJUSTRECT, FALSE, reinterpret_cast<LPARAM>(&page));
+        InflateRect(&page, 4, 4);
+        page.top += row.side == tsTop, page.bottom -= row.side == tsBottom;
+        page.left += row.side == tsLeft, page.right -= row.side == tsRight;
+        const POINT b = OnBorder(page, row.side);
+        EXPECT_EQ(Border, WindowPixel(tab, b.x, b.y)) << "the border faces the tabs";
+        EXPECT_NE(Border, WindowPixel(tab, (page.left + page.right) / 2, (page.top + page.bottom) / 2))
+            << "the page inside is the control's";
+
+        SetFocus(tab);
+        SendMessageA(tab, WM_KEYDOWN, VK_RIGHT, 0);
+        Pump(100);
+        EXPECT_EQ(1, SendMessageA(tab, TCM_GETCURFOCUS, 0, 0));
+        expectFocusOn(1);
+        DestroyWindow(tab);
+    }
+}
+
+// A framework form: the tab set gets its skin by its class and the tab control by its window;
+// the tab set's faces lie where it places its tabs, a tab that does not fit leaves a gap for
+// none, and a click moves frame 2 to the clicked tab.
+TEST(TabSkinFramework, TabSetFacesFollowItsPlacesAndTheSelection) {
+    auto* app = new TApplication();
+    app->Initialize();
+    auto* form = new TForm(app);
+    form->SetClientSize(300, 200);
+    auto* set = new TTabSet(form);
+    set->SetParent(form);
+    set->SetBounds(0, 150, 200, 24);
+    set->SetTabs({"One", "A caption far too long for what is left of this strip", "Two"});
+    set->SetTabIndex(2);
+    int changes = 0;
+    set->OnChange = [&changes](TComponent*) { ++changes; };
+    auto* pages = new TTabControl(form);
+    pages->SetParent(form);
+    pages->SetBounds(0, 0, 300, 140);
+    pages->SetTabs({"First", "Second"});
+    pages->SetTabPosition(TTabPosition::tpBottom);
+    form->Show();
+    Pump(100);
+
+    auto* skin = new TSkinData(nullptr);
+    ASSERT_TRUE(skin->LoadSkinBytes(TabSkinFile()));
+    auto* frame = new TWinSkinForm(form->Handle(), *skin, form);
+    frame->Attach();
+    Pump(100);
+    ASSERT_NE(nullptr, dynamic_cast<TSkinTab31*>(frame->ControlSkinFor(set->Handle())));
+    auto* tabSkin = dynamic_cast<TSkinTab*>(frame->ControlSkinFor(pages->Handle()));
+    ASSERT_NE(nullptr, tabSkin);
+    EXPECT_EQ(tsBottom, tabSkin->Side());
+
+    const std::vector<TTabSetPlace> places = set->Places();
+    ASSERT_EQ(2u, places.size());
+    EXPECT_EQ(0, places[0].index);
+    EXPECT_EQ(2, places[1].index) << "the long caption is skipped";
+    HWND strip = set->Handle();
+    EXPECT_EQ(Tabs[0], Shown(strip, places[0].left + 1, 20));
+    EXPECT_EQ(Tabs[1], Shown(strip, places[1].left + 1, 20)) << "the selected tab";
+    EXPECT_EQ(Tabs[1], Shown(strip, places[1].right - 2, 20));
+    EXPECT_EQ(Face, Shown(strip, places[1].right + 1, 20)) << "nothing after the last shown tab";
+    EXPECT_EQ(Face, Shown(strip, places[0].left - 1, 20)) << "the start margin";
+
+    SendMessageA(strip, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(places[0].left + 4, 10));
+    SendMessageA(strip, WM_LBUTTONUP, 0, MAKELPARAM(places[0].left + 4, 10));
+    Pump(100);
+    EXPECT_EQ(0, set->TabIndex());
+    EXPECT_EQ(1, changes);
+    EXPECT_EQ(Tabs[1], WindowPixel(strip, places[0].left + 1, 20)) << "repainted without being asked";
+    EXPECT_EQ(Tabs[0], WindowPixel(strip, places[1].left + 1, 20));
+    delete frame;
+    delete skin;
+    delete app;
+}
+
+} // namespace
+} // namespace quellar
