@@ -42,7 +42,7 @@ TfrmSkinView::TfrmSkinView(TComponent* owner) : TForm(owner) {
     SetBorderStyle(TBorderStyle::bsSingle);
     SetBorderIcons(biSystemMenu | biMinimize);
     SetPosition(TPosition::poScreenCenter);
-    SetClientSize(664, 470);
+    SetClientSize(664, 424);
     skinData_ = new TSkinData(this);
     skinData_->SetSkin3rd(ViewerSkin3rd());
     BuildStatusBar();
@@ -58,7 +58,7 @@ TfrmSkinView::~TfrmSkinView() = default;
 
 void TfrmSkinView::BuildStatusBar() {
     statusBar_ = new TStatusBar(this);
-    statusBar_->SetBounds(0, 450, 664, 20);
+    statusBar_->SetBounds(0, 404, 664, 20);
     statusBar_->SetParent(this);
     statusBar_->SetPanelWidths({260, 110, 300});
 }
@@ -155,6 +155,17 @@ void TfrmSkinView::SetSkinList(const std::string& folder, const std::vector<std:
     ShowSkinState();
 }
 
+void TfrmSkinView::OpenListed(std::size_t index) {
+    if (index < skinFiles_.size()) {
+        OpenSkin((std::filesystem::path(skinFolder_) / skinFiles_[index]).string());
+    }
+}
+
+bool TfrmSkinView::CurrentFileIs(std::size_t index) const {
+    return !currentFile_.empty() && index < skinFiles_.size() &&
+           std::filesystem::path(currentFile_).filename().string() == skinFiles_[index];
+}
+
 void TfrmSkinView::StepSkin(int step) {
     if (skinFiles_.empty()) {
         return;
@@ -165,7 +176,7 @@ void TfrmSkinView::StepSkin(int step) {
     const int at =
         found == skinFiles_.end() ? (step > 0 ? -1 : 0) : static_cast<int>(found - skinFiles_.begin());
     const int next = ((at + step) % count + count) % count;
-    OpenSkin((std::filesystem::path(skinFolder_) / skinFiles_[static_cast<std::size_t>(next)]).string());
+    OpenListed(static_cast<std::size_t>(next));
 }
 
 void TfrmSkinView::OpenWithDialog() {
@@ -193,6 +204,7 @@ void TfrmSkinView::ShowSkinState() {
                                        : "");
     statusBar_->SetPanelText(2,
                              skinData_->SkinLoaded() ? "Right-click for the popup menu" : "Showing no skin");
+    CheckWornSkin();
     if (listed && skinCombo_->ItemIndex() != found - skinFiles_.begin()) {
         skinCombo_->SetItemIndex(static_cast<int>(found - skinFiles_.begin()));
     }

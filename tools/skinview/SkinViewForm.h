@@ -53,6 +53,10 @@ private:
     void BuildStatusBar();
     void ShowSkinState();
     void ShowPopupAt(POINT screen);
+    // Wears the skin listed at index.
+    void OpenListed(std::size_t index);
+    bool CurrentFileIs(std::size_t index) const;
+    void CheckWornSkin();
 
     TSkinData* skinData_ = nullptr;
     TStatusBar* statusBar_ = nullptr;
