@@ -78,8 +78,16 @@ TComponentFacts FactsOf(const TComponent& component, bool skinHasTabs) {
     if (const auto* control = dynamic_cast<const TWinControl*>(&component); control != nullptr) {
         facts.windowed = true;
         if (control->HandleAllocated()) {
-            const auto style = GetWindowLongPtrA(const_cast<TWinControl*>(control)->Handle(), GWL_STYLE);
-            facts.scrollStyle = (style & (WS_HSCROLL | WS_VSCROLL)) != 0;
+            HWND window = const_cast<TWinControl*>(control)->Handle();
+            const auto style = GetWindowLongPtrA(window, GWL_STYLE);
+            // A combo box's scroll style is its drop-down list's: its frame has no bars.
+            char name[32] = {};
+            GetClassNameA(window, name, sizeof(name));
+            std::string lower = name;
+            std::transform(lower.begin(), lower.end(), lower.begin(),
+                           [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+            facts.scrollStyle =
+                (style & (WS_HSCROLL | WS_VSCROLL)) != 0 && lower.find("combobox") == std::string::npos;
         }
     }
     return facts;
