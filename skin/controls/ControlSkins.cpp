@@ -97,9 +97,11 @@ TComponentFacts FactsOf(const TComponent& component, bool skinHasTabs) {
         if (control->HandleAllocated()) {
             HWND window = const_cast<TWinControl*>(control)->Handle();
             const auto style = GetWindowLongPtrA(window, GWL_STYLE);
-            facts.scrollStyle = (style & (WS_HSCROLL | WS_VSCROLL)) != 0;
-            facts.tabControl =
-                ControlSkinKindOf(LowerClassName(window), static_cast<std::uint32_t>(style)) == ckTab;
+            const std::string lower = LowerClassName(window);
+            // A combo box's scroll style is its drop-down list's: its frame has no bars.
+            facts.scrollStyle =
+                (style & (WS_HSCROLL | WS_VSCROLL)) != 0 && lower.find("combobox") == std::string::npos;
+            facts.tabControl = ControlSkinKindOf(lower, static_cast<std::uint32_t>(style)) == ckTab;
         }
     }
     return facts;

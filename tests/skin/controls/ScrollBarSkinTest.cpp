@@ -88,7 +88,36 @@ void CALLBACK FreeSkins(HWND, UINT, UINT_PTR id, DWORD) {
     gFrame = nullptr;
 }
 
-enum class Ending { release, escape, captureLost, quit, destroyed, skinFreed };
+// Where the geometry puts a window's vertical bar, in window coordinates.
+TSkinRect VerticalBarOf(HWND window) {
+    RECT w{}, c{};
+    GetWindowRect(window, &w);
+    GetClientRect(window, &c);
+    return LayOutBars({static_cast<int>(w.right - w.left), static_cast<int>(w.bottom - w.top),
+                       static_cast<int>(c.right), static_cast<int>(c.bottom), false, true, false,
+                       GetSystemMetrics(SM_CXHSCROLL), GetSystemMetrics(SM_CXEDGE)})
+        .vertical;
+}
+
+// How a drag is ended; the quit comes from the queue like any posted message.
+void Release(HWND pane) {
+    PostMessageA(pane, WM_LBUTTONUP, 0, 0);
+}
+void Escape(HWND pane) {
+    PostMessageA(pane, WM_KEYDOWN, VK_ESCAPE, 0);
+}
+void TakeCapture(HWND pane) {
+    PostMessageA(pane, kTakeCapture, 0, 0);
+}
+void Quit(HWND) {
+    PostThreadMessageA(GetCurrentThreadId(), WM_QUIT, 7, 0);
+}
+void Destroy(HWND pane) {
+    PostMessageA(pane, kDestroy, 0, 0);
+}
+void FreeLater(HWND) {
+    SetTimer(nullptr, 0, 0, &FreeSkins);
+}
 
 class ScrollBarSkin : public ::testing::Test {
 protected:
@@ -132,15 +161,11 @@ protected:
     }
     // The vertical bar and its thumb where the geometry puts them, in window coordinates.
     void Measure() {
-        RECT w{}, c{};
+        RECT w{};
         GetWindowRect(pane, &w);
-        GetClientRect(pane, &c);
         arrow = GetSystemMetrics(SM_CXHSCROLL);
         origin = {w.left, w.top};
-        bar = LayOutBars({static_cast<int>(w.right - w.left), static_cast<int>(w.bottom - w.top),
-                          static_cast<int>(c.right), static_cast<int>(c.bottom), false, true, false, arrow,
-                          GetSystemMetrics(SM_CXEDGE)})
-                  .vertical;
+        bar = VerticalBarOf(pane);
         ASSERT_TRUE(
             ComputeThumb(values, bar.bottom - bar.top, arrow, 8, GetSystemMetrics(SM_CXHTHUMB), thumb));
     }
@@ -226,72 +251,45 @@ TEST_F(ScrollBarSkin, DragSendsThePositionsOfTheThumbsPlace) {
 }
 
 TEST_F(ScrollBarSkin, EveryEndingStopsTheDrag) {
-    const Ending endings[] = {Ending::release, Ending::escape,    Ending::captureLost,
-                              Ending::quit,    Ending::destroyed, Ending::skinFreed};
-    for (Ending ending : endings) {
-        SCOPED_TRACE(static_cast<int>(ending));
-        if (gFrame == nullptr) { // the previous case freed the skins: skin the window again
-            TearDown();
-            SetUp();
-        }
+    enum Outcome { ended, windowGone, skinGone };
+    const struct {
+        void (*end)(HWND);
+        Outcome outcome;
+    } endings[] = {{&Release, ended}, {&Escape, ended},       {&TakeCapture, ended},
+                   {&Quit, ended},    {&Destroy, windowGone}, {&FreeLater, skinGone}};
+    for (const auto& e : endings) {
+        SCOPED_TRACE(&e - endings);
         SetRange({0, 99, 10, 45});
         Measure();
         gPositions.clear();
         PostDrag({20});
-        switch (ending) {
-        case Ending::release:
-            PostMessageA(pane, WM_LBUTTONUP, 0, 0);
-            break;
-        case Ending::escape:
-            PostMessageA(pane, WM_KEYDOWN, VK_ESCAPE, 0);
-            break;
-        case Ending::captureLost:
-            PostMessageA(pane, kTakeCapture, 0, 0);
-            break;
-        case Ending::quit:
-            PostQuitMessage(7);
-            break;
-        case Ending::destroyed:
-            PostMessageA(pane, kDestroy, 0, 0);
-            break;
-        case Ending::skinFreed:
-            SetTimer(nullptr, 0, 0, &FreeSkins);
-            break;
-        }
-        if (ending != Ending::quit) { // a move after the end: the thumb stays where it was let go
-            POINT at{origin.x + bar.left, origin.y + bar.top + arrow + thumb.offset + thumb.length / 2 + 60};
-            ScreenToClient(pane, &at);
-            PostMessageA(pane, WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(at.x, at.y));
-        }
+        e.end(pane);
+        // A move after the end: the thumb stays where it was let go.
+        POINT at{origin.x + bar.left, origin.y + bar.top + arrow + thumb.offset + thumb.length / 2 + 60};
+        ScreenToClient(pane, &at);
+        PostMessageA(pane, WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(at.x, at.y));
         int quitCode = -1;
-        const DWORD until = GetTickCount() + 300;
         MSG msg;
-        while (GetTickCount() < until) {
+        for (const DWORD until = GetTickCount() + 300; GetTickCount() < until; Sleep(10)) {
             while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
-                if (msg.message == WM_QUIT) {
-                    quitCode = static_cast<int>(msg.wParam);
-                }
+                quitCode = msg.message == WM_QUIT ? static_cast<int>(msg.wParam) : quitCode;
                 DispatchMessageA(&msg);
             }
-            Sleep(10);
         }
-        EXPECT_EQ(ending == Ending::quit ? 7 : -1, quitCode) << "the program's own loop sees the quit";
+        EXPECT_EQ(e.end == &Quit ? 7 : -1, quitCode) << "the program's own loop sees the quit";
         EXPECT_EQ(nullptr, GetCapture());
-        if (ending == Ending::destroyed) {
-            EXPECT_FALSE(IsWindow(pane));
-            pane = nullptr;
-            TearDown();
-            SetUp();
+        if (e.outcome == ended) {
+            EXPECT_FALSE(bars->Tracking());
+            const int p = PositionAfter(20); // track, position, end: all at the one move's place
+            EXPECT_EQ((std::vector<int>{p, p, p}), gPositions);
+            EXPECT_EQ(p, GetScrollPos(pane, SB_VERT));
             continue;
         }
-        if (ending == Ending::skinFreed) {
-            EXPECT_EQ(nullptr, gFrame);
-            continue;
-        }
-        EXPECT_FALSE(bars->Tracking());
-        const int p = PositionAfter(20); // track, position, end: all at the one move's place
-        EXPECT_EQ((std::vector<int>{p, p, p}), gPositions);
-        EXPECT_EQ(p, GetScrollPos(pane, SB_VERT));
+        EXPECT_EQ(e.outcome == windowGone, !IsWindow(pane));
+        EXPECT_EQ(e.outcome == skinGone, gFrame == nullptr);
+        pane = IsWindow(pane) ? pane : nullptr;
+        TearDown(); // a fresh window wearing fresh skins for the next case
+        SetUp();
     }
 }
 
@@ -323,14 +321,8 @@ TEST(ScrollBarSkinFramework, ControlsWithFrameBarsWearTheSkin) {
     EXPECT_TRUE(bars->OwnThumbDrag());
     EXPECT_NE(nullptr, dynamic_cast<TSkinScrollBar*>(frame->ControlSkinFor(box->Handle())));
     EXPECT_NE(nullptr, dynamic_cast<TSkinEdit*>(frame->ControlSkinFor(plain->Handle())));
-    RECT w{}, c{};
-    GetWindowRect(memo->Handle(), &w);
-    GetClientRect(memo->Handle(), &c);
     const int arrow = GetSystemMetrics(SM_CXHSCROLL);
-    const TSkinRect bar = LayOutBars({static_cast<int>(w.right - w.left), static_cast<int>(w.bottom - w.top),
-                                      static_cast<int>(c.right), static_cast<int>(c.bottom), false, true,
-                                      false, arrow, GetSystemMetrics(SM_CXEDGE)})
-                              .vertical;
+    const TSkinRect bar = VerticalBarOf(memo->Handle());
     RedrawWindow(memo->Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_FRAME | RDW_UPDATENOW);
     test::Pump(50);
     EXPECT_EQ(Arrow(9), test::WindowPixel(memo->Handle(), bar.left + arrow / 2, bar.top + arrow / 2));
