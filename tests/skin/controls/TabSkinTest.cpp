@@ -6,6 +6,7 @@
 #include "skin/controls/ControlSkins.h"
 #include "skin/controls/SkinTab.h"
 #include "skin/controls/SkinTab31.h"
+#include "skin/controls/SkinUpDown.h"
 #include "skin/form/WinSkinForm.h"
 #include "skin/model/BitmapFile.h"
 #include "skin/model/WinSkinData.h"
@@ -28,6 +29,7 @@ using test::WindowPixel;
 
 constexpr std::uint32_t Face = 0xC8C8C8, Border = 0x3050A0;
 constexpr std::uint32_t Tabs[5] = {0xA00001, 0xA00002, 0xA00003, 0xA00004, 0xA00005};
+constexpr std::uint32_t Arrows = 0x0D0001; // every frame of the up-down strip
 
 std::vector<std::uint8_t> Flat(int w, int h, const std::vector<std::uint32_t>& colours) {
     TBitmap32 b(static_cast<int>(colours.size()) * w, h);
@@ -40,10 +42,13 @@ std::vector<std::uint8_t> Flat(int w, int h, const std::vector<std::uint32_t>& c
 }
 
 std::vector<std::uint8_t> TabSkinFile() {
-    const std::string ini = "[Colours]\nButtonFace=200,200,200\n[Tabs]\nImage=tabs.bmp\nBorder=border.bmp\n";
+    const std::string ini = "[Colours]\nButtonFace=200,200,200\n[Tabs]\nImage=tabs.bmp\nBorder=border.bmp\n"
+                            "[UpDown.Horz]\nImage=updown.bmp\nGlyphImage=glyph.bmp\n";
     return BuildSkinFile({{"skin.ini", std::vector<std::uint8_t>(ini.begin(), ini.end())},
                           {"tabs.bmp", Flat(12, 12, {std::begin(Tabs), std::end(Tabs)})},
-                          {"border.bmp", Flat(16, 16, {Border})}});
+                          {"border.bmp", Flat(16, 16, {Border})},
+                          {"updown.bmp", Flat(16, 16, std::vector<std::uint32_t>(8, Arrows))},
+                          {"glyph.bmp", Flat(4, 4, std::vector<std::uint32_t>(8, 0x101010))}});
 }
 
 std::uint32_t Shown(HWND window, int x, int y) {
@@ -171,6 +176,33 @@ TEST_F(TabSkin, FocusedTabAndPageBorderShowOnEverySide) {
         expectFocusOn(1);
         DestroyWindow(tab);
     }
+}
+
+// More tabs than fit on one row: the control's scroll arrows appear once it is laid out and
+// wear the up-down skin; the strip, painted again on its own, leaves them alone.
+TEST_F(TabSkin, ScrollArrowsGetTheUpDownSkin) {
+    HWND tab = CreateWindowExA(0, WC_TABCONTROLA, "", WS_CHILD | WS_VISIBLE, 10, 10, 200, 120, host, nullptr,
+                               GetModuleHandleA(nullptr), nullptr);
+    SkinChildWindows(*frame, host);
+    ASSERT_NE(nullptr, dynamic_cast<TSkinTab*>(frame->ControlSkinFor(tab)));
+    for (int i = 0; i < 12; ++i) {
+        const std::string caption = "Tab number " + std::to_string(i);
+        TCITEMA item{};
+        item.mask = TCIF_TEXT;
+        item.pszText = const_cast<char*>(caption.c_str());
+        SendMessageA(tab, TCM_INSERTITEMA, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(&item));
+    }
+    Shown(tab, 0, 0);
+    HWND arrows = FindWindowExA(tab, nullptr, UPDOWN_CLASSA, nullptr);
+    ASSERT_NE(nullptr, arrows) << "the control made its scroll arrows";
+    EXPECT_NE(nullptr, dynamic_cast<TSkinUpDown*>(frame->ControlSkinFor(arrows)));
+    RECT a{};
+    GetWindowRect(arrows, &a);
+    MapWindowPoints(nullptr, tab, reinterpret_cast<POINT*>(&a), 2);
+    EXPECT_EQ(Arrows, WindowPixel(tab, a.left + 1, a.top + 1));
+    frame->ControlSkinFor(tab)->Repaint();
+    EXPECT_EQ(Arrows, WindowPixel(tab, a.left + 1, a.top + 1));
+    DestroyWindow(tab);
 }
 
 // A framework form: the tab set gets its skin by its class and the tab control by its window;
