@@ -29,6 +29,7 @@ using test::WindowPixel;
 
 constexpr std::uint32_t Face = 0xC8C8C8, Border = 0x3050A0;
 constexpr std::uint32_t Tabs[5] = {0xA00001, 0xA00002, 0xA00003, 0xA00004, 0xA00005};
+constexpr std::uint32_t OtherTabs[5] = {0x00B001, 0x00B002, 0x00B003, 0x00B004, 0x00B005};
 constexpr std::uint32_t Arrows = 0x0D0001; // every frame of the up-down strip
 
 std::vector<std::uint8_t> Flat(int w, int h, const std::vector<std::uint32_t>& colours) {
@@ -41,11 +42,11 @@ std::vector<std::uint8_t> Flat(int w, int h, const std::vector<std::uint32_t>& c
     return EncodeBitmapFile(b);
 }
 
-std::vector<std::uint8_t> TabSkinFile() {
+std::vector<std::uint8_t> TabSkinFile(const std::uint32_t (&tabs)[5] = Tabs) {
     const std::string ini = "[Colours]\nButtonFace=200,200,200\n[Tabs]\nImage=tabs.bmp\nBorder=border.bmp\n"
                             "[UpDown.Horz]\nImage=updown.bmp\nGlyphImage=glyph.bmp\n";
     return BuildSkinFile({{"skin.ini", std::vector<std::uint8_t>(ini.begin(), ini.end())},
-                          {"tabs.bmp", Flat(12, 12, {std::begin(Tabs), std::end(Tabs)})},
+                          {"tabs.bmp", Flat(12, 12, {std::begin(tabs), std::end(tabs)})},
                           {"border.bmp", Flat(16, 16, {Border})},
                           {"updown.bmp", Flat(16, 16, std::vector<std::uint32_t>(8, Arrows))},
                           {"glyph.bmp", Flat(4, 4, std::vector<std::uint32_t>(8, 0x101010))}});
@@ -207,7 +208,7 @@ TEST_F(TabSkin, ScrollArrowsGetTheUpDownSkin) {
 
 // A framework form: the tab set gets its skin by its class and the tab control by its window;
 // the tab set's faces lie where it places its tabs, a tab that does not fit leaves a gap for
-// none, and a click moves frame 2 to the clicked tab.
+// none, a click moves frame 2 to the clicked tab, and both take the pictures of a new skin.
 TEST(TabSkinFramework, TabSetFacesFollowItsPlacesAndTheSelection) {
     auto* app = new TApplication();
     app->Initialize();
@@ -224,6 +225,7 @@ TEST(TabSkinFramework, TabSetFacesFollowItsPlacesAndTheSelection) {
     pages->SetParent(form);
     pages->SetBounds(0, 0, 300, 140);
     pages->SetTabs({"First", "Second"});
+    pages->SetTabIndex(0);
     pages->SetTabPosition(TTabPosition::tpBottom);
     form->Show();
     Pump(100);
@@ -256,6 +258,14 @@ TEST(TabSkinFramework, TabSetFacesFollowItsPlacesAndTheSelection) {
     EXPECT_EQ(1, changes);
     EXPECT_EQ(Tabs[1], WindowPixel(strip, places[0].left + 1, 20)) << "repainted without being asked";
     EXPECT_EQ(Tabs[0], WindowPixel(strip, places[1].left + 1, 20));
+
+    RECT first{};
+    SendMessageA(pages->Handle(), TCM_GETITEMRECT, 0, reinterpret_cast<LPARAM>(&first));
+    EXPECT_EQ(Tabs[1], Shown(pages->Handle(), first.left + 3, first.bottom - 4)) << "the tab with the focus";
+    ASSERT_TRUE(skin->LoadSkinBytes(TabSkinFile(OtherTabs)));
+    frame->ReapplySkin();
+    EXPECT_EQ(OtherTabs[1], Shown(pages->Handle(), first.left + 3, first.bottom - 4));
+    EXPECT_EQ(OtherTabs[1], Shown(strip, places[0].left + 1, 20));
     delete frame;
     delete skin;
     delete app;
