@@ -9,9 +9,13 @@
 #include "ui/Menus.h"
 #include "ui/ScrollCtrls.h"
 #include "ui/StdCtrls.h"
+#include "ui/StdRegistry.h"
+#include "ui/TabCtrls.h"
 #include "ui/WinUtil.h"
 
 #include <gtest/gtest.h>
+
+#include <commctrl.h>
 
 #include <string>
 #include <vector>
@@ -616,6 +620,50 @@ TEST_F(Framework, ScrollingControlsStayWithinTheirRange) {
     SendMessageA(box->Handle(), WM_VSCROLL, SB_BOTTOM, 0);
     EXPECT_EQ(350 - client.bottom, box->ScrollOffset().y) << "the last page shows the panel's bottom";
     EXPECT_EQ(client.bottom - 50, inside->Top());
+// A stored layout's tab settings reach the tab control's window and the tab set's placing.
+TEST_F(Framework, TabControlAndTabSetTakeTheirSettingsFromALayout) {
+    TClassRegistry registry;
+    RegisterStandardClasses(registry);
+    using V = TPropValue;
+    const std::vector<TLayoutObject> layout = {
+        {"TForm", "Form", "", {}, {}},
+        {"TTabControl",
+         "Pages",
+         "",
+         {{"Width", V::Int(200)},
+          {"Height", V::Int(100)},
+          {"Tabs.Strings", V::Strings({"A", "B"})},
+          {"TabIndex", V::Int(1)},
+          {"TabPosition", V::Ident("tpRight")}},
+         {}},
+        {"TTabSet",
+         "Strip",
+         "",
+         {{"Top", V::Int(110)},
+          {"Width", V::Int(200)},
+          {"Height", V::Int(24)},
+          {"Tabs.Strings", V::Strings({"X", "Y", "Z"})},
+          {"TabIndex", V::Int(2)},
+          {"StartMargin", V::Int(7)},
+          {"FirstIndex", V::Int(1)}},
+         {}},
+    };
+    form->HandleNeeded();
+    const auto created =
+        LoadLayout(*form, layout, registry, [](const std::string&) { return TLayoutMethod{}; });
+    ASSERT_EQ(2u, created.size());
+    auto* pages = dynamic_cast<TTabControl*>(created[0]);
+    auto* strip = dynamic_cast<TTabSet*>(created[1]);
+    ASSERT_TRUE(pages != nullptr && strip != nullptr);
+    EXPECT_EQ(1, SendMessageA(pages->Handle(), TCM_GETCURSEL, 0, 0));
+    EXPECT_EQ(2, SendMessageA(pages->Handle(), TCM_GETITEMCOUNT, 0, 0));
+    const auto style = GetWindowLongPtrA(pages->Handle(), GWL_STYLE);
+    EXPECT_EQ(TCS_VERTICAL | TCS_RIGHT | TCS_MULTILINE, style & (TCS_VERTICAL | TCS_RIGHT | TCS_MULTILINE));
+    const std::vector<TTabSetPlace> places = strip->Places();
+    ASSERT_EQ(2u, places.size()) << "from the first visible tab";
+    EXPECT_EQ(1, places[0].index);
+    EXPECT_EQ(7, places[0].left);
+    EXPECT_EQ(2, strip->TabIndex());
 }
 
 } // namespace

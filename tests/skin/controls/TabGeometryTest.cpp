@@ -9,25 +9,12 @@
 namespace quellar {
 namespace {
 
-TEST(TabGeometry, StyleBitsGiveTheSide) {
-    const struct {
-        std::uint32_t style;
-        TTabSide side;
-    } rows[] = {{0, tsTop}, {0x2, tsBottom}, {0x80, tsLeft}, {0x82, tsRight}, {0x50000241, tsTop}};
-    for (const auto& row : rows) {
-        EXPECT_EQ(row.side, TabSideOf(row.style)) << std::hex << row.style;
-    }
-}
-
 // Where a painted rectangle of a strip bitmap shows on the window once the bitmap is turned for
 // the side and copied onto the strip.
 TSkinRect ShownOnWindow(const TSkinRect& inBitmap, TStripSize size, TTabSide side, const TSkinRect& strip) {
-    TBitmap32 flat(size.width, size.height);
-    for (int y = std::max(inBitmap.top, 0); y < std::min(inBitmap.bottom, size.height); ++y) {
-        for (int x = std::max(inBitmap.left, 0); x < std::min(inBitmap.right, size.width); ++x) {
-            flat.SetPixel(x, y, 1);
-        }
-    }
+    TBitmap32 flat(size.width, size.height); // its corners mark it
+    flat.SetPixel(inBitmap.left, inBitmap.top, 1);
+    flat.SetPixel(inBitmap.right - 1, inBitmap.bottom - 1, 1);
     const TBitmap32 shown = side == tsLeft ? RotateLeft(flat) : side == tsRight ? RotateRight(flat) : flat;
     TSkinRect box{shown.Width(), shown.Height(), 0, 0};
     for (int y = 0; y < shown.Height(); ++y) {
@@ -46,12 +33,14 @@ TSkinRect ShownOnWindow(const TSkinRect& inBitmap, TStripSize size, TTabSide sid
 TEST(TabGeometry, PageStripAndTabsLineUpForEverySide) {
     const TSkinRect window{0, 0, 200, 150};
     const struct {
+        std::uint32_t style; // the bottom (2) and vertical (0x80) bits choose the side
         TTabSide side;
         TSkinRect display, page, strip;
         TStripSize size;
         TSkinRect item, inBitmap, shown;
     } rows[] = {
-        {tsTop,
+        {0x50000241,
+         tsTop,
          {4, 26, 196, 146},
          {0, 23, 200, 150},
          {0, 0, 200, 23},
@@ -59,7 +48,8 @@ TEST(TabGeometry, PageStripAndTabsLineUpForEverySide) {
          {2, 2, 50, 22},
          {2, 3, 50, 23},
          {2, 3, 50, 23}},
-        {tsBottom,
+        {0x2,
+         tsBottom,
          {4, 4, 196, 124},
          {0, 0, 200, 127},
          {0, 127, 200, 150},
@@ -67,7 +57,8 @@ TEST(TabGeometry, PageStripAndTabsLineUpForEverySide) {
          {2, 128, 50, 148},
          {2, 0, 50, 20},
          {2, 127, 50, 147}},
-        {tsLeft,
+        {0x80,
+         tsLeft,
          {26, 4, 196, 146},
          {23, 0, 200, 150},
          {0, 0, 23, 150},
@@ -75,7 +66,8 @@ TEST(TabGeometry, PageStripAndTabsLineUpForEverySide) {
          {2, 2, 22, 50},
          {100, 2, 148, 22},
          {2, 2, 22, 50}},
-        {tsRight,
+        {0x82,
+         tsRight,
          {4, 4, 174, 146},
          {0, 0, 177, 150},
          {177, 0, 200, 150},
@@ -86,6 +78,7 @@ TEST(TabGeometry, PageStripAndTabsLineUpForEverySide) {
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.side);
+        EXPECT_EQ(row.side, TabSideOf(row.style));
         const TSkinRect page = TabPageRect(row.display, row.side);
         EXPECT_EQ(row.page, page);
         const TSkinRect strip = TabStripRect(window, page, row.side);

@@ -6,10 +6,12 @@
 #include "skin/controls/ControlSkins.h"
 #include "skin/controls/SkinTab.h"
 #include "skin/controls/SkinTab31.h"
+#include "skin/controls/SkinUpDown.h"
 #include "skin/form/WinSkinForm.h"
 #include "skin/model/BitmapFile.h"
 #include "skin/model/WinSkinData.h"
 #include "skin/package/SkinPackageWriter.h"
+#include "skin/painter/PaintSurface.h"
 #include "tests/support/WindowTestSupport.h"
 #include "ui/Forms.h"
 #include "ui/TabCtrls.h"
@@ -28,6 +30,8 @@ using test::WindowPixel;
 
 constexpr std::uint32_t Face = 0xC8C8C8, Border = 0x3050A0;
 constexpr std::uint32_t Tabs[5] = {0xA00001, 0xA00002, 0xA00003, 0xA00004, 0xA00005};
+constexpr std::uint32_t OtherTabs[5] = {0x00B001, 0x00B002, 0x00B003, 0x00B004, 0x00B005};
+constexpr std::uint32_t Arrows = 0x0D0001; // every frame of the up-down strip
 
 std::vector<std::uint8_t> Flat(int w, int h, const std::vector<std::uint32_t>& colours) {
     TBitmap32 b(static_cast<int>(colours.size()) * w, h);
@@ -39,11 +43,14 @@ std::vector<std::uint8_t> Flat(int w, int h, const std::vector<std::uint32_t>& c
     return EncodeBitmapFile(b);
 }
 
-std::vector<std::uint8_t> TabSkinFile() {
-    const std::string ini = "[Colours]\nButtonFace=200,200,200\n[Tabs]\nImage=tabs.bmp\nBorder=border.bmp\n";
+std::vector<std::uint8_t> TabSkinFile(const std::uint32_t (&tabs)[5] = Tabs) {
+    const std::string ini = "[Colours]\nButtonFace=200,200,200\n[Tabs]\nImage=tabs.bmp\nBorder=border.bmp\n"
+                            "[UpDown.Horz]\nImage=updown.bmp\nGlyphImage=glyph.bmp\n";
     return BuildSkinFile({{"skin.ini", std::vector<std::uint8_t>(ini.begin(), ini.end())},
-                          {"tabs.bmp", Flat(12, 12, {std::begin(Tabs), std::end(Tabs)})},
-                          {"border.bmp", Flat(16, 16, {Border})}});
+                          {"tabs.bmp", Flat(12, 12, {std::begin(tabs), std::end(tabs)})},
+                          {"border.bmp", Flat(16, 16, {Border})},
+                          {"updown.bmp", Flat(16, 16, std::vector<std::uint32_t>(8, Arrows))},
+                          {"glyph.bmp", Flat(4, 4, std::vector<std::uint32_t>(8, 0x101010))}});
 }
 
 std::uint32_t Shown(HWND window, int x, int y) {
@@ -52,73 +59,61 @@ std::uint32_t Shown(HWND window, int x, int y) {
     return WindowPixel(window, x, y);
 }
 
-LRESULT CALLBACK HostProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    return DefWindowProcA(window, message, wParam, lParam);
-}
-
+// A framework form wearing the skin; foreign tab controls are made on it by hand.
 class TabSkin : public ::testing::Test {
 protected:
-    static void SetUpTestSuite() {
-        INITCOMMONCONTROLSEX init{sizeof(init), ICC_TAB_CLASSES};
-        InitCommonControlsEx(&init);
-        WNDCLASSA wc{};
-        wc.lpfnWndProc = &HostProc;
-        wc.hInstance = GetModuleHandleA(nullptr);
-        wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-        wc.lpszClassName = "TabSkinHost";
-        RegisterClassA(&wc);
-    }
     void SetUp() override {
+        app = new TApplication();
+        app->Initialize();
+        form = new TForm(app);
+        form->SetClientSize(420, 320);
+        form->Show();
         skin = new TSkinData(nullptr);
         ASSERT_TRUE(skin->LoadSkinBytes(TabSkinFile()));
-        host = CreateWindowExA(0, "TabSkinHost", "Tabs", WS_OVERLAPPEDWINDOW, 30, 30, 420, 320, nullptr,
-                               nullptr, GetModuleHandleA(nullptr), nullptr);
-        frame = new TWinSkinForm(host, *skin, nullptr);
+        frame = new TWinSkinForm(form->Handle(), *skin, form);
         frame->Attach();
-        ShowWindow(host, SW_SHOW);
-        SetForegroundWindow(host);
         Pump(100);
     }
     void TearDown() override {
         delete frame;
-        DestroyWindow(host);
         delete skin;
+        delete app;
     }
+    // A tab control of the platform with count tabs, given its skin as a foreign window's child.
+    HWND TabWindow(DWORD style, int count, int width, int height) {
+        HWND tab = CreateWindowExA(0, WC_TABCONTROLA, "", WS_CHILD | WS_VISIBLE | style, 10, 10, width,
+                                   height, form->Handle(), nullptr, GetModuleHandleA(nullptr), nullptr);
+        for (int i = 0; i < count; ++i) {
+            std::string caption = "Tab " + std::to_string(i);
+            TCITEMA item{};
+            item.mask = TCIF_TEXT;
+            item.pszText = caption.data();
+            SendMessageA(tab, TCM_INSERTITEMA, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(&item));
+        }
+        SkinChildWindows(*frame, form->Handle());
+        return tab;
+    }
+    TApplication* app = nullptr;
+    TForm* form = nullptr;
     TSkinData* skin = nullptr;
     TWinSkinForm* frame = nullptr;
-    HWND host = nullptr;
 };
 
 // A point of tab r on the skinned strip: 3 pixels in from the tab's start and from its outer
 // edge, clear of the caption in its middle and of the one-pixel nudge toward the page.
 POINT InTab(const RECT& r, TTabSide side) {
-    switch (side) {
-    case tsTop:
-        return {r.left + 3, r.top + 3};
-    case tsBottom:
-        return {r.left + 3, r.bottom - 4};
-    case tsLeft:
-        return {r.left + 3, r.top + 3};
-    case tsRight:
-        return {r.right - 4, r.top + 3};
-    }
-    return {};
+    return {side == tsRight ? r.right - 4 : r.left + 3, side == tsBottom ? r.bottom - 4 : r.top + 3};
 }
 
 // Two pixels into the page border on the side facing the tabs, halfway along it.
-POINT OnBorder(const RECT& page, TTabSide side) {
-    const int midX = (page.left + page.right) / 2, midY = (page.top + page.bottom) / 2;
-    switch (side) {
-    case tsTop:
-        return {midX, page.top + 2};
-    case tsBottom:
-        return {midX, page.bottom - 3};
-    case tsLeft:
-        return {page.left + 2, midY};
-    case tsRight:
-        return {page.right - 3, midY};
-    }
-    return {};
+POINT OnBorder(const RECT& p, TTabSide side) {
+    const int midX = (p.left + p.right) / 2, midY = (p.top + p.bottom) / 2;
+    return {side == tsLeft    ? p.left + 2
+            : side == tsRight ? p.right - 3
+                              : midX,
+            side == tsTop      ? p.top + 2
+            : side == tsBottom ? p.bottom - 3
+                               : midY};
 }
 
 TEST_F(TabSkin, FocusedTabAndPageBorderShowOnEverySide) {
@@ -131,15 +126,7 @@ TEST_F(TabSkin, FocusedTabAndPageBorderShowOnEverySide) {
                 {TCS_VERTICAL | TCS_RIGHT | TCS_MULTILINE, tsRight}};
     for (const auto& row : rows) {
         SCOPED_TRACE(row.side);
-        HWND tab = CreateWindowExA(0, WC_TABCONTROLA, "", WS_CHILD | WS_VISIBLE | row.style, 10, 10, 260, 200,
-                                   host, nullptr, GetModuleHandleA(nullptr), nullptr);
-        for (const char* caption : {"One", "Two", "Three"}) {
-            TCITEMA item{};
-            item.mask = TCIF_TEXT;
-            item.pszText = const_cast<char*>(caption);
-            SendMessageA(tab, TCM_INSERTITEMA, 9, reinterpret_cast<LPARAM>(&item));
-        }
-        SkinChildWindows(*frame, host);
+        HWND tab = TabWindow(row.style, 3, 260, 200);
         auto* skinned = dynamic_cast<TSkinTab*>(frame->ControlSkinFor(tab));
         ASSERT_NE(nullptr, skinned) << "a tab control child gets the tab skin";
         EXPECT_EQ(row.side, skinned->Side());
@@ -173,14 +160,27 @@ TEST_F(TabSkin, FocusedTabAndPageBorderShowOnEverySide) {
     }
 }
 
-// A framework form: the tab set gets its skin by its class and the tab control by its window;
-// the tab set's faces lie where it places its tabs, a tab that does not fit leaves a gap for
-// none, and a click moves frame 2 to the clicked tab.
-TEST(TabSkinFramework, TabSetFacesFollowItsPlacesAndTheSelection) {
-    auto* app = new TApplication();
-    app->Initialize();
-    auto* form = new TForm(app);
-    form->SetClientSize(300, 200);
+// More tabs than fit on one row: the control's scroll arrows appear once it is laid out and
+// wear the up-down skin; the strip, painted again on its own, leaves them alone.
+TEST_F(TabSkin, ScrollArrowsGetTheUpDownSkin) {
+    HWND tab = TabWindow(0, 12, 200, 120);
+    Shown(tab, 0, 0);
+    HWND arrows = FindWindowExA(tab, nullptr, UPDOWN_CLASSA, nullptr);
+    ASSERT_NE(nullptr, arrows) << "the control made its scroll arrows";
+    EXPECT_NE(nullptr, dynamic_cast<TSkinUpDown*>(frame->ControlSkinFor(arrows)));
+    RECT a{};
+    GetWindowRect(arrows, &a);
+    MapWindowPoints(nullptr, tab, reinterpret_cast<POINT*>(&a), 2);
+    EXPECT_EQ(Arrows, WindowPixel(tab, a.left + 1, a.top + 1));
+    frame->ControlSkinFor(tab)->Repaint();
+    EXPECT_EQ(Arrows, WindowPixel(tab, a.left + 1, a.top + 1));
+    DestroyWindow(tab);
+}
+
+// On the form: the tab set, in its own look until skinned, gets its skin by its class and the tab control by
+// its window; the tab set's faces lie where it places its tabs, a tab that does not fit leaves a gap for
+// none, a click moves frame 2 to the clicked tab, and both take the pictures of a new skin.
+TEST_F(TabSkin, TabSetFacesFollowItsPlacesAndTheSelection) {
     auto* set = new TTabSet(form);
     set->SetParent(form);
     set->SetBounds(0, 150, 200, 24);
@@ -192,25 +192,20 @@ TEST(TabSkinFramework, TabSetFacesFollowItsPlacesAndTheSelection) {
     pages->SetParent(form);
     pages->SetBounds(0, 0, 300, 140);
     pages->SetTabs({"First", "Second"});
+    pages->SetTabIndex(0);
     pages->SetTabPosition(TTabPosition::tpBottom);
-    form->Show();
-    Pump(100);
-
-    auto* skin = new TSkinData(nullptr);
-    ASSERT_TRUE(skin->LoadSkinBytes(TabSkinFile()));
-    auto* frame = new TWinSkinForm(form->Handle(), *skin, form);
-    frame->Attach();
-    Pump(100);
-    ASSERT_NE(nullptr, dynamic_cast<TSkinTab31*>(frame->ControlSkinFor(set->Handle())));
-    auto* tabSkin = dynamic_cast<TSkinTab*>(frame->ControlSkinFor(pages->Handle()));
-    ASSERT_NE(nullptr, tabSkin);
-    EXPECT_EQ(tsBottom, tabSkin->Side());
-
     const std::vector<TTabSetPlace> places = set->Places();
     ASSERT_EQ(2u, places.size());
     EXPECT_EQ(0, places[0].index);
     EXPECT_EQ(2, places[1].index) << "the long caption is skipped";
     HWND strip = set->Handle();
+    EXPECT_EQ(PixelOf(GetSysColor(COLOR_WINDOW)), Shown(strip, places[1].left + 2, 12)) << "its own look";
+
+    SkinFormControls(*frame, *form);
+    ASSERT_NE(nullptr, dynamic_cast<TSkinTab31*>(frame->ControlSkinFor(set->Handle())));
+    auto* tabSkin = dynamic_cast<TSkinTab*>(frame->ControlSkinFor(pages->Handle()));
+    ASSERT_NE(nullptr, tabSkin);
+    EXPECT_EQ(tsBottom, tabSkin->Side());
     EXPECT_EQ(Tabs[0], Shown(strip, places[0].left + 1, 20));
     EXPECT_EQ(Tabs[1], Shown(strip, places[1].left + 1, 20)) << "the selected tab";
     EXPECT_EQ(Tabs[1], Shown(strip, places[1].right - 2, 20));
@@ -224,9 +219,14 @@ TEST(TabSkinFramework, TabSetFacesFollowItsPlacesAndTheSelection) {
     EXPECT_EQ(1, changes);
     EXPECT_EQ(Tabs[1], WindowPixel(strip, places[0].left + 1, 20)) << "repainted without being asked";
     EXPECT_EQ(Tabs[0], WindowPixel(strip, places[1].left + 1, 20));
-    delete frame;
-    delete skin;
-    delete app;
+
+    RECT first{};
+    SendMessageA(pages->Handle(), TCM_GETITEMRECT, 0, reinterpret_cast<LPARAM>(&first));
+    EXPECT_EQ(Tabs[1], Shown(pages->Handle(), first.left + 3, first.bottom - 4)) << "the tab with the focus";
+    ASSERT_TRUE(skin->LoadSkinBytes(TabSkinFile(OtherTabs)));
+    frame->ReapplySkin();
+    EXPECT_EQ(OtherTabs[1], Shown(pages->Handle(), first.left + 3, first.bottom - 4));
+    EXPECT_EQ(OtherTabs[1], Shown(strip, places[0].left + 1, 20));
 }
 
 } // namespace
