@@ -24,6 +24,7 @@ set(QUELLAR_SKIN_PORTABLE_SOURCES
     form/FrameComposer.cpp
     form/FrameGeometry.cpp
     form/NCObject.cpp
+    menu/MenuItemLayout.cpp
     painter/PaintGeometry.cpp
     painter/Raster.cpp
     painter/RegionStrips.cpp)
@@ -52,6 +53,9 @@ set(QUELLAR_SKIN_WINDOWS_ENGINE_SOURCES
     form/FrameRegion.cpp
     form/MdiClient.cpp
     form/WinSkinForm.cpp
+    menu/MenuItemMessages.cpp
+    menu/MenuItemPaint.cpp
+    menu/WinSkinPopMenu.cpp
     painter/DrawCaption.cpp
     painter/PaintSurface.cpp
     manager/WinSkinManage.cpp)
