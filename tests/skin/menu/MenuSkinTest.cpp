@@ -203,6 +203,14 @@ TEST_F(MenuSkin, MeasuredItemsGetTheSkinsRoom) {
     HMENU raw = CreatePopupMenu();
     AppendMenuA(raw, MF_STRING, 7, "Raw text");
     AppendMenuA(raw, MF_SEPARATOR, 8, nullptr);
+    char drawnText[] = "Drawn text"; // owner-drawn, its text kept beside
+    MENUITEMINFOA drawn{};
+    drawn.cbSize = sizeof(drawn);
+    drawn.fMask = MIIM_ID | MIIM_FTYPE | MIIM_STRING;
+    drawn.fType = MFT_OWNERDRAW;
+    drawn.wID = 9;
+    drawn.dwTypeData = drawnText;
+    InsertMenuItemA(raw, 2, TRUE, &drawn);
     frame->dropDownMenu = raw;
     // A menu-bar item of the form: its own size (the caption's width), 25, 10 and the edge.
     auto* bar = new TMainMenu(form);
@@ -214,13 +222,15 @@ TEST_F(MenuSkin, MeasuredItemsGetTheSkinsRoom) {
     MEASUREITEMSTRUCT converted{ODT_MENU, 0, popup->Items().Item(0)->Command(), 0, 0, 0};
     ASSERT_TRUE(popup->DispatchMeasureItem(converted));
 
-    const SIZE rawText = TextSize("Raw text"), fileText = TextSize("File"), firstText = TextSize("First");
+    const SIZE rawText = TextSize("Raw text"), drawnSize = TextSize(drawnText), fileText = TextSize("File"),
+               firstText = TextSize("First");
     const struct {
         const char* what;
         SIZE got, expected;
     } rows[] = {
         {"raw item", Measured(form->Handle(), 7), {rawText.cx + 28, rawText.cy + 4}},
         {"raw item without text", Measured(form->Handle(), 8), {TextSize(" ").cx + 28, 8}},
+        {"raw owner-drawn item", Measured(form->Handle(), 9), {drawnSize.cx + 28, drawnSize.cy + 4}},
         {"menu-bar item", Measured(form->Handle(), file->Command()), {fileText.cx + 37, fileText.cy + 4}},
         {"converted popup item",
          {static_cast<LONG>(converted.itemWidth), static_cast<LONG>(converted.itemHeight)},
