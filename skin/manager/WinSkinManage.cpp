@@ -148,13 +148,18 @@ std::vector<HWND> TWinSkinManage::PopupWindows() const {
     return windows;
 }
 
-const TBitmap32* TWinSkinManage::PopupBackground(HMENU menu) const {
+const TWinSkinPopMenu* TWinSkinManage::PopupShowing(HMENU menu) const {
     for (const auto& popup : popups_) {
         if (menu != nullptr && popup->Menu() == menu && !popup->Background().Empty()) {
-            return &popup->Background();
+            return popup.get();
         }
     }
     return nullptr;
+}
+
+const TBitmap32* TWinSkinManage::PopupBackground(HMENU menu) const {
+    const TWinSkinPopMenu* popup = PopupShowing(menu);
+    return popup != nullptr ? &popup->Background() : nullptr;
 }
 
 void TWinSkinManage::Purge() {

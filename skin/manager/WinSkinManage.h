@@ -37,6 +37,8 @@ public:
     std::vector<HWND> PopupWindows() const;
     // The background the skinner of the popup-menu window showing that menu last composed, or null.
     const TBitmap32* PopupBackground(HMENU menu) const;
+    // The skinner of the popup-menu window showing that menu, once it painted; else null.
+    const TWinSkinPopMenu* PopupShowing(HMENU menu) const;
     // Frees the form objects whose windows are gone.
     void Purge();
     bool TimerRunning() const { return timerRunning_; }

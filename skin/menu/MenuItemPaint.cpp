@@ -16,8 +16,7 @@ namespace quellar {
 
 namespace {
 constexpr int kMenuItemFrames = 5, kNormalFrame = 1, kSeparatorFrame = 2, kSelectedFrame = 4;
-constexpr int kBackgroundShift = TWinSkinPopMenu::Ring; // items sit inside the popup's ring
-constexpr WORD kCheckMark = 32760;                      // the system's check-mark bitmap (OBM_CHECK)
+constexpr WORD kCheckMark = 32760; // the system's check-mark bitmap (OBM_CHECK)
 
 TPaintSurface& ItemSurface() {
     static TPaintSurface surface;
@@ -39,19 +38,19 @@ int LeftOf(const TDataSkinObject* element) {
     return element != nullptr ? element->LeftWidth : 0;
 }
 
-// The background behind the item: the popup window's background at the item's place, or Menu.
+// The background behind the item: the popup window's background at the item's place (items
+// are in client coordinates, the background in window coordinates), or the colour Menu.
 TBitmap32 ItemBackground(const TSkinData& skin, const RECT& rect, HMENU parentMenu) {
     const int w = rect.right - rect.left, h = rect.bottom - rect.top;
+    TBitmap32 part(w, h, PixelOf(ResolveColour(skin.Colours().Menu)));
     const TWinSkinManage* manager = WindowsSkinManager();
-    if (const TBitmap32* back = manager != nullptr ? manager->PopupBackground(parentMenu) : nullptr) {
-        TBitmap32 part(w, h, PixelOf(ResolveColour(skin.Colours().Menu)));
-        CopyPixels(part, 0, 0, *back,
-                   {rect.left + kBackgroundShift, rect.top + kBackgroundShift, rect.right + kBackgroundShift,
-                    rect.bottom + kBackgroundShift},
+    if (const TWinSkinPopMenu* popup = manager != nullptr ? manager->PopupShowing(parentMenu) : nullptr) {
+        const POINT at = popup->ClientOffset();
+        CopyPixels(part, 0, 0, popup->Background(),
+                   {rect.left + at.x, rect.top + at.y, rect.right + at.x, rect.bottom + at.y},
                    TTransparency::trOpaque);
-        return part;
     }
-    return TBitmap32(w, h, PixelOf(ResolveColour(skin.Colours().Menu)));
+    return part;
 }
 
 TBitmap32 ComposeItem(const TSkinData& skin, const RECT& rect, bool separator, bool selected,

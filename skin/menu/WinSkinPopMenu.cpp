@@ -42,6 +42,15 @@ void TWinSkinPopMenu::LinkWaiting(HMENU menu) {
     }
 }
 
+POINT TWinSkinPopMenu::ClientOffset() const {
+    RECT window{};
+    POINT client{0, 0};
+    if (!GetWindowRect(window_, &window) || !ClientToScreen(window_, &client)) {
+        return {Ring, Ring};
+    }
+    return {client.x - window.left, client.y - window.top};
+}
+
 bool TWinSkinPopMenu::Attach() {
     if (!attached_) {
         attached_ = SubclassChain::Attach(window_, this);

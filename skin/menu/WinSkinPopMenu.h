@@ -30,6 +30,9 @@ public:
     void LinkMenu(HMENU menu) { menu_ = menu; }
     // The window's background as last composed (window coordinates), empty before the first paint.
     const TBitmap32& Background() const { return background_; }
+    // Where the client area (the items' coordinates) starts in the window: (3, 3) where the
+    // platform gives the menu a frame, (0, 0) where the menu paints its edge inside.
+    POINT ClientOffset() const;
 
     bool Handle(HWND window, UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
 

@@ -24,7 +24,7 @@ namespace {
 
 using test::Pump;
 
-constexpr std::uint32_t Magenta = 0xFF00FF, Own = 0x00C000, Back = 0x3050B0;
+constexpr std::uint32_t Magenta = 0xFF00FF, Own = 0x00C000, Back = 0x3050B0, BackInside = 0x305070;
 constexpr std::uint32_t Items[5] = {0xA00001, 0xA00002, 0xA00003, 0xA00004, 0xA00005};
 constexpr int ItemW = 20, ItemH = 20;
 
@@ -42,6 +42,17 @@ std::vector<std::uint8_t> ItemStrip() {
     return EncodeBitmapFile(b);
 }
 
+// The menu background: a 3-pixel ring of Back around BackInside.
+std::vector<std::uint8_t> BackgroundPicture() {
+    TBitmap32 b(12, 12, Back);
+    for (int y = 3; y < 9; ++y) {
+        for (int x = 3; x < 9; ++x) {
+            b.SetPixel(x, y, BackInside);
+        }
+    }
+    return EncodeBitmapFile(b);
+}
+
 std::vector<std::uint8_t> MenuSkinFile() {
     const std::string ini =
         "[Colours]\nMenu=16,32,48\nMenuText=0,0,0\nButtonShadow=90,90,90\n"
@@ -50,7 +61,7 @@ std::vector<std::uint8_t> MenuSkinFile() {
         "BottomHeight=3\n";
     return BuildSkinFile({{"skin.ini", std::vector<std::uint8_t>(ini.begin(), ini.end())},
                           {"item.bmp", ItemStrip()},
-                          {"back.bmp", EncodeBitmapFile(TBitmap32(12, 12, Back))}});
+                          {"back.bmp", BackgroundPicture()}});
 }
 
 // Runs action once, ms from now, from whatever message loop runs then (a menu's included).
@@ -177,7 +188,8 @@ TEST_F(MenuSkin, PopupMenuShowsTheItemFramesOverTheBackgroundInsideItsRing) {
     ASSERT_NE(nullptr, gSeen.popup);
     const std::vector<std::uint32_t> right{Items[3], Items[1], Items[0], Own};
     EXPECT_EQ(right, gSeen.itemRight) << "selected, separator, normal, the item's own drawing";
-    EXPECT_EQ(Back, gSeen.itemTop[1]) << "the background shows through the separator's magenta";
+    // The separator's right end lies 3 pixels inside the ring: the background at that very place.
+    EXPECT_EQ(BackInside, gSeen.itemTop[1]) << "the background shows through the separator's magenta";
     EXPECT_EQ(Back, gSeen.ringTopLeft);
     EXPECT_EQ(Back, gSeen.ringBottomRight);
     EXPECT_TRUE(WindowsSkinManager()->PopupWindows().empty()) << "the skinner goes with its window";
@@ -263,6 +275,22 @@ TEST_F(MenuSkin, DetachingGivesTheItemsBackAndAFreedSkinnerIsNotWaitedFor) {
     Pump(600);
     SendMessageA(window, WM_NCPAINT, 1, 0);
     EXPECT_EQ(skinner, TWinSkinPopMenu::Waiting());
+    // Printed (as the platform does to animate a menu): the background first, the window inside.
+    HDC screen = GetDC(nullptr);
+    HDC memory = CreateCompatibleDC(screen);
+    HBITMAP bits = CreateCompatibleBitmap(screen, 50, 40);
+    HGDIOBJ old = SelectObject(memory, bits);
+    SendMessageA(window, WM_PRINT, reinterpret_cast<WPARAM>(memory), PRF_CLIENT | PRF_NONCLIENT);
+    const auto printed = [memory](int x, int y) {
+        const COLORREF c = GetPixel(memory, x, y);
+        return (std::uint32_t{GetRValue(c)} << 16) | (GetGValue(c) << 8) | GetBValue(c);
+    };
+    EXPECT_EQ(Back, printed(1, 1));
+    EXPECT_EQ(Back, printed(48, 38));
+    SelectObject(memory, old);
+    DeleteObject(bits);
+    DeleteDC(memory);
+    ReleaseDC(nullptr, screen);
     delete skinner;
     EXPECT_EQ(nullptr, TWinSkinPopMenu::Waiting());
     TWinSkinPopMenu::LinkWaiting(reinterpret_cast<HMENU>(1)); // nothing to link, nothing touched
