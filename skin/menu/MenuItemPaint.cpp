@@ -15,6 +15,7 @@
 namespace quellar {
 
 namespace {
+constexpr int kLargestItem = 8192; // a side in pixels no menu item reaches
 constexpr int kMenuItemFrames = 5, kNormalFrame = 1, kSeparatorFrame = 2, kSelectedFrame = 4;
 constexpr WORD kCheckMark = 32760; // the system's check-mark bitmap (OBM_CHECK)
 
@@ -165,10 +166,12 @@ TMenuItemView ViewOf(const TMenuItem& item) {
 void PaintMenuItem(const TSkinData& skin, HDC dc, const RECT& rect, const TMenuItemView& item, bool selected,
                    HMENU parentMenu) {
     TWinSkinPopMenu::LinkWaiting(parentMenu);
-    const int w = rect.right - rect.left, h = rect.bottom - rect.top;
-    if (w <= 0 || h <= 0) {
-        return;
+    const long long wide = static_cast<long long>(rect.right) - rect.left;
+    const long long high = static_cast<long long>(rect.bottom) - rect.top;
+    if (wide <= 0 || high <= 0 || wide > kLargestItem || high > kLargestItem) {
+        return; // nothing a menu shows; a request from elsewhere gets no picture
     }
+    const int w = static_cast<int>(wide), h = static_cast<int>(high);
     const bool separator = item.caption == "-";
     HDC surface = ItemSurface().Load(ComposeItem(skin, rect, separator, selected, parentMenu));
     if (surface == nullptr) {

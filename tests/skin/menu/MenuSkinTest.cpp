@@ -17,6 +17,7 @@
 
 #include <windows.h>
 
+#include <climits>
 #include <utility>
 
 namespace quellar {
@@ -252,6 +253,13 @@ TEST_F(MenuSkin, MeasuredItemsGetTheSkinsRoom) {
         EXPECT_EQ(row.expected.cx, row.got.cx) << row.what;
         EXPECT_EQ(row.expected.cy, row.got.cy) << row.what;
     }
+    // A drawing request of a size no menu has is answered without a picture (and without memory).
+    HDC dc = GetDC(form->Handle());
+    DRAWITEMSTRUCT huge{
+        ODT_MENU, 0, 7, ODA_DRAWENTIRE, 0, reinterpret_cast<HWND>(raw), dc, {INT_MIN, 0, INT_MAX, 1 << 30},
+        0};
+    EXPECT_EQ(TRUE, SendMessageA(form->Handle(), WM_DRAWITEM, 0, reinterpret_cast<LPARAM>(&huge)));
+    ReleaseDC(form->Handle(), dc);
     frame->dropDownMenu = nullptr;
     DestroyMenu(raw);
 }
