@@ -43,15 +43,15 @@ int LeftOf(const TDataSkinObject* element) {
 // are in client coordinates, the background in window coordinates), or the colour Menu.
 TBitmap32 ItemBackground(const TSkinData& skin, const RECT& rect, HMENU parentMenu) {
     const int w = rect.right - rect.left, h = rect.bottom - rect.top;
-    TBitmap32 part(w, h, PixelOf(ResolveColour(skin.Colours().Menu)));
+    TBitmap32 behind(w, h, PixelOf(ResolveColour(skin.Colours().Menu)));
     const TWinSkinManage* manager = WindowsSkinManager();
     if (const TWinSkinPopMenu* popup = manager != nullptr ? manager->PopupShowing(parentMenu) : nullptr) {
         const POINT at = popup->ClientOffset();
-        CopyPixels(part, 0, 0, popup->Background(),
+        CopyPixels(behind, 0, 0, popup->Background(),
                    {rect.left + at.x, rect.top + at.y, rect.right + at.x, rect.bottom + at.y},
                    TTransparency::trOpaque);
     }
-    return part;
+    return behind;
 }
 
 TBitmap32 ComposeItem(const TSkinData& skin, const RECT& rect, bool separator, bool selected,

@@ -87,17 +87,17 @@ bool TWinSkinPopMenu::Compose() {
     return true;
 }
 
-void TWinSkinPopMenu::PaintRing(HDC dc) const {
+void TWinSkinPopMenu::PaintRing(HDC dc, int x, int y) const {
     TPaintSurface& surface = RingSurface();
     HDC source = surface.Load(background_);
     if (source == nullptr) {
         return;
     }
     const int w = background_.Width(), h = background_.Height(), k = Ring;
-    BitBlt(dc, 0, 0, w, k, source, 0, 0, SRCCOPY);
-    BitBlt(dc, 0, h - k, w, k, source, 0, h - k, SRCCOPY);
-    BitBlt(dc, 0, 0, k, h, source, 0, 0, SRCCOPY);
-    BitBlt(dc, w - k, 0, k, h, source, w - k, 0, SRCCOPY);
+    BitBlt(dc, -x, -y, w, k, source, 0, 0, SRCCOPY);
+    BitBlt(dc, -x, h - k - y, w, k, source, 0, h - k, SRCCOPY);
+    BitBlt(dc, -x, -y, k, h, source, 0, 0, SRCCOPY);
+    BitBlt(dc, w - k - x, -y, k, h, source, w - k, 0, SRCCOPY);
 }
 
 LRESULT TWinSkinPopMenu::Print(HDC dc, WPARAM wParam, LPARAM lParam) {
@@ -149,6 +149,15 @@ bool TWinSkinPopMenu::Handle(HWND, UINT message, WPARAM wParam, LPARAM lParam, L
                 PaintRing(dc);
                 ReleaseDC(window_, dc);
             }
+        }
+        return true;
+    case WM_PRINTCLIENT:
+        // The menu prints its client area with its own edge; the ring goes over what of it lies
+        // in the client area.
+        result = SubclassChain::CallNext(window_, message, wParam, lParam);
+        if (Compose()) {
+            const POINT client = ClientOffset();
+            PaintRing(reinterpret_cast<HDC>(wParam), client.x, client.y);
         }
         return true;
     case WM_PRINT:

@@ -2,7 +2,7 @@
 // TWinSkinPopMenu: wears the skin on one popup-menu window (class "#32768"). The manager makes
 // one when such a window is created and frees it when the window goes. It paints the skin's menu
 // background element as the window's three-pixel ring and as the background behind the items,
-// and keeps that background so that the skinned items draw the part behind them. The window does
+// and keeps that background so that the skinned items draw what lies behind them. The window does
 // not say which menu it shows: the first skinned item drawn after the window painted tells it.
 #include "skin/model/Bitmap32.h"
 #include "ui/SubclassChain.h"
@@ -46,7 +46,8 @@ public:
 private:
     // Composes the background to the window's size; false when the skin has none to give.
     bool Compose();
-    void PaintRing(HDC dc) const;
+    // The ring on dc, whose origin is at (x, y) of the window.
+    void PaintRing(HDC dc, int x = 0, int y = 0) const;
     LRESULT Print(HDC dc, WPARAM wParam, LPARAM lParam);
 
     HWND window_;

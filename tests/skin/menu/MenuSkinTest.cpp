@@ -295,6 +295,10 @@ TEST_F(MenuSkin, DetachingGivesTheItemsBackAndAFreedSkinnerIsNotWaitedFor) {
     };
     EXPECT_EQ(Back, printed(1, 1));
     EXPECT_EQ(Back, printed(48, 38));
+    const RECT blank{0, 0, 50, 40};
+    FillRect(memory, &blank, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
+    SendMessageA(window, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(memory), PRF_CLIENT);
+    EXPECT_EQ(Back, printed(1, 1)) << "the client area printed: the ring over it";
     SelectObject(memory, old);
     DeleteObject(bits);
     DeleteDC(memory);
