@@ -27,6 +27,7 @@ set(QUELLAR_SKIN_PORTABLE_SOURCES
     form/FrameGeometry.cpp
     form/NCObject.cpp
     painter/ImageTurns.cpp
+    menu/MenuItemLayout.cpp
     painter/PaintGeometry.cpp
     painter/Raster.cpp
     painter/RegionStrips.cpp)
@@ -59,6 +60,9 @@ set(QUELLAR_SKIN_WINDOWS_ENGINE_SOURCES
     form/FrameRegion.cpp
     form/MdiClient.cpp
     form/WinSkinForm.cpp
+    menu/MenuItemMessages.cpp
+    menu/MenuItemPaint.cpp
+    menu/WinSkinPopMenu.cpp
     painter/DrawCaption.cpp
     painter/PaintSurface.cpp
     manager/WinSkinManage.cpp)

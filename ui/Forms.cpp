@@ -4,6 +4,7 @@
 #include "ui/Dialogs.h"
 #include "ui/ErrorText.h"
 #include "ui/HintWindow.h"
+#include "ui/Menus.h"
 
 #include <commctrl.h>
 
@@ -122,6 +123,12 @@ LRESULT CALLBACK TApplication::AppWndProc(HWND hwnd, UINT msg, WPARAM wParam, LP
             if ((wParam & 0xFFF0) == SC_RESTORE && IsIconic(hwnd)) {
                 app->Restore();
                 return 0;
+            }
+            break;
+        case WM_MEASUREITEM:
+        case WM_DRAWITEM: // items of the popup menu it shows
+            if (DispatchPopupOwnerDraw(msg, lParam)) {
+                return TRUE;
             }
             break;
         case WM_CLOSE:
@@ -409,7 +416,66 @@ void TCustomForm::DoCreate() {
     }
 }
 
+void TCustomForm::SetMenu(TMainMenu* menu) {
+    if (menu_ != nullptr) {
+        RemoveFreeNotification(menu_);
+        menu_->SetWindow(nullptr);
+    }
+    menu_ = menu;
+    if (menu_ != nullptr) {
+        FreeNotification(menu_);
+    }
+    if (HandleAllocated()) {
+        InitializeWindow();
+    }
+}
+
+void TCustomForm::InitializeWindow() {
+    ::SetMenu(Handle(), menu_ != nullptr ? menu_->Handle() : nullptr);
+    if (menu_ != nullptr) {
+        menu_->SetWindow(Handle());
+    }
+}
+
+void TCustomForm::Notification(TComponent* component, TOperation operation) {
+    TWinControl::Notification(component, operation);
+    if (operation == TOperation::opRemove && component == menu_) {
+        menu_ = nullptr;
+        if (HandleAllocated() && IsWindow(Handle())) {
+            ::SetMenu(Handle(), nullptr);
+        }
+    }
+}
+
+// Commands of the menu bar, and drawing and measuring of owner-drawn menu items.
+bool TCustomForm::MenuMessage(TMessage& message) {
+    switch (message.Msg) {
+    case WM_COMMAND:
+        return message.LParam == 0 && HIWORD(message.WParam) == 0 && menu_ != nullptr &&
+               menu_->DispatchCommand(LOWORD(message.WParam));
+    case WM_MEASUREITEM:
+    case WM_DRAWITEM: {
+        if (message.WParam != 0) {
+            return false;
+        }
+        const bool measure = message.Msg == WM_MEASUREITEM;
+        const bool done =
+            (menu_ != nullptr &&
+             (measure ? menu_->DispatchMeasureItem(*reinterpret_cast<MEASUREITEMSTRUCT*>(message.LParam))
+                      : menu_->DispatchDrawItem(*reinterpret_cast<const DRAWITEMSTRUCT*>(message.LParam)))) ||
+            DispatchPopupOwnerDraw(message.Msg, message.LParam);
+        message.Result = done ? TRUE : 0;
+        return done;
+    }
+    default:
+        return false;
+    }
+}
+
 void TCustomForm::WndProc(TMessage& message) {
+    if (MenuMessage(message)) {
+        return;
+    }
     switch (message.Msg) {
     case WM_CLOSE:
         Close();

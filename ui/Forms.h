@@ -16,6 +16,7 @@ namespace quellar {
 
 class TCustomForm;
 class THintWindow;
+class TMainMenu;
 
 class TApplication : public TComponent {
     QUELLAR_COMPONENT_CLASS(TApplication, TComponent)
@@ -110,6 +111,10 @@ public:
     TPosition Position() const { return position_; }
     void SetPosition(TPosition position) { position_ = position; }
 
+    // The menu bar: the window shows its native menu; its commands run the items' Click.
+    void SetMenu(TMainMenu* menu);
+    TMainMenu* Menu() const { return menu_; }
+
     void Show();
     void Hide() { SetVisible(false); }
     // Closing the main form terminates the application; any other form is hidden.
@@ -124,9 +129,13 @@ protected:
     void CreateParams(TCreateParams& params) override;
     void WndProc(TMessage& message) override;
     void VisibleChanged() override;
+    void InitializeWindow() override;
+    void Notification(TComponent* component, TOperation operation) override;
 
 private:
     void PlaceOnScreen();
+    bool MenuMessage(TMessage& message);
+    TMainMenu* menu_ = nullptr;
     DWORD Style() const;
     int clientWidth_ = 0;
     int clientHeight_ = 0;

@@ -1,14 +1,34 @@
 #pragma once
-// Popup menus with pictures from an image list. The menu is built when it pops up and runs the
-// chosen item's Click before Popup returns.
+// Menus: the items (captions, pictures from an image list, check marks, shortcuts, nested items),
+// the popup menu that shows itself at a point and runs the chosen item's Click before Popup
+// returns, and the main menu that a form shows as its menu bar. The native menu is built from
+// the items; items with drawing or measuring handlers (or every item of an owner-drawn menu)
+// are drawn by the program, and the window that owns the native menu hands the drawing and
+// measuring requests to them.
 #include "ui/Controls.h"
 
+#include <memory>
 #include <string>
 #include <vector>
 
 namespace quellar {
 
 class TImageList;
+class TMenu;
+class TMenuItem;
+class TCustomForm;
+
+// Shortcut modifiers, or'ed with a virtual key code.
+constexpr int scShift = 0x2000;
+constexpr int scCtrl = 0x4000;
+constexpr int scAlt = 0x8000;
+// "Ctrl+Shift+F4" style text of a shortcut; empty for 0 or a key without a name.
+std::string ShortCutToText(int shortCut);
+// The screen's menu font (made once for the process).
+HFONT ScreenMenuFont();
+
+using TMenuDrawItemEvent = std::function<void(TMenuItem* sender, HDC dc, const RECT& rect, bool selected)>;
+using TMenuMeasureItemEvent = std::function<void(TMenuItem* sender, HDC dc, int& width, int& height)>;
 
 class TMenuItem : public TComponent {
     QUELLAR_COMPONENT_CLASS(TMenuItem, TComponent)
@@ -17,31 +37,62 @@ public:
     ~TMenuItem() override;
 
     const std::string& Caption() const { return caption_; }
-    void SetCaption(const std::string& caption) { caption_ = caption; }
+    void SetCaption(const std::string& caption);
     bool IsLine() const { return caption_ == "-"; }
     int ImageIndex() const { return imageIndex_; }
     void SetImageIndex(int index) { imageIndex_ = index; }
     bool Enabled() const { return enabled_; }
-    void SetEnabled(bool enabled) { enabled_ = enabled; }
+    void SetEnabled(bool enabled);
+    bool Checked() const { return checked_; }
+    void SetChecked(bool checked);
+    bool Visible() const { return visible_; }
+    void SetVisible(bool visible);
     bool Default() const { return default_; }
     void SetDefault(bool isDefault) { default_ = isDefault; }
+    int ShortCut() const { return shortCut_; }
+    void SetShortCut(int shortCut);
+    // The identifier of this item in the native menu, unique among the items alive.
+    UINT Command() const { return command_; }
+    // The native submenu of an item with children (built with the whole menu), else null.
+    HMENU Handle() const;
 
     void Add(TMenuItem* item);
     void Remove(TMenuItem* item);
     int Count() const { return static_cast<int>(items_.size()); }
     TMenuItem* Item(int index) const { return items_.at(static_cast<std::size_t>(index)); }
     TMenuItem* ParentItem() const { return parent_; }
+    // This item or one below it, at any depth, with that command; else null.
+    TMenuItem* Find(UINT command);
+    // The menu whose items this item is among, or null.
+    TMenu* ParentMenu() const;
 
     TNotifyEvent OnClick;
+    TMenuDrawItemEvent OnDrawItem;
+    TMenuMeasureItemEvent OnMeasureItem;
     virtual void Click();
+    // The program's own size of the item (picture, caption, shortcut), then OnMeasureItem.
+    void MeasureItem(HDC dc, int& width, int& height);
+    // OnDrawItem when there is one, else the program's own plain drawing.
+    void DrawItem(HDC dc, const RECT& rect, bool selected);
 
 private:
+    friend class TMenu;
+    // A caption, state or shortcut changed: the menu builds its native menu again.
+    void Changed();
+    void ForgetHandles();
+
     std::string caption_;
     int imageIndex_ = -1;
     bool enabled_ = true;
+    bool checked_ = false;
+    bool visible_ = true;
     bool default_ = false;
+    int shortCut_ = 0;
+    UINT command_;
+    HMENU handle_ = nullptr;
     std::vector<TMenuItem*> items_;
     TMenuItem* parent_ = nullptr;
+    TMenu* menu_ = nullptr; // set on the root item only
 };
 
 class TMenu : public TComponent {
@@ -54,19 +105,49 @@ public:
     const TMenuItem& Items() const { return *items_; }
     TImageList* Images() const { return images_; }
     void SetImages(TImageList* images);
+    // Every item drawn by the program (each item's OnDrawItem, or the plain drawing).
+    bool OwnerDraw() const { return ownerDraw_; }
+    void SetOwnerDraw(bool ownerDraw);
+    bool IsRightToLeft() const { return rightToLeft_; }
+    void SetRightToLeft(bool rightToLeft);
+
+    // The native menu, built from the items when first asked for.
+    HMENU Handle();
+    bool HandleAllocated() const { return handle_ != nullptr; }
+    TMenuItem* FindItem(UINT command) { return items_->Find(command); }
+    // The item whose submenu is that native menu (the root item for the menu itself).
+    TMenuItem* FindItemByHandle(HMENU menu);
+    // Runs the Click of the item with that command; false when there is none.
+    bool DispatchCommand(UINT command);
+    // WM_MEASUREITEM / WM_DRAWITEM of an owner-drawn item of this menu; false when not ours.
+    bool DispatchMeasureItem(MEASUREITEMSTRUCT& measure);
+    bool DispatchDrawItem(const DRAWITEMSTRUCT& draw);
 
 protected:
     void Notification(TComponent* component, TOperation operation) override;
+    virtual HMENU CreateHandle() const { return CreatePopupMenu(); }
+    // The items changed: the native menu is filled again (its handle stays).
+    virtual void MenuChanged();
+    void DestroyHandle();
 
 private:
+    friend class TMenuItem;
+    void Fill(HMENU menu, TMenuItem& parent);
+    bool ItemOwnerDrawn(const TMenuItem& item) const;
+
     TMenuItem* items_;
     TImageList* images_ = nullptr;
+    HMENU handle_ = nullptr;
+    std::vector<std::unique_ptr<TBitmap>> pictures_; // alive while the native menu shows them
+    bool ownerDraw_ = false;
+    bool rightToLeft_ = false;
 };
 
 class TPopupMenu : public TMenu {
     QUELLAR_COMPONENT_CLASS(TPopupMenu, TMenu)
 public:
     explicit TPopupMenu(TComponent* owner);
+    ~TPopupMenu() override;
     bool AutoPopup() const { return autoPopup_; }
     void SetAutoPopup(bool autoPopup) { autoPopup_ = autoPopup; }
     TComponent* PopupComponent() const { return popupComponent_; }
@@ -75,15 +156,38 @@ public:
     // Shows the menu at a screen point, waits for the choice and runs that item's Click; an
     // exception there goes to the application's error box.
     void Popup(int x, int y);
-    // The command the last Popup returned: the chosen item, or nullptr.
+    // The item the last Popup returned, or nullptr.
     TMenuItem* LastChoice() const { return lastChoice_; }
-    // Answers the next Popup with this item instead of showing the menu (for tests).
+    // Answers the next Popup with the command it returns instead of showing the menu (for tests).
     static void SetPopupAnswer(std::function<int(HMENU menu)> answer);
+    // The popup menu showing now (its owner window hands it the drawing requests), or null.
+    static TPopupMenu* Showing();
 
 private:
     bool autoPopup_ = true;
     TComponent* popupComponent_ = nullptr;
     TMenuItem* lastChoice_ = nullptr;
 };
+
+// A form's menu bar.
+class TMainMenu : public TMenu {
+    QUELLAR_COMPONENT_CLASS(TMainMenu, TMenu)
+public:
+    explicit TMainMenu(TComponent* owner);
+    ~TMainMenu() override;
+    // The window showing this menu (set by the form), told CM_MENUCHANGED on every change.
+    HWND Window() const { return window_; }
+    void SetWindow(HWND window) { window_ = window; }
+
+protected:
+    HMENU CreateHandle() const override { return CreateMenu(); }
+    void MenuChanged() override;
+
+private:
+    HWND window_ = nullptr;
+};
+
+// WM_MEASUREITEM / WM_DRAWITEM of owner-drawn items of the popup menu showing now.
+bool DispatchPopupOwnerDraw(UINT message, LPARAM lParam);
 
 } // namespace quellar

@@ -7,10 +7,44 @@
 
 #include <windowsx.h>
 
+#include <string>
+
 namespace quellar {
 
 namespace {
 enum TSystemMenuItem : UINT { smRestore = 1, smMaximize, smMinimize, smClose };
+
+// An owner-drawn item that keeps its text (read back when it is measured and drawn) and carries
+// its picture of the skin's menu images, plus one, as its data.
+void AddSystemItem(HMENU menu, UINT id, const char* text, bool enabled, int picture) {
+    MENUITEMINFOA mii{};
+    mii.cbSize = sizeof(mii);
+    mii.fMask = MIIM_ID | MIIM_FTYPE | MIIM_STATE | MIIM_DATA | (text != nullptr ? MIIM_STRING : 0);
+    mii.fType = MFT_OWNERDRAW | (text == nullptr ? MFT_SEPARATOR : MFT_STRING);
+    mii.fState = enabled ? MFS_ENABLED : MFS_GRAYED;
+    mii.wID = id;
+    mii.dwItemData = static_cast<ULONG_PTR>(picture + 1);
+    std::string caption = text != nullptr ? text : "";
+    mii.dwTypeData = caption.data();
+    InsertMenuItemA(menu, static_cast<UINT>(GetMenuItemCount(menu)), TRUE, &mii);
+}
+
+// Pictures of the skin's menu image strip (restore, move, size, minimise, maximise, close).
+enum TSystemPicture : int { spRestore = 0, spMinimize = 3, spMaximize = 4, spClose = 5, spNone = -1 };
+
+HMENU BuildSystemMenu(int windowState, unsigned captionFlags) {
+    HMENU menu = CreatePopupMenu();
+    AddSystemItem(menu, smRestore, " Restore ", windowState != wsRestored, spRestore);
+    if ((captionFlags & cfMaximizeBox) != 0) {
+        AddSystemItem(menu, smMaximize, " Maximize ", windowState != wsMaximized, spMaximize);
+    }
+    if ((captionFlags & cfMinimizeBox) != 0) {
+        AddSystemItem(menu, smMinimize, " Minimize ", windowState != wsMinimized, spMinimize);
+    }
+    AddSystemItem(menu, 0, nullptr, true, spNone);
+    AddSystemItem(menu, smClose, " Close \tShift+F4", true, spClose);
+    return menu;
+}
 
 bool Contains(const TSkinRect& r, POINT p) {
     return p.x >= r.left && p.x < r.right && p.y >= r.top && p.y < r.bottom;
@@ -210,20 +244,12 @@ void TWinSkinForm::ShowSystemMenu(POINT screen) {
                        nullptr);
         return;
     }
-    HMENU menu = CreatePopupMenu();
-    auto enabled = [](bool on) { return on ? MF_ENABLED : MF_GRAYED; };
-    AppendMenuA(menu, MF_STRING | enabled(windowState_ != wsRestored), smRestore, " Restore ");
-    if ((captionFlags_ & cfMaximizeBox) != 0) {
-        AppendMenuA(menu, MF_STRING | enabled(windowState_ != wsMaximized), smMaximize, " Maximize ");
-    }
-    if ((captionFlags_ & cfMinimizeBox) != 0) {
-        AppendMenuA(menu, MF_STRING | enabled(windowState_ != wsMinimized), smMinimize, " Minimize ");
-    }
-    AppendMenuA(menu, MF_SEPARATOR, 0, nullptr);
-    AppendMenuA(menu, MF_STRING, smClose, " Close \tShift+F4");
+    HMENU menu = BuildSystemMenu(windowState_, captionFlags_);
     systemMenu_ = menu;
+    dropDownMenu = menu;
     const UINT chosen = static_cast<UINT>(
         TrackPopupMenu(menu, TPM_RIGHTBUTTON | TPM_RETURNCMD, screen.x, screen.y, 0, window_, nullptr));
+    dropDownMenu = nullptr;
     systemMenu_ = nullptr;
     DestroyMenu(menu);
     switch (chosen) {

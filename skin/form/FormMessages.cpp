@@ -2,6 +2,7 @@
 #include "skin/form/SkinMessages.h"
 #include "skin/form/WinSkinForm.h"
 #include "skin/manager/WinSkinManage.h"
+#include "skin/menu/MenuItemPaint.h"
 #include "skin/model/SkinDataPlatform.h"
 #include "skin/model/WinSkinData.h"
 
@@ -53,6 +54,18 @@ bool TWinSkinForm::HandleAlways(UINT message, WPARAM wParam, LPARAM lParam, LRES
         }
         HoverTick();
         result = 0;
+        return true;
+    case WM_MEASUREITEM:
+        if (wParam != 0 || !MeasureMenuItem(*this, *reinterpret_cast<MEASUREITEMSTRUCT*>(lParam))) {
+            return false;
+        }
+        result = TRUE;
+        return true;
+    case WM_DRAWITEM:
+        if (wParam != 0 || !DrawMenuItem(*this, *reinterpret_cast<const DRAWITEMSTRUCT*>(lParam))) {
+            return false;
+        }
+        result = TRUE;
         return true;
     case WM_ERASEBKGND:
         if (form_ != nullptr || face == nullptr) {

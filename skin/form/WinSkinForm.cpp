@@ -4,6 +4,7 @@
 #include "skin/controls/SkinControl.h"
 #include "skin/form/SkinMessages.h"
 #include "skin/manager/WinSkinManage.h"
+#include "skin/menu/MenuItemPaint.h"
 #include "skin/model/WinSkinData.h"
 #include "ui/Forms.h"
 
@@ -90,6 +91,9 @@ void TWinSkinForm::Attach() {
     }
     attached_ = SubclassChain::Attach(window_, this);
     SkinControls();
+    if (form_ != nullptr && (skin_->SkinControls() & SkinControlBit(xcMainMenu)) != 0) {
+        ConvertPopupMenus(*form_, *skin_, true);
+    }
     InvalidateRect(window_, nullptr, TRUE);
 }
 
@@ -312,6 +316,9 @@ void TWinSkinForm::RestoreSize() {
 void TWinSkinForm::DetachAtExit() {
     StartHover(false);
     DropControlSkins();
+    if (form_ != nullptr) {
+        ConvertPopupMenus(*form_, *skin_, false);
+    }
     if (mdiClient_ != nullptr) {
         SubclassChain::Detach(mdiClient_, &mdiLink_);
         mdiClient_ = nullptr;
@@ -331,6 +338,9 @@ void TWinSkinForm::DetachAndRestore() {
     SubclassChain::Detach(window_, this);
     attached_ = false;
     DropControlSkins();
+    if (form_ != nullptr) {
+        ConvertPopupMenus(*form_, *skin_, false);
+    }
     if (mdiClient_ != nullptr) {
         SubclassChain::Detach(mdiClient_, &mdiLink_);
         mdiClient_ = nullptr;

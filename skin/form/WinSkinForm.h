@@ -111,6 +111,11 @@ public:
     TSkinControl* HotControl() const { return hotControl_; }
     void SetHotControl(TSkinControl* control) { hotControl_ = control; }
 
+    // The menu now shown from this window, for reading item texts by command.
+    HMENU dropDownMenu = nullptr;
+    // The skinned system menu while it shows, else null.
+    HMENU SystemMenu() const { return systemMenu_; }
+
     static constexpr UINT_PTR HoverTimerId = 0x51C1;
     static constexpr UINT HoverIntervalMs = 250;
 

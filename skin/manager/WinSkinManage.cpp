@@ -113,7 +113,7 @@ LRESULT TWinSkinManage::OnCbt(int code, WPARAM wParam, LPARAM lParam) {
         return 0;
     }
     case HCBT_DESTROYWND:
-        std::erase(popups_, window);
+        std::erase_if(popups_, [window](const auto& popup) { return popup->Window() == window; });
         return 0;
     case HCBT_ACTIVATE:
         if (started == 0) {
@@ -127,13 +127,39 @@ LRESULT TWinSkinManage::OnCbt(int code, WPARAM wParam, LPARAM lParam) {
 }
 
 void TWinSkinManage::AttachPopupWindow(HWND window) {
-    if (!active || std::find(popups_.begin(), popups_.end(), window) != popups_.end()) {
+    const bool known = std::any_of(popups_.begin(), popups_.end(),
+                                   [window](const auto& popup) { return popup->Window() == window; });
+    if (!active || known || AnswersSkinQuery(window)) {
         return;
     }
-    const TSkinData* data = ChooseSkinData(window, "#32768");
+    TSkinData* data = ChooseSkinData(window, "#32768");
     if (data != nullptr && data->SkinLoaded() && (data->SkinControls() & SkinControlBit(xcMainMenu)) != 0) {
-        popups_.push_back(window);
+        auto popup = std::make_unique<TWinSkinPopMenu>(window, *data);
+        popup->Attach();
+        popups_.push_back(std::move(popup));
     }
+}
+
+std::vector<HWND> TWinSkinManage::PopupWindows() const {
+    std::vector<HWND> windows;
+    for (const auto& popup : popups_) {
+        windows.push_back(popup->Window());
+    }
+    return windows;
+}
+
+const TWinSkinPopMenu* TWinSkinManage::PopupShowing(HMENU menu) const {
+    for (const auto& popup : popups_) {
+        if (menu != nullptr && popup->Menu() == menu && !popup->Background().Empty()) {
+            return popup.get();
+        }
+    }
+    return nullptr;
+}
+
+const TBitmap32* TWinSkinManage::PopupBackground(HMENU menu) const {
+    const TWinSkinPopMenu* popup = PopupShowing(menu);
+    return popup != nullptr ? &popup->Background() : nullptr;
 }
 
 void TWinSkinManage::Purge() {

@@ -4,6 +4,7 @@
 // registry of form objects and popup-menu windows, and carries out the skin definitions'
 // requests 250 ms after the last one, from a timer on a window of its own.
 #include "skin/form/WinSkinForm.h"
+#include "skin/menu/WinSkinPopMenu.h"
 #include "skin/model/SkinManage.h"
 #include "ui/SubclassChain.h"
 
@@ -33,7 +34,11 @@ public:
     void AttachForm(TCustomForm& form);
     TWinSkinForm* FindFormObject(HWND window) const;
     const std::vector<std::unique_ptr<TWinSkinForm>>& FormObjects() const { return forms_; }
-    const std::vector<HWND>& PopupWindows() const { return popups_; }
+    std::vector<HWND> PopupWindows() const;
+    // The background the skinner of the popup-menu window showing that menu last composed, or null.
+    const TBitmap32* PopupBackground(HMENU menu) const;
+    // The skinner of the popup-menu window showing that menu, once it painted; else null.
+    const TWinSkinPopMenu* PopupShowing(HMENU menu) const;
     // Frees the form objects whose windows are gone.
     void Purge();
     bool TimerRunning() const { return timerRunning_; }
@@ -67,7 +72,7 @@ private:
     bool attachingAll_ = false;
     bool mdiMaximized_ = false;
     std::vector<std::unique_ptr<TWinSkinForm>> forms_;
-    std::vector<HWND> popups_;
+    std::vector<std::unique_ptr<TWinSkinPopMenu>> popups_;
 };
 
 // Makes the skin definitions of this process use the Windows manager (call before any form

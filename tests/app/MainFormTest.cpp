@@ -256,7 +256,7 @@ TEST_F(MainWindow, FailedSaveEndsAtTheFailingKeyWithoutTheSuccessMessage) {
 TEST_F(MainWindow, MenuItemsRunTheButtonsHandlers) {
     WriteSettings(kSaved);
     Start();
-    TPopupMenu::SetPopupAnswer([](HMENU) { return 1; }); // START
+    TPopupMenu::SetPopupAnswer([this](HMENU) { return static_cast<int>(form->START1->Command()); });
     form->PopupMenu1->Popup(0, 0);
     TPopupMenu::SetPopupAnswer({});
     EXPECT_EQ(form->Image1->FileName(), "mos01.jpg");

@@ -9,6 +9,7 @@
 #include "skin/controls/SkinTrackBar.h"
 #include "skin/form/SkinMessages.h"
 #include "skin/manager/WinSkinManage.h"
+#include "skin/menu/MenuItemPaint.h"
 #include "skin/model/WinSkinData.h"
 #include "tests/app/MainWindowFixture.h"
 #include "tests/support/WindowTestSupport.h"
@@ -226,6 +227,63 @@ TEST_F(MainSkin, TenThousandRepaintsLeaveNothingBehind) {
     if (gdiBefore != 0) {
         EXPECT_LE(gdiAfter, gdiBefore + 8);
     }
+}
+
+// The tray menu while it is open: a pixel 3 before the right end, halfway down, of each item, and
+// two of its window's ring; read from the menu's own loop, which then closes it.
+struct TTrayMenuSeen {
+    HWND keys = nullptr;
+    HMENU menu = nullptr;
+    std::vector<std::uint32_t> items;
+    std::uint32_t ringTopLeft = 0, ringBottomRight = 0;
+} gTray;
+
+void CALLBACK ReadTrayMenu(HWND, UINT, UINT_PTR id, DWORD) {
+    KillTimer(nullptr, id);
+    const std::vector<HWND> popups = WindowsSkinManager()->PopupWindows();
+    if (!popups.empty()) {
+        RECT w{};
+        GetWindowRect(popups.back(), &w);
+        for (int i = 0; i < GetMenuItemCount(gTray.menu); ++i) {
+            RECT r{};
+            GetMenuItemRect(nullptr, gTray.menu, static_cast<UINT>(i), &r);
+            gTray.items.push_back(
+                WindowPixel(popups.back(), r.right - 3 - w.left, (r.top + r.bottom) / 2 - w.top));
+        }
+        gTray.ringTopLeft = WindowPixel(popups.back(), 1, 1);
+        gTray.ringBottomRight = WindowPixel(popups.back(), w.right - w.left - 2, w.bottom - w.top - 2);
+    }
+    PostMessageA(gTray.keys, WM_KEYDOWN, VK_ESCAPE, 0);
+}
+
+void CALLBACK SelectFirstTrayItem(HWND, UINT, UINT_PTR id, DWORD) {
+    KillTimer(nullptr, id);
+    gTray.menu = TPopupMenu::Showing()->Handle();
+    PostMessageA(gTray.keys, WM_KEYDOWN, VK_DOWN, 0);
+    SetTimer(nullptr, 0, 300, &ReadTrayMenu);
+}
+
+TEST_F(MainSkin, TrayMenuWearsTheSkinsItemFramesAndBackground) {
+    WriteSettings(kSaved);
+    Start();
+    form->Show();
+    Pump(600);
+    ASSERT_TRUE(Skinned());
+    ASSERT_TRUE(form->PopupMenu1->OwnerDraw());
+    EXPECT_NE(nullptr, form->START1->OnDrawItem.target<TSkinItemPainter>());
+    gTray = {};
+    gTray.keys = form->Handle();
+    SetTimer(nullptr, 0, 300, &SelectFirstTrayItem);
+    form->PopupMenu1->Popup(200, 200);
+    // The skin's own pictures: item frames of 40 x 20 (4 normal, 1 selected), a 48 x 48 background.
+    const TBitmap32& item = form->SkinData1->MenuItem()->Image;
+    const TBitmap32& back = form->SkinData1->MenuBackground()->Image;
+    ASSERT_NE(item.Pixel(3 * 40 + 37, 10), item.Pixel(37, 10)) << "frames the test can tell apart";
+    ASSERT_EQ(5u, gTray.items.size()) << "START, STOP, SHOW FORM, separator, Exit";
+    EXPECT_EQ(item.Pixel(3 * 40 + 37, 10), gTray.items[0]) << "START selected";
+    EXPECT_EQ(item.Pixel(37, 10), gTray.items[1]) << "STOP";
+    EXPECT_EQ(back.Pixel(1, 1), gTray.ringTopLeft);
+    EXPECT_EQ(back.Pixel(46, 46), gTray.ringBottomRight);
 }
 
 } // namespace

@@ -391,14 +391,14 @@ TEST_F(Framework, PopupMenuRunsTheChosenItemWithItsPicture) {
     bool picture = false;
     TPopupMenu::SetPopupAnswer([&](HMENU m) {
         char buffer[64] = {};
-        GetMenuStringA(m, 1, buffer, sizeof(buffer), MF_BYCOMMAND);
+        GetMenuStringA(m, start->Command(), buffer, sizeof(buffer), MF_BYCOMMAND);
         text = buffer;
         MENUITEMINFOA mii{};
         mii.cbSize = sizeof(mii);
         mii.fMask = MIIM_BITMAP;
-        GetMenuItemInfoA(m, 1, FALSE, &mii);
+        GetMenuItemInfoA(m, start->Command(), FALSE, &mii);
         picture = mii.hbmpItem != nullptr;
-        return 1;
+        return static_cast<int>(start->Command());
     });
     menu->Popup(10, 10);
     TPopupMenu::SetPopupAnswer({});

@@ -1,0 +1,55 @@
+#pragma once
+// Menu items wearing the skin: one item drawn over the skin's item element (or flat colours),
+// with its picture or check mark, caption, shortcut and separator; the answers to a skinned
+// window's WM_MEASUREITEM and WM_DRAWITEM; and the form's popup menus handed to the skin.
+#include <windows.h>
+
+#include <commctrl.h>
+
+#include <string>
+
+namespace quellar {
+
+class TSkinData;
+class TWinSkinForm;
+class TCustomForm;
+class TMenuItem;
+
+// What the painter needs of an item, from a framework item or a raw native one.
+struct TMenuItemView {
+    std::string caption; // "-" for a separator
+    std::string shortCut;
+    bool enabled = true;
+    bool checked = false;
+    bool isDefault = false;
+    HIMAGELIST images = nullptr;
+    int imageIndex = -1;
+    bool rightToLeft = false;
+};
+
+TMenuItemView ViewOf(const TMenuItem& item);
+
+// Draws the item into rect of dc; parentMenu is the native menu the item shows in (its popup
+// window's background shows through the item).
+void PaintMenuItem(const TSkinData& skin, HDC dc, const RECT& rect, const TMenuItemView& item, bool selected,
+                   HMENU parentMenu);
+
+// WM_MEASUREITEM / WM_DRAWITEM of a skinned window; false when not for a menu item.
+bool MeasureMenuItem(TWinSkinForm& form, MEASUREITEMSTRUCT& measure);
+bool DrawMenuItem(TWinSkinForm& form, const DRAWITEMSTRUCT& draw);
+
+// Gives every item of the form's popup menus the skin's drawing and measuring (on), or takes it
+// back (off). Items with drawing of their own keep it.
+void ConvertPopupMenus(TCustomForm& form, TSkinData& skin, bool on);
+
+// The skin's handlers given to converted items (named, so they can be told from the program's).
+struct TSkinItemPainter {
+    TSkinData* skin;
+    void operator()(TMenuItem* item, HDC dc, const RECT& rect, bool selected) const;
+};
+struct TSkinItemMeasurer {
+    TSkinData* skin;
+    void operator()(TMenuItem* item, HDC dc, int& width, int& height) const;
+};
+
+} // namespace quellar
