@@ -24,6 +24,7 @@ set(QUELLAR_SKIN_PORTABLE_SOURCES
     form/FrameComposer.cpp
     form/FrameGeometry.cpp
     form/NCObject.cpp
+    menu/MenuBarLayout.cpp
     painter/PaintGeometry.cpp
     painter/Raster.cpp
     painter/RegionStrips.cpp)
@@ -54,4 +55,7 @@ set(QUELLAR_SKIN_WINDOWS_ENGINE_SOURCES
     form/WinSkinForm.cpp
     painter/DrawCaption.cpp
     painter/PaintSurface.cpp
-    manager/WinSkinManage.cpp)
+    manager/WinSkinManage.cpp
+    menu/MenuBar.cpp
+    menu/MenuOwnerDraw.cpp
+    menu/MenuTracking.cpp)

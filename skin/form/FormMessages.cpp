@@ -2,8 +2,11 @@
 #include "skin/form/SkinMessages.h"
 #include "skin/form/WinSkinForm.h"
 #include "skin/manager/WinSkinManage.h"
+#include "skin/menu/MenuBar.h"
+#include "skin/menu/MenuTracking.h"
 #include "skin/model/SkinDataPlatform.h"
 #include "skin/model/WinSkinData.h"
+#include "ui/Messages.h"
 
 #include <windowsx.h>
 
@@ -151,6 +154,16 @@ bool TWinSkinForm::HandleFrame(UINT message, WPARAM wParam, LPARAM lParam, LRESU
     case WM_WINDOWPOSCHANGED:
         RefreshWindowState();
         return false;
+    case WM_MENUSELECT:
+        NoteMenuSelect(*this, wParam, lParam);
+        return false;
+    case CM_MENUCHANGED:
+        result = Previous(message, wParam, lParam);
+        if (menuBar_ != nullptr && skin_->MenuUpdate() && GetMenu(window_) != nullptr) {
+            menuBar_->LoadFromWindowMenu();
+            PaintFrame();
+        }
+        return true;
     case WM_COMMAND:
     case WM_SYSCOMMAND:
         return HandleCommand(message, wParam, lParam, result);
@@ -248,6 +261,10 @@ bool TWinSkinForm::HandleNonClient(UINT message, WPARAM wParam, LPARAM lParam, L
     }
     case SkinRepaintFrame:
         PaintFrame();
+        result = 0;
+        return true;
+    case SkinOpenMenuItem:
+        OpenBarItem(*this, static_cast<int>(wParam), lParam != 0);
         result = 0;
         return true;
     case WM_NCMOUSEMOVE:

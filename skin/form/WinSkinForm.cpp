@@ -4,6 +4,7 @@
 #include "skin/controls/SkinControl.h"
 #include "skin/form/SkinMessages.h"
 #include "skin/manager/WinSkinManage.h"
+#include "skin/menu/MenuBar.h"
 #include "skin/model/WinSkinData.h"
 #include "ui/Forms.h"
 
@@ -83,6 +84,11 @@ void TWinSkinForm::Attach() {
     if ((skin_->SkinControls() & SkinControlBit(xcMainMenu)) != 0) {
         const TWinSkinManage* manager = WindowsSkinManager();
         const bool mdiMax = mdiKind_ == mkChild && manager != nullptr && manager->MdiMaximized();
+        if (GetMenu(window_) != nullptr && mdiKind_ != mkChild) {
+            // Our bar replaces the window's: it takes the items and removes the menu.
+            menuBar_ = std::make_unique<TWinSkinMenu>(*skin_, *this, window_);
+            menuBar_->LoadFromWindowMenu();
+        }
         if (windowState_ != wsMinimized && !mdiMax) {
             SetCaptionStyles(false);
         }
@@ -173,6 +179,9 @@ void TWinSkinForm::BuildLayout() {
         skin_->SetAppIconImage(icon_); // windows without an icon show the program's
     }
     frame_ = FrameSizesOf(*skin_, borderKind_);
+    if (menuBar_ != nullptr && borderKind_ != bkPopup) {
+        frame_.menu = GetSystemMetrics(SM_CYMENU);
+    }
     DropCaptionButtons();
     for (const auto& definition : skin_->SysButtons()) {
         buttons_.push_back(std::make_unique<TWinSysButton>(*this, *definition));
@@ -320,6 +329,15 @@ void TWinSkinForm::DetachAtExit() {
         SubclassChain::Detach(window_, this);
         attached_ = false;
     }
+    if (menuBar_ != nullptr) {
+        // A window that is going takes its menu along; one that stays gets it back.
+        if (lifeState_ == lsDestroyed || !IsWindow(window_)) {
+            menuBar_->DropMenu();
+        } else {
+            menuBar_->GiveMenuBack();
+        }
+        menuBar_.reset();
+    }
 }
 
 void TWinSkinForm::DetachAndRestore() {
@@ -344,6 +362,10 @@ void TWinSkinForm::DetachAndRestore() {
         return;
     }
     SetCaptionStyles(true);
+    if (menuBar_ != nullptr) {
+        menuBar_->GiveMenuBack();
+        menuBar_.reset();
+    }
     RestoreSize();
     frame_ = {};
     if (hasRegion_) {

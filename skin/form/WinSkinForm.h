@@ -23,6 +23,7 @@ class TSkinData;
 class TCustomForm;
 class TSkinControl;
 class TGraphicControl;
+class TWinSkinMenu;
 
 // Life of a form object.
 enum TLifeState : int {
@@ -95,6 +96,11 @@ public:
     void ToggleMaximize();
     void ToggleMinimize();
     void Restore();
+
+    // The bar that replaces the window's menu bar; null when the window has none.
+    TWinSkinMenu* MenuBar() const { return menuBar_.get(); }
+    // The submenu whose drop-down is open from the bar, null when none.
+    HMENU dropDownMenu = nullptr;
 
     // The control skins of this window's controls, owned here.
     const std::vector<std::unique_ptr<TSkinControl>>& ControlSkins() const { return controlSkins_; }
@@ -191,6 +197,7 @@ private:
     HWND mdiClient_ = nullptr;
     HWND pendingMdiChild_ = nullptr;
     bool savedMenuUpdate_ = false;
+    std::unique_ptr<TWinSkinMenu> menuBar_;
     TMdiClientLink mdiLink_{*this};
     std::vector<std::unique_ptr<TSkinControl>> controlSkins_;
     TSkinControl* hotControl_ = nullptr;
