@@ -25,7 +25,8 @@ namespace {
 using test::Pump;
 using test::Role;
 
-constexpr std::uint32_t Border = 0x404080, BarActive = 0x20A040, BarInactive = 0x607060, BarColour = 0x3070B0;
+constexpr std::uint32_t Border = 0x404080, BarActive = 0x20A040, BarInactive = 0x607060, BarColour = 0x3070B0,
+                        Hilight = 0xF0E010;
 constexpr int ClientW = 320, ClientH = 200, Left = 6, Top = 24, BarCap = 5;
 
 std::vector<std::uint8_t> Flat(int w, int h, const std::vector<std::uint32_t>& stacked) {
@@ -45,7 +46,8 @@ std::vector<std::uint8_t> BarSkin(bool element) {
     if (element) {
         ini += "menuBar=bar.bmp\nTileLeftMenu=5\nTileRightMenu=5\n";
     }
-    ini += "[Colours]\nButtonFace=200,200,200\nMenubar=48,112,176\nMenuBarText=0,0,0\n";
+    ini += "[Colours]\nButtonFace=200,200,200\nMenubar=48,112,176\nMenuBarText=0,0,0\n"
+           "ButtonHilight=240,224,16\n";
     return BuildSkinFile({{"skin.ini", std::vector<std::uint8_t>(ini.begin(), ini.end())},
                           {"s.bmp", Flat(6, 30, {Border})},
                           {"t.bmp", Flat(40, 24, {Border})},
@@ -240,6 +242,12 @@ TEST_F(MenuBar, ItemsSitWhereWorkedOutOnTheSkinsBar) {
         // The bar's pixels right of the last item: the element's frame, or the colour.
         const int px = Left + ClientW - 2, py = Top + 2;
         EXPECT_EQ(element ? BarActive : BarColour, test::WindowPixel(window, px, py));
+        // The item under the mouse gets a frame in ButtonHilight; its inside stays the bar's.
+        const TSkinRect& edit = form->MenuBar()->Item(1).rect;
+        const std::uint32_t inside = test::WindowPixel(window, edit.left + 1, edit.top + 1);
+        SendMessageA(window, WM_NCMOUSEMOVE, HTMENU, ItemPoint(1));
+        EXPECT_EQ(Hilight, test::WindowPixel(window, edit.left, edit.top + 3));
+        EXPECT_EQ(inside, test::WindowPixel(window, edit.left + 1, edit.top + 1));
         SendMessageA(window, WM_NCACTIVATE, FALSE, 0);
         EXPECT_EQ(element ? BarInactive : BarColour, test::WindowPixel(window, px, py));
         TearDown();
@@ -315,6 +323,15 @@ TEST_F(MenuBar, DetachGivesTheMenuBackWithItsOwnTypesAndTheClientSize) {
     EXPECT_EQ(types, after);
     EXPECT_EQ(client.cx, ClientSize().cx);
     EXPECT_EQ(client.cy, ClientSize().cy);
+}
+
+TEST_F(MenuBar, AWindowDestroyedWhileSkinnedTakesItsMenuAlong) {
+    Open(true);
+    HMENU file = GetSubMenu(menu, 0);
+    ASSERT_TRUE(IsMenu(menu));
+    DestroyWindow(window);
+    EXPECT_FALSE(IsMenu(menu));
+    EXPECT_FALSE(IsMenu(file));
 }
 
 } // namespace
