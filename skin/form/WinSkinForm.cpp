@@ -5,6 +5,7 @@
 #include "skin/form/SkinMessages.h"
 #include "skin/manager/WinSkinManage.h"
 #include "skin/menu/MenuBar.h"
+#include "skin/menu/MenuTracking.h"
 #include "skin/model/WinSkinData.h"
 #include "ui/Forms.h"
 
@@ -21,6 +22,7 @@ TWinSkinForm::TWinSkinForm(HWND window, TSkinData& skin, TCustomForm* form)
     : window_(window), skin_(&skin), form_(form) {}
 
 TWinSkinForm::~TWinSkinForm() {
+    EndBarTracking(*this);
     DropControlSkins();
     if (lifeState_ != lsDestroyed && attached_) {
         DetachAtExit();
@@ -330,6 +332,7 @@ void TWinSkinForm::DetachAtExit() {
         attached_ = false;
     }
     if (menuBar_ != nullptr) {
+        EndBarTracking(*this);
         // A window that is going takes its menu along; one that stays gets it back.
         if (lifeState_ == lsDestroyed || !IsWindow(window_)) {
             menuBar_->DropMenu();
@@ -363,6 +366,7 @@ void TWinSkinForm::DetachAndRestore() {
     }
     SetCaptionStyles(true);
     if (menuBar_ != nullptr) {
+        EndBarTracking(*this);
         menuBar_->GiveMenuBack();
         menuBar_.reset();
     }

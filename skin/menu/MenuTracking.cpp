@@ -3,6 +3,8 @@
 #include "skin/form/WinSkinForm.h"
 #include "skin/menu/MenuBar.h"
 
+#include <utility>
+
 namespace quellar {
 
 namespace {
@@ -15,6 +17,8 @@ struct TTrackState {
     HMENU dropDown = nullptr;
     int next = -1;          // the bar item to open once this menu has closed
     bool nextByKey = false; // that switch came from the keyboard
+    bool formGone = false;  // the form or its bar went while the menu was open
+    bool open = false;      // from the hook's installation until the menu has closed
 };
 TTrackState gTrack;
 int gHookCount = 0;
@@ -67,6 +71,7 @@ class TTrackScope {
 public:
     TTrackScope(TWinSkinForm& form, int index, HMENU dropDown) {
         gTrack = {};
+        gTrack.open = true;
         gTrack.form = &form;
         gTrack.view.open = index;
         gTrack.view.rightToLeft = form.MenuBar()->RightToLeft();
@@ -81,10 +86,13 @@ public:
         if (gTrack.hook != nullptr && UnhookWindowsHookEx(gTrack.hook)) {
             --gHookCount;
         }
-        gTrack.form->dropDownMenu = nullptr;
+        if (gTrack.form != nullptr) {
+            gTrack.form->dropDownMenu = nullptr;
+        }
         gTrack.form = nullptr;
         gTrack.hook = nullptr;
         gTrack.dropDown = nullptr;
+        gTrack.open = false;
     }
     TTrackScope(const TTrackScope&) = delete;
     TTrackScope& operator=(const TTrackScope&) = delete;
@@ -114,7 +122,7 @@ void TrackDropDown(TWinSkinForm& form, TMenuBtn& item, bool fromKeyboard) {
 
 void OpenBarItem(TWinSkinForm& form, int index, bool fromKeyboard) {
     TWinSkinMenu* bar = form.MenuBar();
-    if (bar == nullptr || gTrack.form != nullptr) {
+    if (bar == nullptr || gTrack.open) {
         return;
     }
     while (index >= 0 && index < bar->Count()) {
@@ -129,6 +137,9 @@ void OpenBarItem(TWinSkinForm& form, int index, bool fromKeyboard) {
             return;
         }
         TrackDropDown(form, item, fromKeyboard);
+        if (std::exchange(gTrack.formGone, false)) {
+            return; // nothing of the form may be touched now
+        }
         const int opened = index;
         index = gTrack.next;
         fromKeyboard = gTrack.nextByKey;
@@ -157,8 +168,19 @@ void NoteMenuSelect(const TWinSkinForm& form, WPARAM wParam, LPARAM lParam) {
     gTrack.view.selectedHasChildren = (flags & MF_POPUP) != 0;
 }
 
+void EndBarTracking(TWinSkinForm& form) {
+    if (gTrack.form != &form) {
+        return;
+    }
+    form.dropDownMenu = nullptr;
+    gTrack.form = nullptr;
+    gTrack.formGone = true;
+    gTrack.next = -1;
+    EndMenu();
+}
+
 bool MenuBarTracking() {
-    return gTrack.form != nullptr;
+    return gTrack.open;
 }
 
 int MenuFilterHookCount() {

@@ -22,6 +22,10 @@ void OpenBarItem(TWinSkinForm& form, int index, bool fromKeyboard);
 // WM_MENUSELECT reached the form's window (it is sent, so the hook never sees it).
 void NoteMenuSelect(const TWinSkinForm& form, WPARAM wParam, LPARAM lParam);
 
+// The form's bar goes (detach, or the form's end): its open drop-down closes, and the tracking
+// touches neither the form nor its bar again.
+void EndBarTracking(TWinSkinForm& form);
+
 // Whether a drop-down of a bar is open on this thread.
 bool MenuBarTracking();
 // Message-filter hooks of the bar installed now (0 unless a drop-down is open).

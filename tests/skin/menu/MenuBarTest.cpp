@@ -103,20 +103,25 @@ void ReadTypes(HMENU menu, std::vector<std::pair<UINT, std::string>>& out) {
 // is still open is ended.
 struct TScript {
     HWND window = nullptr;
-    const TWinSkinForm* form = nullptr;
-    std::vector<WPARAM> keys;
+    TWinSkinForm* form = nullptr;
+    std::vector<WPARAM> keys; // kDetach takes the skin off instead
     std::size_t next = 0;
     std::vector<HMENU> seen; // the drop-down open at each tick
     std::vector<int> hooks;  // the bar's filter hooks installed at each tick
     bool done = false;
 };
 TScript gScript;
+constexpr WPARAM kDetach = 0;
 
 void CALLBACK ScriptTick(HWND, UINT, UINT_PTR id, DWORD) {
     gScript.seen.push_back(gScript.form->dropDownMenu);
     gScript.hooks.push_back(MenuFilterHookCount());
     if (gScript.next < gScript.keys.size()) {
-        PostMessageA(gScript.window, WM_KEYDOWN, gScript.keys[gScript.next++], 0);
+        if (const WPARAM key = gScript.keys[gScript.next++]; key == kDetach) {
+            gScript.form->DetachAndRestore();
+        } else {
+            PostMessageA(gScript.window, WM_KEYDOWN, key, 0);
+        }
         return;
     }
     KillTimer(nullptr, id);
@@ -316,7 +321,10 @@ TEST_F(MenuBar, DetachGivesTheMenuBackWithItsOwnTypesAndTheClientSize) {
     for (const auto& [type, text] : skinned) {
         EXPECT_NE(0u, type & MFT_OWNERDRAW) << text;
     }
-    form->DetachAndRestore();
+    // Taken off while Edit's drop-down is open: the menu closes and no hook stays behind.
+    Run(WM_NCLBUTTONDOWN, HTMENU, ItemPoint(1), {kDetach});
+    EXPECT_EQ((std::vector<HMENU>{GetSubMenu(menu, 1), nullptr}), gScript.seen);
+    EXPECT_EQ((std::vector<int>{1, 0}), gScript.hooks);
     EXPECT_EQ(menu, GetMenu(window));
     std::vector<std::pair<UINT, std::string>> after;
     ReadTypes(menu, after);
