@@ -8,6 +8,7 @@
 #include "skin/menu/MenuTracking.h"
 #include "skin/model/WinSkinData.h"
 #include "ui/Forms.h"
+#include "ui/Messages.h"
 
 #include <algorithm>
 
@@ -23,6 +24,7 @@ TWinSkinForm::TWinSkinForm(HWND window, TSkinData& skin, TCustomForm* form)
 
 TWinSkinForm::~TWinSkinForm() {
     EndBarTracking(*this);
+    HookFormLevel(false);
     DropControlSkins();
     if (lifeState_ != lsDestroyed && attached_) {
         DetachAtExit();
@@ -90,6 +92,7 @@ void TWinSkinForm::Attach() {
             // Our bar replaces the window's: it takes the items and removes the menu.
             menuBar_ = std::make_unique<TWinSkinMenu>(*skin_, *this, window_);
             menuBar_->LoadFromWindowMenu();
+            HookFormLevel(true);
         }
         if (windowState_ != wsMinimized && !mdiMax) {
             SetCaptionStyles(false);
@@ -333,6 +336,7 @@ void TWinSkinForm::DetachAtExit() {
     }
     if (menuBar_ != nullptr) {
         EndBarTracking(*this);
+        HookFormLevel(false);
         // A window that is going takes its menu along; one that stays gets it back.
         if (lifeState_ == lsDestroyed || !IsWindow(window_)) {
             menuBar_->DropMenu();
@@ -367,6 +371,7 @@ void TWinSkinForm::DetachAndRestore() {
     SetCaptionStyles(true);
     if (menuBar_ != nullptr) {
         EndBarTracking(*this);
+        HookFormLevel(false);
         menuBar_->GiveMenuBack();
         menuBar_.reset();
     }
@@ -447,6 +452,33 @@ void TWinSkinForm::DropRegion() {
 void TWinSkinForm::RebuildRegion() {
     regionWidth_ = regionHeight_ = -1;
     UpdateRegion();
+}
+
+void TWinSkinForm::HookFormLevel(bool on) {
+    if (form_ == nullptr || on == formLevelHooked_) {
+        return;
+    }
+    if (on) {
+        savedFormProc_ = form_->WindowProc;
+        form_->WindowProc = [this](TMessage& m) { FormLevel(m); };
+    } else {
+        form_->WindowProc = std::move(savedFormProc_);
+        savedFormProc_ = nullptr;
+    }
+    formLevelHooked_ = on;
+}
+
+void TWinSkinForm::FormLevel(TMessage& m) {
+    const bool altOnly =
+        GetKeyState(VK_MENU) < 0 && GetKeyState(VK_CONTROL) >= 0 && GetKeyState(VK_SHIFT) >= 0;
+    if (m.Msg == CM_DIALOGCHAR && altOnly && dropDownMenu == nullptr && menuBar_ != nullptr) {
+        if (const TMenuBtn* item = menuBar_->AcceleratorItem(static_cast<char>(m.WParam)); item != nullptr) {
+            PostMessageA(window_, SkinOpenMenuItem, static_cast<WPARAM>(item->index), 1);
+            m.Result = 1;
+            return;
+        }
+    }
+    savedFormProc_(m);
 }
 
 POINT TWinSkinForm::WindowPoint(POINT screen) const {

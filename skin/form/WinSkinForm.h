@@ -13,6 +13,7 @@
 
 #include <windows.h>
 
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -24,6 +25,7 @@ class TCustomForm;
 class TSkinControl;
 class TGraphicControl;
 class TWinSkinMenu;
+struct TMessage;
 
 // Life of a form object.
 enum TLifeState : int {
@@ -133,6 +135,10 @@ private:
     };
     bool HandleMdiClient(HWND client, UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
     void AttachMdiClient();
+    // In front of our form's own message handling while the bar is there: Alt and a letter
+    // reach the bar before the form's controls.
+    void HookFormLevel(bool on);
+    void FormLevel(TMessage& message);
     // An MDI child that is minimised or maximised: the platform draws its frame.
     bool MdiChildNotRestored() const { return mdiKind_ == mkChild && windowState_ != wsRestored; }
     bool HandleAlways(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
@@ -198,6 +204,8 @@ private:
     HWND pendingMdiChild_ = nullptr;
     bool savedMenuUpdate_ = false;
     std::unique_ptr<TWinSkinMenu> menuBar_;
+    std::function<void(TMessage&)> savedFormProc_;
+    bool formLevelHooked_ = false;
     TMdiClientLink mdiLink_{*this};
     std::vector<std::unique_ptr<TSkinControl>> controlSkins_;
     TSkinControl* hotControl_ = nullptr;

@@ -11,12 +11,16 @@
 #include "skin/package/SkinPackageWriter.h"
 #include "tests/support/MessageRecorder.h"
 #include "tests/support/WindowTestSupport.h"
+#include "ui/Forms.h"
+#include "ui/Messages.h"
+#include "ui/StdCtrls.h"
 
 #include <gtest/gtest.h>
 
 #include <windows.h>
 
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace quellar {
@@ -172,7 +176,7 @@ protected:
         GetClientRect(window, &c);
         return {c.right, c.bottom};
     }
-    // Posts `start`, then runs the keys from the timer until the script has ended.
+    // Posts `start` (unless it is 0), then runs the keys from the timer until the script has ended.
     void Run(UINT message, WPARAM wParam, LPARAM lParam, std::vector<WPARAM> keys) {
         gScript = TScript{};
         gScript.window = window;
@@ -180,7 +184,9 @@ protected:
         gScript.keys = std::move(keys);
         recorder.Clear();
         SetTimer(nullptr, 0, 120, &ScriptTick);
-        PostMessageA(window, message, wParam, lParam);
+        if (message != 0) {
+            PostMessageA(window, message, wParam, lParam);
+        }
         if (message == WM_NCLBUTTONDOWN) {
             PostMessageA(window, WM_NCLBUTTONUP, wParam, lParam);
         }
@@ -331,6 +337,45 @@ TEST_F(MenuBar, DetachGivesTheMenuBackWithItsOwnTypesAndTheClientSize) {
     EXPECT_EQ(types, after);
     EXPECT_EQ(client.cx, ClientSize().cx);
     EXPECT_EQ(client.cy, ClientSize().cy);
+}
+
+// On a form of ours, Alt and a letter reach the bar before a button with the same accelerator.
+TEST_F(MenuBar, OnOurFormAltAndALetterGoToTheBarBeforeTheControls) {
+    auto* app = new TApplication();
+    app->Initialize();
+    auto* ours = new TForm(app);
+    ours->SetClientSize(300, 120);
+    auto* button = new TButton(ours);
+    button->SetParent(ours);
+    button->SetCaption("&Edit");
+    int clicks = 0;
+    button->OnClick = [&clicks](TComponent*) { ++clicks; };
+    ours->Show();
+    skin = new TSkinData(nullptr);
+    ASSERT_TRUE(skin->LoadSkinBytes(BarSkin(true)));
+    menu = WindowMenu();
+    window = ours->Handle();
+    SetMenu(window, menu);
+    form = new TWinSkinForm(window, *skin, ours);
+    form->Attach();
+    SendMessageA(window, SkinAttached, 0, 0);
+    Pump(200);
+    recorder.Watch(window, Role::Form);
+    BYTE keys[256] = {};
+    GetKeyboardState(keys);
+    keys[VK_MENU] = 0x80;
+    SetKeyboardState(keys);
+    const LRESULT taken = ours->Perform(CM_DIALOGCHAR, 'e', LPARAM{1} << 29);
+    keys[VK_MENU] = 0;
+    SetKeyboardState(keys);
+    EXPECT_EQ(1, taken);
+    Run(0, 0, 0, {VK_ESCAPE});
+    EXPECT_EQ((std::vector<HMENU>{GetSubMenu(menu, 1), nullptr}), gScript.seen);
+    EXPECT_EQ(0, clicks);
+    recorder.Unwatch(window);
+    delete std::exchange(form, nullptr);
+    delete app;
+    window = nullptr;
 }
 
 TEST_F(MenuBar, AWindowDestroyedWhileSkinnedTakesItsMenuAlong) {
