@@ -116,6 +116,15 @@ struct TScript {
 };
 TScript gScript;
 constexpr WPARAM kDetach = 0;
+constexpr WPARAM kSlideTo = 0x1000; // + i: the pointer moves onto bar item i
+
+// The centre of bar item i on screen.
+POINT ItemCentre(HWND window, const TWinSkinForm& form, int i) {
+    RECT outer{};
+    GetWindowRect(window, &outer);
+    const TSkinRect& r = form.MenuBar()->Item(i).rect;
+    return {outer.left + (r.left + r.right) / 2, outer.top + (r.top + r.bottom) / 2};
+}
 
 void CALLBACK ScriptTick(HWND, UINT, UINT_PTR id, DWORD) {
     gScript.seen.push_back(gScript.form->dropDownMenu);
@@ -123,6 +132,10 @@ void CALLBACK ScriptTick(HWND, UINT, UINT_PTR id, DWORD) {
     if (gScript.next < gScript.keys.size()) {
         if (const WPARAM key = gScript.keys[gScript.next++]; key == kDetach) {
             gScript.form->DetachAndRestore();
+        } else if (key >= kSlideTo) {
+            const POINT p = ItemCentre(gScript.window, *gScript.form, static_cast<int>(key - kSlideTo));
+            SetCursorPos(p.x, p.y);
+            PostMessageA(gScript.window, WM_MOUSEMOVE, 0, 0);
         } else {
             PostMessageA(gScript.window, WM_KEYDOWN, key, 0);
         }
@@ -193,14 +206,13 @@ protected:
         for (int i = 0; i < 100 && !gScript.done; ++i) {
             Pump(50);
         }
+        SetCursorPos(790, 590);
         ASSERT_TRUE(gScript.done);
     }
     // The centre of bar item i in screen coordinates, as a mouse message carries it.
     LPARAM ItemPoint(int i) const {
-        RECT outer{};
-        GetWindowRect(window, &outer);
-        const TSkinRect& r = form->MenuBar()->Item(i).rect;
-        return MAKELPARAM(outer.left + (r.left + r.right) / 2, outer.top + (r.top + r.bottom) / 2);
+        const POINT p = ItemCentre(window, *form, i);
+        return MAKELPARAM(p.x, p.y);
     }
     std::vector<HMENU> Popups() {
         std::vector<HMENU> shown;
@@ -296,6 +308,13 @@ TEST_F(MenuBar, ClickArrowsAndAltLetterOpenTheRightDropDownsAndEscCloses) {
          {3, 2, -1},
          {3, 2}},
         {"Alt and a letter no item has", WM_SYSCHAR, -1, 'q', {}, {-1}, {}},
+        {"click on File, the pointer slides to View, Esc",
+         WM_NCLBUTTONDOWN,
+         0,
+         0,
+         {kSlideTo + 2, VK_ESCAPE},
+         {0, 2, -1},
+         {0, 2}},
     };
     for (const auto& row : rows) {
         const LPARAM where = row.item >= 0 ? ItemPoint(row.item) : LPARAM{1} << 29; // Alt held
