@@ -28,6 +28,7 @@ set(QUELLAR_SKIN_PORTABLE_SOURCES
     form/NCObject.cpp
     painter/ImageTurns.cpp
     menu/MenuItemLayout.cpp
+    menu/MenuBarLayout.cpp
     painter/PaintGeometry.cpp
     painter/Raster.cpp
     painter/RegionStrips.cpp)
@@ -65,4 +66,7 @@ set(QUELLAR_SKIN_WINDOWS_ENGINE_SOURCES
     menu/WinSkinPopMenu.cpp
     painter/DrawCaption.cpp
     painter/PaintSurface.cpp
-    manager/WinSkinManage.cpp)
+    manager/WinSkinManage.cpp
+    menu/MenuBar.cpp
+    menu/MenuOwnerDraw.cpp
+    menu/MenuTracking.cpp)

@@ -3,6 +3,8 @@
 #include "skin/form/SkinMessages.h"
 #include "skin/form/WinSkinForm.h"
 #include "skin/manager/WinSkinManage.h"
+#include "skin/menu/MenuBar.h"
+#include "skin/menu/MenuTracking.h"
 #include "skin/model/WinSkinData.h"
 
 #include <windowsx.h>
@@ -69,7 +71,10 @@ void MdiChildCommand(HWND frame, WPARAM command) {
 
 bool TWinSkinForm::HandleMouse(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
     const POINT screen{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
-    TWinSysButton* item = ButtonAt(WindowPoint(screen));
+    TWinSysButton* button = ButtonAt(WindowPoint(screen));
+    TMenuBtn* barItem =
+        button == nullptr && menuBar_ != nullptr ? menuBar_->ItemAt(WindowPoint(screen)) : nullptr;
+    TNCObject* item = button != nullptr ? static_cast<TNCObject*>(button) : barItem;
     result = 0;
     switch (message) {
     case WM_NCMOUSEMOVE:
@@ -89,7 +94,11 @@ bool TWinSkinForm::HandleMouse(UINT message, WPARAM wParam, LPARAM lParam, LRESU
             if (!active_) {
                 SetForegroundWindow(window_);
             }
-            item->Press();
+            if (barItem != nullptr) {
+                OpenBarItem(*this, barItem->index, false);
+            } else {
+                item->Press();
+            }
             return true;
         }
         if (windowState_ == wsMaximized && active_ && wParam == HTCAPTION) {
@@ -101,8 +110,8 @@ bool TWinSkinForm::HandleMouse(UINT message, WPARAM wParam, LPARAM lParam, LRESU
         if (item == nullptr) {
             return false;
         }
-        if (item == hotItem) {
-            item->Release();
+        if (button != nullptr && button == hotItem) {
+            button->Release();
             RunAction(screen);
         }
         return true;
@@ -144,9 +153,19 @@ bool TWinSkinForm::HandleCommand(UINT message, WPARAM wParam, LPARAM lParam, LRE
         }
     }
     const char key = static_cast<char>(lParam & 0xFF);
-    if (command == SC_KEYMENU && key != ' ' && key != '-' && GetCapture() == nullptr && key == 0) {
-        result = 1; // Alt alone: no menu mode on a window without the platform's caption
-        return true;
+    if (command == SC_KEYMENU && dropDownMenu == nullptr && key != ' ' && key != '-' &&
+        GetCapture() == nullptr) {
+        // Alt or F10 alone: no menu mode on a window without the platform's caption and bar.
+        // Alt and a letter: the bar item with that accelerator opens, first item selected.
+        const TMenuBtn* accelerated =
+            (key != 0 && menuBar_ != nullptr) ? menuBar_->AcceleratorItem(key) : nullptr;
+        if (key == 0 || accelerated != nullptr) {
+            if (accelerated != nullptr) {
+                PostMessageA(window_, SkinOpenMenuItem, static_cast<WPARAM>(accelerated->index), 1);
+            }
+            result = 1;
+            return true;
+        }
     }
     if (command == SC_MINIMIZE) {
         windowState_ = wsMinimized;
@@ -281,7 +300,7 @@ void TWinSkinForm::StartHover(bool run) {
 }
 
 void TWinSkinForm::HoverTick() {
-    if (hotItem == nullptr) {
+    if (hotItem == nullptr || dropDownMenu != nullptr) {
         return;
     }
     POINT cursor{};

@@ -3,8 +3,12 @@
 #include "skin/form/WinSkinForm.h"
 #include "skin/manager/WinSkinManage.h"
 #include "skin/menu/MenuItemPaint.h"
+#include "skin/menu/MenuBar.h"
+#include "skin/menu/MenuTracking.h"
 #include "skin/model/SkinDataPlatform.h"
 #include "skin/model/WinSkinData.h"
+#include "ui/Menus.h"
+#include "ui/Messages.h"
 
 #include <windowsx.h>
 
@@ -164,6 +168,21 @@ bool TWinSkinForm::HandleFrame(UINT message, WPARAM wParam, LPARAM lParam, LRESU
     case WM_WINDOWPOSCHANGED:
         RefreshWindowState();
         return false;
+    case WM_MENUSELECT:
+        NoteMenuSelect(*this, wParam, lParam);
+        return false;
+    case CM_MENUCHANGED:
+        result = Previous(message, wParam, lParam);
+        if (menuBar_ != nullptr && skin_->MenuUpdate()) {
+            if (GetMenu(window_) != nullptr) {
+                menuBar_->LoadFromWindowMenu();
+            } else if (form_ != nullptr && form_->Menu() != nullptr) {
+                // A main menu of ours filled its native menu again: its submenus are new.
+                menuBar_->LoadFromMenu(form_->Menu()->Handle());
+            }
+            PaintFrame();
+        }
+        return true;
     case WM_COMMAND:
     case WM_SYSCOMMAND:
         return HandleCommand(message, wParam, lParam, result);
@@ -261,6 +280,10 @@ bool TWinSkinForm::HandleNonClient(UINT message, WPARAM wParam, LPARAM lParam, L
     }
     case SkinRepaintFrame:
         PaintFrame();
+        result = 0;
+        return true;
+    case SkinOpenMenuItem:
+        OpenBarItem(*this, static_cast<int>(wParam), lParam != 0);
         result = 0;
         return true;
     case WM_NCMOUSEMOVE:

@@ -2,6 +2,7 @@
 #include "skin/form/FrameComposer.h"
 #include "skin/form/FrameRegion.h"
 #include "skin/form/WinSkinForm.h"
+#include "skin/menu/MenuBar.h"
 #include "skin/model/SkinDataPlatform.h"
 #include "skin/model/WinSkinData.h"
 #include "skin/painter/Raster.h"
@@ -89,10 +90,18 @@ void TWinSkinForm::PaintFrame(HDC given) {
         DrawTitlePlate(pixels, *skin_, titleBox_, frame_.top, active_);
         titleBack_ = pixels.Copy(0, 0, width, frame_.top); // what lies under the caption buttons
         DrawCaptionButtons(pixels, buttons_, icon_, active_);
+        const bool bar = menuBar_ != nullptr && frame_.menu > 0;
+        if (bar) {
+            menuBar_->ComposeBar(
+                pixels, {frame_.left, frame_.top, width - frame_.right, frame_.top + frame_.menu}, active_);
+        }
         if (HDC memory = canvas_.Load(pixels); memory != nullptr) {
             HGDIOBJ old = SelectObject(memory, CaptionFont());
             DrawTitleText(memory, active_);
             SelectObject(memory, old);
+            if (bar) {
+                menuBar_->DrawItems(memory);
+            }
             const TSkinRect client = ClientRectOf({0, 0, width, height}, frame_);
             const int saved = SaveDC(dc);
             ExcludeClipRect(dc, client.left, client.top, client.right, client.bottom);
@@ -112,6 +121,14 @@ void TWinSkinForm::PaintFrame(HDC given) {
 }
 
 void TWinSkinForm::PaintItem(TNCObject& item) {
+    if (auto* barItem = dynamic_cast<TMenuBtn*>(&item); barItem != nullptr) {
+        if (menuBar_ != nullptr && Composable()) {
+            HDC dc = GetWindowDC(window_);
+            menuBar_->PaintButton(dc, *barItem);
+            ReleaseDC(window_, dc);
+        }
+        return;
+    }
     auto* button = dynamic_cast<TWinSysButton*>(&item);
     if (button == nullptr || !Composable() || button->rect.Empty()) {
         return;

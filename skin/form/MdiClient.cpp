@@ -3,6 +3,7 @@
 #include "skin/form/SkinMessages.h"
 #include "skin/form/WinSkinForm.h"
 #include "skin/manager/WinSkinManage.h"
+#include "skin/menu/MenuBar.h"
 #include "skin/model/WinSkinData.h"
 
 namespace quellar {
@@ -53,6 +54,14 @@ bool TWinSkinForm::HandleMdiClient(HWND client, UINT message, WPARAM wParam, LPA
             manager->SetMdiMax(false);
         }
         return false;
+    case WM_MDISETMENU:
+        // The client puts the new frame menu on the frame: the bar takes it off again.
+        result = SubclassChain::CallNext(client, message, wParam, lParam);
+        if (framed && wParam != 0 && menuBar_ != nullptr && GetMenu(window_) != nullptr) {
+            menuBar_->LoadFromWindowMenu();
+            PostMessageA(window_, SkinRepaintFrame, 0, 0);
+        }
+        return true;
     case WM_MDIREFRESHMENU:
         result = SubclassChain::CallNext(client, message, wParam, lParam);
         if (pendingMdiChild_ != nullptr && manager != nullptr) {

@@ -5,8 +5,12 @@
 #include "skin/form/SkinMessages.h"
 #include "skin/manager/WinSkinManage.h"
 #include "skin/menu/MenuItemPaint.h"
+#include "skin/menu/MenuBar.h"
+#include "skin/menu/MenuTracking.h"
 #include "skin/model/WinSkinData.h"
 #include "ui/Forms.h"
+#include "ui/Menus.h"
+#include "ui/Messages.h"
 
 #include <algorithm>
 
@@ -21,6 +25,8 @@ TWinSkinForm::TWinSkinForm(HWND window, TSkinData& skin, TCustomForm* form)
     : window_(window), skin_(&skin), form_(form) {}
 
 TWinSkinForm::~TWinSkinForm() {
+    EndBarTracking(*this);
+    HookFormLevel(false);
     DropControlSkins();
     if (lifeState_ != lsDestroyed && attached_) {
         DetachAtExit();
@@ -84,6 +90,12 @@ void TWinSkinForm::Attach() {
     if ((skin_->SkinControls() & SkinControlBit(xcMainMenu)) != 0) {
         const TWinSkinManage* manager = WindowsSkinManager();
         const bool mdiMax = mdiKind_ == mkChild && manager != nullptr && manager->MdiMaximized();
+        if (GetMenu(window_) != nullptr && mdiKind_ != mkChild) {
+            // Our bar replaces the window's: it takes the items and removes the menu.
+            menuBar_ = std::make_unique<TWinSkinMenu>(*skin_, *this, window_);
+            menuBar_->LoadFromWindowMenu();
+            HookFormLevel(true);
+        }
         if (windowState_ != wsMinimized && !mdiMax) {
             SetCaptionStyles(false);
         }
@@ -177,6 +189,9 @@ void TWinSkinForm::BuildLayout() {
         skin_->SetAppIconImage(icon_); // windows without an icon show the program's
     }
     frame_ = FrameSizesOf(*skin_, borderKind_);
+    if (menuBar_ != nullptr && borderKind_ != bkPopup) {
+        frame_.menu = GetSystemMetrics(SM_CYMENU);
+    }
     DropCaptionButtons();
     for (const auto& definition : skin_->SysButtons()) {
         buttons_.push_back(std::make_unique<TWinSysButton>(*this, *definition));
@@ -327,6 +342,22 @@ void TWinSkinForm::DetachAtExit() {
         SubclassChain::Detach(window_, this);
         attached_ = false;
     }
+    if (menuBar_ != nullptr) {
+        EndBarTracking(*this);
+        HookFormLevel(false);
+        // A window that is going takes its menu along, unless a main menu of ours owns it (it
+        // frees its menu itself); one that stays gets it back.
+        const bool ownedByMainMenu = form_ != nullptr && form_->Menu() != nullptr &&
+                                     form_->Menu()->HandleAllocated() && form_->Menu()->Handle() == menuBar_->Menu();
+        if (ownedByMainMenu) {
+            menuBar_->GiveMenuBack();
+        } else if (lifeState_ == lsDestroyed || !IsWindow(window_)) {
+            menuBar_->DropMenu();
+        } else {
+            menuBar_->GiveMenuBack();
+        }
+        menuBar_.reset();
+    }
 }
 
 void TWinSkinForm::DetachAndRestore() {
@@ -354,6 +385,12 @@ void TWinSkinForm::DetachAndRestore() {
         return;
     }
     SetCaptionStyles(true);
+    if (menuBar_ != nullptr) {
+        EndBarTracking(*this);
+        HookFormLevel(false);
+        menuBar_->GiveMenuBack();
+        menuBar_.reset();
+    }
     RestoreSize();
     frame_ = {};
     if (hasRegion_) {
@@ -431,6 +468,33 @@ void TWinSkinForm::DropRegion() {
 void TWinSkinForm::RebuildRegion() {
     regionWidth_ = regionHeight_ = -1;
     UpdateRegion();
+}
+
+void TWinSkinForm::HookFormLevel(bool on) {
+    if (form_ == nullptr || on == formLevelHooked_) {
+        return;
+    }
+    if (on) {
+        savedFormProc_ = form_->WindowProc;
+        form_->WindowProc = [this](TMessage& m) { FormLevel(m); };
+    } else {
+        form_->WindowProc = std::move(savedFormProc_);
+        savedFormProc_ = nullptr;
+    }
+    formLevelHooked_ = on;
+}
+
+void TWinSkinForm::FormLevel(TMessage& m) {
+    const bool altOnly =
+        GetKeyState(VK_MENU) < 0 && GetKeyState(VK_CONTROL) >= 0 && GetKeyState(VK_SHIFT) >= 0;
+    if (m.Msg == CM_DIALOGCHAR && altOnly && dropDownMenu == nullptr && menuBar_ != nullptr) {
+        if (const TMenuBtn* item = menuBar_->AcceleratorItem(static_cast<char>(m.WParam)); item != nullptr) {
+            PostMessageA(window_, SkinOpenMenuItem, static_cast<WPARAM>(item->index), 1);
+            m.Result = 1;
+            return;
+        }
+    }
+    savedFormProc_(m);
 }
 
 POINT TWinSkinForm::WindowPoint(POINT screen) const {

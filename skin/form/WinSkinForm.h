@@ -13,6 +13,7 @@
 
 #include <windows.h>
 
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -23,6 +24,8 @@ class TSkinData;
 class TCustomForm;
 class TSkinControl;
 class TGraphicControl;
+class TWinSkinMenu;
+struct TMessage;
 
 // Life of a form object.
 enum TLifeState : int {
@@ -96,6 +99,9 @@ public:
     void ToggleMinimize();
     void Restore();
 
+    // The bar that replaces the window's menu bar; null when the window has none.
+    TWinSkinMenu* MenuBar() const { return menuBar_.get(); }
+
     // The control skins of this window's controls, owned here.
     const std::vector<std::unique_ptr<TSkinControl>>& ControlSkins() const { return controlSkins_; }
     TSkinControl* AddControlSkin(std::unique_ptr<TSkinControl> skin);
@@ -111,7 +117,8 @@ public:
     TSkinControl* HotControl() const { return hotControl_; }
     void SetHotControl(TSkinControl* control) { hotControl_ = control; }
 
-    // The menu now shown from this window, for reading item texts by command.
+    // The menu now shown from this window (a drop-down of the bar, the system menu), for reading
+    // item texts by command; null when none.
     HMENU dropDownMenu = nullptr;
     // The skinned system menu while it shows, else null.
     HMENU SystemMenu() const { return systemMenu_; }
@@ -132,6 +139,10 @@ private:
     };
     bool HandleMdiClient(HWND client, UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
     void AttachMdiClient();
+    // In front of our form's own message handling while the bar is there: Alt and a letter
+    // reach the bar before the form's controls.
+    void HookFormLevel(bool on);
+    void FormLevel(TMessage& message);
     // An MDI child that is minimised or maximised: the platform draws its frame.
     bool MdiChildNotRestored() const { return mdiKind_ == mkChild && windowState_ != wsRestored; }
     bool HandleAlways(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
@@ -196,6 +207,9 @@ private:
     HWND mdiClient_ = nullptr;
     HWND pendingMdiChild_ = nullptr;
     bool savedMenuUpdate_ = false;
+    std::unique_ptr<TWinSkinMenu> menuBar_;
+    std::function<void(TMessage&)> savedFormProc_;
+    bool formLevelHooked_ = false;
     TMdiClientLink mdiLink_{*this};
     std::vector<std::unique_ptr<TSkinControl>> controlSkins_;
     TSkinControl* hotControl_ = nullptr;
