@@ -165,22 +165,36 @@ void TSkinTab::DrawTabText(HDC dc, int index, const RECT& place, int frame) {
     DrawTextA(dc, text, -1, &box, DT_LEFT | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX | DT_NOCLIP);
 }
 
-// The border around the page from the "Border" picture; the page inside is the control's.
+// The border around the page from the "Border" picture; the page inside is the control's, so the
+// picture's centre is neither scaled (most of the cost) nor copied.
 void TSkinTab::DrawPageBorder(HDC dc, const TSkinRect& page) const {
     if (paneImage_.Empty() || page.Empty()) {
         return;
     }
     const auto width = static_cast<int>(page.Width()), height = static_cast<int>(page.Height());
-    const TBitmap32 border = ComposeNineSlice(paneImage_, {0, 0, paneImage_.Width(), paneImage_.Height()},
-                                              width, height, kPaneMargins, false);
-    if (SharedPaintSurface().Load(border) == nullptr) {
+    const TSliceMargins& m = kPaneMargins;
+    TBitmap32 border(width, height);
+    for (const TSlicePiece& piece :
+         PlanNineSlice({0, 0, paneImage_.Width(), paneImage_.Height()}, width, height, m, false)) {
+        const TSkinRect& d = piece.dest;
+        if (d.left >= m.left && d.top >= m.top && d.right <= width - m.right &&
+            d.bottom <= height - m.bottom) {
+            continue;
+        }
+        StretchPixels(border, d, paneImage_, piece.source, TTransparency::trOpaque);
+    }
+    HDC canvas = SharedPaintSurface().Load(border);
+    if (canvas == nullptr) {
         return;
     }
-    const int saved = SaveDC(dc);
-    ExcludeClipRect(dc, page.left + kPaneMargins.left, page.top + kPaneMargins.top,
-                    page.right - kPaneMargins.right, page.bottom - kPaneMargins.bottom);
-    SharedPaintSurface().CopyTo(dc, page.left, page.top);
-    RestoreDC(dc, saved);
+    const RECT bands[] = {{0, 0, width, m.top},
+                          {0, height - m.bottom, width, height},
+                          {0, m.top, m.left, height - m.bottom},
+                          {width - m.right, m.top, width, height - m.bottom}};
+    for (const RECT& b : bands) {
+        BitBlt(dc, page.left + b.left, page.top + b.top, b.right - b.left, b.bottom - b.top, canvas, b.left,
+               b.top, SRCCOPY);
+    }
 }
 
 } // namespace quellar

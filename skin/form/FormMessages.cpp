@@ -7,6 +7,7 @@
 #include "skin/menu/MenuTracking.h"
 #include "skin/model/SkinDataPlatform.h"
 #include "skin/model/WinSkinData.h"
+#include "ui/Forms.h"
 #include "ui/Menus.h"
 #include "ui/Messages.h"
 

@@ -2,7 +2,20 @@
 // the skin worn before stays, and stepping through the list wraps around.
 #include "SkinViewForm.h"
 
+#include "skin/controls/SkinBox.h"
+#include "skin/controls/SkinButton.h"
+#include "skin/controls/SkinCheckBox.h"
+#include "skin/controls/SkinComBox.h"
+#include "skin/controls/SkinEdit.h"
+#include "skin/controls/SkinProgress.h"
+#include "skin/controls/SkinScrollBar.h"
+#include "skin/controls/SkinStatusBar.h"
+#include "skin/controls/SkinTab.h"
+#include "skin/controls/SkinTab31.h"
+#include "skin/controls/SkinTrackBar.h"
+#include "skin/controls/SkinUpDown.h"
 #include "skin/manager/WinSkinManage.h"
+#include "skin/menu/MenuBar.h"
 #include "skin/model/SkinDataPlatform.h"
 #include "skin/model/WinSkinData.h"
 #include "tests/support/WindowTestSupport.h"
@@ -14,6 +27,8 @@
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
+#include <functional>
+#include <map>
 
 namespace quellar::test {
 namespace {
@@ -96,6 +111,49 @@ TEST_F(SkinView, SteppingThroughTheListWrapsAround) {
     view->StepSkin(-1);
     EXPECT_EQ("skin7.skn", FileName(view->CurrentFile()));
     EXPECT_EQ(2, view->SkinCombo()->ItemIndex()) << "the list shows the skin worn";
+}
+
+template <class Skin> bool Is(const TSkinControl* skin) {
+    return dynamic_cast<const Skin*>(skin) != nullptr;
+}
+
+TEST_F(SkinView, EveryPartOfTheViewerWearsTheSkin) {
+    ASSERT_TRUE(view->OpenSkin(Listed("skin0.skn")));
+    Pump(300);
+    const TWinSkinForm* object = WindowsSkinManager()->FindFormObject(view->Handle());
+    ASSERT_NE(nullptr, object);
+    const std::map<std::string, std::function<bool(const TSkinControl*)>> expected = {
+        {"TButton", Is<TSkinButton>},         {"TCheckBox", Is<TSkinCheckBox>},
+        {"TRadioButton", Is<TSkinRadioButton>}, {"TGroupBox", Is<TSkinBox>},
+        {"TEdit", Is<TSkinEdit>},             {"TUpDown", Is<TSkinUpDown>},
+        {"TComboBox", Is<TSkinComBox>},       {"TTrackBar", Is<TSkinTrackBar>},
+        {"TProgressBar", Is<TSkinProgress>},  {"TMemo", Is<TSkinScrollBar>},
+        {"TScrollBox", Is<TSkinScrollBar>},   {"TTabControl", Is<TSkinTab>},
+        {"TTabSet", Is<TSkinTab31>},          {"TStatusBar", Is<TSkinStatusBar>}};
+    std::map<std::string, int> seen;
+    for (TComponent* component : view->Components()) {
+        auto* control = dynamic_cast<TWinControl*>(component);
+        const auto rule = expected.find(component->ClassName());
+        if (control == nullptr || rule == expected.end()) {
+            continue;
+        }
+        ++seen[rule->first];
+        EXPECT_TRUE(rule->second(object->ControlSkinFor(control->Handle()))) << rule->first;
+    }
+    EXPECT_EQ(expected.size(), seen.size()) << "the viewer shows one of every skinned control";
+
+    // The menu bar is the skin's: the window's own bar is gone and its three items are ours.
+    EXPECT_EQ(nullptr, GetMenu(view->Handle()));
+    ASSERT_NE(nullptr, object->MenuBar());
+    ASSERT_EQ(3, object->MenuBar()->Count());
+    EXPECT_EQ("&File", object->MenuBar()->Item(0).caption);
+    EXPECT_EQ("&Help", object->MenuBar()->Item(2).caption);
+    // A new skin refills the Skins menu's checks: the bar keeps working with the refilled menu.
+    ASSERT_TRUE(view->OpenSkin(Listed("skin4.skn")));
+    Pump(100);
+    ASSERT_EQ(3, object->MenuBar()->Count());
+    EXPECT_TRUE(IsMenu(object->MenuBar()->Item(0).submenu));
+    EXPECT_EQ(view->MainMenu()->Items().Item(0)->Handle(), object->MenuBar()->Item(0).submenu);
 }
 
 } // namespace
