@@ -452,6 +452,12 @@ TPopupMenu* TPopupMenu::Showing() {
     return gShowing;
 }
 
+void TPopupMenu::MenuChanged() {
+    if (gShowing != this) {
+        TMenu::MenuChanged();
+    }
+}
+
 void TPopupMenu::Popup(int x, int y) {
     DestroyHandle(); // items and drawing may have changed since the last time
     HMENU menu = Handle();

@@ -163,6 +163,10 @@ public:
     // The popup menu showing now (its owner window hands it the drawing requests), or null.
     static TPopupMenu* Showing();
 
+protected:
+    // Not while the menu is being tracked: the next Popup builds it afresh.
+    void MenuChanged() override;
+
 private:
     bool autoPopup_ = true;
     TComponent* popupComponent_ = nullptr;
