@@ -620,6 +620,8 @@ TEST_F(Framework, ScrollingControlsStayWithinTheirRange) {
     SendMessageA(box->Handle(), WM_VSCROLL, SB_BOTTOM, 0);
     EXPECT_EQ(350 - client.bottom, box->ScrollOffset().y) << "the last page shows the panel's bottom";
     EXPECT_EQ(client.bottom - 50, inside->Top());
+}
+
 // A stored layout's tab settings reach the tab control's window and the tab set's placing.
 TEST_F(Framework, TabControlAndTabSetTakeTheirSettingsFromALayout) {
     TClassRegistry registry;
