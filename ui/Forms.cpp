@@ -355,7 +355,8 @@ void TCustomForm::SetClientSize(int width, int height) {
     clientWidth_ = width;
     clientHeight_ = height;
     RECT r{0, 0, width, height};
-    AdjustWindowRectEx(&r, Style(), FALSE, 0);
+    // The native menu bar takes its height from the window, not from the client area.
+    AdjustWindowRectEx(&r, Style(), menu_ != nullptr ? TRUE : FALSE, 0);
     SetBounds(Left(), Top(), r.right - r.left, r.bottom - r.top);
 }
 
@@ -424,6 +425,9 @@ void TCustomForm::SetMenu(TMainMenu* menu) {
     menu_ = menu;
     if (menu_ != nullptr) {
         FreeNotification(menu_);
+    }
+    if (clientWidth_ > 0 || clientHeight_ > 0) {
+        SetClientSize(clientWidth_, clientHeight_); // with or without the bar's height
     }
     if (HandleAllocated()) {
         InitializeWindow();

@@ -20,6 +20,7 @@
 #include "skin/model/WinSkinData.h"
 #include "tests/support/WindowTestSupport.h"
 #include "ui/Dialogs.h"
+#include "ui/Menus.h"
 #include "ui/StdCtrls.h"
 
 #include <gtest/gtest.h>
@@ -133,7 +134,7 @@ TEST_F(SkinView, EveryPartOfTheViewerWearsTheSkin) {
     std::map<std::string, int> seen;
     for (TComponent* component : view->Components()) {
         auto* control = dynamic_cast<TWinControl*>(component);
-        const auto rule = expected.find(component->ClassName());
+        const auto rule = expected.find(std::string(component->ClassName()));
         if (control == nullptr || rule == expected.end()) {
             continue;
         }

@@ -2,6 +2,7 @@
 // separator, shortcut and accelerator items) in the menu bar and in the right-click popup menu.
 #include "SkinViewForm.h"
 
+#include "ui/ComCtrls.h"
 #include "ui/Dialogs.h"
 #include "ui/Menus.h"
 
