@@ -4,8 +4,8 @@
 #include "skin/controls/SkinControl.h"
 #include "skin/form/SkinMessages.h"
 #include "skin/manager/WinSkinManage.h"
-#include "skin/menu/MenuItemPaint.h"
 #include "skin/menu/MenuBar.h"
+#include "skin/menu/MenuItemPaint.h"
 #include "skin/menu/MenuTracking.h"
 #include "skin/model/WinSkinData.h"
 #include "ui/Forms.h"
@@ -348,7 +348,8 @@ void TWinSkinForm::DetachAtExit() {
         // A window that is going takes its menu along, unless a main menu of ours owns it (it
         // frees its menu itself); one that stays gets it back.
         const bool ownedByMainMenu = form_ != nullptr && form_->Menu() != nullptr &&
-                                     form_->Menu()->HandleAllocated() && form_->Menu()->Handle() == menuBar_->Menu();
+                                     form_->Menu()->HandleAllocated() &&
+                                     form_->Menu()->Handle() == menuBar_->Menu();
         if (ownedByMainMenu) {
             menuBar_->GiveMenuBack();
         } else if (lifeState_ == lsDestroyed || !IsWindow(window_)) {

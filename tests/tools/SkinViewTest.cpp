@@ -124,13 +124,20 @@ TEST_F(SkinView, EveryPartOfTheViewerWearsTheSkin) {
     const TWinSkinForm* object = WindowsSkinManager()->FindFormObject(view->Handle());
     ASSERT_NE(nullptr, object);
     const std::map<std::string, std::function<bool(const TSkinControl*)>> expected = {
-        {"TButton", Is<TSkinButton>},         {"TCheckBox", Is<TSkinCheckBox>},
-        {"TRadioButton", Is<TSkinRadioButton>}, {"TGroupBox", Is<TSkinBox>},
-        {"TEdit", Is<TSkinEdit>},             {"TUpDown", Is<TSkinUpDown>},
-        {"TComboBox", Is<TSkinComBox>},       {"TTrackBar", Is<TSkinTrackBar>},
-        {"TProgressBar", Is<TSkinProgress>},  {"TMemo", Is<TSkinScrollBar>},
-        {"TScrollBox", Is<TSkinScrollBar>},   {"TTabControl", Is<TSkinTab>},
-        {"TTabSet", Is<TSkinTab31>},          {"TStatusBar", Is<TSkinStatusBar>}};
+        {"TButton", Is<TSkinButton>},
+        {"TCheckBox", Is<TSkinCheckBox>},
+        {"TRadioButton", Is<TSkinRadioButton>},
+        {"TGroupBox", Is<TSkinBox>},
+        {"TEdit", Is<TSkinEdit>},
+        {"TUpDown", Is<TSkinUpDown>},
+        {"TComboBox", Is<TSkinComBox>},
+        {"TTrackBar", Is<TSkinTrackBar>},
+        {"TProgressBar", Is<TSkinProgress>},
+        {"TMemo", Is<TSkinScrollBar>},
+        {"TScrollBox", Is<TSkinScrollBar>},
+        {"TTabControl", Is<TSkinTab>},
+        {"TTabSet", Is<TSkinTab31>},
+        {"TStatusBar", Is<TSkinStatusBar>}};
     std::map<std::string, int> seen;
     for (TComponent* component : view->Components()) {
         auto* control = dynamic_cast<TWinControl*>(component);

@@ -10,7 +10,8 @@ namespace quellar {
 
 namespace {
 
-TMenuItem* AddItem(TComponent* owner, TMenuItem& parent, const std::string& caption, TNotifyEvent click = {}) {
+TMenuItem* AddItem(TComponent* owner, TMenuItem& parent, const std::string& caption,
+                   TNotifyEvent click = {}) {
     auto* item = new TMenuItem(owner);
     item->SetCaption(caption);
     item->OnClick = std::move(click);
@@ -25,10 +26,14 @@ void TfrmSkinView::BuildMenus() {
         mainMenu_ = new TMainMenu(this);
         TMenuItem& bar = mainMenu_->Items();
         TMenuItem* file = AddItem(this, bar, "&File");
-        AddItem(this, *file, "&Open a skin...", [this](TComponent*) { OpenWithDialog(); })->SetShortCut(scCtrl | 'O');
+        AddItem(this, *file, "&Open a skin...", [this](TComponent*) {
+            OpenWithDialog();
+        })->SetShortCut(scCtrl | 'O');
         skinsMenu_ = AddItem(this, *file, "&Skins");
         AddItem(this, *file, "&Next skin", [this](TComponent*) { StepSkin(1); })->SetShortCut(VK_F6);
-        AddItem(this, *file, "&Previous skin", [this](TComponent*) { StepSkin(-1); })->SetShortCut(scShift | VK_F6);
+        AddItem(this, *file, "&Previous skin", [this](TComponent*) {
+            StepSkin(-1);
+        })->SetShortCut(scShift | VK_F6);
         AddItem(this, *file, "-");
         AddItem(this, *file, "E&xit", [this](TComponent*) { Close(); });
         TMenuItem* view = AddItem(this, bar, "&View");
@@ -47,7 +52,8 @@ void TfrmSkinView::BuildMenus() {
         AddItem(this, *deeper, "Checked at level three")->SetChecked(true);
         TMenuItem* help = AddItem(this, bar, "&Help");
         AddItem(this, *help, "&About...", [this](TComponent*) {
-            ShowMessageBox(Handle(), "KOR Quellar skin viewer: wears a skin file and shows every part it draws.",
+            ShowMessageBox(Handle(),
+                           "KOR Quellar skin viewer: wears a skin file and shows every part it draws.",
                            "About", MB_OK | MB_ICONINFORMATION);
         });
         SetMenu(mainMenu_);

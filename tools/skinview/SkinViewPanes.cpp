@@ -9,7 +9,8 @@ namespace quellar {
 
 namespace {
 
-template <class C> C* Place(TComponent* owner, TWinControl* parent, int left, int top, int width, int height) {
+template <class C>
+C* Place(TComponent* owner, TWinControl* parent, int left, int top, int width, int height) {
     auto* control = new C(owner);
     control->SetBounds(left, top, width, height);
     control->SetParent(parent);
@@ -32,7 +33,8 @@ void TfrmSkinView::BuildScrolling() {
     const struct {
         int left, top;
         const char* caption;
-    } buttons[] = {{8, 8, "Top left"}, {260, 60, "Far right"}, {40, 300, "Far down"}, {280, 340, "Far corner"}};
+    } buttons[] = {
+        {8, 8, "Top left"}, {260, 60, "Far right"}, {40, 300, "Far down"}, {280, 340, "Far corner"}};
     for (const auto& b : buttons) {
         Place<TButton>(this, box, b.left, b.top, 90, 25)->SetCaption(b.caption);
     }

@@ -33,6 +33,7 @@ int main(int argc, char** argv) {
         const std::string folder = ProgramFolder();
         const std::vector<std::string> skins = SkinFilesInOrder(FileNamesIn(folder));
         view->SetSkinList(folder, skins);
+        view->Show();
         if (argc > 1) {
             view->OpenSkin(argv[1]);
         } else if (!skins.empty()) {
