@@ -28,13 +28,6 @@ std::vector<std::string> ViewerSkin3rd() {
     return lines;
 }
 
-template <class C> C* Make(TComponent* owner, TWinControl* parent, int left, int top, int width, int height) {
-    auto* control = new C(owner);
-    control->SetBounds(left, top, width, height);
-    control->SetParent(parent);
-    return control;
-}
-
 } // namespace
 
 TfrmSkinView::TfrmSkinView(TComponent* owner) : TForm(owner) {
@@ -64,45 +57,45 @@ void TfrmSkinView::BuildStatusBar() {
 }
 
 void TfrmSkinView::BuildButtons() {
-    auto* box = Make<TGroupBox>(this, this, 8, 4, 200, 168);
+    auto* box = PlaceControl<TGroupBox>(this, this, 8, 4, 200, 168);
     box->SetCaption("Buttons");
-    auto* message = Make<TButton>(this, box, 10, 20, 180, 25);
+    auto* message = PlaceControl<TButton>(this, box, 10, 20, 180, 25);
     message->SetCaption("&Message box...");
     message->OnClick = [this](TComponent*) {
         ShowMessageBox(Handle(), "This box wears the skin too.", "Information", MB_OK | MB_ICONINFORMATION);
     };
-    auto* next = Make<TButton>(this, box, 10, 50, 88, 25);
+    auto* next = PlaceControl<TButton>(this, box, 10, 50, 88, 25);
     next->SetCaption("&Next skin");
     next->OnClick = [this](TComponent*) { StepSkin(1); };
-    auto* disabled = Make<TButton>(this, box, 102, 50, 88, 25);
+    auto* disabled = PlaceControl<TButton>(this, box, 102, 50, 88, 25);
     disabled->SetCaption("Disabled");
     disabled->SetEnabled(false);
-    auto* check = Make<TCheckBox>(this, box, 10, 82, 90, 20);
+    auto* check = PlaceControl<TCheckBox>(this, box, 10, 82, 90, 20);
     check->SetCaption("&Check box");
     check->SetChecked(true);
-    auto* checkOff = Make<TCheckBox>(this, box, 102, 82, 90, 20);
+    auto* checkOff = PlaceControl<TCheckBox>(this, box, 102, 82, 90, 20);
     checkOff->SetCaption("Disabled");
     checkOff->SetEnabled(false);
-    auto* radioOne = Make<TRadioButton>(this, box, 10, 108, 90, 20);
+    auto* radioOne = PlaceControl<TRadioButton>(this, box, 10, 108, 90, 20);
     radioOne->SetCaption("&Radio one");
     radioOne->SetChecked(true);
-    auto* radioTwo = Make<TRadioButton>(this, box, 102, 108, 90, 20);
+    auto* radioTwo = PlaceControl<TRadioButton>(this, box, 102, 108, 90, 20);
     radioTwo->SetCaption("Radio &two");
-    auto* radioOff = Make<TRadioButton>(this, box, 10, 134, 150, 20);
+    auto* radioOff = PlaceControl<TRadioButton>(this, box, 10, 134, 150, 20);
     radioOff->SetCaption("Disabled radio");
     radioOff->SetEnabled(false);
 }
 
 void TfrmSkinView::BuildValues() {
-    auto* box = Make<TGroupBox>(this, this, 8, 176, 200, 180);
+    auto* box = PlaceControl<TGroupBox>(this, this, 8, 176, 200, 180);
     box->SetCaption("Values");
-    auto* edit = Make<TEdit>(this, box, 10, 20, 80, 21);
+    auto* edit = PlaceControl<TEdit>(this, box, 10, 20, 80, 21);
     edit->SetText("5");
-    auto* upDown = Make<TUpDown>(this, box, 90, 20, 17, 21);
+    auto* upDown = PlaceControl<TUpDown>(this, box, 90, 20, 17, 21);
     upDown->SetRange(0, 20);
     upDown->SetPosition(5);
     upDown->SetAssociate(edit);
-    skinCombo_ = Make<TComboBox>(this, box, 10, 48, 180, 21);
+    skinCombo_ = PlaceControl<TComboBox>(this, box, 10, 48, 180, 21);
     skinCombo_->SetStyle(TComboBoxStyle::csDropDownList);
     skinCombo_->OnChange = [this](TComponent*) {
         const int index = skinCombo_->ItemIndex();
@@ -111,13 +104,13 @@ void TfrmSkinView::BuildValues() {
                 (std::filesystem::path(skinFolder_) / skinFiles_[static_cast<std::size_t>(index)]).string());
         }
     };
-    auto* words = Make<TComboBox>(this, box, 10, 76, 180, 21);
+    auto* words = PlaceControl<TComboBox>(this, box, 10, 76, 180, 21);
     words->SetItems({"Gnat", "Midge", "Mosquito"});
     words->SetItemIndex(2);
-    trackBar_ = Make<TTrackBar>(this, box, 6, 104, 188, 30);
+    trackBar_ = PlaceControl<TTrackBar>(this, box, 6, 104, 188, 30);
     trackBar_->SetRange(0, 100);
     trackBar_->SetPosition(40);
-    progress_ = Make<TProgressBar>(this, box, 10, 144, 180, 18);
+    progress_ = PlaceControl<TProgressBar>(this, box, 10, 144, 180, 18);
     progress_->SetPosition(40);
     trackBar_->OnChange = [this](TComponent*) { progress_->SetPosition(trackBar_->Position()); };
 }

@@ -19,6 +19,15 @@ class TMainMenu;
 class TMenuItem;
 class TGroupBox;
 
+// A new control of the form at a place in a parent.
+template <class C>
+C* PlaceControl(TComponent* owner, TWinControl* parent, int left, int top, int width, int height) {
+    auto* control = new C(owner);
+    control->SetBounds(left, top, width, height);
+    control->SetParent(parent);
+    return control;
+}
+
 class TfrmSkinView : public TForm {
     QUELLAR_COMPONENT_CLASS(TfrmSkinView, TForm)
 public:

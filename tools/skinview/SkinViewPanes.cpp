@@ -7,20 +7,8 @@
 
 namespace quellar {
 
-namespace {
-
-template <class C>
-C* Place(TComponent* owner, TWinControl* parent, int left, int top, int width, int height) {
-    auto* control = new C(owner);
-    control->SetBounds(left, top, width, height);
-    control->SetParent(parent);
-    return control;
-}
-
-} // namespace
-
 void TfrmSkinView::BuildScrolling() {
-    auto* memo = Place<TMemo>(this, this, 216, 8, 210, 140);
+    auto* memo = PlaceControl<TMemo>(this, this, 216, 8, 210, 140);
     memo->SetScrollBars(TScrollStyle::ssBoth);
     std::vector<std::string> lines;
     for (int i = 1; i <= 40; ++i) {
@@ -28,7 +16,7 @@ void TfrmSkinView::BuildScrolling() {
                         ": a multiline edit with both scroll bars, long enough to scroll sideways too");
     }
     memo->SetLines(lines);
-    auto* box = Place<TScrollBox>(this, this, 216, 156, 210, 200);
+    auto* box = PlaceControl<TScrollBox>(this, this, 216, 156, 210, 200);
     // Controls spread wider and taller than the box, so both of its bars have something to do.
     const struct {
         int left, top;
@@ -36,7 +24,7 @@ void TfrmSkinView::BuildScrolling() {
     } buttons[] = {
         {8, 8, "Top left"}, {260, 60, "Far right"}, {40, 300, "Far down"}, {280, 340, "Far corner"}};
     for (const auto& b : buttons) {
-        Place<TButton>(this, box, b.left, b.top, 90, 25)->SetCaption(b.caption);
+        PlaceControl<TButton>(this, box, b.left, b.top, 90, 25)->SetCaption(b.caption);
     }
     box->UpdateRange();
 }
@@ -51,12 +39,12 @@ void TfrmSkinView::BuildTabs() {
                 {434, 184, TTabPosition::tpLeft, "Left"},
                 {548, 184, TTabPosition::tpRight, "Right"}};
     for (const auto& t : tabs) {
-        auto* control = Place<TTabControl>(this, this, t.left, t.top, 108, 172);
+        auto* control = PlaceControl<TTabControl>(this, this, t.left, t.top, 108, 172);
         control->SetTabs({t.side, "Two", "Three"});
         control->SetTabPosition(t.position);
         control->SetTabIndex(0);
     }
-    auto* set = Place<TTabSet>(this, this, 8, 364, 648, 24);
+    auto* set = PlaceControl<TTabSet>(this, this, 8, 364, 648, 24);
     set->SetTabs({"Frames", "Buttons", "Menus", "Scroll bars", "Tabs", "Status bar"});
     set->SetTabIndex(0);
 }
