@@ -126,7 +126,7 @@ TEST_F(ToneCommand, DefaultsRenderAsPlayADSRDoes) {
     const std::string plain = ReadFile(out);
     EXPECT_EQ(plain, Exported([](TToneGen&) {}, false));
     EXPECT_EQ(plain.size(), 19276u);
-    EXPECT_EQ(static_cast<std::uint8_t>(plain[46]), 944 & 0xFF) << "440 Hz: the second sample is 944";
+    EXPECT_EQ(static_cast<std::uint8_t>(plain[46]), 943 & 0xFF) << "440 Hz: the second sample is 943";
 }
 
 TEST_F(ToneCommand, EveryOptionReachesItsSetterInOrder) {
