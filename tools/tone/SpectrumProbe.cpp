@@ -10,7 +10,8 @@ namespace {
 // Goertzel's recurrence for `Lanes` frequencies at once (independent chains, so the processor
 // overlaps them): s(n) = x(n) + c s(n-1) - s(n-2) with c = 2 cos(2 pi f / rate); afterwards
 // |X(f)|^2 = s1^2 + s2^2 - c s1 s2.
-template <int Lanes> void Goertzel(const std::vector<double>& x, const double* coeff, double* squaredMagnitude) {
+template <int Lanes>
+void Goertzel(const std::vector<double>& x, const double* coeff, double* squaredMagnitude) {
     double s1[Lanes] = {}, s2[Lanes] = {};
     for (const double v : x) {
         for (int k = 0; k < Lanes; ++k) {
@@ -26,7 +27,8 @@ template <int Lanes> void Goertzel(const std::vector<double>& x, const double* c
 
 } // namespace
 
-TSpectrumProbe::TSpectrumProbe(std::vector<double> samples, int rate) : samples_(std::move(samples)), rate_(rate) {
+TSpectrumProbe::TSpectrumProbe(std::vector<double> samples, int rate)
+    : samples_(std::move(samples)), rate_(rate) {
     for (const double v : samples_) {
         total_ += v * v;
     }

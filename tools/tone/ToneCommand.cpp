@@ -252,9 +252,9 @@ void Report(TToneGen& tone, bool envelope, std::ostream& out) {
         << (format.is16Bit ? "16" : "8") << "-bit " << (format.stereo ? "stereo" : "mono") << ", "
         << tone.Duration() << " ms, " << (envelope ? "with envelope" : "no envelope") << '\n';
     const auto oscillators = tone.Oscillators();
-    const TToneReport report =
-        AnalyseTone(tone.GetDataBuffer() + kWaveHeaderSize, tone.DataSize() - kWaveHeaderSize - kWavePaddingSize,
-                    format, std::vector<TOscillator>(oscillators.begin(), oscillators.end()), envelope);
+    const TToneReport report = AnalyseTone(
+        tone.GetDataBuffer() + kWaveHeaderSize, tone.DataSize() - kWaveHeaderSize - kWavePaddingSize, format,
+        std::vector<TOscillator>(oscillators.begin(), oscillators.end()), envelope);
     PrintToneReport(report, out);
 }
 

@@ -37,7 +37,7 @@ struct TOrigin {
 
 struct TSource {
     TOscillator osc;
-    std::string name; // empty when it is the only oscillator
+    std::string name;              // empty when it is the only oscillator
     std::int64_t repeatFrames = 1; // its samples repeat every rate / gcd(f, rate) frames
 };
 
@@ -89,7 +89,8 @@ void OfferHarmonics(std::map<std::int64_t, TOrigin>& origins, const TSource& s, 
                                             : "alias of harmonic " + ns + " about half the sample rate"));
         } else if (s.osc.waveform == tgSine) {
             // The sine has no cycle pattern: only rounding to whole sample steps repeats with it.
-            Offer(origins, hz, rank, Named(s, "rounding of the samples to whole steps (" + ns + " x f folded)"));
+            Offer(origins, hz, rank,
+                  Named(s, "rounding of the samples to whole steps (" + ns + " x f folded)"));
         } else {
             Offer(origins, hz, rank, Named(s, "product of the cycle-length pattern (" + ns + " x f folded)"));
         }
@@ -167,7 +168,8 @@ void AddSpread(const TSpectrumProbe& probe, const std::vector<double>& hertz, st
     }
     std::vector<std::size_t> order(hertz.size());
     std::iota(order.begin(), order.end(), std::size_t{0});
-    std::sort(order.begin(), order.end(), [&](std::size_t a, std::size_t b) { return energy[a] > energy[b]; });
+    std::sort(order.begin(), order.end(),
+              [&](std::size_t a, std::size_t b) { return energy[a] > energy[b]; });
     std::vector<double> sideHz;
     std::vector<std::size_t> owner;
     for (std::size_t rank = 0; rank < order.size() && rank < kSpreadComponents; ++rank) {
@@ -189,7 +191,8 @@ void AddSpread(const TSpectrumProbe& probe, const std::vector<double>& hertz, st
     }
 }
 
-void Classify(TToneReport& report, const std::vector<TToneComponent>& all, double elsewhere, double reference) {
+void Classify(TToneReport& report, const std::vector<TToneComponent>& all, double elsewhere,
+              double reference) {
     for (const TToneComponent& c : all) {
         if (c.levelDb >= kReportFloorDb) {
             report.components.push_back(c);
@@ -215,7 +218,8 @@ void ChooseFrames(TToneReport& report, const std::vector<TSource>& sources, std:
     std::int64_t common = 1; // each repeat divides the rate, and so does their least common multiple
     for (const TSource& s : sources) {
         report.noise = report.noise || s.osc.waveform == tgNoise;
-        report.shapedWaveform = report.shapedWaveform || (s.osc.waveform != tgSine && s.osc.waveform != tgNoise);
+        report.shapedWaveform =
+            report.shapedWaveform || (s.osc.waveform != tgSine && s.osc.waveform != tgNoise);
         common = s.osc.waveform == tgNoise ? common : std::lcm(common, s.repeatFrames);
     }
     frames = std::min<std::int64_t>(frames, std::int64_t{kMaxSeconds} * report.rate);
@@ -236,7 +240,8 @@ struct TMeasured {
 // Under an envelope, or off whole cycles, each component spreads over the bins beside it and
 // predictions closer than that cannot be told apart: the best-ranked one is measured at its
 // nearest bin, with the bins beside it, and the others within reach are counted with it.
-std::vector<TMeasured> MeasurePoints(const std::map<std::int64_t, TOrigin>& origins, double bin, bool onGrid) {
+std::vector<TMeasured> MeasurePoints(const std::map<std::int64_t, TOrigin>& origins, double bin,
+                                     bool onGrid) {
     std::vector<TMeasured> points;
     for (const auto& [hz, origin] : origins) {
         points.push_back(TMeasured{static_cast<double>(hz), hz, origin});
@@ -268,7 +273,8 @@ TToneReport AnalyseTone(const std::uint8_t* data, std::int64_t dataLen, const TW
     const std::vector<TSource> sources = SoundingSources(oscillators, format);
     ChooseFrames(report, sources, dataLen / format.BytesPerFrame());
     const TSpectrumProbe probe(LeftSamples(data, report.framesAnalysed, format), report.rate);
-    const double bin = static_cast<double>(report.rate) / static_cast<double>(std::max<std::int64_t>(1, report.framesAnalysed));
+    const double bin = static_cast<double>(report.rate) /
+                       static_cast<double>(std::max<std::int64_t>(1, report.framesAnalysed));
     spread = spread || !report.wholeCycles;
     const auto points = MeasurePoints(PredictFrequencies(sources, report.rate), bin, spread);
     std::vector<double> hertz;
@@ -289,13 +295,14 @@ TToneReport AnalyseTone(const std::uint8_t* data, std::int64_t dataLen, const TW
         return report;
     }
     // With noise, every bin holds some of it: a component must stand 10 dB above that share.
-    const double noisePerBin = report.noise ? elsewhere / (static_cast<double>(report.framesAnalysed) / 2) : 0.0;
+    const double noisePerBin =
+        report.noise ? elsewhere / (static_cast<double>(report.framesAnalysed) / 2) : 0.0;
     const double noiseFloor = 10 * noisePerBin * (spread ? 2 * kSpreadBins + 1 : 1);
     std::vector<TToneComponent> all;
     for (std::size_t k = 0; k < points.size(); ++k) {
         if (energy[k] > noiseFloor) {
-            all.push_back(TToneComponent{static_cast<std::int32_t>(points[k].hertz), Decibels(energy[k], reference),
-                                         points[k].origin.text});
+            all.push_back(TToneComponent{static_cast<std::int32_t>(points[k].hertz),
+                                         Decibels(energy[k], reference), points[k].origin.text});
         }
     }
     Classify(report, all, elsewhere, reference);
@@ -304,11 +311,11 @@ TToneReport AnalyseTone(const std::uint8_t* data, std::int64_t dataLen, const TW
 
 void PrintToneReport(const TToneReport& r, std::ostream& out) {
     char line[512];
-    std::snprintf(line, sizeof line, "analysed %lld frames (%.3f s at %d frames/s); %s\n",
-                  static_cast<long long>(r.framesAnalysed), static_cast<double>(r.framesAnalysed) / r.rate,
-                  r.rate,
-                  r.wholeCycles ? "every predicted frequency completes whole cycles over them"
-                                : "not every predicted frequency completes whole cycles over them: levels approximate");
+    std::snprintf(
+        line, sizeof line, "analysed %lld frames (%.3f s at %d frames/s); %s\n",
+        static_cast<long long>(r.framesAnalysed), static_cast<double>(r.framesAnalysed) / r.rate, r.rate,
+        r.wholeCycles ? "every predicted frequency completes whole cycles over them"
+                      : "not every predicted frequency completes whole cycles over them: levels approximate");
     out << line;
     if (r.silent) {
         out << "silent: no component at all\n";
@@ -321,9 +328,10 @@ void PrintToneReport(const TToneReport& r, std::ostream& out) {
         out << line;
     }
     if (r.elsewhereDb) {
-        std::snprintf(line, sizeof line, "%11s %7.1f dB  %s\n", r.noise ? "broadband" : "elsewhere", *r.elsewhereDb,
-                      r.noise ? "noise, spread over 0 Hz to half the sample rate"
-                              : "at none of these frequencies (the envelope's spread around them, or unpredicted)");
+        std::snprintf(
+            line, sizeof line, "%11s %7.1f dB  %s\n", r.noise ? "broadband" : "elsewhere", *r.elsewhereDb,
+            r.noise ? "noise, spread over 0 Hz to half the sample rate"
+                    : "at none of these frequencies (the envelope's spread around them, or unpredicted)");
         out << line;
     }
     if (r.shapedWaveform) {
@@ -334,11 +342,11 @@ void PrintToneReport(const TToneReport& r, std::ostream& out) {
         std::snprintf(line, sizeof line, "below %d Hz, where adults hear: broadband noise at %.1f dB\n",
                       kAdultHearingTopHz, *r.elsewhereDb);
     } else if (r.audible) {
-        std::snprintf(line, sizeof line, "below %d Hz, where adults hear: %d Hz at %.1f dB (%s)\n", kAdultHearingTopHz,
-                      r.audible->hertz, r.audible->levelDb, r.audible->origin.c_str());
+        std::snprintf(line, sizeof line, "below %d Hz, where adults hear: %d Hz at %.1f dB (%s)\n",
+                      kAdultHearingTopHz, r.audible->hertz, r.audible->levelDb, r.audible->origin.c_str());
     } else {
-        std::snprintf(line, sizeof line, "below %d Hz, where adults hear: none above %.0f dB\n", kAdultHearingTopHz,
-                      kReportFloorDb);
+        std::snprintf(line, sizeof line, "below %d Hz, where adults hear: none above %.0f dB\n",
+                      kAdultHearingTopHz, kReportFloorDb);
     }
     out << line;
 }
