@@ -52,7 +52,7 @@ struct ReportCase {
 //   Trunc(5.833) div 2 = 2, so the 16-frame pattern is LLHHH LLHHH LLHHHH; its series gives the
 //   levels below at multiples of 6,000 Hz. The 36,000, 24,000 and 12,000 Hz terms (2, 4, 6 x f
 //   folded) are not in a square's own series: the short and long cycles make them.
-// - a sine of 70 % beside one of 30 %: (30 / 70)^2, -7.36 dB.
+// - a sine of 70 % beside one of 30 %: (30 / 70)^2, -7.36 dB; two of 50 %: 0 dB each.
 const ReportCase kCases[] = {
     {"sine 18 kHz at 96,000",
      [](TToneGen& t) { t.SetFrequency(18000); },
@@ -114,6 +114,17 @@ const ReportCase kCases[] = {
      false,
      {{16000, {0.0, "main oscillator: fundamental"}}, {8000, {-7.36, "table entry 1: fundamental"}}},
      8000},
+    {"a table entry in hertz above half the rate folds: 44,100 - 30,000",
+     [](TToneGen& t) {
+         t.SetFrequency(16000);
+         t.SetQuality(tgLoQ);
+         t.SetAMUseMultiplier(false);
+         t.SetAMParameter(tgAMLevel1, 50, 30000.0f, tgSine);
+     },
+     false,
+     {{16000, {0.0, "main oscillator: fundamental"}},
+      {14100, {0.0, "table entry 1: alias of the fundamental"}}},
+     14100},
 };
 
 TEST(ToneReport, FindsTheComponentsEachWaveformIsMadeOf) {

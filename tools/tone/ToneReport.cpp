@@ -15,8 +15,8 @@ namespace quellar {
 namespace {
 
 // Harmonics predicted per oscillator at most: all of them whenever the oscillator's samples
-// repeat within this many frames (every frequency such samples hold is then named); beyond, the
-// strongest ones of the waveform, and what they miss shows as energy elsewhere.
+// repeat within this many frames (every frequency such samples can hold is then named); beyond,
+// the first this many, and what they miss shows as energy elsewhere.
 constexpr std::int64_t kMaxHarmonics = 1000;
 constexpr int kMaxSeconds = 2;
 // An envelope (or frequencies that do not complete whole cycles) spreads each component over the
@@ -82,7 +82,10 @@ void OfferHarmonics(std::map<std::int64_t, TOrigin>& origins, const TSource& s, 
         const std::string ns = std::to_string(n);
         const auto rank = static_cast<double>(n);
         if (n == 1) {
-            Offer(origins, hz, rank, Named(s, "fundamental"));
+            // A table entry in hertz may lie above half the rate; the rate then folds it too.
+            Offer(origins, hz, rank,
+                  Named(s, 2 * f <= rate ? "fundamental"
+                                         : "alias of the fundamental about half the sample rate"));
         } else if (ShapeHasHarmonic(s.osc.waveform, n)) {
             Offer(origins, hz, rank,
                   Named(s, 2 * n * f < rate ? "harmonic " + ns
