@@ -102,14 +102,30 @@ template <bool Is16, bool Stereo, bool OntoSilence> struct TFrameLoop {
     // a cycle of a whole number of frames would restart the phase every cycle, and the pattern
     // of short and long cycles would sound as tones of its own (12,000 Hz beside an 18,000 Hz
     // sine at 96,000 frames per second). The phase (f x n) mod rate is a whole number, so it
-    // never drifts; it repeats every rate / gcd(f, rate) frames, so long tones use a table.
+    // never drifts; it repeats every rate / gcd(f, rate) frames, so only one such period is
+    // computed.
     static void SineByPhase(std::uint8_t* out, std::int64_t frames, int frequency, int rate, double peak) {
         const std::int64_t phaseStep = std::gcd(frequency, rate);
-        const std::int64_t distinct = rate / phaseStep;
+        const std::int64_t period = rate / phaseStep; // frames until the phase is back at 0
+        if constexpr (OntoSilence) {
+            // Each phase comes once in the first period; every later period is a copy of it.
+            const std::int64_t first = std::min(period, frames);
+            std::int64_t phase = 0;
+            for (std::int64_t frame = 0; frame < first; ++frame) {
+                PutFrame<Is16, Stereo, true>(out + frame * kBpf, SinePhaseSample(phase, rate, peak));
+                phase = (phase + frequency) % rate;
+            }
+            for (std::int64_t done = first * kBpf, total = frames * kBpf; done < total;) {
+                const std::int64_t n = std::min(done, total - done); // whole periods, doubling
+                std::memcpy(out + done, out, static_cast<std::size_t>(n));
+                done += n;
+            }
+            return;
+        }
         std::vector<std::int32_t> table;
-        if (distinct <= frames) {
-            table.resize(static_cast<std::size_t>(distinct));
-            for (std::int64_t i = 0; i < distinct; ++i) {
+        if (period <= frames) {
+            table.resize(static_cast<std::size_t>(period));
+            for (std::int64_t i = 0; i < period; ++i) {
                 table[static_cast<std::size_t>(i)] = SinePhaseSample(i * phaseStep, rate, peak);
             }
         }
@@ -117,7 +133,7 @@ template <bool Is16, bool Stereo, bool OntoSilence> struct TFrameLoop {
         for (std::int64_t frame = 0; frame < frames; ++frame) {
             const std::int32_t s = table.empty() ? SinePhaseSample(phase, rate, peak)
                                                  : table[static_cast<std::size_t>(phase / phaseStep)];
-            PutFrame<Is16, Stereo, OntoSilence>(out + frame * kBpf, s);
+            PutFrame<Is16, Stereo, false>(out + frame * kBpf, s);
             phase += frequency;
             if (phase >= rate) {
                 phase -= rate;
