@@ -213,8 +213,6 @@ void Classify(TToneReport& report, const std::vector<TToneComponent>& all, doubl
     }
 }
 
-} // namespace
-
 // The frames to measure: at most the first seconds, cut to a multiple of every periodic
 // oscillator's repeat so that each predicted frequency completes whole cycles over them.
 void ChooseFrames(TToneReport& report, const std::vector<TSource>& sources, std::int64_t frames) {
@@ -268,6 +266,8 @@ std::vector<TMeasured> MeasurePoints(const std::map<std::int64_t, TOrigin>& orig
     }
     return kept;
 }
+
+} // namespace
 
 TToneReport AnalyseTone(const std::uint8_t* data, std::int64_t dataLen, const TWaveFormat& format,
                         const std::vector<TOscillator>& oscillators, bool spread) {
