@@ -5,9 +5,9 @@
 // Per oscillator: P (peak span) = a x 65534 / 100 and T (trough) = -32767 x a / 100 for 16-bit,
 // a x 254 / 100 and -127 x a / 100 for 8-bit; p = rate / f frames per period; cycle k ends at
 // frame Trunc(k x p), so cycles have Trunc(p) or Trunc(p) + 1 frames and the mean frequency is
-// exact; the sine alone runs on one continuous phase instead. Frames are written while the frame's first byte
-// lies inside the data, so the last one may reach into the padding behind it. In stereo the right sample
-// always equals the left one.
+// exact; the sine alone runs on one continuous phase instead. Frames are written while the
+// frame's first byte lies inside the data, so the last one may reach into the padding behind it.
+// In stereo the right sample always equals the left one.
 #include "tonegen/ToneGenTypes.h"
 #include "tonegen/WaveHeader.h"
 
