@@ -14,6 +14,7 @@
 #include "base/Bool32.h"
 #include "tonegen/SoundService.h"
 #include "tonegen/ToneGenTypes.h"
+#include "tonegen/WaveRender.h"
 #include "ui/Component.h"
 
 #include <array>
@@ -122,6 +123,9 @@ public:
     // ---- internal operations, public so the component can be checked from outside ----
     // Builds a new image; false (no image, flags unchanged) when it cannot be allocated.
     bool RenderWave(bool withEnvelope);
+    // The oscillators a render adds up, in its order (the main one, then table entries 1 to 8),
+    // with their shares and whole-hertz frequencies as rendered; silent ones are among them.
+    std::array<TOscillator, 1 + kAMEntryCount> Oscillators();
     // Stop, write the volume, start the image with the flags Loop and Async call for.
     void PlayBuffer();
     // Sets the device to LeftVolume/RightVolume.

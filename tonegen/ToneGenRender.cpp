@@ -38,13 +38,12 @@ std::int32_t TToneGen::AMOscillatorFrequency(int entry) {
     return hertz >= 1 && hertz <= 32767 ? static_cast<std::int32_t>(hertz) : 0;
 }
 
-void TToneGen::RenderOscillators(std::uint8_t* samples, std::int64_t dataLen) {
-    const TWaveFormat format = MakeWaveFormat(FResolution, FQuality, FStereo);
+std::array<TOscillator, 1 + kAMEntryCount> TToneGen::Oscillators() {
     std::int32_t tableSum = 0;
     for (int i = 0; i < kAMEntryCount; ++i) {
         tableSum += RenderedAmplitude(FAMAmplitudes[i]);
     }
-    TOscillator oscillators[1 + kAMEntryCount];
+    std::array<TOscillator, 1 + kAMEntryCount> oscillators;
     oscillators[0] = TOscillator{100 - tableSum, FFrequency, FWaveform};
     for (int i = 0; i < kAMEntryCount; ++i) {
         std::int32_t a = RenderedAmplitude(FAMAmplitudes[i]);
@@ -53,6 +52,12 @@ void TToneGen::RenderOscillators(std::uint8_t* samples, std::int64_t dataLen) {
         }
         oscillators[1 + i] = TOscillator{a, a > 0 ? AMOscillatorFrequency(i) : 0, FAMWaveforms[i]};
     }
+    return oscillators;
+}
+
+void TToneGen::RenderOscillators(std::uint8_t* samples, std::int64_t dataLen) {
+    const TWaveFormat format = MakeWaveFormat(FResolution, FQuality, FStereo);
+    const auto oscillators = Oscillators();
     // The first oscillator that sounds writes onto silence without reading it; the rest of the
     // buffer (the padding and anything it does not reach) is filled with silence behind it.
     const std::int64_t imageBytes = dataLen + kWavePaddingSize;

@@ -98,49 +98,34 @@ template <bool Is16> inline std::int64_t Delta(double s) {
 template <bool Is16, bool Stereo, bool OntoSilence> struct TFrameLoop {
     static constexpr int kBpf = (Is16 ? 2 : 1) * (Stereo ? 2 : 1);
 
-    // A sine whose samples depend only on pos while the step keeps the first cycle's value:
-    // one cycle of frames is tabulated per oscillator, and every cycle is a copy of its first
-    // cycleLen frames (or, added onto earlier oscillators, a sum with them).
-    static void SineByCycle(std::uint8_t* out, std::int64_t frames, const TShape& shape) {
-        const double step = kTwoPi / static_cast<double>(shape.firstCycleLen);
-        std::vector<std::int32_t> table;
-        std::vector<std::uint8_t> cycleFrames;
-        const auto extendTo = [&](std::int64_t n) { // cycles have Trunc(p) or Trunc(p) + 1 frames
-            while (static_cast<std::int64_t>(table.size()) < n) {
-                table.push_back(SineCycleSample(static_cast<std::int64_t>(table.size()), step, shape.peak));
-                cycleFrames.resize(table.size() * kBpf);
-                PutFrame<Is16, Stereo, true>(&cycleFrames[(table.size() - 1) * kBpf], table.back());
-            }
-        };
-        extendTo(shape.firstCycleLen + 1);
-        TCycleClock clock{shape.period, shape.firstCycleLen};
-        std::int64_t frame = 0;
-        while (frame < frames) {
-            const std::int64_t n = std::min(clock.cycleLen, frames - frame);
-            extendTo(n);
-            std::uint8_t* at = out + frame * kBpf;
-            if constexpr (OntoSilence) {
-                std::memcpy(at, cycleFrames.data(), static_cast<std::size_t>(n * kBpf));
-            } else {
-                for (std::int64_t j = 0; j < n; ++j) {
-                    PutFrame<Is16, Stereo, false>(at + j * kBpf, table[static_cast<std::size_t>(j)]);
-                }
-            }
-            frame += n;
-            clock.pos = clock.cycleLen - 1;
-            clock.Advance();
-        }
-    }
-
-    // A sine with fewer than 3 frames in its first cycle, from its exact phase. The phase
-    // (f x n) mod rate repeats every rate / gcd(f, rate) frames, so long tones use a table.
+    // A sine from its exact phase, which runs on from frame to frame and from cycle to cycle:
+    // a cycle of a whole number of frames would restart the phase every cycle, and the pattern
+    // of short and long cycles would sound as tones of its own (12,000 Hz beside an 18,000 Hz
+    // sine at 96,000 frames per second). The phase (f x n) mod rate is a whole number, so it
+    // never drifts; it repeats every rate / gcd(f, rate) frames, so only one such period is
+    // computed.
     static void SineByPhase(std::uint8_t* out, std::int64_t frames, int frequency, int rate, double peak) {
         const std::int64_t phaseStep = std::gcd(frequency, rate);
-        const std::int64_t distinct = rate / phaseStep;
+        const std::int64_t period = rate / phaseStep; // frames until the phase is back at 0
+        if constexpr (OntoSilence) {
+            // Each phase comes once in the first period; every later period is a copy of it.
+            const std::int64_t first = std::min(period, frames);
+            std::int64_t phase = 0;
+            for (std::int64_t frame = 0; frame < first; ++frame) {
+                PutFrame<Is16, Stereo, true>(out + frame * kBpf, SinePhaseSample(phase, rate, peak));
+                phase = (phase + frequency) % rate;
+            }
+            for (std::int64_t done = first * kBpf, total = frames * kBpf; done < total;) {
+                const std::int64_t n = std::min(done, total - done); // whole periods, doubling
+                std::memcpy(out + done, out, static_cast<std::size_t>(n));
+                done += n;
+            }
+            return;
+        }
         std::vector<std::int32_t> table;
-        if (distinct <= frames) {
-            table.resize(static_cast<std::size_t>(distinct));
-            for (std::int64_t i = 0; i < distinct; ++i) {
+        if (period <= frames) {
+            table.resize(static_cast<std::size_t>(period));
+            for (std::int64_t i = 0; i < period; ++i) {
                 table[static_cast<std::size_t>(i)] = SinePhaseSample(i * phaseStep, rate, peak);
             }
         }
@@ -148,7 +133,7 @@ template <bool Is16, bool Stereo, bool OntoSilence> struct TFrameLoop {
         for (std::int64_t frame = 0; frame < frames; ++frame) {
             const std::int32_t s = table.empty() ? SinePhaseSample(phase, rate, peak)
                                                  : table[static_cast<std::size_t>(phase / phaseStep)];
-            PutFrame<Is16, Stereo, OntoSilence>(out + frame * kBpf, s);
+            PutFrame<Is16, Stereo, false>(out + frame * kBpf, s);
             phase += frequency;
             if (phase >= rate) {
                 phase -= rate;
@@ -241,11 +226,7 @@ template <bool Is16, bool Stereo, bool OntoSilence> struct TFrameLoop {
         const TShape shape = MakeShape(osc, format);
         switch (osc.waveform) {
         case tgSine:
-            if (shape.firstCycleLen < 3) {
-                SineByPhase(out, frames, osc.frequency, format.Rate(), shape.peak);
-            } else {
-                SineByCycle(out, frames, shape);
-            }
+            SineByPhase(out, frames, osc.frequency, format.Rate(), shape.peak);
             break;
         case tgSquare:
             Square(out, frames, shape);
@@ -274,10 +255,6 @@ void RunForMode(std::uint8_t* out, std::int64_t frames, const TOscillator& osc, 
 }
 
 } // namespace
-
-std::int32_t SineCycleSample(std::int64_t pos, double step, double peakSpan) {
-    return static_cast<std::int32_t>(std::sin(static_cast<double>(pos) * step) / 2 * peakSpan);
-}
 
 std::int32_t SinePhaseSample(std::int64_t fTimesNModRate, int rate, double peakSpan) {
     const double angle = kTwoPi * static_cast<double>(fTimesNModRate) / rate;

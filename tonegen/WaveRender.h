@@ -5,8 +5,9 @@
 // Per oscillator: P (peak span) = a x 65534 / 100 and T (trough) = -32767 x a / 100 for 16-bit,
 // a x 254 / 100 and -127 x a / 100 for 8-bit; p = rate / f frames per period; cycle k ends at
 // frame Trunc(k x p), so cycles have Trunc(p) or Trunc(p) + 1 frames and the mean frequency is
-// exact. Frames are written while the frame's first byte lies inside the data, so the last one
-// may reach into the padding behind it. In stereo the right sample always equals the left one.
+// exact; the sine alone runs on one continuous phase instead. Frames are written while the
+// frame's first byte lies inside the data, so the last one may reach into the padding behind it.
+// In stereo the right sample always equals the left one.
 #include "tonegen/ToneGenTypes.h"
 #include "tonegen/WaveHeader.h"
 
@@ -31,12 +32,8 @@ bool OscillatorSounds(const TOscillator& osc, const TWaveFormat& format);
 std::int64_t RenderOscillator(std::uint8_t* samples, std::int64_t dataLen, const TWaveFormat& format,
                               const TOscillator& osc, bool ontoSilence);
 
-// The sine's sample at frame pos of a cycle while the step is 2 pi / firstCycleLen:
-// Trunc(sin(pos x step) / 2 x P).
-std::int32_t SineCycleSample(std::int64_t pos, double step, double peakSpan);
-
-// The sine's sample at frame n from its exact phase, used where the first cycle would be shorter
-// than 3 frames: Trunc(sin(2 pi x ((f x n) mod rate) / rate) / 2 x P).
+// The sine's sample at frame n from its exact phase: Trunc(sin(2 pi x ((f x n) mod rate) / rate)
+// / 2 x P). The other waveforms keep their cycles of whole frames.
 std::int32_t SinePhaseSample(std::int64_t fTimesNModRate, int rate, double peakSpan);
 
 } // namespace quellar

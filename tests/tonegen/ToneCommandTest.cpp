@@ -126,7 +126,7 @@ TEST_F(ToneCommand, DefaultsRenderAsPlayADSRDoes) {
     const std::string plain = ReadFile(out);
     EXPECT_EQ(plain, Exported([](TToneGen&) {}, false));
     EXPECT_EQ(plain.size(), 19276u);
-    EXPECT_EQ(static_cast<std::uint8_t>(plain[46]), 944 & 0xFF) << "440 Hz: the second sample is 944";
+    EXPECT_EQ(static_cast<std::uint8_t>(plain[46]), 943 & 0xFF) << "440 Hz: the second sample is 943";
 }
 
 TEST_F(ToneCommand, EveryOptionReachesItsSetterInOrder) {
@@ -172,6 +172,32 @@ TEST_F(ToneCommand, NotesAndHertzTableEntries) {
     EXPECT_EQ(ReadFile(out), Exported([](TToneGen& t) { t.SetFrequency(440); }, false));
     ASSERT_EQ(Run({"--note", "A", "--frequency", "1000", "--no-envelope", out}), kToneExitOk);
     EXPECT_EQ(ReadFile(out), Exported([](TToneGen& t) { t.SetFrequency(1000); }, false));
+}
+
+TEST_F(ToneCommand, ReportPrintsTheComponentsAndWritesTheFileOnlyWhenNamed) {
+    std::ostringstream o, e;
+    const std::vector<std::string> args = {"--report", "--frequency", "18000", "--waveform",
+                                           "square",   "--duration",  "1000",  "--no-envelope"};
+    ASSERT_EQ(RunToneCommand(args, o, e), kToneExitOk) << e.str();
+    EXPECT_FALSE(Exists(out));
+    const std::string text = o.str();
+    EXPECT_NE(text.find("square 18000 Hz, 96000 frames/s, 16-bit mono, 1000 ms, no envelope\n"),
+              std::string::npos)
+        << text;
+    EXPECT_EQ(
+        text.substr(text.rfind("below")),
+        "below 15000 Hz, where adults hear: 12000 Hz at -15.8 dB (product of the cycle-length pattern (6 "
+        "x f folded))\n");
+    std::vector<std::string> withFile = args;
+    withFile.push_back(out);
+    ASSERT_EQ(Run(withFile), kToneExitOk) << errorText;
+    EXPECT_EQ(ReadFile(out), Exported(
+                                 [](TToneGen& t) {
+                                     t.SetFrequency(18000);
+                                     t.SetWaveform(tgSquare);
+                                     t.SetDuration(1000);
+                                 },
+                                 false));
 }
 
 TEST_F(ToneCommand, UnwritableOutputExitsWith1) {

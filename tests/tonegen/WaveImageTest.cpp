@@ -93,14 +93,18 @@ TEST_F(WaveImage, LengthsTruncateAtTheLowRateAndReachTheLargestImage) {
     EXPECT_TRUE(std::all_of(bytes.begin() + 1324, bytes.end(), [](std::uint8_t b) { return b == 0; }));
 }
 
-TEST_F(WaveImage, Sine440StartsAtZeroThen944AndStereoCopiesLeftToRight) {
+TEST_F(WaveImage, Sine440RunsOnOnePhaseAndStereoCopiesLeftToRight) {
     const auto mono = Render16();
     ASSERT_EQ(mono.size(), 9600u);
     EXPECT_EQ(mono[0], 0);
-    EXPECT_EQ(mono[1], 944);
-    EXPECT_EQ(mono[218], 0) << "second cycle starts at frame 218";
-    EXPECT_NEAR(*std::max_element(mono.begin(), mono.end()), 32767, 5) << "218 frames miss the exact peak";
-    EXPECT_EQ(*std::min_element(mono.begin(), mono.end()), -*std::max_element(mono.begin(), mono.end()));
+    EXPECT_EQ(mono[1], 943) << "Trunc(sin(2 pi 440 / 96000) x 32767)";
+    // 2,400 frames hold exactly 11 cycles, and 440 x 1800 = 792,000 = 8.25 x 96,000: the phase
+    // is back at 0 there and at a quarter cycle (the exact peak) at frame 1800.
+    EXPECT_EQ(mono[1800], 32767);
+    for (std::size_t n = 0; n + 2400 < mono.size(); ++n) {
+        ASSERT_EQ(mono[n + 2400], mono[n]) << n;
+    }
+    EXPECT_EQ(*std::min_element(mono.begin(), mono.end()), -32767);
     tone.SetStereo(true);
     const auto stereo = Render16();
     ASSERT_EQ(stereo.size(), 19200u);
@@ -110,18 +114,17 @@ TEST_F(WaveImage, Sine440StartsAtZeroThen944AndStereoCopiesLeftToRight) {
     }
 }
 
-TEST_F(WaveImage, Sine20kHzAtTheHighRateRunsInCyclesOfFourAndFive) {
+TEST_F(WaveImage, Sine20kHzAtTheHighRateAdvances75DegreesAFrame) {
     tone.SetFrequency(20000);
     const auto s = Render16();
-    const std::vector<std::int16_t> first(s.begin(), s.begin() + 14);
-    EXPECT_EQ(first, (std::vector<std::int16_t>{0, 32767, 0, -32767, 0, 32767, 0, -32767, 0, 0, 32767, 0,
-                                                -32767, 0}));
-    // 20,000 cycles per second: 2,000 starts of a cycle (a 0 followed by 32767) in 100 ms.
-    int cycles = 0;
-    for (std::size_t i = 0; i + 1 < s.size(); ++i) {
-        cycles += s[i] == 0 && s[i + 1] == 32767;
+    // 20,000 / 96,000 of a turn is 75 degrees: 0, 75, 150, 225, 300, 15, 90, 165, 240, 315, 30, 105,
+    // 180 degrees, and the pattern repeats every 24 frames (5 cycles).
+    const std::vector<std::int16_t> first(s.begin(), s.begin() + 13);
+    EXPECT_EQ(first, (std::vector<std::int16_t>{0, 31650, 16383, -23169, -28377, 8480, 32767, 8480, -28377,
+                                                -23169, 16383, 31650, 0}));
+    for (std::size_t n = 0; n + 24 < s.size(); ++n) {
+        ASSERT_EQ(s[n + 24], s[n]) << n;
     }
-    EXPECT_EQ(cycles, 2000);
 }
 
 TEST_F(WaveImage, LowRate8BitMonoOf10msHas441BytesAndSilentPadding) {
@@ -134,8 +137,10 @@ TEST_F(WaveImage, LowRate8BitMonoOf10msHas441BytesAndSilentPadding) {
     ASSERT_EQ(bytes.size(), 441u + 32);
     EXPECT_EQ(bytes[0], 128);
     EXPECT_TRUE(std::all_of(bytes.begin() + 441, bytes.end(), [](std::uint8_t b) { return b == 128; }));
-    EXPECT_EQ(*std::max_element(bytes.begin(), bytes.end()), 255);
-    EXPECT_EQ(*std::min_element(bytes.begin(), bytes.end()), 1);
+    // 440 Hz takes 2,205 phases a turn at 44,100 frames/s, none of them a quarter turn, so 127 x sin
+    // stays below 127: the extremes are 128 + 126 and 128 - 126.
+    EXPECT_EQ(*std::max_element(bytes.begin(), bytes.end()), 254);
+    EXPECT_EQ(*std::min_element(bytes.begin(), bytes.end()), 2);
 }
 
 TEST_F(WaveImage, SquareAt20kHzIsTwoTroughFramesThenTheHalvedPeak) {

@@ -2,6 +2,8 @@
 
 #include "tonegen/NullSoundService.h"
 #include "tonegen/ToneGen.h"
+#include "tonegen/WaveHeader.h"
+#include "tools/tone/ToneReport.h"
 
 #include <charconv>
 #include <cmath>
@@ -21,17 +23,20 @@ struct TCommand {
     std::string output;
     bool envelope = true;
     bool play = false;
+    bool report = false;
     bool help = false;
 };
 
 constexpr const char* kUsage =
     "usage: quellar-tone [options] OUT.wav\n"
+    "       quellar-tone --report [options] [OUT.wav]\n"
     "  --frequency HZ  --duration MS  --waveform sine|square|triangle|sawtooth|noise\n"
     "  --attack PCT --hold PCT --decay PCT --sustain PCT --release PCT\n"
     "  --resolution 16|8  --quality hi|lo  --stereo  --no-multiplier\n"
     "  --am LEVEL:AMP:WAVE:FREQ  (repeatable; LEVEL 1..8)\n"
     "  --note TEXT  --am-note LEVEL:TEXT\n"
-    "  --no-envelope  (render as Play does; by default as PlayADSR does)\n";
+    "  --no-envelope  (render as Play does; by default as PlayADSR does)\n"
+    "  --report  (print the tone's spectral components, and whether any lies below 15000 Hz)\n";
 
 std::optional<std::int16_t> ParseWhole(std::string_view text) {
     long value = 0;
@@ -223,6 +228,8 @@ std::string ParseCommand(const std::vector<std::string>& args, TCommand& command
             });
         } else if (arg == "--no-envelope") {
             command.envelope = false;
+        } else if (arg == "--report") {
+            command.report = true;
         } else if (arg == "--play" && ToneToolCanPlay()) {
             command.play = true;
         } else if (arg == "--help" || arg == "-h") {
@@ -231,10 +238,24 @@ std::string ParseCommand(const std::vector<std::string>& args, TCommand& command
             return "unknown option '" + arg + "'";
         }
     }
-    if (!haveOutput && !command.help) {
+    if (!haveOutput && !command.help && !command.report) {
         return "missing output file name (OUT.wav)";
     }
     return {};
+}
+
+// One line naming the tone, then what the sound card receives.
+void Report(TToneGen& tone, bool envelope, std::ostream& out) {
+    const TWaveFormat format = MakeWaveFormat(tone.Resolution(), tone.Quality(), tone.Stereo());
+    constexpr const char* kWaves[] = {"sine", "square", "triangle", "sawtooth", "noise"};
+    out << kWaves[tone.Waveform()] << ' ' << tone.Frequency() << " Hz, " << format.Rate() << " frames/s, "
+        << (format.is16Bit ? "16" : "8") << "-bit " << (format.stereo ? "stereo" : "mono") << ", "
+        << tone.Duration() << " ms, " << (envelope ? "with envelope" : "no envelope") << '\n';
+    const auto oscillators = tone.Oscillators();
+    const TToneReport report = AnalyseTone(
+        tone.GetDataBuffer() + kWaveHeaderSize, tone.DataSize() - kWaveHeaderSize - kWavePaddingSize, format,
+        std::vector<TOscillator>(oscillators.begin(), oscillators.end()), envelope);
+    PrintToneReport(report, out);
 }
 
 } // namespace
@@ -266,9 +287,13 @@ int RunToneCommand(const std::vector<std::string>& args, std::ostream& out, std:
             return kToneExitUsage;
         }
     }
-    if (!tone.RenderWave(command.envelope) || !tone.ExportFile(command.output)) {
+    const bool rendered = tone.RenderWave(command.envelope);
+    if (!command.output.empty() && (!rendered || !tone.ExportFile(command.output))) {
         err << "quellar-tone: cannot write '" << command.output << "'\n";
         return kToneExitFailed;
+    }
+    if (command.report && rendered) {
+        Report(tone, command.envelope, out);
     }
     if (command.play) {
         tone.Async = false;

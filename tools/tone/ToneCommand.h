@@ -2,6 +2,7 @@
 // quellar-tone: renders one tone through TToneGen and writes exactly what ExportFile writes.
 //
 //   quellar-tone [options] OUT.wav
+//   quellar-tone --report [options] [OUT.wav]
 //     --frequency HZ  --duration MS  --waveform sine|square|triangle|sawtooth|noise
 //     --attack PCT --hold PCT --decay PCT --sustain PCT --release PCT
 //     --resolution 16|8  --quality hi|lo  --stereo  --no-multiplier
@@ -9,9 +10,10 @@
 //     --note TEXT   --am-note LEVEL:TEXT   (through SetNote / SetAMNote)
 //     --no-envelope (render as Play does; the default renders as PlayADSR does)
 //     --play        (Windows only: also play it synchronously on the sound device)
+//     --report      (print the spectral components of what was rendered; the file is optional)
 //
 // Options apply in the order given, through the component's setters, so clamping applies.
-// Exit status: 0 written; 1 the file could not be written; 2 bad options (one line on the
+// Exit status: 0 written (or reported); 1 the file could not be written; 2 bad options (one line on the
 // error stream naming the option; no file is written).
 #include <ostream>
 #include <string>
