@@ -1,6 +1,7 @@
 #include "app/TrayPortAdapters.h"
 
 #include "ui/Controls.h"
+#include "ui/Forms.h"
 
 namespace quellar {
 
@@ -33,6 +34,11 @@ HICON TImageListTrayPort::GetIcon(int index) const {
         icon = list_->GetIcon(index);
     }
     return icon;
+}
+
+// TPopupMenu::Popup tracks the menu with the application object's window.
+HWND TPopupMenuTrayPort::OwnerWindow() const {
+    return Application != nullptr ? Application->Handle() : nullptr;
 }
 
 void TPopupMenuTrayPort::ClickItem(int index) {

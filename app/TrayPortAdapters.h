@@ -31,6 +31,7 @@ class TPopupMenuTrayPort : public ITrayPopupMenu {
 public:
     explicit TPopupMenuTrayPort(TPopupMenu* menu) : menu_(menu) {}
     bool AutoPopup() const override { return menu_->AutoPopup(); }
+    HWND OwnerWindow() const override;
     void SetPopupComponent(TComponent* component) override { menu_->SetPopupComponent(component); }
     void Popup(int x, int y) override { menu_->Popup(x, y); }
     int ItemCount() const override { return menu_->Items().Count(); }

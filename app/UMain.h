@@ -4,6 +4,7 @@
 // stored layout (UMainLayout.cpp) and runs FormCreate once the layout is in.
 //
 // All window state lives in the controls; the handlers keep no flags of their own.
+#include "app/SettingsFilePlace.h"
 #include "app/TrayPortAdapters.h"
 #include "skin/model/WinSkinData.h"
 #include "tonegen/ToneGen.h"
@@ -25,8 +26,8 @@ namespace quellar {
 // The application title, the window caption and the texts the window shows.
 inline constexpr const char* kAppTitle = "KOR Quellar 3.3";
 inline constexpr const char* kMainCaption = "KOR Quellar 3.00c Mistral";
-inline constexpr const char* kIniFileName = "c:\\quellar.ini";
-inline constexpr const char* kIniSection = "KOR Quellar";
+inline constexpr const char* kIniFileName = kFixedSettingsFile;
+inline constexpr const char* kIniSection = kSettingsSection;
 inline constexpr const char* kIdlePicture = "mos00.jpg";
 inline constexpr const char* kRunningPicture = "mos01.jpg";
 inline constexpr const char* kMissingPictureText = "ERR:0x01:File for SYS not found !";
@@ -117,7 +118,10 @@ public:
     // The missing-picture check of start-up; false (after the error box and Terminate) when
     // the idle picture is not there.
     bool KOR_InitFirst();
+    // Picks the settings file (SettingsFilePlace.h) and creates it when missing.
     void MakeIni();
+    // The settings file MakeIni picked; the fixed file before it runs.
+    const std::string& SettingsFile() const { return settingsFile_; }
     void WriteALL();
     void ReadALL();
     // The tone ticks (UMainTicks.cpp).
@@ -139,6 +143,7 @@ private:
     std::unique_ptr<TImageListTrayPort> radaPort_;
     std::unique_ptr<TPopupMenuTrayPort> menuPort_;
     int skinNumber_ = -1;
+    std::string settingsFile_ = kIniFileName;
 };
 
 } // namespace quellar

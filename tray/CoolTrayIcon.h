@@ -39,9 +39,12 @@ struct TTrayAppHooks {
     // Handle every message waiting in the thread's queue. Default: peek, translate, dispatch
     // (a quit message is put back for the main loop).
     std::function<void()> processMessages;
-    // The window holding the control that has the keyboard focus, or null. Default: the
-    // top-level ancestor of the thread's focus window.
-    std::function<HWND()> focusedForm;
+    // Make the window the foreground window (before the popup menu shows). Default:
+    // SetForegroundWindow.
+    std::function<void(HWND window)> setForegroundWindow;
+    // Post the empty message (number 0, no parameters) to the window (after the popup menu has
+    // closed). Default: PostMessageA.
+    std::function<void(HWND window)> postEmptyMessage;
     // The control that has the keyboard focus, or null. Default: the thread's focus window.
     std::function<HWND()> focusedControl;
     // Whether the application shows its main window when it starts running. Default: nothing.

@@ -46,11 +46,6 @@ void ProcessWaitingMessages() {
     }
 }
 
-HWND FocusedTopLevelWindow() {
-    HWND focus = GetFocus();
-    return focus != nullptr ? GetAncestor(focus, GA_ROOT) : nullptr;
-}
-
 } // namespace
 
 // ---- The hidden window --------------------------------------------------------------------
@@ -178,15 +173,31 @@ void TCoolTrayIcon::PopupAtCursor() {
     if (popupMenu_ == nullptr) {
         return;
     }
-    // The menu only closes on a click elsewhere when one of our windows is in the foreground.
-    HWND form = hooks_.focusedForm ? hooks_.focusedForm() : FocusedTopLevelWindow();
-    if (form != nullptr) {
-        SetForegroundWindow(form);
+    // Windows closes a notification-icon menu on a click elsewhere, and sends it the keys, only
+    // when the window that tracks it is the foreground window. Right after a click on the
+    // notification area our thread is in the background and nothing of ours has the focus, so
+    // the owner is brought forward every time (Wine closes the menu either way).
+    HWND menuOwner = popupMenu_->OwnerWindow();
+    if (menuOwner == nullptr) {
+        menuOwner = appWindow_ != nullptr ? appWindow_ : ownerWindow_;
+    }
+    if (menuOwner != nullptr) {
+        if (hooks_.setForegroundWindow) {
+            hooks_.setForegroundWindow(menuOwner);
+        } else {
+            SetForegroundWindow(menuOwner);
+        }
     }
     popupMenu_->SetPopupComponent(this);
     popupMenu_->Popup(at.x, at.y);
+    // The empty message makes the platform switch tasks properly once the menu is gone, so the
+    // next click on the icon shows the menu again instead of only closing it.
     if (ownerWindow_ != nullptr) {
-        PostMessageA(ownerWindow_, WM_NULL, 0, 0);
+        if (hooks_.postEmptyMessage) {
+            hooks_.postEmptyMessage(ownerWindow_);
+        } else {
+            PostMessageA(ownerWindow_, WM_NULL, 0, 0);
+        }
     }
 }
 

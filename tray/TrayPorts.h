@@ -26,6 +26,9 @@ public:
     virtual bool AutoPopup() const = 0;
     // Tells the menu which component it pops up for, before Popup.
     virtual void SetPopupComponent(TComponent* component) = 0;
+    // The window the menu is tracked with (the owner its TrackPopupMenu is given), or null
+    // when the menu does not know it.
+    virtual HWND OwnerWindow() const = 0;
     // Shows the menu at the screen point and returns when it closes (running its own message
     // loop, in which the chosen item's handler runs or is posted).
     virtual void Popup(int x, int y) = 0;

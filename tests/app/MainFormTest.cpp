@@ -253,6 +253,42 @@ TEST_F(MainWindow, FailedSaveEndsAtTheFailingKeyWithoutTheSuccessMessage) {
     EXPECT_EQ(boxes[0].flags, static_cast<unsigned>(MB_OK | MB_ICONSTOP));
 }
 
+TEST_F(MainWindow, WhereTheFixedFileCannotBeCreatedThePerUserFileIsUsedWithoutAWord) {
+    char local[MAX_PATH] = {};
+    ASSERT_GT(GetEnvironmentVariableA("LOCALAPPDATA", local, sizeof local), 0u);
+    const std::string folder = std::string(local) + "\\KOR Quellar";
+    const std::string perUser = folder + "\\quellar.ini";
+    struct CleanUp {
+        const std::string& folder;
+        const std::string& file;
+        ~CleanUp() {
+            RemoveDirectoryA(kIniFileName);
+            DeleteFileA(file.c_str());
+            RemoveDirectoryA(folder.c_str());
+        }
+    } cleanUp{folder, perUser};
+    DeleteFileA(perUser.c_str());
+    ASSERT_TRUE(CreateDirectoryA(kIniFileName, nullptr)); // a folder where the file should be
+    Start();
+    EXPECT_EQ(form->SettingsFile(), perUser);
+    ASSERT_EQ(boxes.size(), 1u); // a fresh file's first read, as at c:\ on a first start
+    EXPECT_EQ(boxes[0].text, "'' is not a valid integer value.");
+    boxes.clear();
+    form->btnSetupClick(form->btnSetup);
+    ASSERT_EQ(boxes.size(), 1u);
+    EXPECT_EQ(boxes[0].text, "Save configulation and Read System back success ...");
+    EXPECT_EQ(IniLines(perUser), kFirstSave);
+
+    Restart(); // the next start finds the per-user file and reads it to the end
+    Start();
+    EXPECT_EQ(form->SettingsFile(), perUser);
+    EXPECT_TRUE(boxes.empty());
+    EXPECT_TRUE(form->CheckBox1->Checked()); // start-up's last step ran
+    EXPECT_FALSE(form->ToneGen1->Loop);
+    EXPECT_NE(GetFileAttributesA(kIniFileName) & FILE_ATTRIBUTE_DIRECTORY, 0u)
+        << "the blocking folder is untouched";
+}
+
 TEST_F(MainWindow, MenuItemsRunTheButtonsHandlers) {
     WriteSettings(kSaved);
     Start();

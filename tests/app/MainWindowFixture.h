@@ -63,12 +63,20 @@ protected:
         DeleteFileA("mos00.jpg");
         DeleteFileA("mos01.jpg");
     }
+    // A new application object, as a new start of the program has.
+    void Restart() {
+        delete app;
+        app = new TApplication();
+        app->Initialize();
+        app->SetTitle(kAppTitle);
+        boxes.clear();
+    }
     TfrmMain* Start() {
         form = app->CreateForm<TfrmMain>();
         return form;
     }
-    static std::vector<std::string> IniLines() {
-        std::ifstream file(kIniFileName);
+    static std::vector<std::string> IniLines(const std::string& path = kIniFileName) {
+        std::ifstream file(path);
         std::vector<std::string> lines;
         for (std::string line; std::getline(file, line);) {
             if (!line.empty() && line.back() == '\r') {

@@ -130,6 +130,45 @@ TEST_F(TrayMouseWindow, ItemChosenInTheRealMenuComesBack) {
     EXPECT_EQ(102, chosen);
 }
 
+// The platform calls around the menu, recorded through the icon's hooks.
+TTrayAppHooks RecordingWindowCalls(std::vector<std::string>& log, const test::TTestWindows& windows) {
+    auto name = [&windows](HWND window) {
+        return window == windows.app ? "app" : window == windows.main ? "main" : "other";
+    };
+    TTrayAppHooks hooks;
+    hooks.setForegroundWindow = [&log, name](HWND window) {
+        log.push_back(std::string("foreground ") + name(window));
+    };
+    hooks.postEmptyMessage = [&log, name](HWND window) {
+        log.push_back(std::string("post-null ") + name(window));
+    };
+    return hooks;
+}
+
+TEST_F(TrayMouseWindow, MenuOwnerComesForwardBeforeTheMenuWithOrWithoutFocusAndTheEmptyMessageFollows) {
+    tray.SetAppHooks(RecordingWindowCalls(log, windows));
+    HWND edit = CreateWindowExA(0, "EDIT", "", WS_CHILD | WS_VISIBLE, 0, 0, 80, 20, windows.main, nullptr,
+                                GetModuleHandleA(nullptr), nullptr);
+    // (the focus before the click, the window the menu says it is tracked with)
+    const struct {
+        HWND focus;
+        HWND menuOwner;
+        const char* expectedForeground;
+    } cases[] = {
+        {nullptr, windows.app, "foreground app"}, // just after a click on the notification area
+        {edit, windows.app, "foreground app"},    // not the focused control's form
+        {nullptr, nullptr, "foreground app"},     // a menu that does not say: the application window
+    };
+    for (const auto& c : cases) {
+        SetFocus(c.focus);
+        ASSERT_EQ(c.focus, GetFocus());
+        menu.ownerWindow = c.menuOwner;
+        log.clear();
+        Mouse(WM_RBUTTONDOWN);
+        EXPECT_THAT(log, ElementsAre("down right 16", c.expectedForeground, "popup", "post-null main"));
+    }
+}
+
 TEST_F(TrayMouseWindow, LeftPopupShowsTheMenuOnTheLeftPress) {
     tray.SetLeftPopup(true);
     Mouse(WM_LBUTTONDOWN);

@@ -41,6 +41,7 @@ public:
     explicit TTestPopupMenu(std::vector<std::string>* log);
     ~TTestPopupMenu() override;
     bool AutoPopup() const override { return autoPopup; }
+    HWND OwnerWindow() const override { return ownerWindow; }
     void SetPopupComponent(TComponent* component) override { popupComponent = component; }
     void Popup(int x, int y) override;
     int ItemCount() const override { return static_cast<int>(defaults.size()); }
@@ -50,6 +51,7 @@ public:
     void DestroyComponent();
 
     bool autoPopup = true;
+    HWND ownerWindow = nullptr;
     std::vector<bool> defaults; // one entry per item: marked default or not
     TComponent* popupComponent = nullptr;
     std::function<void(int x, int y)> onPopup;
