@@ -99,6 +99,22 @@ std::string ShortCutToText(int shortCut) {
     return text + key;
 }
 
+int ShortCutOfKey(WPARAM key, LPARAM keyData) {
+    switch (key) {
+    case VK_SHIFT:
+    case VK_CONTROL:
+    case VK_MENU:
+    case VK_LWIN:
+    case VK_RWIN:
+        return 0;
+    default:
+        break;
+    }
+    constexpr LPARAM kAltHeld = LPARAM{1} << 29; // the key message's context code
+    return static_cast<int>(key & 0xFF) | (GetKeyState(VK_SHIFT) < 0 ? scShift : 0) |
+           (GetKeyState(VK_CONTROL) < 0 ? scCtrl : 0) | ((keyData & kAltHeld) != 0 ? scAlt : 0);
+}
+
 TMenuItem::TMenuItem(TComponent* owner) : TComponent(owner), command_(NextCommand()) {}
 
 TMenuItem::~TMenuItem() {
@@ -395,6 +411,39 @@ TMenuItem* TMenu::FindItemByHandle(HMENU menu) {
 bool TMenu::DispatchCommand(UINT command) {
     TMenuItem* item = FindItem(command);
     if (item == nullptr || item == items_) {
+        return false;
+    }
+    try {
+        item->Click();
+    } catch (const std::exception& error) {
+        ApplicationHandleException(error, item);
+    }
+    return true;
+}
+
+TMenuItem* TMenu::FindShortCut(int shortCut) {
+    if ((shortCut & 0xFF) == 0) {
+        return nullptr;
+    }
+    // Only through enabled, visible items: a disabled or hidden submenu cannot be opened.
+    std::vector<TMenuItem*> pending(items_->items_.begin(), items_->items_.end());
+    while (!pending.empty()) {
+        TMenuItem* item = pending.back();
+        pending.pop_back();
+        if (!item->Enabled() || !item->Visible()) {
+            continue;
+        }
+        if (item->ShortCut() == shortCut) {
+            return item;
+        }
+        pending.insert(pending.end(), item->items_.begin(), item->items_.end());
+    }
+    return nullptr;
+}
+
+bool TMenu::DispatchShortCut(int shortCut) {
+    TMenuItem* item = FindShortCut(shortCut);
+    if (item == nullptr) {
         return false;
     }
     try {

@@ -24,6 +24,9 @@ constexpr int scCtrl = 0x4000;
 constexpr int scAlt = 0x8000;
 // "Ctrl+Shift+F4" style text of a shortcut; empty for 0 or a key without a name.
 std::string ShortCutToText(int shortCut);
+// The shortcut a key press makes: its virtual key with the modifiers held (Alt from the
+// message's context bit, Shift and Ctrl from the keyboard state); 0 for a modifier key alone.
+int ShortCutOfKey(WPARAM key, LPARAM keyData);
 // The screen's menu font (made once for the process).
 HFONT ScreenMenuFont();
 
@@ -119,6 +122,11 @@ public:
     TMenuItem* FindItemByHandle(HMENU menu);
     // Runs the Click of the item with that command; false when there is none.
     bool DispatchCommand(UINT command);
+    // The item with that shortcut that a user can reach: it and every item above it enabled and
+    // visible. Null when none (or shortCut names no key).
+    TMenuItem* FindShortCut(int shortCut);
+    // Runs the Click of the item FindShortCut finds; false when there is none.
+    bool DispatchShortCut(int shortCut);
     // WM_MEASUREITEM / WM_DRAWITEM of an owner-drawn item of this menu; false when not ours.
     bool DispatchMeasureItem(MEASUREITEMSTRUCT& measure);
     bool DispatchDrawItem(const DRAWITEMSTRUCT& draw);

@@ -114,6 +114,41 @@ TEST_F(SkinView, SteppingThroughTheListWrapsAround) {
     EXPECT_EQ(2, view->SkinCombo()->ItemIndex()) << "the list shows the skin worn";
 }
 
+// The title of the dialog that showed while the timer ran; the dialog is cancelled.
+std::string gDialogSeen;
+void CALLBACK CancelOpenDialog(HWND, UINT, UINT_PTR id, DWORD) {
+    if (HWND dialog = FindWindowA("#32770", "Open a skin"); dialog != nullptr) {
+        KillTimer(nullptr, id);
+        gDialogSeen = "Open a skin";
+        PostMessageA(dialog, WM_COMMAND, IDCANCEL, 0);
+    }
+}
+
+TEST_F(SkinView, MenuShortcutsActFromTheKeyboard) {
+    ASSERT_TRUE(view->OpenSkin(Listed("skin0.skn")));
+    Pump(300);
+    auto press = [this](WPARAM key, BYTE shift, BYTE ctrl) {
+        BYTE state[256] = {};
+        state[VK_SHIFT] = shift;
+        state[VK_CONTROL] = ctrl;
+        SetKeyboardState(state);
+        PostMessageA(view->SkinCombo()->Handle(), WM_KEYDOWN, key, 0);
+        app->ProcessMessages();
+        BYTE none[256] = {};
+        SetKeyboardState(none);
+    };
+    press(VK_F6, 0, 0);
+    EXPECT_EQ("skin4.skn", FileName(view->CurrentFile())) << "F6: the next skin";
+    press(VK_F6, 0x80, 0);
+    EXPECT_EQ("skin0.skn", FileName(view->CurrentFile())) << "Shift+F6: the previous one";
+    gDialogSeen.clear();
+    const UINT_PTR timer = SetTimer(nullptr, 0, 100, &CancelOpenDialog);
+    press('O', 0, 0x80);
+    KillTimer(nullptr, timer);
+    EXPECT_EQ("Open a skin", gDialogSeen) << "Ctrl+O: the open dialog";
+    EXPECT_EQ("skin0.skn", FileName(view->CurrentFile())) << "cancelled: the skin stays";
+}
+
 template <class Skin> bool Is(const TSkinControl* skin) {
     return dynamic_cast<const Skin*>(skin) != nullptr;
 }

@@ -160,5 +160,69 @@ TEST_F(Menus, DrawingAndMeasuringReachTheItems) {
     EXPECT_EQ(nullptr, TPopupMenu::Showing()) << "only while it shows";
 }
 
+// Counts the key presses that reach a window.
+struct TKeyCounter : TSubclassHandler {
+    int count = 0;
+    bool Handle(HWND, UINT message, WPARAM, LPARAM, LRESULT&) override {
+        count += message == WM_KEYDOWN || message == WM_SYSKEYDOWN ? 1 : 0;
+        return false;
+    }
+};
+
+TEST_F(Menus, ShortcutsOfReachableItemsRunBeforeTheWindowSeesTheKey) {
+    int clicks[5] = {};
+    auto counted = [&clicks](TMenuItem* item, int shortCut, int index) {
+        item->SetShortCut(shortCut);
+        item->OnClick = [&clicks, index](TComponent*) { ++clicks[index]; };
+    };
+    counted(open, 'O' | scCtrl, 0);
+    counted(save, 'S' | scCtrl, 1);
+    save->SetEnabled(false);
+    TMenuItem* hidden = Add(*file, "Hidden");
+    counted(hidden, VK_F2, 2);
+    hidden->SetVisible(false);
+    TMenuItem* closed = Add(*file, "Closed submenu");
+    closed->SetEnabled(false);
+    counted(Add(*closed, "Inside"), VK_F3, 3);
+    auto* popup = new TPopupMenu(form);
+    counted(Add(popup->Items(), "Next"), VK_F6 | scShift, 4);
+    TKeyCounter keys;
+    SubclassChain::Attach(form->Handle(), &keys);
+
+    const struct {
+        WPARAM key;
+        bool shift, ctrl, alt;
+        int runs; // the index of the item that runs, or -1
+    } rows[] = {
+        {'O', false, true, false, 0},     // Ctrl+O
+        {'O', false, false, false, -1},   // O alone
+        {'O', true, true, false, -1},     // Shift+Ctrl+O: another shortcut
+        {'S', false, true, false, -1},    // a disabled item
+        {VK_F2, false, false, false, -1}, // an invisible item
+        {VK_F3, false, false, false, -1}, // inside a disabled submenu
+        {VK_F6, true, false, false, 4},   // Shift+F6 of the popup menu
+        {VK_F6, true, false, true, -1},   // Alt+Shift+F6
+    };
+    for (const auto& row : rows) {
+        BYTE state[256] = {};
+        state[VK_SHIFT] = row.shift ? 0x80 : 0;
+        state[VK_CONTROL] = row.ctrl ? 0x80 : 0;
+        state[VK_MENU] = row.alt ? 0x80 : 0;
+        SetKeyboardState(state);
+        const int before[5] = {clicks[0], clicks[1], clicks[2], clicks[3], clicks[4]};
+        const int keysBefore = keys.count;
+        PostMessageA(form->Handle(), row.alt ? WM_SYSKEYDOWN : WM_KEYDOWN, row.key, row.alt ? 1 << 29 : 0);
+        app->ProcessMessages();
+        for (int i = 0; i < 5; ++i) {
+            EXPECT_EQ(before[i] + (i == row.runs ? 1 : 0), clicks[i]) << "key " << row.key << ", item " << i;
+        }
+        EXPECT_EQ(keysBefore + (row.runs < 0 ? 1 : 0), keys.count)
+            << "key " << row.key << " reaches the window";
+    }
+    BYTE none[256] = {};
+    SetKeyboardState(none);
+    SubclassChain::Detach(form->Handle(), &keys);
+}
+
 } // namespace
 } // namespace quellar
