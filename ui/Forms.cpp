@@ -131,6 +131,11 @@ LRESULT CALLBACK TApplication::AppWndProc(HWND hwnd, UINT msg, WPARAM wParam, LP
                 return TRUE;
             }
             break;
+        case WM_MENUCHAR:
+            if (LRESULT answer = 0; AnswerMenuChar(wParam, lParam, answer)) {
+                return answer;
+            }
+            break;
         case WM_CLOSE:
             if (app->mainForm_ != nullptr) {
                 app->mainForm_->Close();

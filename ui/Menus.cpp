@@ -2,9 +2,13 @@
 
 #include "ui/Forms.h"
 #include "ui/ImgList.h"
+#include "ui/MenuMnemonic.h"
 
 #include <algorithm>
+#include <array>
 #include <memory>
+#include <string>
+#include <vector>
 
 namespace quellar {
 
@@ -271,7 +275,8 @@ void TMenuItem::DrawItem(HDC dc, const RECT& rect, bool selected) {
     SetTextColor(dc, GetSysColor(!enabled_  ? COLOR_GRAYTEXT
                                  : selected ? COLOR_HIGHLIGHTTEXT
                                             : COLOR_MENUTEXT));
-    DrawTextA(dc, caption_.c_str(), -1, &text, DT_SINGLELINE | DT_VCENTER | DT_EXPANDTABS);
+    const UINT prefix = (drawState_ & ODS_NOACCEL) != 0 ? DT_HIDEPREFIX : 0;
+    DrawTextA(dc, caption_.c_str(), -1, &text, DT_SINGLELINE | DT_VCENTER | DT_EXPANDTABS | prefix);
     if (const std::string keys = ShortCutToText(shortCut_); !keys.empty()) {
         DrawTextA(dc, keys.c_str(), -1, &text, DT_SINGLELINE | DT_VCENTER | DT_RIGHT);
     }
@@ -477,10 +482,12 @@ bool TMenu::DispatchDrawItem(const DRAWITEMSTRUCT& draw) {
         return false;
     }
     const int saved = SaveDC(draw.hDC);
+    item->drawState_ = draw.itemState;
     {
         TMenuFontIn font(draw.hDC);
         item->DrawItem(draw.hDC, draw.rcItem, (draw.itemState & ODS_SELECTED) != 0);
     }
+    item->drawState_ = 0;
     RestoreDC(draw.hDC, saved);
     return true;
 }
@@ -565,6 +572,39 @@ bool DispatchPopupOwnerDraw(UINT message, LPARAM lParam) {
         return menu->DispatchMeasureItem(*reinterpret_cast<MEASUREITEMSTRUCT*>(lParam));
     }
     return message == WM_DRAWITEM && menu->DispatchDrawItem(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
+}
+
+bool AnswerMenuChar(WPARAM wParam, LPARAM lParam, LRESULT& result) {
+    auto menu = reinterpret_cast<HMENU>(lParam);
+    const WORD typed = LOWORD(wParam);
+    const int count = menu != nullptr ? GetMenuItemCount(menu) : -1;
+    if (count <= 0 || typed == 0 || typed > 0xFF) {
+        return false;
+    }
+    std::vector<std::string> texts(static_cast<std::size_t>(count));
+    std::vector<TMnemonicItem> items(static_cast<std::size_t>(count));
+    int selected = -1;
+    for (int i = 0; i < count; ++i) {
+        std::array<char, 256> text{};
+        MENUITEMINFOA info{};
+        info.cbSize = sizeof(info);
+        info.fMask = MIIM_FTYPE | MIIM_STATE | MIIM_STRING;
+        info.dwTypeData = text.data();
+        info.cch = static_cast<UINT>(text.size() - 1);
+        if (!GetMenuItemInfoA(menu, static_cast<UINT>(i), TRUE, &info)) {
+            continue;
+        }
+        const auto at = static_cast<std::size_t>(i);
+        texts[at] = (info.fType & MFT_SEPARATOR) != 0 ? std::string() : std::string(text.data());
+        items[at] = {texts[at], (info.fState & (MFS_GRAYED | MFS_DISABLED)) == 0};
+        selected = (info.fState & MFS_HILITE) != 0 ? i : selected;
+    }
+    const TMnemonicMatch match = FindMnemonic(items, static_cast<char>(typed), selected);
+    if (match.index < 0) {
+        return false;
+    }
+    result = MAKELRESULT(match.index, match.several ? MNC_SELECT : MNC_EXECUTE);
+    return true;
 }
 
 } // namespace quellar

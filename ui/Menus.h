@@ -58,6 +58,9 @@ public:
     UINT Command() const { return command_; }
     // The native submenu of an item with children (built with the whole menu), else null.
     HMENU Handle() const;
+    // While the item is drawn for its owner window: the platform's drawing state (ODS_SELECTED,
+    // ODS_NOACCEL for hidden access-key underlines, ...); 0 otherwise.
+    UINT DrawState() const { return drawState_; }
 
     void Add(TMenuItem* item);
     void Remove(TMenuItem* item);
@@ -91,6 +94,7 @@ private:
     bool visible_ = true;
     bool default_ = false;
     int shortCut_ = 0;
+    UINT drawState_ = 0;
     UINT command_;
     HMENU handle_ = nullptr;
     std::vector<TMenuItem*> items_;
@@ -201,5 +205,11 @@ private:
 
 // WM_MEASUREITEM / WM_DRAWITEM of owner-drawn items of the popup menu showing now.
 bool DispatchPopupOwnerDraw(UINT message, LPARAM lParam);
+
+// WM_MENUCHAR of an open menu (lParam) whose items are owner-drawn: the platform finds their
+// mnemonics only through this answer. The enabled item whose text has that letter after an
+// ampersand is executed, or selected when several share it (the next one after the item
+// selected now); false when none has it, and the message goes on to the default procedure.
+bool AnswerMenuChar(WPARAM wParam, LPARAM lParam, LRESULT& result);
 
 } // namespace quellar

@@ -72,6 +72,10 @@ bool TWinSkinForm::HandleAlways(UINT message, WPARAM wParam, LPARAM lParam, LRES
         }
         result = TRUE;
         return true;
+    case WM_MENUCHAR:
+        // Our drop-downs, popup menus and system menu are owner-drawn: the platform finds their
+        // mnemonics only through this answer.
+        return AnswerMenuChar(wParam, lParam, result);
     case WM_ERASEBKGND:
         if (form_ != nullptr || face == nullptr) {
             return false;
@@ -187,6 +191,14 @@ bool TWinSkinForm::HandleFrame(UINT message, WPARAM wParam, LPARAM lParam, LRESU
     case WM_COMMAND:
     case WM_SYSCOMMAND:
         return HandleCommand(message, wParam, lParam, result);
+    case WM_UPDATEUISTATE:
+        // The access keys were shown or hidden (the user pressed Alt, or used the mouse): our
+        // bar follows the window's state, as the platform's bar does.
+        result = Previous(message, wParam, lParam);
+        if (menuBar_ != nullptr && (HIWORD(wParam) & UISF_HIDEACCEL) != 0 && PaintsFrame()) {
+            PaintFrame();
+        }
+        return true;
     case WM_SETTEXT:
     case WM_SETICON:
         result = PaintsFrame() ? PreviousUnseen(message, wParam, lParam) : Previous(message, wParam, lParam);

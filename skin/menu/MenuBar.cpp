@@ -121,8 +121,10 @@ void TWinSkinMenu::DrawCaption(HDC dc, const TMenuBtn& item, RECT box) const {
     const COLORREF colour =
         item.enabled ? ResolveColour(skin_->Colours().MenuBarText) : GetSysColor(COLOR_BTNSHADOW);
     SetTextColor(dc, colour);
+    // The underlines follow the window's keyboard cues (hidden on Windows until Alt is pressed).
+    const bool hidden = (SendMessageA(window_, WM_QUERYUISTATE, 0, 0) & UISF_HIDEACCEL) != 0;
     DrawTextA(dc, item.caption.c_str(), static_cast<int>(item.caption.size()), &box,
-              DT_CENTER | DT_VCENTER | DT_SINGLELINE);
+              DT_CENTER | DT_VCENTER | DT_SINGLELINE | (hidden ? DT_HIDEPREFIX : 0));
 }
 
 void TWinSkinMenu::DrawItems(HDC dc) {

@@ -134,7 +134,8 @@ void DrawTexts(HDC dc, const TSkinData& skin, const TMenuItemBoxes& boxes, const
     HGDIOBJ oldFont = SelectObject(dc, item.isDefault ? BoldMenuFont() : ScreenMenuFont());
     SetBkMode(dc, TRANSPARENT);
     SetTextColor(dc, TextColour(skin, item, selected));
-    const UINT align = item.rightToLeft ? DT_RIGHT : DT_LEFT;
+    // Windows hides access-key underlines until the keyboard is used (ODS_NOACCEL).
+    const UINT align = (item.rightToLeft ? DT_RIGHT : DT_LEFT) | (item.hideAccelerator ? DT_HIDEPREFIX : 0);
     RECT size{0, 0, 0, 0};
     DrawTextA(dc, caption.c_str(), -1, &size, DT_CALCRECT | DT_NOCLIP | DT_EXPANDTABS | DT_SINGLELINE);
     const TSkinRect at = PlaceItemCaption(boxes.text, size.right, size.bottom, item.rightToLeft);
@@ -201,7 +202,9 @@ void PaintMenuItem(const TSkinData& skin, HDC dc, const RECT& rect, const TMenuI
 
 void TSkinItemPainter::operator()(TMenuItem* item, HDC dc, const RECT& rect, bool selected) const {
     const TMenuItem* parent = item->ParentItem();
-    PaintMenuItem(*skin, dc, rect, ViewOf(*item), selected, parent != nullptr ? parent->Handle() : nullptr);
+    TMenuItemView view = ViewOf(*item);
+    view.hideAccelerator = (item->DrawState() & ODS_NOACCEL) != 0;
+    PaintMenuItem(*skin, dc, rect, view, selected, parent != nullptr ? parent->Handle() : nullptr);
 }
 
 void TSkinItemMeasurer::operator()(TMenuItem* item, HDC, int& width, int&) const {

@@ -14,8 +14,10 @@
 #include "skin/controls/SkinTab31.h"
 #include "skin/controls/SkinTrackBar.h"
 #include "skin/controls/SkinUpDown.h"
+#include "skin/form/SkinMessages.h"
 #include "skin/manager/WinSkinManage.h"
 #include "skin/menu/MenuBar.h"
+#include "skin/menu/MenuTracking.h"
 #include "skin/model/SkinDataPlatform.h"
 #include "skin/model/WinSkinData.h"
 #include "tests/support/WindowTestSupport.h"
@@ -30,6 +32,7 @@
 #include <fstream>
 #include <functional>
 #include <map>
+#include <utility>
 
 namespace quellar::test {
 namespace {
@@ -114,6 +117,19 @@ TEST_F(SkinView, SteppingThroughTheListWrapsAround) {
     EXPECT_EQ(2, view->SkinCombo()->ItemIndex()) << "the list shows the skin worn";
 }
 
+// Runs action once, ms from now, from whatever message loop runs then (a menu's included).
+void (*gAfterAction)() = nullptr;
+void CALLBACK AfterTimer(HWND, UINT, UINT_PTR id, DWORD) {
+    KillTimer(nullptr, id);
+    if (auto action = std::exchange(gAfterAction, nullptr); action != nullptr) {
+        action();
+    }
+}
+void After(UINT ms, void (*action)()) {
+    gAfterAction = action;
+    SetTimer(nullptr, 0, ms, &AfterTimer);
+}
+
 // The title of the dialog that showed while the timer ran; the dialog is cancelled.
 std::string gDialogSeen;
 void CALLBACK CancelOpenDialog(HWND, UINT, UINT_PTR id, DWORD) {
@@ -147,6 +163,32 @@ TEST_F(SkinView, MenuShortcutsActFromTheKeyboard) {
     KillTimer(nullptr, timer);
     EXPECT_EQ("Open a skin", gDialogSeen) << "Ctrl+O: the open dialog";
     EXPECT_EQ("skin0.skn", FileName(view->CurrentFile())) << "cancelled: the skin stays";
+}
+
+TEST_F(SkinView, ALetterTypedInAnOpenDropDownChoosesTheItemWithThatMnemonic) {
+    ASSERT_TRUE(view->OpenSkin(Listed("skin0.skn")));
+    Pump(300);
+    static HWND window = nullptr;
+    static HMENU file = nullptr;
+    static LRESULT answers[2] = {};
+    window = view->Handle();
+    file = view->MainMenu()->Items().Item(0)->Handle();
+    After(300, [] {
+        // Our items are owner-drawn: Windows asks the window for their mnemonics.
+        answers[0] =
+            SendMessageA(window, WM_MENUCHAR, MAKEWPARAM('n', MF_POPUP), reinterpret_cast<LPARAM>(file));
+        answers[1] =
+            SendMessageA(window, WM_MENUCHAR, MAKEWPARAM('X', MF_POPUP), reinterpret_cast<LPARAM>(file));
+        // Typed into the menu: "&Next skin" runs.
+        HWND menuOwner = GetForegroundWindow();
+        PostMessageA(menuOwner, WM_KEYDOWN, 'N', 0);
+    });
+    PostMessageA(window, SkinOpenMenuItem, 0, 1); // File, opened from the keyboard
+    Pump(800);
+    EXPECT_EQ(MAKELRESULT(2, MNC_EXECUTE), answers[0]) << "n: \"&Next skin\", third";
+    EXPECT_EQ(MAKELRESULT(5, MNC_EXECUTE), answers[1]) << "X: \"E&xit\", sixth, either case";
+    EXPECT_EQ(nullptr, WindowsSkinManager()->FindFormObject(window)->dropDownMenu) << "the menu closed";
+    EXPECT_EQ("skin4.skn", FileName(view->CurrentFile()));
 }
 
 template <class Skin> bool Is(const TSkinControl* skin) {
