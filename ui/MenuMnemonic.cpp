@@ -23,6 +23,21 @@ char MnemonicOf(std::string_view text) {
     return 0;
 }
 
+std::string WithoutPrefixes(std::string_view text) {
+    std::string shown;
+    shown.reserve(text.size());
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text[i] == '&') {
+            if (i + 1 >= text.size()) {
+                break; // a lone '&' at the end shows nothing
+            }
+            ++i; // "&x" shows x, "&&" shows '&'
+        }
+        shown += text[i];
+    }
+    return shown;
+}
+
 TMnemonicMatch FindMnemonic(std::span<const TMnemonicItem> items, char key, int after) {
     TMnemonicMatch match;
     const int count = static_cast<int>(items.size());

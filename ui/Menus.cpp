@@ -275,8 +275,11 @@ void TMenuItem::DrawItem(HDC dc, const RECT& rect, bool selected) {
     SetTextColor(dc, GetSysColor(!enabled_  ? COLOR_GRAYTEXT
                                  : selected ? COLOR_HIGHLIGHTTEXT
                                             : COLOR_MENUTEXT));
-    const UINT prefix = (drawState_ & ODS_NOACCEL) != 0 ? DT_HIDEPREFIX : 0;
-    DrawTextA(dc, caption_.c_str(), -1, &text, DT_SINGLELINE | DT_VCENTER | DT_EXPANDTABS | prefix);
+    // Underlines hidden (ODS_NOACCEL): the text as it shows, without prefix processing.
+    const bool hidden = (drawState_ & ODS_NOACCEL) != 0;
+    const std::string shown = hidden ? WithoutPrefixes(caption_) : caption_;
+    DrawTextA(dc, shown.c_str(), -1, &text,
+              DT_SINGLELINE | DT_VCENTER | DT_EXPANDTABS | (hidden ? DT_NOPREFIX : 0));
     if (const std::string keys = ShortCutToText(shortCut_); !keys.empty()) {
         DrawTextA(dc, keys.c_str(), -1, &text, DT_SINGLELINE | DT_VCENTER | DT_RIGHT);
     }

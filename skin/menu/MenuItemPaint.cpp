@@ -10,6 +10,7 @@
 #include "skin/painter/Raster.h"
 #include "ui/Forms.h"
 #include "ui/ImgList.h"
+#include "ui/MenuMnemonic.h"
 #include "ui/Menus.h"
 
 namespace quellar {
@@ -130,14 +131,21 @@ void DrawGlyph(HDC dc, const TSkinRect& box, const TMenuItemView& item) {
 
 void DrawTexts(HDC dc, const TSkinData& skin, const TMenuItemBoxes& boxes, const TMenuItemView& item,
                bool selected) {
-    const std::string caption = item.caption.empty() || item.caption == "&" ? " " : item.caption;
+    std::string caption = item.caption.empty() || item.caption == "&" ? " " : item.caption;
+    // Windows hides access-key underlines until the keyboard is used (ODS_NOACCEL): the text
+    // is then drawn as it shows, without prefix processing.
+    UINT prefix = 0;
+    if (item.hideAccelerator) {
+        caption = WithoutPrefixes(caption);
+        prefix = DT_NOPREFIX;
+    }
     HGDIOBJ oldFont = SelectObject(dc, item.isDefault ? BoldMenuFont() : ScreenMenuFont());
     SetBkMode(dc, TRANSPARENT);
     SetTextColor(dc, TextColour(skin, item, selected));
-    // Windows hides access-key underlines until the keyboard is used (ODS_NOACCEL).
-    const UINT align = (item.rightToLeft ? DT_RIGHT : DT_LEFT) | (item.hideAccelerator ? DT_HIDEPREFIX : 0);
+    const UINT align = (item.rightToLeft ? DT_RIGHT : DT_LEFT) | prefix;
     RECT size{0, 0, 0, 0};
-    DrawTextA(dc, caption.c_str(), -1, &size, DT_CALCRECT | DT_NOCLIP | DT_EXPANDTABS | DT_SINGLELINE);
+    DrawTextA(dc, caption.c_str(), -1, &size,
+              DT_CALCRECT | DT_NOCLIP | DT_EXPANDTABS | DT_SINGLELINE | prefix);
     const TSkinRect at = PlaceItemCaption(boxes.text, size.right, size.bottom, item.rightToLeft);
     RECT r{at.left, at.top, at.right, at.bottom};
     DrawTextA(dc, caption.c_str(), -1, &r, DT_EXPANDTABS | DT_SINGLELINE | DT_NOCLIP | align);

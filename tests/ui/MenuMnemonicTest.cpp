@@ -9,22 +9,24 @@
 namespace quellar {
 namespace {
 
-TEST(MenuMnemonic, TheLetterAfterASingleAmpersandBeforeTheShortcut) {
+TEST(MenuMnemonic, TheLetterAfterASingleAmpersandBeforeTheShortcutAndTheTextAsItShowsWithout) {
     const struct {
         const char* text;
         char mnemonic;
-    } rows[] = {{"&Open", 'O'},
-                {"E&xit", 'x'},
-                {"Fish && &Chips", 'C'},
-                {"Salt && pepper", 0},
-                {"Ends with &", 0},
-                {"Plain\tCtrl+&P", 0},
-                {"&\tF6", 0},
-                {"", 0},
-                {"&&&Three", 'T'},
-                {"Two &a&b", 'a'}};
+        const char* shown; // with the underline hidden
+    } rows[] = {{"&Open", 'O', "Open"},
+                {"E&xit", 'x', "Exit"},
+                {"Fish && &Chips", 'C', "Fish & Chips"},
+                {"Salt && pepper", 0, "Salt & pepper"},
+                {"Ends with &", 0, "Ends with "},
+                {"Plain\tCtrl+&P", 0, "Plain\tCtrl+P"},
+                {"&\tF6", 0, "\tF6"},
+                {"", 0, ""},
+                {"&&&Three", 'T', "&Three"},
+                {"Two &a&b", 'a', "Two ab"}};
     for (const auto& row : rows) {
         EXPECT_EQ(row.mnemonic, MnemonicOf(row.text)) << row.text;
+        EXPECT_EQ(row.shown, WithoutPrefixes(row.text)) << row.text;
     }
 }
 
