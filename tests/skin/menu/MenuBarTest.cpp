@@ -315,17 +315,12 @@ TEST_F(MenuBar, TheBarsUnderlinesFollowTheWindowsKeyboardCues) {
     const int hidden = blackPixels();
     SubclassChain::Detach(window, &cues);
     // Under this platform the underline runs under the letter's advance less its last pixel.
-    NONCLIENTMETRICSA metrics{};
-    metrics.cbSize = sizeof(metrics);
-    SystemParametersInfoA(SPI_GETNONCLIENTMETRICS, sizeof(metrics), &metrics, 0);
-    HFONT font = CreateFontIndirectA(&metrics.lfMenuFont);
     HDC dc = GetDC(window);
-    HGDIOBJ old = SelectObject(dc, font);
+    HGDIOBJ old = SelectObject(dc, form->MenuBar()->Font());
     SIZE letter{};
     GetTextExtentPoint32A(dc, "F", 1, &letter);
     SelectObject(dc, old);
     ReleaseDC(window, dc);
-    DeleteObject(font);
     EXPECT_EQ(letter.cx - 1, shown - hidden);
 }
 
