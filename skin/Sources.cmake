@@ -56,6 +56,7 @@ set(QUELLAR_SKIN_WINDOWS_ENGINE_SOURCES
     controls/SkinTrackBar.cpp
     controls/SkinUpDown.cpp
     form/CaptionActions.cpp
+    form/DwmFrame.cpp
     form/FormMessages.cpp
     form/FramePaint.cpp
     form/FrameRegion.cpp

@@ -131,6 +131,11 @@ LRESULT CALLBACK TApplication::AppWndProc(HWND hwnd, UINT msg, WPARAM wParam, LP
                 return TRUE;
             }
             break;
+        case WM_MENUCHAR:
+            if (LRESULT answer = 0; AnswerMenuChar(wParam, lParam, answer)) {
+                return answer;
+            }
+            break;
         case WM_CLOSE:
             if (app->mainForm_ != nullptr) {
                 app->mainForm_->Close();
@@ -206,6 +211,14 @@ bool TApplication::PreTranslate(MSG& msg) {
         break;
     default:
         break;
+    }
+    if (msg.message == WM_KEYDOWN || msg.message == WM_SYSKEYDOWN) {
+        // A menu item's shortcut acts before the focused control sees the key.
+        TCustomForm* form = FormOf(msg.hwnd);
+        if (const int shortCut = ShortCutOfKey(msg.wParam, msg.lParam);
+            form != nullptr && shortCut != 0 && form->IsShortCut(shortCut)) {
+            return true;
+        }
     }
     const bool dialogChar =
         msg.message == WM_SYSCHAR || (msg.message == WM_CHAR && !FocusWants(DLGC_WANTCHARS));
@@ -449,6 +462,19 @@ void TCustomForm::Notification(TComponent* component, TOperation operation) {
             ::SetMenu(Handle(), nullptr);
         }
     }
+}
+
+bool TCustomForm::IsShortCut(int shortCut) {
+    if (menu_ != nullptr && menu_->DispatchShortCut(shortCut)) {
+        return true;
+    }
+    for (TComponent* component : Components()) {
+        if (auto* popup = dynamic_cast<TPopupMenu*>(component);
+            popup != nullptr && popup->DispatchShortCut(shortCut)) {
+            return true;
+        }
+    }
+    return false;
 }
 
 // Commands of the menu bar, and drawing and measuring of owner-drawn menu items.

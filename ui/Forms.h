@@ -115,6 +115,10 @@ public:
     void SetMenu(TMainMenu* menu);
     TMainMenu* Menu() const { return menu_; }
 
+    // Runs the item of the menu bar or of one of the form's popup menus whose shortcut that is
+    // (the bar first); false when no enabled, visible item has it.
+    bool IsShortCut(int shortCut);
+
     void Show();
     void Hide() { SetVisible(false); }
     // Closing the main form terminates the application; any other form is hidden.

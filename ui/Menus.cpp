@@ -2,9 +2,13 @@
 
 #include "ui/Forms.h"
 #include "ui/ImgList.h"
+#include "ui/MenuMnemonic.h"
 
 #include <algorithm>
+#include <array>
 #include <memory>
+#include <string>
+#include <vector>
 
 namespace quellar {
 
@@ -97,6 +101,22 @@ std::string ShortCutToText(int shortCut) {
         text += "Alt+";
     }
     return text + key;
+}
+
+int ShortCutOfKey(WPARAM key, LPARAM keyData) {
+    switch (key) {
+    case VK_SHIFT:
+    case VK_CONTROL:
+    case VK_MENU:
+    case VK_LWIN:
+    case VK_RWIN:
+        return 0;
+    default:
+        break;
+    }
+    constexpr LPARAM kAltHeld = LPARAM{1} << 29; // the key message's context code
+    return static_cast<int>(key & 0xFF) | (GetKeyState(VK_SHIFT) < 0 ? scShift : 0) |
+           (GetKeyState(VK_CONTROL) < 0 ? scCtrl : 0) | ((keyData & kAltHeld) != 0 ? scAlt : 0);
 }
 
 TMenuItem::TMenuItem(TComponent* owner) : TComponent(owner), command_(NextCommand()) {}
@@ -255,7 +275,11 @@ void TMenuItem::DrawItem(HDC dc, const RECT& rect, bool selected) {
     SetTextColor(dc, GetSysColor(!enabled_  ? COLOR_GRAYTEXT
                                  : selected ? COLOR_HIGHLIGHTTEXT
                                             : COLOR_MENUTEXT));
-    DrawTextA(dc, caption_.c_str(), -1, &text, DT_SINGLELINE | DT_VCENTER | DT_EXPANDTABS);
+    // Underlines hidden (ODS_NOACCEL): the text as it shows, without prefix processing.
+    const bool hidden = (drawState_ & ODS_NOACCEL) != 0;
+    const std::string shown = hidden ? WithoutPrefixes(caption_) : caption_;
+    DrawTextA(dc, shown.c_str(), -1, &text,
+              DT_SINGLELINE | DT_VCENTER | DT_EXPANDTABS | (hidden ? DT_NOPREFIX : 0));
     if (const std::string keys = ShortCutToText(shortCut_); !keys.empty()) {
         DrawTextA(dc, keys.c_str(), -1, &text, DT_SINGLELINE | DT_VCENTER | DT_RIGHT);
     }
@@ -405,6 +429,39 @@ bool TMenu::DispatchCommand(UINT command) {
     return true;
 }
 
+TMenuItem* TMenu::FindShortCut(int shortCut) {
+    if ((shortCut & 0xFF) == 0) {
+        return nullptr;
+    }
+    // Only through enabled, visible items: a disabled or hidden submenu cannot be opened.
+    std::vector<TMenuItem*> pending(items_->items_.begin(), items_->items_.end());
+    while (!pending.empty()) {
+        TMenuItem* item = pending.back();
+        pending.pop_back();
+        if (!item->Enabled() || !item->Visible()) {
+            continue;
+        }
+        if (item->ShortCut() == shortCut) {
+            return item;
+        }
+        pending.insert(pending.end(), item->items_.begin(), item->items_.end());
+    }
+    return nullptr;
+}
+
+bool TMenu::DispatchShortCut(int shortCut) {
+    TMenuItem* item = FindShortCut(shortCut);
+    if (item == nullptr) {
+        return false;
+    }
+    try {
+        item->Click();
+    } catch (const std::exception& error) {
+        ApplicationHandleException(error, item);
+    }
+    return true;
+}
+
 bool TMenu::DispatchMeasureItem(MEASUREITEMSTRUCT& measure) {
     TMenuItem* item = measure.CtlType == ODT_MENU ? FindItem(measure.itemID) : nullptr;
     if (item == nullptr || item == items_) {
@@ -428,10 +485,12 @@ bool TMenu::DispatchDrawItem(const DRAWITEMSTRUCT& draw) {
         return false;
     }
     const int saved = SaveDC(draw.hDC);
+    item->drawState_ = draw.itemState;
     {
         TMenuFontIn font(draw.hDC);
         item->DrawItem(draw.hDC, draw.rcItem, (draw.itemState & ODS_SELECTED) != 0);
     }
+    item->drawState_ = 0;
     RestoreDC(draw.hDC, saved);
     return true;
 }
@@ -516,6 +575,39 @@ bool DispatchPopupOwnerDraw(UINT message, LPARAM lParam) {
         return menu->DispatchMeasureItem(*reinterpret_cast<MEASUREITEMSTRUCT*>(lParam));
     }
     return message == WM_DRAWITEM && menu->DispatchDrawItem(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
+}
+
+bool AnswerMenuChar(WPARAM wParam, LPARAM lParam, LRESULT& result) {
+    auto menu = reinterpret_cast<HMENU>(lParam);
+    const WORD typed = LOWORD(wParam);
+    const int count = menu != nullptr ? GetMenuItemCount(menu) : -1;
+    if (count <= 0 || typed == 0 || typed > 0xFF) {
+        return false;
+    }
+    std::vector<std::string> texts(static_cast<std::size_t>(count));
+    std::vector<TMnemonicItem> items(static_cast<std::size_t>(count));
+    int selected = -1;
+    for (int i = 0; i < count; ++i) {
+        std::array<char, 256> text{};
+        MENUITEMINFOA info{};
+        info.cbSize = sizeof(info);
+        info.fMask = MIIM_FTYPE | MIIM_STATE | MIIM_STRING;
+        info.dwTypeData = text.data();
+        info.cch = static_cast<UINT>(text.size() - 1);
+        if (!GetMenuItemInfoA(menu, static_cast<UINT>(i), TRUE, &info)) {
+            continue;
+        }
+        const auto at = static_cast<std::size_t>(i);
+        texts[at] = (info.fType & MFT_SEPARATOR) != 0 ? std::string() : std::string(text.data());
+        items[at] = {texts[at], (info.fState & (MFS_GRAYED | MFS_DISABLED)) == 0};
+        selected = (info.fState & MFS_HILITE) != 0 ? i : selected;
+    }
+    const TMnemonicMatch match = FindMnemonic(items, static_cast<char>(typed), selected);
+    if (match.index < 0) {
+        return false;
+    }
+    result = MAKELRESULT(match.index, match.several ? MNC_SELECT : MNC_EXECUTE);
+    return true;
 }
 
 } // namespace quellar

@@ -24,6 +24,9 @@ constexpr int scCtrl = 0x4000;
 constexpr int scAlt = 0x8000;
 // "Ctrl+Shift+F4" style text of a shortcut; empty for 0 or a key without a name.
 std::string ShortCutToText(int shortCut);
+// The shortcut a key press makes: its virtual key with the modifiers held (Alt from the
+// message's context bit, Shift and Ctrl from the keyboard state); 0 for a modifier key alone.
+int ShortCutOfKey(WPARAM key, LPARAM keyData);
 // The screen's menu font (made once for the process).
 HFONT ScreenMenuFont();
 
@@ -55,6 +58,9 @@ public:
     UINT Command() const { return command_; }
     // The native submenu of an item with children (built with the whole menu), else null.
     HMENU Handle() const;
+    // While the item is drawn for its owner window: the platform's drawing state (ODS_SELECTED,
+    // ODS_NOACCEL for hidden access-key underlines, ...); 0 otherwise.
+    UINT DrawState() const { return drawState_; }
 
     void Add(TMenuItem* item);
     void Remove(TMenuItem* item);
@@ -88,6 +94,7 @@ private:
     bool visible_ = true;
     bool default_ = false;
     int shortCut_ = 0;
+    UINT drawState_ = 0;
     UINT command_;
     HMENU handle_ = nullptr;
     std::vector<TMenuItem*> items_;
@@ -119,6 +126,11 @@ public:
     TMenuItem* FindItemByHandle(HMENU menu);
     // Runs the Click of the item with that command; false when there is none.
     bool DispatchCommand(UINT command);
+    // The item with that shortcut that a user can reach: it and every item above it enabled and
+    // visible. Null when none (or shortCut names no key).
+    TMenuItem* FindShortCut(int shortCut);
+    // Runs the Click of the item FindShortCut finds; false when there is none.
+    bool DispatchShortCut(int shortCut);
     // WM_MEASUREITEM / WM_DRAWITEM of an owner-drawn item of this menu; false when not ours.
     bool DispatchMeasureItem(MEASUREITEMSTRUCT& measure);
     bool DispatchDrawItem(const DRAWITEMSTRUCT& draw);
@@ -193,5 +205,11 @@ private:
 
 // WM_MEASUREITEM / WM_DRAWITEM of owner-drawn items of the popup menu showing now.
 bool DispatchPopupOwnerDraw(UINT message, LPARAM lParam);
+
+// WM_MENUCHAR of an open menu (lParam) whose items are owner-drawn: the platform finds their
+// mnemonics only through this answer. The enabled item whose text has that letter after an
+// ampersand is executed, or selected when several share it (the next one after the item
+// selected now); false when none has it, and the message goes on to the default procedure.
+bool AnswerMenuChar(WPARAM wParam, LPARAM lParam, LRESULT& result);
 
 } // namespace quellar

@@ -105,6 +105,17 @@ bool TWinSkinForm::HandleMouse(UINT message, WPARAM wParam, LPARAM lParam, LRESU
             result = Previous(message, HTMENU, lParam); // a maximised window is not dragged
             return true;
         }
+        if (wParam == HTCAPTION) {
+            // The default procedure runs the drag in a loop of its own and, on Windows, paints
+            // the platform's caption as it starts and ends: the frame is repainted from inside
+            // that loop and once more after it. Only the handle is used after the call (the
+            // window may be gone by then, and this object with it).
+            HWND window = window_;
+            PostMessageA(window, SkinRepaintFrame, 0, 0);
+            result = Previous(message, wParam, lParam);
+            PostMessageA(window, SkinRepaintFrame, 0, 0);
+            return true;
+        }
         return false;
     case WM_NCLBUTTONUP:
         if (item == nullptr) {

@@ -72,6 +72,10 @@ bool TWinSkinForm::HandleAlways(UINT message, WPARAM wParam, LPARAM lParam, LRES
         }
         result = TRUE;
         return true;
+    case WM_MENUCHAR:
+        // Our drop-downs, popup menus and system menu are owner-drawn: the platform finds their
+        // mnemonics only through this answer.
+        return AnswerMenuChar(wParam, lParam, result);
     case WM_ERASEBKGND:
         if (form_ != nullptr || face == nullptr) {
             return false;
@@ -187,10 +191,17 @@ bool TWinSkinForm::HandleFrame(UINT message, WPARAM wParam, LPARAM lParam, LRESU
     case WM_COMMAND:
     case WM_SYSCOMMAND:
         return HandleCommand(message, wParam, lParam, result);
+    case WM_UPDATEUISTATE:
+        // The access keys were shown or hidden (the user pressed Alt, or used the mouse): our
+        // bar follows the window's state, as the platform's bar does.
+        result = Previous(message, wParam, lParam);
+        if (menuBar_ != nullptr && (HIWORD(wParam) & UISF_HIDEACCEL) != 0 && PaintsFrame()) {
+            PaintFrame();
+        }
+        return true;
     case WM_SETTEXT:
     case WM_SETICON:
-        // The platform may draw its own caption here; ours goes over it at once.
-        result = Previous(message, wParam, lParam);
+        result = PaintsFrame() ? PreviousUnseen(message, wParam, lParam) : Previous(message, wParam, lParam);
         if (message == WM_SETICON) {
             ReadWindowIcon();
         }
@@ -207,6 +218,28 @@ bool TWinSkinForm::HandleFrame(UINT message, WPARAM wParam, LPARAM lParam, LRESU
     default:
         return false;
     }
+}
+
+// Windows' default procedure paints the platform's caption inside WM_SETTEXT and WM_SETICON for
+// a window that keeps WS_CAPTION (owned windows do), and it paints nothing for a window without
+// WS_VISIBLE. The bit alone is cleared (not ShowWindow: nothing is hidden or repainted) while the
+// default procedure stores the text or icon, and put back at once. Wine paints nothing there.
+LRESULT TWinSkinForm::PreviousUnseen(UINT message, WPARAM wParam, LPARAM lParam) {
+    const auto style = static_cast<DWORD>(GetWindowLongPtrA(window_, GWL_STYLE));
+    if ((style & WS_VISIBLE) == 0) {
+        return Previous(message, wParam, lParam);
+    }
+    SetWindowLongPtrA(window_, GWL_STYLE, static_cast<LONG_PTR>(style & ~static_cast<DWORD>(WS_VISIBLE)));
+    const LRESULT result = Previous(message, wParam, lParam);
+    // The previous procedure may have changed other bits meanwhile: only WS_VISIBLE comes back.
+    const auto after = static_cast<DWORD>(GetWindowLongPtrA(window_, GWL_STYLE));
+    SetWindowLongPtrA(window_, GWL_STYLE, static_cast<LONG_PTR>(after | WS_VISIBLE));
+    return result;
+}
+
+bool TWinSkinForm::PaintsFrame() const {
+    return lifeState_ != lsCreated && windowState_ != wsMinimized && !MdiChildNotRestored() &&
+           borderKind_ != bkPopup;
 }
 
 LRESULT TWinSkinForm::CalcSize(WPARAM wParam, LPARAM lParam) {
@@ -279,6 +312,11 @@ bool TWinSkinForm::HandleNonClient(UINT message, WPARAM wParam, LPARAM lParam, L
         }
         return true;
     }
+    case PlatformThemedCaptionPaint:
+    case PlatformThemedFramePaint:
+        // The platform's themed caption would go over ours: never handed on.
+        result = 0;
+        return true;
     case SkinRepaintFrame:
         PaintFrame();
         result = 0;

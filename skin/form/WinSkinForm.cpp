@@ -2,6 +2,7 @@
 
 #include "skin/controls/ControlSkins.h"
 #include "skin/controls/SkinControl.h"
+#include "skin/form/DwmFrame.h"
 #include "skin/form/SkinMessages.h"
 #include "skin/manager/WinSkinManage.h"
 #include "skin/menu/MenuBar.h"
@@ -95,6 +96,13 @@ void TWinSkinForm::Attach() {
             menuBar_ = std::make_unique<TWinSkinMenu>(*skin_, *this, window_);
             menuBar_->LoadFromWindowMenu();
             HookFormLevel(true);
+        }
+        if (borderKind_ != bkPopup) {
+            // Without this the window manager of Windows Vista on may draw its own frame and
+            // caption around ours (a region happens to prevent it; a skin without transparent
+            // borders cuts none).
+            DwmFrameOurs(window_, true);
+            dwmFrameOurs_ = true;
         }
         if (windowState_ != wsMinimized && !mdiMax) {
             SetCaptionStyles(false);
@@ -328,6 +336,13 @@ void TWinSkinForm::RestoreSize() {
                  SWP_FRAMECHANGED | SWP_NOACTIVATE | SWP_NOZORDER | SWP_NOMOVE);
 }
 
+void TWinSkinForm::GiveFrameBackToDwm() {
+    if (dwmFrameOurs_ && lifeState_ != lsDestroyed && IsWindow(window_)) {
+        DwmFrameOurs(window_, false);
+    }
+    dwmFrameOurs_ = false;
+}
+
 void TWinSkinForm::DetachAtExit() {
     StartHover(false);
     DropControlSkins();
@@ -342,6 +357,7 @@ void TWinSkinForm::DetachAtExit() {
         SubclassChain::Detach(window_, this);
         attached_ = false;
     }
+    GiveFrameBackToDwm();
     if (menuBar_ != nullptr) {
         EndBarTracking(*this);
         HookFormLevel(false);
@@ -386,6 +402,7 @@ void TWinSkinForm::DetachAndRestore() {
         return;
     }
     SetCaptionStyles(true);
+    GiveFrameBackToDwm();
     if (menuBar_ != nullptr) {
         EndBarTracking(*this);
         HookFormLevel(false);

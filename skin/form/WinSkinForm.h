@@ -152,6 +152,12 @@ private:
     bool HandleCommand(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
     LRESULT Previous(UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT CalcSize(WPARAM wParam, LPARAM lParam);
+    // The previous procedure with the window's WS_VISIBLE bit cleared for the call.
+    LRESULT PreviousUnseen(UINT message, WPARAM wParam, LPARAM lParam);
+    // Whether our frame replaces the platform's now (attached, shown restored or maximised).
+    bool PaintsFrame() const;
+    // Tells the window manager it paints the frame again (once, if it was told otherwise).
+    void GiveFrameBackToDwm();
     void Sized(WPARAM wParam);
     void SkinAttachedArrived();
     void NcActivate(bool active);
@@ -200,6 +206,7 @@ private:
     HMENU systemMenu_ = nullptr; // our plain popup copy, shown from the title bar
     DWORD lastMenuRequest_ = 0;
     bool hasRegion_ = false;
+    bool dwmFrameOurs_ = false; // the window manager was told we paint the frame
     int regionWidth_ = -1;
     int regionHeight_ = -1;
     bool hoverRunning_ = false;

@@ -5,6 +5,7 @@
 #include "skin/model/WinSkinData.h"
 #include "skin/painter/PaintSurface.h"
 #include "skin/painter/Raster.h"
+#include "ui/MenuMnemonic.h"
 
 #include <algorithm>
 
@@ -121,8 +122,12 @@ void TWinSkinMenu::DrawCaption(HDC dc, const TMenuBtn& item, RECT box) const {
     const COLORREF colour =
         item.enabled ? ResolveColour(skin_->Colours().MenuBarText) : GetSysColor(COLOR_BTNSHADOW);
     SetTextColor(dc, colour);
-    DrawTextA(dc, item.caption.c_str(), static_cast<int>(item.caption.size()), &box,
-              DT_CENTER | DT_VCENTER | DT_SINGLELINE);
+    // The underlines follow the window's keyboard cues (hidden on Windows until Alt is pressed):
+    // hidden, the text is drawn as it shows, without prefix processing.
+    const bool hidden = (SendMessageA(window_, WM_QUERYUISTATE, 0, 0) & UISF_HIDEACCEL) != 0;
+    const std::string text = hidden ? WithoutPrefixes(item.caption) : item.caption;
+    DrawTextA(dc, text.c_str(), static_cast<int>(text.size()), &box,
+              DT_CENTER | DT_VCENTER | DT_SINGLELINE | (hidden ? DT_NOPREFIX : 0));
 }
 
 void TWinSkinMenu::DrawItems(HDC dc) {

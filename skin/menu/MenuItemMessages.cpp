@@ -102,8 +102,8 @@ bool DrawMenuItem(TWinSkinForm& form, const DRAWITEMSTRUCT& draw) {
     auto menu = reinterpret_cast<HMENU>(draw.hwndItem);
     const bool selected = (draw.itemState & ODS_SELECTED) != 0;
     const TMenuItem* item = FormMenuItem(form, draw.itemID, menu);
-    const TMenuItemView view =
-        item != nullptr ? ViewOf(*item) : RawView(form, menu, draw.itemID, draw.itemData);
+    TMenuItemView view = item != nullptr ? ViewOf(*item) : RawView(form, menu, draw.itemID, draw.itemData);
+    view.hideAccelerator = (draw.itemState & ODS_NOACCEL) != 0;
     PaintMenuItem(form.Skin(), draw.hDC, draw.rcItem, view, selected, menu);
     return true;
 }

@@ -10,6 +10,7 @@
 #include "skin/painter/Raster.h"
 #include "ui/Forms.h"
 #include "ui/ImgList.h"
+#include "ui/MenuMnemonic.h"
 #include "ui/Menus.h"
 
 namespace quellar {
@@ -130,13 +131,21 @@ void DrawGlyph(HDC dc, const TSkinRect& box, const TMenuItemView& item) {
 
 void DrawTexts(HDC dc, const TSkinData& skin, const TMenuItemBoxes& boxes, const TMenuItemView& item,
                bool selected) {
-    const std::string caption = item.caption.empty() || item.caption == "&" ? " " : item.caption;
+    std::string caption = item.caption.empty() || item.caption == "&" ? " " : item.caption;
+    // Windows hides access-key underlines until the keyboard is used (ODS_NOACCEL): the text
+    // is then drawn as it shows, without prefix processing.
+    UINT prefix = 0;
+    if (item.hideAccelerator) {
+        caption = WithoutPrefixes(caption);
+        prefix = DT_NOPREFIX;
+    }
     HGDIOBJ oldFont = SelectObject(dc, item.isDefault ? BoldMenuFont() : ScreenMenuFont());
     SetBkMode(dc, TRANSPARENT);
     SetTextColor(dc, TextColour(skin, item, selected));
-    const UINT align = item.rightToLeft ? DT_RIGHT : DT_LEFT;
+    const UINT align = (item.rightToLeft ? DT_RIGHT : DT_LEFT) | prefix;
     RECT size{0, 0, 0, 0};
-    DrawTextA(dc, caption.c_str(), -1, &size, DT_CALCRECT | DT_NOCLIP | DT_EXPANDTABS | DT_SINGLELINE);
+    DrawTextA(dc, caption.c_str(), -1, &size,
+              DT_CALCRECT | DT_NOCLIP | DT_EXPANDTABS | DT_SINGLELINE | prefix);
     const TSkinRect at = PlaceItemCaption(boxes.text, size.right, size.bottom, item.rightToLeft);
     RECT r{at.left, at.top, at.right, at.bottom};
     DrawTextA(dc, caption.c_str(), -1, &r, DT_EXPANDTABS | DT_SINGLELINE | DT_NOCLIP | align);
@@ -201,7 +210,9 @@ void PaintMenuItem(const TSkinData& skin, HDC dc, const RECT& rect, const TMenuI
 
 void TSkinItemPainter::operator()(TMenuItem* item, HDC dc, const RECT& rect, bool selected) const {
     const TMenuItem* parent = item->ParentItem();
-    PaintMenuItem(*skin, dc, rect, ViewOf(*item), selected, parent != nullptr ? parent->Handle() : nullptr);
+    TMenuItemView view = ViewOf(*item);
+    view.hideAccelerator = (item->DrawState() & ODS_NOACCEL) != 0;
+    PaintMenuItem(*skin, dc, rect, view, selected, parent != nullptr ? parent->Handle() : nullptr);
 }
 
 void TSkinItemMeasurer::operator()(TMenuItem* item, HDC, int& width, int&) const {

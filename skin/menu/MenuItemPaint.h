@@ -25,6 +25,7 @@ struct TMenuItemView {
     HIMAGELIST images = nullptr;
     int imageIndex = -1;
     bool rightToLeft = false;
+    bool hideAccelerator = false; // the access-key underline is not drawn (ODS_NOACCEL)
 };
 
 TMenuItemView ViewOf(const TMenuItem& item);

@@ -1,5 +1,6 @@
 #include "skin/menu/WinSkinPopMenu.h"
 
+#include "skin/form/DwmFrame.h"
 #include "skin/form/SkinMessages.h"
 #include "skin/manager/WinSkinManage.h"
 #include "skin/model/WinSkinData.h"
@@ -54,6 +55,10 @@ POINT TWinSkinPopMenu::ClientOffset() const {
 bool TWinSkinPopMenu::Attach() {
     if (!attached_) {
         attached_ = SubclassChain::Attach(window_, this);
+        if (attached_) {
+            // Windows 11 rounds a popup window's corners, which would cut the skin's ring.
+            DwmSquareCorners(window_);
+        }
     }
     return attached_;
 }

@@ -14,8 +14,10 @@
 #include "skin/controls/SkinTab31.h"
 #include "skin/controls/SkinTrackBar.h"
 #include "skin/controls/SkinUpDown.h"
+#include "skin/form/SkinMessages.h"
 #include "skin/manager/WinSkinManage.h"
 #include "skin/menu/MenuBar.h"
+#include "skin/menu/MenuTracking.h"
 #include "skin/model/SkinDataPlatform.h"
 #include "skin/model/WinSkinData.h"
 #include "tests/support/WindowTestSupport.h"
@@ -30,6 +32,7 @@
 #include <fstream>
 #include <functional>
 #include <map>
+#include <utility>
 
 namespace quellar::test {
 namespace {
@@ -112,6 +115,75 @@ TEST_F(SkinView, SteppingThroughTheListWrapsAround) {
     view->StepSkin(-1);
     EXPECT_EQ("skin7.skn", FileName(view->CurrentFile()));
     EXPECT_EQ(2, view->SkinCombo()->ItemIndex()) << "the list shows the skin worn";
+}
+
+// Runs action once, ms from now, from whatever message loop runs then (a menu's included).
+void (*gAfterAction)() = nullptr;
+void CALLBACK AfterTimer(HWND, UINT, UINT_PTR id, DWORD) {
+    KillTimer(nullptr, id);
+    if (auto action = std::exchange(gAfterAction, nullptr); action != nullptr) {
+        action();
+    }
+}
+void After(UINT ms, void (*action)()) {
+    gAfterAction = action;
+    SetTimer(nullptr, 0, ms, &AfterTimer);
+}
+
+// The title of the dialog that showed while the timer ran; the dialog is cancelled.
+std::string gDialogSeen;
+void CALLBACK CancelOpenDialog(HWND, UINT, UINT_PTR id, DWORD) {
+    if (HWND dialog = FindWindowA("#32770", "Open a skin"); dialog != nullptr) {
+        KillTimer(nullptr, id);
+        gDialogSeen = "Open a skin";
+        PostMessageA(dialog, WM_COMMAND, IDCANCEL, 0);
+    }
+}
+
+TEST_F(SkinView, MenuShortcutsActFromTheKeyboard) {
+    ASSERT_TRUE(view->OpenSkin(Listed("skin0.skn")));
+    Pump(300);
+    auto press = [this](WPARAM key, BYTE shift, BYTE ctrl) {
+        BYTE state[256] = {};
+        state[VK_SHIFT] = shift;
+        state[VK_CONTROL] = ctrl;
+        SetKeyboardState(state);
+        PostMessageA(view->SkinCombo()->Handle(), WM_KEYDOWN, key, 0);
+        app->ProcessMessages();
+        BYTE none[256] = {};
+        SetKeyboardState(none);
+    };
+    press(VK_F6, 0, 0);
+    EXPECT_EQ("skin4.skn", FileName(view->CurrentFile())) << "F6: the next skin";
+    press(VK_F6, 0x80, 0);
+    EXPECT_EQ("skin0.skn", FileName(view->CurrentFile())) << "Shift+F6: the previous one";
+    gDialogSeen.clear();
+    const UINT_PTR timer = SetTimer(nullptr, 0, 100, &CancelOpenDialog);
+    press('O', 0, 0x80);
+    KillTimer(nullptr, timer);
+    EXPECT_EQ("Open a skin", gDialogSeen) << "Ctrl+O: the open dialog";
+    EXPECT_EQ("skin0.skn", FileName(view->CurrentFile())) << "cancelled: the skin stays";
+}
+
+TEST_F(SkinView, ALetterTypedInAnOpenDropDownChoosesTheItemWithThatMnemonic) {
+    ASSERT_TRUE(view->OpenSkin(Listed("skin0.skn")));
+    Pump(300);
+    static HWND window = nullptr;
+    static HMENU file = nullptr;
+    static LRESULT answer = 0;
+    window = view->Handle();
+    file = view->MainMenu()->Items().Item(0)->Handle();
+    After(300, [] {
+        // Our items are owner-drawn: Windows asks the window for their mnemonics.
+        answer = SendMessageA(window, WM_MENUCHAR, MAKEWPARAM('n', MF_POPUP), reinterpret_cast<LPARAM>(file));
+        // Typed into the menu: "&Next skin" runs.
+        PostMessageA(window, WM_KEYDOWN, 'N', 0);
+    });
+    PostMessageA(window, SkinOpenMenuItem, 0, 1); // File, opened from the keyboard
+    Pump(800);
+    EXPECT_EQ(MAKELRESULT(2, MNC_EXECUTE), answer) << "n: \"&Next skin\", third";
+    EXPECT_EQ(nullptr, WindowsSkinManager()->FindFormObject(window)->dropDownMenu) << "the menu closed";
+    EXPECT_EQ("skin4.skn", FileName(view->CurrentFile()));
 }
 
 template <class Skin> bool Is(const TSkinControl* skin) {

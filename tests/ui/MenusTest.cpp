@@ -160,5 +160,59 @@ TEST_F(Menus, DrawingAndMeasuringReachTheItems) {
     EXPECT_EQ(nullptr, TPopupMenu::Showing()) << "only while it shows";
 }
 
+TEST_F(Menus, ShortcutsOfReachableItemsRunBeforeTheWindowSeesTheKey) {
+    std::string ran; // the captions of the items that ran, then "key" when the window saw it
+    auto withShortCut = [&ran](TMenuItem* item, int shortCut) {
+        item->SetShortCut(shortCut);
+        item->OnClick = [&ran, item](TComponent*) { ran += item->Caption(); };
+        return item;
+    };
+    withShortCut(open, 'O' | scCtrl);
+    withShortCut(save, 'S' | scCtrl)->SetEnabled(false);
+    withShortCut(Add(*file, "Hidden"), VK_F2)->SetVisible(false);
+    TMenuItem* closed = Add(*file, "Closed submenu");
+    closed->SetEnabled(false);
+    withShortCut(Add(*closed, "Inside"), VK_F3);
+    withShortCut(Add((new TPopupMenu(form))->Items(), "Next"), VK_F6 | scShift);
+    struct TKeySeen : TSubclassHandler {
+        std::string* ran;
+        bool Handle(HWND, UINT message, WPARAM, LPARAM, LRESULT&) override {
+            *ran += message == WM_KEYDOWN || message == WM_SYSKEYDOWN ? "key" : "";
+            return false;
+        }
+    } seen;
+    seen.ran = &ran;
+    SubclassChain::Attach(form->Handle(), &seen);
+    const struct {
+        WPARAM key;
+        BYTE shift, ctrl, alt;
+        const char* ran;
+    } rows[] = {
+        {'O', 0, 0x80, 0, "Open"},     // Ctrl+O
+        {'O', 0, 0, 0, "key"},         // O alone
+        {'O', 0x80, 0x80, 0, "key"},   // Shift+Ctrl+O: another shortcut
+        {'S', 0, 0x80, 0, "key"},      // a disabled item
+        {VK_F2, 0, 0, 0, "key"},       // an invisible item
+        {VK_F3, 0, 0, 0, "key"},       // inside a disabled submenu
+        {VK_F6, 0x80, 0, 0, "Next"},   // Shift+F6 of the popup menu
+        {VK_F6, 0x80, 0, 0x80, "key"}, // Alt+Shift+F6
+    };
+    for (const auto& row : rows) {
+        BYTE state[256] = {};
+        state[VK_SHIFT] = row.shift;
+        state[VK_CONTROL] = row.ctrl;
+        state[VK_MENU] = row.alt;
+        SetKeyboardState(state);
+        ran.clear();
+        PostMessageA(form->Handle(), row.alt != 0 ? WM_SYSKEYDOWN : WM_KEYDOWN, row.key,
+                     row.alt != 0 ? 1 << 29 : 0);
+        app->ProcessMessages();
+        EXPECT_EQ(row.ran, ran) << "key " << row.key;
+    }
+    BYTE none[256] = {};
+    SetKeyboardState(none);
+    SubclassChain::Detach(form->Handle(), &seen);
+}
+
 } // namespace
 } // namespace quellar

@@ -1,6 +1,7 @@
 // A real window wearing a hand-made skin under the Windows skin manager: the frame it gets, the
 // pixels on screen against the skin's own bitmaps, activation, the caption buttons, message
 // boxes, skin changes and detaching.
+#include "skin/form/DwmFrame.h"
 #include "skin/form/SkinMessages.h"
 #include "skin/manager/WinSkinManage.h"
 #include "skin/model/BitmapFile.h"
@@ -13,6 +14,7 @@
 
 #include <windows.h>
 
+#include <string>
 #include <utility>
 
 namespace quellar {
@@ -21,6 +23,7 @@ namespace {
 using test::ExpectedMessage;
 using test::kPosted;
 using test::kSent;
+using test::kWParam;
 using test::Match;
 using test::Pump;
 using test::Role;
@@ -72,8 +75,21 @@ std::vector<std::uint8_t> HandMadeSkin(std::uint32_t leftActive = LeftActive) {
 }
 
 std::vector<UINT> gBaseMessages; // what reached the window's own procedure
+// The caption messages that reached it, wParam 1 when the window was visible at that moment.
+std::vector<test::RecordedMessage> gBaseCaption;
 
 LRESULT CALLBACK BaseProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+    case WM_SETTEXT:
+    case WM_SETICON:
+    case WM_NCLBUTTONDOWN:
+    case PlatformThemedCaptionPaint:
+    case PlatformThemedFramePaint:
+        gBaseCaption.push_back({message, IsWindowVisible(window) ? 1u : 0u, 0, kSent, {}});
+        break;
+    default:
+        break;
+    }
     if (message == WM_CLOSE) {
         gBaseMessages.push_back(message);
         return 0; // the test closes it
@@ -247,7 +263,7 @@ TEST_F(WinSkinForm, CaptionButtonsLightUpPressAndAct) {
         {WM_NCMOUSEMOVE, kSent},
         {WM_NCLBUTTONDOWN, kSent},
         {WM_NCLBUTTONUP, kSent},
-        {WM_SYSCOMMAND, kPosted | test::kWParam, SC_MINIMIZE}, // the button's action
+        {WM_SYSCOMMAND, kPosted | kWParam, SC_MINIMIZE}, // the button's action
     };
     recorder.ExpectSequence(Role::Form, kMinimise, "clicking the minimise button", Match::Subsequence);
     EXPECT_TRUE(IsIconic(window));
@@ -261,9 +277,32 @@ TEST_F(WinSkinForm, FrameMessagesKeepThePlatformCaptionAway) {
     EXPECT_EQ(HTCAPTION, SendMessageA(window, WM_NCHITTEST, 0, ScreenPoint(150, 10)));
     // Alt alone does not start the menu mode.
     EXPECT_EQ(1, SendMessageA(window, WM_SYSCOMMAND, SC_KEYMENU, 0));
-    // A new caption is painted by us at once.
+    // A new caption or icon reaches the window's own procedure while the window is invisible to
+    // it, the style comes back as it was, and our frame is painted at once. The themed caption
+    // and frame requests never reach it, nor does anything else of the drag's start.
+    gBaseCaption.clear();
+    const LONG_PTR style = GetWindowLongPtrA(window, GWL_STYLE);
+    EXPECT_EQ(0, SendMessageA(window, PlatformThemedCaptionPaint, 1, 0));
+    EXPECT_EQ(0, SendMessageA(window, PlatformThemedFramePaint, 1, 0));
     SetWindowTextA(window, "Another caption");
+    SendMessageA(window, WM_SETICON, ICON_SMALL,
+                 reinterpret_cast<LPARAM>(LoadIconA(nullptr, reinterpret_cast<LPCSTR>(IDI_APPLICATION))));
+    EXPECT_EQ(style, GetWindowLongPtrA(window, GWL_STYLE));
+    char text[32] = {};
+    GetWindowTextA(window, text, sizeof(text));
+    EXPECT_STREQ("Another caption", text) << "stored by the window's own procedure";
     EXPECT_EQ(TopActive, test::WindowPixel(window, 250, 2));
+    // The caption drag still goes to the window's own procedure (the button is up at once).
+    PostMessageA(window, WM_LBUTTONUP, 0, 0);
+    SendMessageA(window, WM_NCLBUTTONDOWN, HTCAPTION, ScreenPoint(150, 10));
+    Pump(100);
+    EXPECT_EQ(TopActive, test::WindowPixel(window, 250, 2));
+    static const ExpectedMessage kCaption[] = {
+        {WM_SETTEXT, kSent | kWParam, 0},       // SetWindowTextA: seen invisible
+        {WM_SETICON, kSent | kWParam, 0},       // WM_SETICON: seen invisible
+        {WM_NCLBUTTONDOWN, kSent | kWParam, 1}, // the drag: as it is
+    };
+    EXPECT_TRUE(test::CompareSequence(gBaseCaption, kCaption, Match::Exact));
     // A repaint request from anyone repaints the frame.
     SendMessageA(window, WM_NCACTIVATE, FALSE, 0);
     SendMessageA(window, WM_NCACTIVATE, TRUE, 0);
@@ -396,6 +435,37 @@ TEST_F(WinSkinForm, SkinChangeReappliesAndDetachRestoresEverything) {
     HRGN region = CreateRectRgn(0, 0, 0, 0);
     EXPECT_EQ(ERROR, GetWindowRgn(window, region)) << "no region left";
     DeleteObject(region);
+}
+
+TEST_F(WinSkinForm, TheWindowManagerHearsWhoPaintsTheFrameAndThatMenusKeepSquareCorners) {
+    // Each call as "window attribute=value": our windows by their caption, others by class.
+    static std::vector<std::string> calls;
+    calls.clear();
+    SetDwmAttributeSetter([](HWND w, DWORD attribute, DWORD value) {
+        char name[32] = {};
+        GetClassNameA(w, name, sizeof(name));
+        if (std::string(name) == "SkinFormTestWindow") {
+            GetWindowTextA(w, name, sizeof(name));
+        }
+        calls.push_back(std::string(name) + " " + std::to_string(attribute) + "=" + std::to_string(value));
+    });
+    HWND second = CreateWindowExA(0, "SkinFormTestWindow", "Second", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 60, 60,
+                                  300, 200, nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
+    SetForegroundWindow(second);
+    Pump(300);
+    After(300, [] { PostMessageA(GetForegroundWindow(), WM_KEYDOWN, VK_ESCAPE, 0); });
+    RECT r{};
+    GetWindowRect(second, &r);
+    SendMessageA(second, WM_NCRBUTTONDOWN, HTCAPTION, MAKELPARAM(r.left + 100, r.top + 10));
+    skin->SetActive(false);
+    Pump(600);
+    SetDwmAttributeSetter({});
+    DestroyWindow(second);
+    // Rendering policy (2): disabled (1) at attach, by the window's style (0) at detach; corner
+    // preference (33): do not round (1). The fixture's window was attached before the seam was set.
+    const std::vector<std::string> expected{"Second 2=1", "#32768 33=1", "Second 2=0",
+                                            "Skinned test window 2=0"};
+    EXPECT_EQ(expected, calls);
 }
 
 TEST_F(WinSkinForm, DestroyedWindowsAreDroppedAndOthersNeverAttached) {

@@ -280,6 +280,50 @@ TEST_F(MenuBar, ItemsSitWhereWorkedOutOnTheSkinsBar) {
     skin = nullptr;
 }
 
+// Answers WM_QUERYUISTATE in front of the skin: this Wine reports the access keys shown whatever
+// it is told, so the test plays the state that Windows keeps per window.
+struct TKeyboardCues : TSubclassHandler {
+    LRESULT state = 0;
+    bool Handle(HWND, UINT message, WPARAM, LPARAM, LRESULT& result) override {
+        if (message != WM_QUERYUISTATE) {
+            return false;
+        }
+        result = state;
+        return true;
+    }
+};
+
+TEST_F(MenuBar, TheBarsUnderlinesFollowTheWindowsKeyboardCues) {
+    Open(true);
+    TKeyboardCues cues;
+    SubclassChain::Attach(window, &cues);
+    const TSkinRect box = form->MenuBar()->Item(0).rect; // "&File", in MenuBarText (black)
+    const auto blackPixels = [this, &box] {
+        int count = 0;
+        for (int y = box.top; y < box.bottom; ++y) {
+            for (int x = box.left; x < box.right; ++x) {
+                count += test::WindowPixel(window, x, y) == 0 ? 1 : 0;
+            }
+        }
+        return count;
+    };
+    // What a top-level window is sent when its keyboard cues change.
+    SendMessageA(window, WM_UPDATEUISTATE, MAKEWPARAM(UIS_CLEAR, UISF_HIDEACCEL), 0);
+    const int shown = blackPixels();
+    cues.state = UISF_HIDEACCEL;
+    SendMessageA(window, WM_UPDATEUISTATE, MAKEWPARAM(UIS_SET, UISF_HIDEACCEL), 0);
+    const int hidden = blackPixels();
+    SubclassChain::Detach(window, &cues);
+    // Under this platform the underline runs under the letter's advance less its last pixel.
+    HDC dc = GetDC(window);
+    HGDIOBJ old = SelectObject(dc, form->MenuBar()->Font());
+    SIZE letter{};
+    GetTextExtentPoint32A(dc, "F", 1, &letter);
+    SelectObject(dc, old);
+    ReleaseDC(window, dc);
+    EXPECT_EQ(letter.cx - 1, shown - hidden);
+}
+
 TEST_F(MenuBar, ClickArrowsAndAltLetterOpenTheRightDropDownsAndEscCloses) {
     Open(true);
     const auto sub = [this](int i) { return i < 0 ? nullptr : GetSubMenu(menu, i); };

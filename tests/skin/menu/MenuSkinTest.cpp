@@ -264,6 +264,60 @@ TEST_F(MenuSkin, MeasuredItemsGetTheSkinsRoom) {
     DestroyMenu(raw);
 }
 
+// Black (the skin's MenuText) pixels an item of "&Hum" shows when drawn with that state, through
+// the window that owns its menu.
+int gBlackPixels = -1;
+void CountBlackOfDrawnItem(HWND owner, HMENU menu, UINT command, UINT state) {
+    constexpr int w = 80, h = 20;
+    HDC screen = GetDC(nullptr);
+    HDC memory = CreateCompatibleDC(screen);
+    HBITMAP bits = CreateCompatibleBitmap(screen, w, h);
+    HGDIOBJ old = SelectObject(memory, bits);
+    DRAWITEMSTRUCT draw{ODT_MENU,     0, command, ODA_DRAWENTIRE, state, reinterpret_cast<HWND>(menu), memory,
+                        {0, 0, w, h}, 0};
+    SendMessageA(owner, WM_DRAWITEM, 0, reinterpret_cast<LPARAM>(&draw));
+    gBlackPixels = 0;
+    for (int y = 0; y < h; ++y) {
+        for (int x = 0; x < w; ++x) {
+            gBlackPixels += GetPixel(memory, x, y) == RGB(0, 0, 0) ? 1 : 0;
+        }
+    }
+    SelectObject(memory, old);
+    DeleteObject(bits);
+    DeleteDC(memory);
+    ReleaseDC(nullptr, screen);
+}
+
+TEST_F(MenuSkin, HiddenAccessKeysLeaveNoUnderline) {
+    // Under this platform the underline runs under the letter's advance less its last pixel,
+    // on a row of its own below the letters (no letter of "Hum" reaches below the baseline).
+    const int underline = TextSize("H").cx - 1;
+    ASSERT_GT(underline, 0);
+    HMENU raw = CreatePopupMenu();
+    AppendMenuA(raw, MF_STRING, 7, "&Hum");
+    CountBlackOfDrawnItem(form->Handle(), raw, 7, 0);
+    const int rawShown = gBlackPixels;
+    CountBlackOfDrawnItem(form->Handle(), raw, 7, ODS_NOACCEL);
+    EXPECT_EQ(underline, rawShown - gBlackPixels) << "an item of the window's own menu";
+    DestroyMenu(raw);
+
+    // A converted item of a popup menu, asked through the window that shows the menu.
+    static int popupShown = -1, popupHidden = -1;
+    popup->Items().Item(0)->SetCaption("&Hum");
+    static UINT command = 0;
+    command = popup->Items().Item(0)->Command();
+    TPopupMenu::SetPopupAnswer([](HMENU menu) {
+        CountBlackOfDrawnItem(Application->Handle(), menu, command, 0);
+        popupShown = gBlackPixels;
+        CountBlackOfDrawnItem(Application->Handle(), menu, command, ODS_NOACCEL);
+        popupHidden = gBlackPixels;
+        return 0;
+    });
+    popup->Popup(10, 10);
+    TPopupMenu::SetPopupAnswer({});
+    EXPECT_EQ(underline, popupShown - popupHidden) << "an item of a popup menu";
+}
+
 TEST_F(MenuSkin, DetachingGivesTheItemsBackAndAFreedSkinnerIsNotWaitedFor) {
     EXPECT_NE(nullptr, popup->Items().Item(0)->OnDrawItem.target<TSkinItemPainter>());
     skin->SetActive(false);
