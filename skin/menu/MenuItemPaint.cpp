@@ -8,9 +8,14 @@
 #include "skin/model/WinSkinData.h"
 #include "skin/painter/PaintSurface.h"
 #include "skin/painter/Raster.h"
+#include "skin/painter/WorkArea.h"
 #include "ui/Forms.h"
 #include "ui/ImgList.h"
 #include "ui/Menus.h"
+
+#include <algorithm>
+#include <climits>
+#include <cstdint>
 
 namespace quellar {
 
@@ -204,9 +209,16 @@ void TSkinItemPainter::operator()(TMenuItem* item, HDC dc, const RECT& rect, boo
     PaintMenuItem(*skin, dc, rect, ViewOf(*item), selected, parent != nullptr ? parent->Handle() : nullptr);
 }
 
+int OnScreenItemWidth(int width, HWND window) {
+    return std::clamp(width, 0,
+                      static_cast<int>(std::min<std::int64_t>(WorkAreaOf(window).Width(), INT_MAX)));
+}
+
 void TSkinItemMeasurer::operator()(TMenuItem* item, HDC, int& width, int&) const {
     const TMenu* menu = item->ParentMenu();
-    width = SkinnedItemWidth(width, LeftOf(skin->MenuItem()), menu != nullptr && menu->Images() != nullptr);
+    width = OnScreenItemWidth(
+        SkinnedItemWidth(width, LeftOf(skin->MenuItem()), menu != nullptr && menu->Images() != nullptr),
+        nullptr);
 }
 
 } // namespace quellar
