@@ -210,8 +210,12 @@ void TSkinItemPainter::operator()(TMenuItem* item, HDC dc, const RECT& rect, boo
 }
 
 int OnScreenItemWidth(int width, HWND window) {
-    return std::clamp(width, 0,
-                      static_cast<int>(std::min<std::int64_t>(WorkAreaOf(window).Width(), INT_MAX)));
+    // The popup adds to an owner-drawn item's width a check mark's width less one and its own
+    // frame on both sides (3 pixels each here, measured under Wine: a 1280-pixel item made a
+    // 1298-pixel popup); the frame is counted twice over, so other frame styles fit as well.
+    const std::int64_t around = GetSystemMetrics(SM_CXMENUCHECK) + 4 * GetSystemMetrics(SM_CXFIXEDFRAME);
+    const std::int64_t room = std::clamp<std::int64_t>(WorkAreaOf(window).Width() - around, 0, INT_MAX);
+    return std::clamp(width, 0, static_cast<int>(room));
 }
 
 void TSkinItemMeasurer::operator()(TMenuItem* item, HDC, int& width, int&) const {

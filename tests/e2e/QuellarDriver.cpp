@@ -653,16 +653,60 @@ void RunSkinNumbers(Timeline& timeline) {
     ExitAndWaitForEnd(c, pid, timeline);
 }
 
-// The skin viewer on such a file: its window shows and keeps answering through repaints,
-// within bounded memory, and closes when asked.
+BOOL CALLBACK MatchPopupMenu(HWND hwnd, LPARAM lp) {
+    auto* s = reinterpret_cast<BoxSearch*>(lp);
+    if (ProcessOf(hwnd) == s->pid && ClassOf(hwnd) == "#32768" && IsWindowVisible(hwnd)) {
+        s->found = hwnd;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+// The viewer's right-click menu opens on the screen (its skinned items measured no wider than
+// the work area) and Escape closes it.
+std::string CheckPopupMenu(HWND view, DWORD pid) {
+    RECT client{};
+    GetClientRect(view, &client);
+    POINT at{client.right / 3, client.bottom / 3};
+    ClientToScreen(view, &at);
+    PostMessageA(view, WM_CONTEXTMENU, reinterpret_cast<WPARAM>(view), MAKELPARAM(at.x, at.y));
+    const std::string caption;
+    BoxSearch search{pid, &caption, nullptr};
+    WaitUntil(
+        [&] {
+            EnumWindows(MatchPopupMenu, reinterpret_cast<LPARAM>(&search));
+            return search.found != nullptr;
+        },
+        kBoxTimeoutMs, "the viewer's popup menu");
+    Sleep(200); // measured and shown
+    RECT menu{};
+    GetWindowRect(search.found, &menu);
+    const std::string where = "popup " + RectText(menu);
+    PostMessageA(search.found, WM_KEYDOWN, VK_ESCAPE, 0);
+    WaitUntil([&] { return !IsWindowVisible(search.found); }, kBoxTimeoutMs, "the popup menu to close");
+    if (!Inside(menu, WorkArea())) {
+        Fail("the popup menu is not on the screen: " + where);
+    }
+    return where;
+}
+
+// The skin viewer on such a file: its window shows and keeps answering through repaints and
+// its popup menu, within bounded memory, and closes when asked.
 void RunSkinViewer(Timeline& timeline) {
-    HWND view = WaitForWindow([] { return FindWindowA(nullptr, "KOR Quellar skin viewer"); },
-                              kWindowTimeoutMs, "the skin viewer");
+    // By class: the viewer's hidden application window has the same title.
+    HWND view = WaitForWindow(
+        [] {
+            HWND found = FindWindowA("TfrmSkinView", "KOR Quellar skin viewer");
+            return found != nullptr && IsWindowVisible(found) ? found : nullptr;
+        },
+        kWindowTimeoutMs, "the skin viewer");
     const DWORD pid = ProcessOf(view);
     ExpectNoBox(pid, 600);
     const double repaint = RepaintMs(view);
+    const std::string popup = CheckPopupMenu(view, pid);
+    Send(view, WM_NULL, 0, 0);
     const double peak = PeakMemoryMb(pid);
-    std::printf("driver: viewer repaint %.1f ms, peak %.0f MB\n", repaint, peak);
+    std::printf("driver: viewer repaint %.1f ms, peak %.0f MB, %s\n", repaint, peak, popup.c_str());
     ExpectMemoryBounded(peak);
     HANDLE process = OpenProcess(SYNCHRONIZE, FALSE, pid);
     timeline.Note(kExit);
