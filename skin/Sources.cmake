@@ -23,6 +23,7 @@ set(QUELLAR_SKIN_PORTABLE_SOURCES
     controls/ScrollGeometry.cpp
     controls/StateFrames.cpp
     controls/TabGeometry.cpp
+    form/FrameBounds.cpp
     form/FrameComposer.cpp
     form/FrameGeometry.cpp
     form/NCObject.cpp
@@ -30,6 +31,7 @@ set(QUELLAR_SKIN_PORTABLE_SOURCES
     menu/MenuItemLayout.cpp
     menu/MenuBarLayout.cpp
     painter/PaintGeometry.cpp
+    painter/Bounds.cpp
     painter/Raster.cpp
     painter/RegionStrips.cpp)
 set(QUELLAR_SKIN_NATIVE_SOURCES model/SkinDataPlatformNone.cpp model/SkinMessageStderr.cpp)
@@ -67,6 +69,7 @@ set(QUELLAR_SKIN_WINDOWS_ENGINE_SOURCES
     menu/WinSkinPopMenu.cpp
     painter/DrawCaption.cpp
     painter/PaintSurface.cpp
+    painter/WorkArea.cpp
     manager/WinSkinManage.cpp
     menu/MenuBar.cpp
     menu/MenuOwnerDraw.cpp

@@ -1,5 +1,7 @@
 #include "tray/TrayMessageWindow.h"
 
+#include "ui/ExceptionBoundary.h"
+
 #include <utility>
 
 namespace quellar {
@@ -60,7 +62,8 @@ LRESULT CALLBACK TTrayMessageWindow::Procedure(HWND window, UINT message, WPARAM
     if (self == nullptr || self->window_ != window || !self->handler_) {
         return DefWindowProcA(window, message, wParam, lParam);
     }
-    return self->handler_(message, wParam, lParam);
+    return Guarded([&] { return self->handler_(message, wParam, lParam); },
+                   [&] { return DefWindowProcA(window, message, wParam, lParam); });
 }
 
 } // namespace quellar

@@ -2,6 +2,7 @@
 
 #include "base/Exception.h"
 
+#include "ui/ExceptionBoundary.h"
 #include "ui/Forms.h"
 #include "ui/JpegDecode.h"
 
@@ -183,13 +184,19 @@ void CALLBACK TTimer::TimerProc(HWND, UINT, UINT_PTR id, DWORD) {
         return;
     }
     TTimer* timer = it->second;
-    try {
-        if (timer->OnTimer) {
-            timer->OnTimer(timer);
-        }
-    } catch (const std::exception& error) {
-        ApplicationHandleException(error, timer);
-    }
+    // The handler's errors go to the application's error box; whatever escapes that (a
+    // non-standard exception, a box that cannot be shown) stops here: the tick is lost.
+    Guarded(
+        [timer] {
+            try {
+                if (timer->OnTimer) {
+                    timer->OnTimer(timer);
+                }
+            } catch (const std::exception& error) {
+                ApplicationHandleException(error, timer);
+            }
+        },
+        [] {});
 }
 
 } // namespace quellar

@@ -3,6 +3,7 @@
 #include "base/Exception.h"
 #include "ui/Dialogs.h"
 #include "ui/ErrorText.h"
+#include "ui/ExceptionBoundary.h"
 #include "ui/HintWindow.h"
 #include "ui/Menus.h"
 
@@ -109,6 +110,11 @@ void TApplication::SetTitle(const std::string& title) {
 }
 
 LRESULT CALLBACK TApplication::AppWndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+    return Guarded([&] { return AppMessage(hwnd, msg, wParam, lParam); },
+                   [&] { return DefWindowProcA(hwnd, msg, wParam, lParam); });
+}
+
+LRESULT TApplication::AppMessage(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
     TApplication* app = Application;
     if (app != nullptr && app->handle_ == hwnd) {
         switch (msg) {

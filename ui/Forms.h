@@ -71,6 +71,7 @@ public:
 private:
     friend class TCustomForm;
     static LRESULT CALLBACK AppWndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
+    static LRESULT AppMessage(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
     bool PreTranslate(MSG& msg);
     void Dispatch(MSG& msg);
     void ShowHintNow();

@@ -1,5 +1,6 @@
 #include "ui/HintWindow.h"
 
+#include "ui/ExceptionBoundary.h"
 #include "ui/Graphics.h"
 
 namespace quellar {
@@ -24,6 +25,11 @@ THintWindow::~THintWindow() {
 }
 
 LRESULT CALLBACK THintWindow::HintProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+    return Guarded([&] { return HintMessage(hwnd, msg, wParam, lParam); },
+                   [&] { return DefWindowProcA(hwnd, msg, wParam, lParam); });
+}
+
+LRESULT THintWindow::HintMessage(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
     if (msg == WM_PAINT) {
         PAINTSTRUCT ps;
         HDC dc = BeginPaint(hwnd, &ps);

@@ -22,6 +22,7 @@ public:
 
 private:
     static LRESULT CALLBACK HintProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
+    static LRESULT HintMessage(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
     HWND handle_ = nullptr;
     std::string text_;
 };

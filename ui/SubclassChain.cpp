@@ -1,5 +1,7 @@
 #include "ui/SubclassChain.h"
 
+#include "ui/ExceptionBoundary.h"
+
 #include <algorithm>
 #include <memory>
 #include <unordered_map>
@@ -17,6 +19,7 @@ namespace {
 struct Running {
     std::size_t index = 0;
     bool previousCalled = false;
+    LRESULT previousResult = 0; // the answer CallNext handed the handler
 };
 
 struct Chain {
@@ -63,6 +66,37 @@ void Tidy(HWND window, Chain& chain) {
     gChains.erase(window);
 }
 
+// One handler's turn, behind the exception boundary. A handler that throws is switched off for
+// good (its part of the window stops working, the rest goes on) and the message is treated as
+// not consumed, so the next handlers and the previous procedure still answer it; unless the
+// handler had already passed it on with CallNext, whose answer then stands.
+bool RunHandler(Chain& chain, std::size_t i, HWND window, UINT message, WPARAM wParam, LPARAM lParam,
+                LRESULT& result, bool& previousCalled) {
+    TSubclassHandler* handler = chain.handlers[i];
+    const std::size_t depth = chain.running.size();
+    bool failed = false;
+    const bool consumed = Guarded(
+        [&] {
+            chain.running.push_back({i, false, 0});
+            return handler->Handle(window, message, wParam, lParam, result);
+        },
+        [&] {
+            failed = true;
+            return false;
+        });
+    const bool passedOn = chain.running.size() > depth && chain.running.back().previousCalled;
+    const LRESULT passedResult = passedOn ? chain.running.back().previousResult : 0;
+    chain.running.resize(std::min(chain.running.size(), depth));
+    previousCalled = previousCalled || passedOn;
+    if (!failed) {
+        return consumed;
+    }
+    std::replace(chain.handlers.begin(), chain.handlers.end(), handler,
+                 static_cast<TSubclassHandler*>(nullptr));
+    result = passedResult;
+    return passedOn;
+}
+
 // Shows the message to the handlers below position `end`, newest first, then (unless one
 // consumed it) to the previous procedure. `previousCalled` tells whether the previous procedure
 // answered, directly or through a handler's CallNext.
@@ -72,11 +106,8 @@ LRESULT Dispatch(Chain& chain, HWND window, UINT message, WPARAM wParam, LPARAM 
     LRESULT result = 0;
     bool consumed = false;
     for (std::size_t i = end; i-- > 0 && !consumed;) {
-        if (TSubclassHandler* handler = chain.handlers[i]; handler != nullptr) {
-            chain.running.push_back({i, false});
-            consumed = handler->Handle(window, message, wParam, lParam, result);
-            previousCalled = previousCalled || chain.running.back().previousCalled;
-            chain.running.pop_back();
+        if (chain.handlers[i] != nullptr) {
+            consumed = RunHandler(chain, i, window, message, wParam, lParam, result, previousCalled);
         }
     }
     --chain.depth;
@@ -164,6 +195,7 @@ LRESULT CallNext(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     const LRESULT result = Dispatch(*chain, window, message, wParam, lParam, below, previousCalled);
     if (previousCalled && !chain->running.empty()) {
         chain->running.back().previousCalled = true;
+        chain->running.back().previousResult = result;
     }
     return result;
 }
@@ -176,7 +208,8 @@ LRESULT CALLBACK OwnClassProc(HWND window, UINT message, WPARAM wParam, LPARAM l
     if (message == WM_NCCREATE && Find(window) == nullptr) {
         const auto* create = reinterpret_cast<const CREATESTRUCTA*>(lParam);
         if (auto* handler = static_cast<TSubclassHandler*>(create->lpCreateParams); handler != nullptr) {
-            Install(window, handler, nullptr);
+            // Without memory for its state the window is made all the same, with no handler.
+            Guarded([&] { return Install(window, handler, nullptr); }, [] { return false; });
         }
     }
     return ChainProc(window, message, wParam, lParam);

@@ -19,7 +19,9 @@ class TSubclassHandler {
 public:
     virtual ~TSubclassHandler() = default;
     // True consumes the message: `result` is then the window's answer and no later handler nor
-    // the previous procedure sees it. Must not throw (the caller is the platform).
+    // the previous procedure sees it. An exception stops at the chain (the caller is the
+    // platform): the handler is detached for good and the message goes on as not consumed
+    // (if the handler had passed it on with CallNext, that answer stands).
     virtual bool Handle(HWND window, UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) = 0;
 };
 

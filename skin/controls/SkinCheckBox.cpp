@@ -3,6 +3,7 @@
 #include "skin/controls/ControlGeometry.h"
 #include "skin/controls/ControlPaint.h"
 #include "skin/model/WinSkinData.h"
+#include "skin/painter/Bounds.h"
 #include "skin/painter/Raster.h"
 #include "ui/StdCtrls.h"
 
@@ -36,16 +37,19 @@ void TSkinCheckBox::PaintSkin(HDC dc, const RECT& rect) {
     const bool rightButton = (GetWindowLongPtrA(Handle(), GWL_STYLE) & BS_RIGHTBUTTON) != 0;
     const TSkinRect box =
         CheckBoxRect({rect.left, rect.top, rect.right, rect.bottom}, cellWidth, strip.Height(), rightButton);
-    if (box.Empty()) {
+    // A mark larger than the control is painted only where the control shows it.
+    const TSkinRect shown = Intersect(box, {rect.left, rect.top, rect.right, rect.bottom});
+    if (box.Empty() || shown.Empty()) {
         return;
     }
-    const int width = static_cast<int>(box.Width());
-    const int height = static_cast<int>(box.Height());
-    TBitmap32 picture(width, height, PixelOf(FaceColour(Skin())));
+    TBitmap32 picture(static_cast<int>(shown.Width()), static_cast<int>(shown.Height()),
+                      PixelOf(FaceColour(Skin())));
     const TSkinRect cell = FrameCell(strip.Width(), strip.Height(), frames, ClampFrame(frames, Frame()));
-    StretchPixels(picture, {0, 0, width, height}, strip, cell, TTransparency::trMagenta);
+    const TSkinRect at{box.left - shown.left, box.top - shown.top, box.right - shown.left,
+                       box.bottom - shown.top};
+    StretchPixels(picture, at, strip, cell, TTransparency::trMagenta);
     if (SharedPaintSurface().Load(picture) != nullptr) {
-        SharedPaintSurface().CopyTo(dc, box.left, box.top);
+        SharedPaintSurface().CopyTo(dc, shown.left, shown.top);
     }
 }
 

@@ -3,20 +3,31 @@
 #include "skin/controls/ControlGeometry.h"
 #include "skin/controls/ControlPaint.h"
 #include "skin/model/WinSkinData.h"
+#include "skin/painter/Bounds.h"
 #include "skin/painter/Raster.h"
+
+#include <algorithm>
+#include <climits>
+#include <cstdint>
 
 #include <commctrl.h>
 
 namespace quellar {
 
 namespace {
-// The chunk picture side by side from the left over width pixels.
-TBitmap32 Chunks(const TBitmap32& chunk, int width) {
-    TBitmap32 row(width, chunk.Height(), KeyColour);
-    for (int x = 0; x < width; x += chunk.Width()) {
-        CopyPixels(row, x, 0, chunk, {0, 0, chunk.Width(), chunk.Height()}, TTransparency::trOpaque);
+// The chunk picture side by side from (x, y) over `filled` pixels, straight into the bar's
+// picture: a chunk taller than the bar costs only the rows the bar shows.
+void DrawChunks(TBitmap32& picture, int x, int y, const TBitmap32& chunk, int filled) {
+    const auto upTo = [](int start, int size) {
+        return static_cast<int>(std::min<std::int64_t>(std::int64_t{start} + size, INT_MAX));
+    };
+    const int end = upTo(x, filled);
+    const TSkinRect reach = TileAreaWithin({x, y, end, upTo(y, chunk.Height())}, chunk.Width(),
+                                           chunk.Height(), {0, 0, picture.Width(), picture.Height()});
+    for (int at = reach.left; at < reach.right; at += chunk.Width()) {
+        const int width = std::min(chunk.Width(), end - at); // the last chunk ends where the bar does
+        CopyPixels(picture, at, y, chunk, {0, 0, width, chunk.Height()}, TTransparency::trMagenta);
     }
-    return row;
 }
 } // namespace
 
@@ -39,9 +50,7 @@ void TSkinProgress::PaintSkin(HDC dc, const RECT& rect) {
         DrawFrame(picture, {0, 0, width, height}, *element, 1, 1, TTransparency::trMagenta);
         const int chunkHeight = element->Image2.Height();
         if (filled > 0) {
-            const TBitmap32 bar = Chunks(element->Image2, filled);
-            CopyPixels(picture, element->LeftWidth, (height - chunkHeight) / 2, bar,
-                       {0, 0, filled, chunkHeight}, TTransparency::trMagenta);
+            DrawChunks(picture, element->LeftWidth, (height - chunkHeight) / 2, element->Image2, filled);
         }
     } else {
         DrawFrame(picture, {0, 0, width, height}, *element, 2, 1, TTransparency::trMagenta);

@@ -25,11 +25,10 @@ void DrawBorder(TBitmap32& dest, const TSkinRect& rect, const TDataSkinBorder& b
     const int frames = std::max(1, border.FrameCount);
     const TSkinRect cell =
         FrameCell(border.Image.Width(), border.Image.Height(), frames, BorderFrame(active, frames), stacked);
-    const TBitmap32 piece = ComposeNineSlice(
-        border.Image, cell, static_cast<int>(rect.Width()), static_cast<int>(rect.Height()),
-        {border.LeftWidth, border.TopHeight, border.RightWidth, border.BottomHeight}, border.Tile != 1);
-    CopyPixels(dest, rect.left, rect.top, piece, {0, 0, piece.Width(), piece.Height()},
-               border.Trans == 1 ? TTransparency::trMagenta : TTransparency::trOpaque);
+    // A border wider than the window is composed only as far as the window shows it.
+    DrawNineSlice(dest, rect, border.Image, cell,
+                  {border.LeftWidth, border.TopHeight, border.RightWidth, border.BottomHeight},
+                  border.Tile != 1, border.Trans == 1 ? TTransparency::trMagenta : TTransparency::trOpaque);
 }
 } // namespace
 

@@ -3,12 +3,15 @@
 #include "skin/controls/ControlSkins.h"
 #include "skin/controls/SkinControl.h"
 #include "skin/form/DwmFrame.h"
+#include "skin/form/FrameBounds.h"
 #include "skin/form/SkinMessages.h"
 #include "skin/manager/WinSkinManage.h"
 #include "skin/menu/MenuBar.h"
 #include "skin/menu/MenuItemPaint.h"
 #include "skin/menu/MenuTracking.h"
 #include "skin/model/WinSkinData.h"
+#include "skin/painter/Bounds.h"
+#include "skin/painter/WorkArea.h"
 #include "ui/Forms.h"
 #include "ui/Menus.h"
 #include "ui/Messages.h"
@@ -200,6 +203,8 @@ void TWinSkinForm::BuildLayout() {
     if (menuBar_ != nullptr && borderKind_ != bkPopup) {
         frame_.menu = GetSystemMetrics(SM_CYMENU);
     }
+    const TSkinRect work = WorkAreaOf(window_);
+    frame_ = FrameWithin(frame_, static_cast<int>(work.Width()), static_cast<int>(work.Height()));
     DropCaptionButtons();
     for (const auto& definition : skin_->SysButtons()) {
         buttons_.push_back(std::make_unique<TWinSysButton>(*this, *definition));
@@ -272,7 +277,9 @@ void TWinSkinForm::FitFrame(bool reapplying) {
         clientWidth_ = client.right;
         clientHeight_ = client.bottom;
     }
-    TWindowSize size = WindowSizeFor(clientWidth_, clientHeight_, frame_);
+    const TWindowSize asked = WindowSizeFor(clientWidth_, clientHeight_, frame_);
+    std::int64_t width = asked.width;
+    const TSkinRect work = WorkAreaOf(window_);
     const bool dialog = className_ == "TMessageForm" || className_ == "#32770";
     if (!reapplying && dialog) {
         // A message box whose caption is longer than the box gets wider, its contents centred.
@@ -283,10 +290,15 @@ void TWinSkinForm::FitFrame(bool reapplying) {
         SelectObject(dc, old);
         ReleaseDC(window_, dc);
         const TDataSkinTitle& t = *skin_->Title();
-        const int needed = (static_cast<int>(Caption().size()) + 7) * space.cx + frame_.left + frame_.right +
-                           t.LeftWidth + t.RightWidth + t.TXTBackleft + t.TXTBackRight;
-        if (size.width < needed) {
-            const int shift = (needed - size.width) / 2;
+        // 64-bit: the sum of the skin's numbers may pass the int range.
+        const std::int64_t needed = (std::int64_t{static_cast<int>(Caption().size())} + 7) * space.cx +
+                                    std::int64_t{frame_.left} + frame_.right + t.LeftWidth + t.RightWidth +
+                                    t.TXTBackleft + t.TXTBackRight;
+        // A box is widened at most to the screen's width, so it and its buttons stay on it.
+        const int fittedWidth = static_cast<int>(std::min<std::int64_t>(asked.width, work.Width()));
+        const TWidening widening = WidenWithin(fittedWidth, needed, static_cast<int>(work.Width()));
+        if (widening.width > fittedWidth) {
+            const int shift = widening.shift;
             for (HWND child = GetTopWindow(window_); child != nullptr;
                  child = GetWindow(child, GW_HWNDNEXT)) {
                 RECT r{};
@@ -296,11 +308,19 @@ void TWinSkinForm::FitFrame(bool reapplying) {
                              SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOSENDCHANGING |
                                  SWP_NOOWNERZORDER);
             }
-            size.width = needed;
+            width = widening.width;
         }
     }
-    SetWindowPos(window_, nullptr, 0, 0, size.width, size.height,
-                 SWP_FRAMECHANGED | SWP_NOZORDER | SWP_NOMOVE | SWP_NOACTIVATE);
+    // No window the skin sizes is larger than the work area of its monitor, and one that grew
+    // past its edge moves back onto it (Windows leaves a window wherever it is told to be).
+    RECT outer{};
+    GetWindowRect(window_, &outer);
+    const TSkinRect fitted = FitWindowToWorkArea(outer.left, outer.top, width, asked.height, work);
+    // An MDI child keeps its place inside its frame; only its size is bounded.
+    const bool stays = (style_ & WS_CHILD) != 0 || (fitted.left == outer.left && fitted.top == outer.top);
+    SetWindowPos(window_, nullptr, fitted.left, fitted.top, static_cast<int>(fitted.Width()),
+                 static_cast<int>(fitted.Height()),
+                 SWP_FRAMECHANGED | SWP_NOZORDER | (stays ? SWP_NOMOVE : 0) | SWP_NOACTIVATE);
 }
 
 void TWinSkinForm::ReapplySkin() {

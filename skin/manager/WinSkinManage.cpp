@@ -2,6 +2,7 @@
 
 #include "skin/form/SkinMessages.h"
 #include "skin/model/WinSkinData.h"
+#include "ui/ExceptionBoundary.h"
 #include "ui/Forms.h"
 
 #include <algorithm>
@@ -90,7 +91,10 @@ void TWinSkinManage::InstallHook() {
 
 LRESULT CALLBACK TWinSkinManage::CbtProc(int code, WPARAM wParam, LPARAM lParam) {
     if (code >= 0 && gHookOwner != nullptr) {
-        if (const LRESULT veto = gHookOwner->OnCbt(code, wParam, lParam); veto != 0) {
+        // A window the manager cannot take on (no memory for its object) is created unskinned.
+        const LRESULT veto =
+            Guarded([&] { return gHookOwner->OnCbt(code, wParam, lParam); }, [] { return LRESULT{0}; });
+        if (veto != 0) {
             return veto;
         }
     }

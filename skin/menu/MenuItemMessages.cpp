@@ -77,8 +77,9 @@ bool MeasureMenuItem(TWinSkinForm& form, MEASUREITEMSTRUCT& measure) {
         item->MeasureItem(dc, width, height);
         item->OnMeasureItem = std::move(own);
         const TMenu* menu = item->ParentMenu();
-        measure.itemWidth = static_cast<UINT>(
-            FormMenuItemWidth(width, ElementLeft(skin), menu != nullptr && menu->Images() != nullptr));
+        measure.itemWidth = static_cast<UINT>(OnScreenItemWidth(
+            FormMenuItemWidth(width, ElementLeft(skin), menu != nullptr && menu->Images() != nullptr),
+            form.Window()));
         measure.itemHeight = static_cast<UINT>(height);
     } else {
         const std::string text = ItemText(form.dropDownMenu, measure.itemID);
@@ -87,7 +88,7 @@ bool MeasureMenuItem(TWinSkinForm& form, MEASUREITEMSTRUCT& measure) {
                   DT_CALCRECT | DT_SINGLELINE | DT_EXPANDTABS | DT_NOCLIP);
         const bool olderFamily = (GetVersion() & 0x80000000u) != 0;
         const TItemSize size = TextItemSize(r.right, r.bottom, text.empty(), ElementLeft(skin), olderFamily);
-        measure.itemWidth = static_cast<UINT>(size.width);
+        measure.itemWidth = static_cast<UINT>(OnScreenItemWidth(size.width, form.Window()));
         measure.itemHeight = static_cast<UINT>(size.height);
     }
     SelectObject(dc, old);

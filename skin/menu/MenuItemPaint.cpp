@@ -8,10 +8,15 @@
 #include "skin/model/WinSkinData.h"
 #include "skin/painter/PaintSurface.h"
 #include "skin/painter/Raster.h"
+#include "skin/painter/WorkArea.h"
 #include "ui/Forms.h"
 #include "ui/ImgList.h"
 #include "ui/MenuMnemonic.h"
 #include "ui/Menus.h"
+
+#include <algorithm>
+#include <climits>
+#include <cstdint>
 
 namespace quellar {
 
@@ -215,9 +220,20 @@ void TSkinItemPainter::operator()(TMenuItem* item, HDC dc, const RECT& rect, boo
     PaintMenuItem(*skin, dc, rect, view, selected, parent != nullptr ? parent->Handle() : nullptr);
 }
 
+int OnScreenItemWidth(int width, HWND window) {
+    // The popup adds to an owner-drawn item's width a check mark's width less one and its own
+    // frame on both sides (3 pixels each here, measured under Wine: a 1280-pixel item made a
+    // 1298-pixel popup); the frame is counted twice over, so other frame styles fit as well.
+    const std::int64_t around = GetSystemMetrics(SM_CXMENUCHECK) + 4 * GetSystemMetrics(SM_CXFIXEDFRAME);
+    const std::int64_t room = std::clamp<std::int64_t>(WorkAreaOf(window).Width() - around, 0, INT_MAX);
+    return std::clamp(width, 0, static_cast<int>(room));
+}
+
 void TSkinItemMeasurer::operator()(TMenuItem* item, HDC, int& width, int&) const {
     const TMenu* menu = item->ParentMenu();
-    width = SkinnedItemWidth(width, LeftOf(skin->MenuItem()), menu != nullptr && menu->Images() != nullptr);
+    width = OnScreenItemWidth(
+        SkinnedItemWidth(width, LeftOf(skin->MenuItem()), menu != nullptr && menu->Images() != nullptr),
+        nullptr);
 }
 
 } // namespace quellar

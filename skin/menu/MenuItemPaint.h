@@ -48,6 +48,11 @@ struct TSkinItemPainter {
     TSkinData* skin;
     void operator()(TMenuItem* item, HDC dc, const RECT& rect, bool selected) const;
 };
+// An item width the skin asks for, at most what leaves the popup menu (its frame and check-mark
+// column included) within the width of the work area of the window's monitor (the primary one
+// for none): a popup menu is never wider than the screen.
+int OnScreenItemWidth(int width, HWND window);
+
 struct TSkinItemMeasurer {
     TSkinData* skin;
     void operator()(TMenuItem* item, HDC dc, int& width, int& height) const;

@@ -2,6 +2,7 @@
 
 #include "skin/form/WinSkinForm.h"
 #include "skin/menu/MenuBar.h"
+#include "ui/ExceptionBoundary.h"
 
 #include <utility>
 
@@ -34,8 +35,7 @@ void SwitchTo(const TTrackDecision& decision, bool byKey) {
 }
 
 // Only messages of the menu loop that it has not handled yet (code MSGF_MENU).
-LRESULT CALLBACK MenuFilterProc(int code, WPARAM wParam, LPARAM lParam) {
-    const LRESULT next = CallNextHookEx(gTrack.hook, code, wParam, lParam);
+LRESULT FilterMenuMessage(int code, LRESULT next, LPARAM lParam) {
     if (code != MSGF_MENU || next != 0 || gTrack.form == nullptr) {
         return next;
     }
@@ -64,6 +64,12 @@ LRESULT CALLBACK MenuFilterProc(int code, WPARAM wParam, LPARAM lParam) {
         break;
     }
     return decision.swallow ? 1 : 0;
+}
+
+LRESULT CALLBACK MenuFilterProc(int code, WPARAM wParam, LPARAM lParam) {
+    const LRESULT next = CallNextHookEx(gTrack.hook, code, wParam, lParam);
+    // On failure the menu goes on with the platform's own keys and mouse.
+    return Guarded([&] { return FilterMenuMessage(code, next, lParam); }, [next] { return next; });
 }
 
 // The tracking state and the hook for one open drop-down; both go whichever way it ends.

@@ -1,5 +1,7 @@
 #include "skin/painter/PaintSurface.h"
 
+#include "skin/painter/Bounds.h"
+
 #include <algorithm>
 
 namespace quellar {
@@ -28,16 +30,16 @@ bool TPaintSurface::Ensure(int width, int height) {
     if (width <= 0 || height <= 0) {
         return false;
     }
-    if (dc_ != nullptr && width <= stride_ && height <= rows_) {
+    const TSurfaceSize made = SurfaceSizeFor({stride_, rows_}, {width, height});
+    if (dc_ != nullptr && made == TSurfaceSize{stride_, rows_}) {
         GdiFlush(); // drawing on the surface has finished before its memory is touched
         width_ = width;
         height_ = height;
         return true;
     }
-    // Grown to the largest control seen, so painting controls of different sizes in turn costs
-    // no new surface each time.
-    width = std::max(width, stride_);
-    height = std::max(height, rows_);
+    const int wanted = width, wantedRows = height;
+    width = made.width;
+    height = made.height;
     Release();
     BITMAPINFO info{};
     info.bmiHeader.biSize = sizeof(info.bmiHeader);
@@ -56,8 +58,8 @@ bool TPaintSurface::Ensure(int width, int height) {
     bits_ = static_cast<std::uint32_t*>(bits);
     stride_ = width;
     rows_ = height;
-    width_ = width;
-    height_ = height;
+    width_ = wanted;
+    height_ = wantedRows;
     return true;
 }
 

@@ -5,7 +5,8 @@
 // to the window in one transfer, so nothing flickers. A skinned frame keeps a surface of its own;
 // one shared surface serves every control skin of the process, one paint after the other (all on
 // the user-interface thread). A surface grows to the largest picture it held and is not made
-// again for smaller ones, so a repaint costs no fresh memory.
+// again for smaller ones, so a repaint costs no fresh memory; past the size of a large screen it
+// gives the memory back at the next smaller paint (SurfaceSizeFor).
 #include "skin/model/Bitmap32.h"
 
 #include <windows.h>

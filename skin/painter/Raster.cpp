@@ -1,6 +1,7 @@
 #include "skin/painter/Raster.h"
 
 #include "skin/model/SkinElements.h"
+#include "skin/painter/Bounds.h"
 
 #include <algorithm>
 #include <limits>
@@ -20,10 +21,12 @@ std::int64_t ScaledIndex(std::int64_t at, std::int64_t destSize, std::int64_t so
 
 // Copies of the tile's whole source rect at every grid position; the last column and row
 // overhang the area and are only clipped by the bitmap.
+// Only the tiles that reach into dest are placed, so a huge area costs what dest shows.
 void DrawTiles(TBitmap32& dest, const TSkinRect& area, const TBitmap32& source, const TSkinRect& tile) {
     const int tileWidth = static_cast<int>(std::min(tile.Width(), IntMax));
     const int tileHeight = static_cast<int>(std::min(tile.Height(), IntMax));
-    const TTileGrid grid = TilePositions(area, tileWidth, tileHeight);
+    const TSkinRect reach = TileAreaWithin(area, tileWidth, tileHeight, {0, 0, dest.Width(), dest.Height()});
+    const TTileGrid grid = TilePositions(reach, tileWidth, tileHeight);
     for (const int x : grid.xs) {
         for (const int y : grid.ys) {
             CopyPixels(dest, x, y, source, tile, TTransparency::trOpaque);
@@ -107,18 +110,48 @@ void CopyPixels(TBitmap32& dest, int x, int y, const TBitmap32& source, const TS
 
 TBitmap32 ComposeNineSlice(const TBitmap32& image, const TSkinRect& cell, int width, int height,
                            TSliceMargins margins, bool tile) {
+    return ComposeNineSlicePart(image, cell, width, height, margins, tile, {0, 0, width, height});
+}
+
+namespace {
+TSkinRect Moved(const TSkinRect& r, int dx, int dy) {
+    // Plan rects lie inside the composed bitmap and part's corner too, so the moves fit an int.
+    return {r.left - dx, r.top - dy, r.right - dx, r.bottom - dy};
+}
+} // namespace
+
+TBitmap32 ComposeNineSlicePart(const TBitmap32& image, const TSkinRect& cell, int width, int height,
+                               TSliceMargins margins, bool tile, const TSkinRect& part) {
     if (width <= 0 || height <= 0) {
         return {};
     }
-    TBitmap32 out(width, height);
+    const TSkinRect shown = Intersect(part, {0, 0, width, height});
+    if (shown.Empty()) {
+        return {};
+    }
+    TBitmap32 out(static_cast<int>(shown.Width()), static_cast<int>(shown.Height()));
     for (const TSlicePiece& piece : PlanNineSlice(cell, width, height, margins, tile)) {
+        const TSkinRect dest = Moved(piece.dest, shown.left, shown.top);
         if (piece.tiled) {
-            DrawTiles(out, piece.dest, image, piece.source);
+            DrawTiles(out, dest, image, piece.source);
         } else {
-            StretchPixels(out, piece.dest, image, piece.source, TTransparency::trOpaque);
+            StretchPixels(out, dest, image, piece.source, TTransparency::trOpaque);
         }
     }
     return out;
+}
+
+void DrawNineSlice(TBitmap32& dest, const TSkinRect& rect, const TBitmap32& image, const TSkinRect& cell,
+                   TSliceMargins margins, bool tile, TTransparency mode) {
+    if (rect.Inverted() || image.Empty() || !Intersects(rect, dest) || rect.Width() > IntMax ||
+        rect.Height() > IntMax) {
+        return;
+    }
+    const TSkinRect shown = Intersect(rect, {0, 0, dest.Width(), dest.Height()});
+    const TBitmap32 composed =
+        ComposeNineSlicePart(image, cell, static_cast<int>(rect.Width()), static_cast<int>(rect.Height()),
+                             margins, tile, Moved(shown, rect.left, rect.top));
+    CopyPixels(dest, shown.left, shown.top, composed, {0, 0, composed.Width(), composed.Height()}, mode);
 }
 
 void DrawFrame(TBitmap32& dest, const TSkinRect& rect, const TDataSkinObject& element, int frameCount,
@@ -130,18 +163,10 @@ void DrawFrame(TBitmap32& dest, const TSkinRect& rect, const TDataSkinObject& el
 void DrawFrame(TBitmap32& dest, const TSkinRect& rect, const TDataSkinObject& element, int frameCount,
                int frame, TTransparency mode) {
     const TBitmap32& image = element.Image;
-    // A rect beyond the bitmap would only cost a composition nobody sees.
-    if (rect.Inverted() || image.Empty() || !Intersects(rect, dest) || rect.Width() > IntMax ||
-        rect.Height() > IntMax) {
-        return;
-    }
-    const int width = static_cast<int>(rect.Width());
-    const int height = static_cast<int>(rect.Height());
     const TSkinRect cell = FrameCell(image.Width(), image.Height(), frameCount, frame);
     const TSliceMargins margins{element.LeftWidth, element.TopHeight, element.RightWidth,
                                 element.BottomHeight};
-    const TBitmap32 composed = ComposeNineSlice(image, cell, width, height, margins, element.Tile != 0);
-    CopyPixels(dest, rect.left, rect.top, composed, {0, 0, width, height}, mode);
+    DrawNineSlice(dest, rect, image, cell, margins, element.Tile != 0, mode);
 }
 
 } // namespace quellar

@@ -6,6 +6,8 @@
 //   quellar-driver steady|sweep TIMELINE
 //   quellar-driver hold TIMELINE IDLE_SECONDS RUN_SECONDS   (for scripts/cpu-share.sh)
 //   quellar-driver hostile-skins TIMELINE   (for hostile-skins-e2e.sh)
+//   quellar-driver skin-numbers TIMELINE    (for skin-numbers-e2e.sh: the program)
+//   quellar-driver skin-viewer TIMELINE     (for skin-numbers-e2e.sh: the skin viewer)
 //
 // Exits 0 when every step went as a user would see it, 1 with a message otherwise. Every wait
 // has a timeout.
@@ -17,6 +19,7 @@
 
 #include <commctrl.h>
 #include <mmsystem.h>
+#include <psapi.h>
 
 #include <cmath>
 #include <cstdint>
@@ -544,6 +547,179 @@ void RunHostileSkins(Timeline& timeline) {
     ExitAndWaitForEnd(c, pid, timeline);
 }
 
+// ---- hostile skin numbers: repaints, boxes on the screen, memory ----
+
+constexpr double kMemoryLimitMb = 300; // a skinned process takes some 40 MB under Wine
+constexpr int kRepaints = 5;
+
+std::string RectText(const RECT& r) {
+    return "(" + std::to_string(r.left) + "," + std::to_string(r.top) + ")-(" + std::to_string(r.right) +
+           "," + std::to_string(r.bottom) + ")";
+}
+
+bool Inside(const RECT& r, const RECT& area) {
+    return r.left >= area.left && r.top >= area.top && r.right <= area.right && r.bottom <= area.bottom;
+}
+
+// The peak working set of the process in MB (Wine reads it from the process's own counters).
+double PeakMemoryMb(DWORD pid) {
+    HANDLE process = OpenProcess(PROCESS_QUERY_INFORMATION | PROCESS_VM_READ, FALSE, pid);
+    PROCESS_MEMORY_COUNTERS counters{};
+    counters.cb = sizeof counters;
+    const BOOL read = process != nullptr && K32GetProcessMemoryInfo(process, &counters, sizeof counters);
+    if (process != nullptr) {
+        CloseHandle(process);
+    }
+    if (!read) {
+        Fail("cannot read the process's memory counters");
+    }
+    return static_cast<double>(counters.PeakWorkingSetSize) / (1024.0 * 1024.0);
+}
+
+// Milliseconds for one full repaint of the window, frame and children, with the window
+// answering a message after each (the average of kRepaints).
+double RepaintMs(HWND window) {
+    const double began = Now();
+    for (int i = 0; i < kRepaints; ++i) {
+        RedrawWindow(window, nullptr, nullptr,
+                     RDW_FRAME | RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+        Send(window, WM_NULL, 0, 0);
+    }
+    return (Now() - began) * 1000.0 / kRepaints;
+}
+
+void ExpectNoBox(DWORD pid, int forMs) {
+    const std::string caption;
+    for (int waited = 0; waited < forMs; waited += 20) {
+        BoxSearch search{pid, &caption, nullptr};
+        EnumWindows(MatchAnyBox, reinterpret_cast<LPARAM>(&search));
+        if (search.found != nullptr) {
+            Fail("a box appeared: \"" + TextOf(GetDlgItem(search.found, 0xFFFF)) + "\"");
+        }
+        Sleep(20);
+    }
+}
+
+void ExpectMemoryBounded(double peakMb) {
+    if (peakMb > kMemoryLimitMb) {
+        Fail("the process grew to " + std::to_string(peakMb) + " MB");
+    }
+}
+
+RECT WorkArea() {
+    RECT work{};
+    SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
+    return work;
+}
+
+// STOP's box lies on the screen with its OK button inside it; OK closes it.
+std::string CheckStopBox(DWORD pid) {
+    HWND box = WaitForWindow([&] { return FindBox(pid, "Information"); }, kBoxTimeoutMs, "the STOP box");
+    Sleep(400); // the skin takes the box over once it is activated and then fits its frame
+    HWND ok = GetDlgItem(box, IDOK);
+    RECT boxRect{}, okRect{};
+    GetWindowRect(box, &boxRect);
+    GetWindowRect(ok, &okRect);
+    const RECT work = WorkArea();
+    const std::string where =
+        "box " + RectText(boxRect) + " OK " + RectText(okRect) + " work " + RectText(work);
+    if (ok == nullptr || !Inside(boxRect, work) || !Inside(okRect, boxRect)) {
+        Fail("the STOP box is not on the screen: " + where);
+    }
+    PostMessageA(ok, BM_CLICK, 0, 0);
+    WaitUntil([&] { return !IsWindow(box) || !IsWindowVisible(box); }, kBoxTimeoutMs,
+              "the STOP box to close");
+    return where;
+}
+
+// The program on a skin of hostile numbers: it shows its window and keeps answering through
+// repaints, START and STOP, STOP's box lies on the screen, and its memory stays bounded.
+void RunSkinNumbers(Timeline& timeline) {
+    const MainControls c = FindControls(WaitForWindow(FindMainWindow, kWindowTimeoutMs, "the main window"));
+    const DWORD pid = ProcessOf(c.form);
+    ExpectNoBox(pid, 600); // the skin is applied 250 ms after start-up
+    const double repaint = RepaintMs(c.form);
+    timeline.Note(kStart);
+    ClickCommand(c.form, "btnStart");
+    Sleep(300);
+    Send(c.form, WM_NULL, 0, 0);
+    timeline.Note(kStop);
+    ClickCommand(c.form, "btnStop");
+    const std::string stopBox = CheckStopBox(pid);
+    RepaintMs(c.form);
+    const double peak = PeakMemoryMb(pid);
+    std::printf("driver: program repaint %.1f ms, peak %.0f MB, STOP %s\n", repaint, peak, stopBox.c_str());
+    ExpectMemoryBounded(peak);
+    ExitAndWaitForEnd(c, pid, timeline);
+}
+
+BOOL CALLBACK MatchPopupMenu(HWND hwnd, LPARAM lp) {
+    auto* s = reinterpret_cast<BoxSearch*>(lp);
+    if (ProcessOf(hwnd) == s->pid && ClassOf(hwnd) == "#32768" && IsWindowVisible(hwnd)) {
+        s->found = hwnd;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+// The viewer's right-click menu opens on the screen (its skinned items measured no wider than
+// the work area) and Escape closes it.
+std::string CheckPopupMenu(HWND view, DWORD pid) {
+    RECT client{};
+    GetClientRect(view, &client);
+    POINT at{client.right / 3, client.bottom / 3};
+    ClientToScreen(view, &at);
+    PostMessageA(view, WM_CONTEXTMENU, reinterpret_cast<WPARAM>(view), MAKELPARAM(at.x, at.y));
+    const std::string caption;
+    BoxSearch search{pid, &caption, nullptr};
+    WaitUntil(
+        [&] {
+            EnumWindows(MatchPopupMenu, reinterpret_cast<LPARAM>(&search));
+            return search.found != nullptr;
+        },
+        kBoxTimeoutMs, "the viewer's popup menu");
+    Sleep(200); // measured and shown
+    RECT menu{};
+    GetWindowRect(search.found, &menu);
+    const std::string where = "popup " + RectText(menu);
+    PostMessageA(search.found, WM_KEYDOWN, VK_ESCAPE, 0);
+    WaitUntil([&] { return !IsWindowVisible(search.found); }, kBoxTimeoutMs, "the popup menu to close");
+    if (!Inside(menu, WorkArea())) {
+        Fail("the popup menu is not on the screen: " + where);
+    }
+    return where;
+}
+
+// The skin viewer on such a file: its window shows and keeps answering through repaints and
+// its popup menu, within bounded memory, and closes when asked.
+void RunSkinViewer(Timeline& timeline) {
+    // By class: the viewer's hidden application window has the same title.
+    HWND view = WaitForWindow(
+        [] {
+            HWND found = FindWindowA("TfrmSkinView", "KOR Quellar skin viewer");
+            return found != nullptr && IsWindowVisible(found) ? found : nullptr;
+        },
+        kWindowTimeoutMs, "the skin viewer");
+    const DWORD pid = ProcessOf(view);
+    ExpectNoBox(pid, 600);
+    const double repaint = RepaintMs(view);
+    const std::string popup = CheckPopupMenu(view, pid);
+    Send(view, WM_NULL, 0, 0);
+    const double peak = PeakMemoryMb(pid);
+    std::printf("driver: viewer repaint %.1f ms, peak %.0f MB, %s\n", repaint, peak, popup.c_str());
+    ExpectMemoryBounded(peak);
+    HANDLE process = OpenProcess(SYNCHRONIZE, FALSE, pid);
+    timeline.Note(kExit);
+    PostMessageA(view, WM_CLOSE, 0, 0);
+    const DWORD waited = process != nullptr ? WaitForSingleObject(process, 10000) : WAIT_FAILED;
+    if (process != nullptr) {
+        CloseHandle(process);
+    }
+    if (waited != WAIT_OBJECT_0) {
+        Fail("the viewer did not end within 10 s of closing");
+    }
+}
+
 } // namespace
 } // namespace quellar::e2e
 
@@ -551,9 +727,12 @@ int main(int argc, char** argv) {
     using namespace quellar::e2e;
     const std::string run = argc >= 3 ? argv[1] : "";
     const bool hold = run == "hold" && argc == 5;
-    if (!hold && !((run == "steady" || run == "sweep" || run == "hostile-skins") && argc == 3)) {
-        std::fprintf(stderr, "usage: quellar-driver steady|sweep|hostile-skins TIMELINE\n"
-                             "       quellar-driver hold TIMELINE IDLE_SECONDS RUN_SECONDS\n");
+    const bool known = run == "steady" || run == "sweep" || run == "hostile-skins" || run == "skin-numbers" ||
+                       run == "skin-viewer";
+    if (!hold && !(known && argc == 3)) {
+        std::fprintf(stderr,
+                     "usage: quellar-driver steady|sweep|hostile-skins|skin-numbers|skin-viewer TIMELINE\n"
+                     "       quellar-driver hold TIMELINE IDLE_SECONDS RUN_SECONDS\n");
         return 2;
     }
     try {
@@ -564,6 +743,10 @@ int main(int argc, char** argv) {
             RunSweep(timeline);
         } else if (run == "hostile-skins") {
             RunHostileSkins(timeline);
+        } else if (run == "skin-numbers") {
+            RunSkinNumbers(timeline);
+        } else if (run == "skin-viewer") {
+            RunSkinViewer(timeline);
         } else {
             RunHold(timeline, std::atof(argv[3]), std::atof(argv[4]));
         }

@@ -4,6 +4,7 @@
 // left to the caller (LzhCompress) because the decoder's own bounds are tested elsewhere.
 #include <cstddef>
 #include <cstdint>
+#include <string>
 #include <vector>
 
 namespace quellar::test {
@@ -21,5 +22,15 @@ std::vector<std::uint8_t> ManySectionsPackage(std::size_t sections);
 
 // The same pictures as OneHugeBitmapPackage, but each key naming a bitmap of its own.
 std::vector<std::uint8_t> ManyHugeBitmapsPackage(int side, int count);
+
+// A skin file made from `baseFile` (a whole .skn file) with one family of hostile numbers, for
+// the program test: "border" (left.bmp 8,000,000 x 1, LeftFrame 2), "textshift" (TextShift
+// 100000), "txtback" (TXTBackleft and TXTBackRight 60,000,000), "chunk" ([Progress] Style 1 with
+// a 1 x 200,000 chunk), "check" (a 2800 x 2800 one-frame check mark, the largest the skin's
+// pixel budget lets through), "menuitem" ([MenuItem] LeftWidth 2,000,000), "tilemenu"
+// (TileLeftMenu -100000), or "skin0" (the base unchanged, the baseline). Empty for an unknown
+// family.
+std::vector<std::uint8_t> HostileNumbersSkinFile(const std::vector<std::uint8_t>& baseFile,
+                                                 const std::string& family);
 
 } // namespace quellar::test

@@ -3,10 +3,13 @@
 // window itself go.
 #include "ui/SubclassChain.h"
 
+#include "ui/ExceptionBoundary.h"
+
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <new>
 #include <string>
 #include <utility>
 #include <vector>
@@ -297,6 +300,42 @@ TEST_F(SubclassChainTest, CallNextRunsOlderHandlersAndThePreviousProcedureOnce) 
     // Consumed after CallNext: the base still frees its state exactly once.
     EXPECT_THAT(gLog, ElementsAre("after:ncdestroy", "older:ncdestroy", "base:ncdestroy"));
     EXPECT_EQ(chainsBefore, SubclassChain::ChainedWindowCount());
+}
+
+// A skin part that runs out of memory on the probe, before or after passing it on.
+struct Thrower : TSubclassHandler {
+    explicit Thrower(bool passOnFirst) : passOn(passOnFirst) {}
+    bool Handle(HWND window, UINT message, WPARAM wParam, LPARAM lParam, LRESULT&) override {
+        Log("thrower", message);
+        if (message == kProbe) {
+            if (passOn) {
+                SubclassChain::CallNext(window, message, wParam, lParam);
+            }
+            throw std::bad_alloc();
+        }
+        return false;
+    }
+    bool passOn;
+};
+
+// No exception gets past the chain: the window answers as if the failing handler were not
+// there, the older handler and the base see the probe once, and the failing handler is off.
+TEST_F(SubclassChainTest, AThrowingHandlerIsSwitchedOffAndTheMessageGoesOn) {
+    for (const bool passOn : {false, true}) {
+        Recorder older("older");
+        Thrower thrower(passOn);
+        SubclassChain::Attach(window, &older);
+        SubclassChain::Attach(window, &thrower);
+        const int failures = BoundaryFailures();
+        EXPECT_EQ(kBaseAnswer, Probe());
+        EXPECT_THAT(gLog, ElementsAre("thrower:probe", "older:probe", "base:probe"));
+        EXPECT_EQ(failures + 1, BoundaryFailures());
+        EXPECT_FALSE(SubclassChain::IsAttached(window, &thrower));
+        EXPECT_EQ(kBaseAnswer, Probe());
+        EXPECT_THAT(gLog, ElementsAre("older:probe", "base:probe"));
+        SubclassChain::Detach(window, &older);
+        EXPECT_EQ(&BaseProc, CurrentProc(window));
+    }
 }
 
 } // namespace

@@ -117,5 +117,26 @@ TEST(Raster, DrawFramePaintsTheChosenFrame) {
     EXPECT_EQ(dest, before);
 }
 
+// A piece a million pixels on each side drawn into a 5 x 2 bitmap: only what the bitmap shows
+// is composed (the whole would be four terabytes), and those pixels are the tiling's own.
+TEST(Raster, AHugeRectIsComposedOnlyWhereTheDestinationShowsIt) {
+    TDataSkinObject element("Huge");
+    element.Image = FromRows({{100, 101, 102, 103, 104, 105, 106, 107, 108}});
+    element.LeftWidth = 1;
+    element.RightWidth = 1;
+    element.Tile = 1;
+    TBitmap32 dest(5, 2, 0xD);
+    DrawFrame(dest, {-1000000, -1000000, 1000000, 1000000}, element, 1, 1);
+    // The centre tile (101 .. 107) repeats every 7 pixels from x = -999,999; 999,999 is a
+    // multiple of 7, so x = 0 starts a tile. The one-row image stretched over 2,000,000 rows
+    // shows its only row.
+    EXPECT_EQ(dest, FromRows({{101, 102, 103, 104, 105}, {101, 102, 103, 104, 105}}));
+    // Cut from a stretched middle: the part's own first column maps to source column
+    // 1 + (999,999 - 1) * 7 / 1,999,998 = 4.
+    element.Tile = 0;
+    DrawFrame(dest, {-999999, 0, 1000001, 2}, element, 1, 1);
+    EXPECT_EQ(dest.Pixel(0, 0), 104u);
+}
+
 } // namespace
 } // namespace quellar
