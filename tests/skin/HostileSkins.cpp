@@ -19,17 +19,18 @@ void Put32(std::vector<std::uint8_t>& out, std::uint32_t v) {
     }
 }
 
-// A 1-bit bitmap file of side x side pixels, all of the palette's first colour.
-std::vector<std::uint8_t> MonochromeBmp(int side) {
-    const std::uint32_t stride = ((static_cast<std::uint32_t>(side) + 31) / 32) * 4;
+} // namespace
+
+std::vector<std::uint8_t> MonochromeBmp(int width, int height) {
+    const std::uint32_t stride = ((static_cast<std::uint32_t>(width) + 31) / 32) * 4;
     const std::uint32_t dataAt = 14 + 40 + 8;
     std::vector<std::uint8_t> out{'B', 'M'};
-    Put32(out, dataAt + stride * static_cast<std::uint32_t>(side));
+    Put32(out, dataAt + stride * static_cast<std::uint32_t>(height));
     Put32(out, 0);
     Put32(out, dataAt);
     Put32(out, 40);
-    Put32(out, static_cast<std::uint32_t>(side));
-    Put32(out, static_cast<std::uint32_t>(side));
+    Put32(out, static_cast<std::uint32_t>(width));
+    Put32(out, static_cast<std::uint32_t>(height));
     out.push_back(1); // planes
     out.push_back(0);
     out.push_back(1); // bits per pixel
@@ -39,9 +40,11 @@ std::vector<std::uint8_t> MonochromeBmp(int side) {
     }
     Put32(out, 0x00FF00FF);
     Put32(out, 0x00000000);
-    out.resize(out.size() + static_cast<std::size_t>(stride) * static_cast<std::size_t>(side), 0);
+    out.resize(out.size() + static_cast<std::size_t>(stride) * static_cast<std::size_t>(height), 0);
     return out;
 }
+
+namespace {
 
 // Every key of the description that names a picture, as section and key.
 const std::vector<std::pair<std::string, std::string>>& PictureKeys() {
@@ -95,13 +98,14 @@ std::vector<std::uint8_t> ManyNamesPackage(std::size_t lines) {
 }
 
 std::vector<std::uint8_t> OneHugeBitmapPackage(int side) {
-    return BuildSkinPackage({{"skin.ini", Text(DescriptionNaming(true))}, {"big.bmp", MonochromeBmp(side)}});
+    return BuildSkinPackage(
+        {{"skin.ini", Text(DescriptionNaming(true))}, {"big.bmp", MonochromeBmp(side, side)}});
 }
 
 std::vector<std::uint8_t> ManyHugeBitmapsPackage(int side, int count) {
     std::vector<TSkinPackageEntry> entries = {{"skin.ini", Text(DescriptionNaming(false))}};
     for (int i = 0; i < count; ++i) {
-        entries.push_back({"big" + std::to_string(i) + ".bmp", MonochromeBmp(side)});
+        entries.push_back({"big" + std::to_string(i) + ".bmp", MonochromeBmp(side, side)});
     }
     return BuildSkinPackage(entries);
 }
