@@ -36,4 +36,8 @@ TSkinReader OpenPackage(const std::vector<std::uint8_t>& file, const std::string
 // number of warnings.
 int CheckSkin(const std::vector<std::uint8_t>& file, std::ostream& out, const std::string& name = "");
 
+// The warnings of the check report alone (the skin viewer lists them); a file that does not load
+// gives one line saying why.
+std::vector<std::string> SkinCheckWarnings(const std::vector<std::uint8_t>& file);
+
 } // namespace quellar
