@@ -67,7 +67,9 @@ std::vector<std::string> NamedMembers(const std::string& ini) {
             value.pop_back();
         }
         const std::string member = SkinBitmapMemberName(value);
-        if (!member.empty() && seen.insert(IniUpper(member)).second) {
+        // A name the package cannot carry names nothing the reader would find either.
+        const bool carried = member.find_first_of(std::string("\r\0", 2)) == std::string::npos;
+        if (!member.empty() && carried && seen.insert(IniUpper(member)).second) {
             names.push_back(member);
         }
     }
@@ -262,7 +264,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         return 0;
     }
     CheckModel(skin);
-    const std::pair<int, int> windows[] = {{2, 2}, {150, 100}, {400, 300}};
+    const std::pair<int, int> windows[] = {{2, 2}, {150, 100}, {320, 200}};
     for (const auto& [w, h] : windows) {
         PaintFrame(skin, w, h, w != 150);
         PaintMenus(skin, w);
