@@ -12,18 +12,22 @@ seconds=${FUZZ_SECONDS:-20}
 jobs=$(nproc)
 
 cmake --preset fuzz >/dev/null
-cmake --build --preset fuzz -j"$jobs" --target fuzz_skin_package fuzz_skin_model fuzz_skin_bitmap quellar_skins >/dev/null
+cmake --build --preset fuzz -j"$jobs" --target fuzz_skin_package fuzz_skin_model fuzz_skin_bitmap fuzz_skin_paint quellar_skins >/dev/null
 
 # Seeds: the skin files, their bitmaps, and their decompressed packages for the model target.
 corpus=$build/corpus
 rm -rf "$corpus"
-mkdir -p "$corpus/package" "$corpus/bitmap" "$corpus/model"
+mkdir -p "$corpus/package" "$corpus/bitmap" "$corpus/model" "$corpus/paint"
 cp "$build"/run/skin*.skn "$corpus/package/"
 for dir in "$build"/assets/skins/skin*/; do
     name=$(basename "$dir")
     for bmp in "$dir"*.bmp; do
         cp "$bmp" "$corpus/bitmap/${name}_$(basename "$bmp")"
     done
+    # The painting target takes picture sides, then a description (fuzz/fuzz_skin_paint.cpp):
+    # eight pairs of sides from 2 to 43 pixels, then this skin's description.
+    printf '\x07\x01\x1f\x08\x14\x0f\x0f\x20\x05\x03\x0c\x2a\x0d\x10\x10\x07\x09' |
+        cat - "$dir/skin.ini" >"$corpus/paint/$name"
     # The model target takes a decompressed package: the description first, then the bitmaps.
     python3 - "$dir" "$corpus/model/$name" <<'PY'
 import struct, sys, pathlib
@@ -79,10 +83,10 @@ rm -rf "$small"
 
 # The package target decodes up to 48 output bytes per input byte under the sanitizers; shorter
 # inputs keep it at many runs per second.
-declare -A max_len=([package]=8192 [model]=131072 [bitmap]=131072)
+declare -A max_len=([package]=8192 [model]=131072 [bitmap]=131072 [paint]=16384)
 
 status=0
-for target in package model bitmap; do
+for target in package model bitmap paint; do
     work=$(mktemp -d)
     cp "$corpus/$target"/* "$work/"
     printf 'fuzz_skin_%s: %s s on %s seeds\n' "$target" "$seconds" "$(ls "$work" | wc -l)"

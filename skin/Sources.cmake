@@ -14,6 +14,7 @@ set(QUELLAR_SKIN_PORTABLE_SOURCES
     model/Skin3rd.cpp
     model/SkinDescription.cpp
     model/SkinIni.cpp
+    model/SkinLimits.cpp
     model/SkinManage.cpp
     model/SkinMessage.cpp
     model/WinSkinData.cpp

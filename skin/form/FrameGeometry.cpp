@@ -51,22 +51,27 @@ TFrameSizes FrameSizesOf(const TSkinData& skin, TBorderKind kind) {
 }
 
 TSkinRect ClientRectOf(const TSkinRect& window, const TFrameSizes& frame) {
-    TSkinRect client{window.left + frame.left, window.top + frame.top + frame.menu,
-                     window.right - frame.right, window.bottom - frame.bottom};
+    using I = std::int64_t;
+    TSkinRect client{
+        SaturateInt(I{window.left} + frame.left), SaturateInt(I{window.top} + frame.top + frame.menu),
+        SaturateInt(I{window.right} - frame.right), SaturateInt(I{window.bottom} - frame.bottom)};
     client.right = std::max(client.right, client.left);
     client.bottom = std::max(client.bottom, client.top);
     return client;
 }
 
 TWindowSize WindowSizeFor(int clientWidth, int clientHeight, const TFrameSizes& frame) {
-    return {clientWidth + frame.left + frame.right, clientHeight + frame.top + frame.bottom + frame.menu};
+    using I = std::int64_t;
+    return {SaturateInt(I{clientWidth} + frame.left + frame.right),
+            SaturateInt(I{clientHeight} + frame.top + frame.bottom + frame.menu)};
 }
 
 TSkinRect PlaceTitleBox(const TSkinRect& strip, int textWidth, int textHeight, const TTitleLayout& layout) {
-    const int stripWidth = strip.right - strip.left;
-    const int stripHeight = strip.bottom - strip.top;
-    const int boxWidth = textWidth + layout.backLeft + layout.backRight;
-    int dx = 0;
+    using I = std::int64_t;
+    const I stripWidth = strip.Width();
+    const I stripHeight = strip.Height();
+    const I boxWidth = I{textWidth} + layout.backLeft + layout.backRight;
+    I dx = 0;
     const int alignment = layout.rightToLeft ? 2 : layout.textAlignment;
     switch (alignment) {
     case 0:
@@ -81,14 +86,16 @@ TSkinRect PlaceTitleBox(const TSkinRect& strip, int textWidth, int textHeight, c
     default:
         break;
     }
-    const int dy = (stripHeight - textHeight) / 2 + layout.textShiftVert / 2;
-    TSkinRect box{strip.left + dx, strip.top + dy, strip.left + dx + boxWidth, strip.top + dy + textHeight};
+    const I dy = (stripHeight - textHeight) / 2 + layout.textShiftVert / 2;
+    const I left = strip.left + dx;
+    const I top = strip.top + dy;
+    I right = left + boxWidth;
     if (layout.popup) {
-        box.right = std::max(box.right, layout.rightAlignedButtonsLeft - 5);
+        right = std::max(right, I{layout.rightAlignedButtonsLeft} - 5);
     } else {
-        box.right = std::min(box.right, strip.right - layout.textRightClip);
+        right = std::min(right, I{strip.right} - layout.textRightClip);
     }
-    return box;
+    return {SaturateInt(left), SaturateInt(top), SaturateInt(right), SaturateInt(top + textHeight)};
 }
 
 namespace {
@@ -167,38 +174,39 @@ bool CaptionButtonVisible(const TDataSkinSysButton& button, const TCaptionState&
 
 TSkinRect PlaceCaptionButton(const TDataSkinSysButton& button, int width, int height,
                              const TCaptionPlacement& where, int& rightmostLeft) {
-    int x = 0;
-    int y = 0;
+    using I = std::int64_t;
+    I x = 0;
+    I y = 0;
     switch (button.Align) {
     case 0:
         x = button.Xcoord;
         y = button.Ycoord;
         break;
     case 1:
-        x = where.windowWidth - button.Xcoord;
+        x = I{where.windowWidth} - button.Xcoord;
         y = button.Ycoord;
-        rightmostLeft = std::max(rightmostLeft, x);
+        rightmostLeft = std::max(rightmostLeft, SaturateInt(x));
         break;
     case 2:
     case 8:
-        x = where.titleBox.left - width - button.Xcoord;
+        x = I{where.titleBox.left} - width - button.Xcoord;
         y = button.Ycoord;
         break;
     case 3:
     case 9:
-        x = button.Xcoord + where.titleBox.right;
+        x = I{button.Xcoord} + where.titleBox.right;
         y = button.Ycoord;
         break;
     case 100:
-        y = where.frame.top + (where.frame.menu - height) / 2;
+        y = where.frame.top + (I{where.frame.menu} - height) / 2;
         x = where.rightToLeft
-                ? button.Xcoord + where.menuBarLeftWidth + where.frame.left
-                : where.windowWidth - button.Xcoord - where.frame.right - where.menuBarLeftWidth;
+                ? I{button.Xcoord} + where.menuBarLeftWidth + where.frame.left
+                : I{where.windowWidth} - button.Xcoord - where.frame.right - where.menuBarLeftWidth;
         break;
     default:
         break;
     }
-    return {x, y, x + width, y + height};
+    return {SaturateInt(x), SaturateInt(y), SaturateInt(x + width), SaturateInt(y + height)};
 }
 
 int SkinHitTest(int previousAnswer, int windowY, int topHeight) {
@@ -214,16 +222,17 @@ int SkinHitTest(int previousAnswer, int windowY, int topHeight) {
 int SizingHitTest(int x, int y, int width, int height, const TFrameSizes& frame) {
     constexpr int kCorner = 16;
     const bool top = y <= 3;
-    const bool bottom = y >= height - frame.bottom;
+    using I = std::int64_t;
+    const bool bottom = y >= I{height} - frame.bottom;
     const bool left = x < frame.left;
-    const bool right = x >= width - frame.right;
+    const bool right = x >= I{width} - frame.right;
     if (!(top || bottom || left || right)) {
         return HtNowhere;
     }
     const bool nearLeft = x < std::max(frame.left, kCorner);
-    const bool nearRight = x >= width - std::max(frame.right, kCorner);
+    const bool nearRight = x >= I{width} - std::max(frame.right, kCorner);
     const bool nearTop = y < kCorner;
-    const bool nearBottom = y >= height - std::max(frame.bottom, kCorner);
+    const bool nearBottom = y >= I{height} - std::max(frame.bottom, kCorner);
     if ((top && nearLeft) || (left && nearTop)) {
         return 13; // HTTOPLEFT
     }

@@ -8,22 +8,21 @@ int FirstItemX(const TBarDress& dress, int barWidth) {
     if (!dress.hasElement) {
         return 6;
     }
-    const int x = dress.rightToLeft ? dress.rightWidth + 8 : dress.leftWidth + 4;
-    return x > barWidth ? 12 : x;
+    const std::int64_t x =
+        dress.rightToLeft ? std::int64_t{dress.rightWidth} + 8 : std::int64_t{dress.leftWidth} + 4;
+    return x > barWidth ? 12 : SaturateInt(x);
 }
 
 void LayOutBarItems(std::vector<TBarItem>& items, const TSkinRect& bar, int firstX, bool rightToLeft) {
-    const int bottom = bar.bottom - 1;
-    int x = rightToLeft ? bar.right - firstX : bar.left + firstX;
+    const int bottom = SaturateInt(std::int64_t{bar.bottom} - 1);
+    // 64-bit positions: a long bar of wide captions stops at the int limit instead of wrapping.
+    std::int64_t x = rightToLeft ? std::int64_t{bar.right} - firstX : std::int64_t{bar.left} + firstX;
     for (TBarItem& item : items) {
-        const int width = item.hasCaption ? item.textWidth + 10 : 0;
-        if (rightToLeft) {
-            item.rect = {x - width, bar.top, x, bottom};
-            x -= width;
-        } else {
-            item.rect = {x, bar.top, x + width, bottom};
-            x += width;
-        }
+        const std::int64_t width = item.hasCaption ? std::int64_t{item.textWidth} + 10 : 0;
+        const std::int64_t next = rightToLeft ? x - width : x + width;
+        item.rect = rightToLeft ? TSkinRect{SaturateInt(next), bar.top, SaturateInt(x), bottom}
+                                : TSkinRect{SaturateInt(x), bar.top, SaturateInt(next), bottom};
+        x = next;
     }
 }
 

@@ -51,15 +51,16 @@ TSkinRect PlaceShortCut(const TSkinRect& textBox, int width, int height, bool ri
 }
 
 int SkinnedItemWidth(int measured, int elementLeft, bool hasImageList) {
-    return measured + std::max(0, elementLeft) + (hasImageList ? 0 : 23) + 12;
+    return SaturateInt(std::int64_t{measured} + std::max(0, elementLeft) + (hasImageList ? 0 : 23) + 12);
 }
 
 int FormMenuItemWidth(int measured, int elementLeft, bool hasImageList) {
-    return measured + std::max(0, elementLeft) + (hasImageList ? 0 : 25) + 10;
+    return SaturateInt(std::int64_t{measured} + std::max(0, elementLeft) + (hasImageList ? 0 : 25) + 10);
 }
 
 TItemSize TextItemSize(int textWidth, int textHeight, bool emptyText, int elementLeft, bool olderFamily) {
-    TItemSize size{textWidth + 26 + std::max(0, elementLeft), emptyText ? 8 : textHeight + 4};
+    TItemSize size{SaturateInt(std::int64_t{textWidth} + 26 + std::max(0, elementLeft)),
+                   emptyText ? 8 : SaturateInt(std::int64_t{textHeight} + 4)};
     if (olderFamily) {
         size.height += 4;
     }

@@ -34,8 +34,10 @@ void TBitmap32::Clear() {
 TBitmap32 TBitmap32::Copy(int x, int y, int width, int height) const {
     const int x0 = std::clamp(x, 0, width_);
     const int y0 = std::clamp(y, 0, height_);
-    const int x1 = std::clamp(x + std::max(width, 0), 0, width_);
-    const int y1 = std::clamp(y + std::max(height, 0), 0, height_);
+    const auto x1 =
+        static_cast<int>(std::clamp<std::int64_t>(std::int64_t{x} + std::max(width, 0), 0, width_));
+    const auto y1 =
+        static_cast<int>(std::clamp<std::int64_t>(std::int64_t{y} + std::max(height, 0), 0, height_));
     TBitmap32 out(x1 - x0, y1 - y0);
     for (int row = y0; row < y1; ++row) {
         std::copy(Row(row) + x0, Row(row) + x1, out.Row(row - y0));

@@ -2,8 +2,10 @@
 
 #include "skin/model/BitmapFile.h"
 #include "skin/model/SkinDataPlatform.h"
+#include "skin/model/SkinLimits.h"
 
 #include <algorithm>
+#include <stdexcept>
 
 namespace quellar {
 
@@ -27,19 +29,39 @@ TSkinDescriptionReader::TSkinDescriptionReader(TSkinData& data, const TSkinIniFi
     : d_(data), ini_(ini), package_(package), warnings_(warnings) {}
 
 void TSkinDescriptionReader::Warn(const std::string& text) {
-    if (warnings_ != nullptr) {
+    if (warnings_ != nullptr && !text.empty()) {
         warnings_->push_back(text);
     }
 }
 
-std::int32_t TSkinDescriptionReader::Int(const std::string& section, const std::string& key,
-                                         std::int32_t def) {
+std::optional<std::int32_t> TSkinDescriptionReader::Bounded(const std::string& section,
+                                                            const std::string& key) {
+    const TSkinKeyRule* rule = FindSkinKeyRule(section, key);
+    if (rule == nullptr) {
+        throw std::logic_error("the skin key table has no [" + section + "] " + key);
+    }
     const std::string text = ini_.ReadString(section, key, "");
     if (!text.empty() && !ParseIniInteger(text)) {
-        Warn("[" + section + "] " + key + "=" + text + ": not a whole number, " + std::to_string(def) +
+        Warn("[" + section + "] " + key + "=" + text + ": not a whole number, " + std::to_string(rule->def) +
              " used");
     }
-    return ini_.ReadInteger(section, key, def);
+    const std::int32_t value = ini_.ReadInteger(section, key, rule->def);
+    if (value >= rule->min && value <= rule->max) {
+        return value;
+    }
+    const std::string range = std::to_string(rule->min) + " .. " + std::to_string(rule->max);
+    const std::string head = "[" + section + "] " + key + "=" + std::to_string(value) + ": outside " + range;
+    if (rule->outside == TSkinOutside::Missing) {
+        Warn(head + ", [" + section + "] left out");
+        return std::nullopt;
+    }
+    const std::int32_t clamped = std::clamp(value, rule->min, rule->max);
+    Warn(head + ", " + std::to_string(clamped) + " used");
+    return clamped;
+}
+
+std::int32_t TSkinDescriptionReader::Int(const std::string& section, const std::string& key) {
+    return Bounded(section, key).value_or(FindSkinKeyRule(section, key)->def);
 }
 
 TSkinColor TSkinDescriptionReader::Rgb(const std::string& section, const std::string& key, TSkinColor def) {
@@ -98,14 +120,14 @@ TBitmap32 TSkinDescriptionReader::Bitmap(const std::string& section, const std::
 void TSkinDescriptionReader::ReadFrameBorder(TDataSkinBorder& border, const std::string& n) {
     border = TDataSkinBorder(n);
     const bool vertical = n == "Left" || n == "Right";
-    const std::int32_t head = Int(Personality, n + "TopHeight", 0);
-    const std::int32_t tail = Int(Personality, n + "BotHeight", 0);
+    const std::int32_t head = Int(Personality, n + "TopHeight");
+    const std::int32_t tail = Int(Personality, n + "BotHeight");
     // The fixed ends of a horizontal border lie at its left and right.
     (vertical ? border.TopHeight : border.LeftWidth) = head;
     (vertical ? border.BottomHeight : border.RightWidth) = tail;
-    border.FrameCount = Int(Personality, n + "Frame", 1);
-    border.Tile = Int(Personality, n + "Stretch", 1);
-    border.Trans = Int(Personality, n + "Trans", 1);
+    border.FrameCount = Int(Personality, n + "Frame");
+    border.Tile = Int(Personality, n + "Stretch");
+    border.Trans = Int(Personality, n + "Trans");
     border.Image = Bitmap(Personality, n);
 }
 
@@ -145,16 +167,22 @@ void TSkinDescriptionReader::ReadCaptionButtons() {
             kept.push_back(section);
         }
     }
+    std::size_t made = 0;
     for (const std::string& section : kept) {
         auto b = std::make_unique<TDataSkinSysButton>(IniUpper(section));
-        b->Action = Int(section, "Action", 0);
-        b->Align = Int(section, "Align", 0);
-        b->Xcoord = Int(section, "Xcoord", 0);
-        b->Ycoord = Int(section, "Ycoord", 0);
-        b->Visibility = Int(section, "Visibility", 0);
-        b->Visibility1 = Int(section, "Visibility1", 0);
-        b->CombineOp = Int(section, "CombineOp", -1);
-        b->FrameCount = Int(section, "frame", 0);
+        b->Action = Int(section, "Action");
+        b->Align = Int(section, "Align");
+        b->Xcoord = Int(section, "Xcoord");
+        b->Ycoord = Int(section, "Ycoord");
+        const auto visibility = Bounded(section, "Visibility");
+        const auto visibility1 = Bounded(section, "Visibility1");
+        if (!visibility || !visibility1) {
+            continue; // a button that would never show
+        }
+        b->Visibility = *visibility;
+        b->Visibility1 = *visibility1;
+        b->CombineOp = Int(section, "CombineOp");
+        b->FrameCount = Int(section, "frame");
         b->Image = Bitmap(section, "ButtonImage");
         if (b->FrameCount == 0) {
             b->FrameCount = 6;
@@ -171,8 +199,9 @@ void TSkinDescriptionReader::ReadCaptionButtons() {
             }
         }
         d_.sysButtons_.push_back(std::move(b));
+        ++made;
     }
-    ReadMdiButtons(kept.size());
+    ReadMdiButtons(made);
 }
 
 void TSkinDescriptionReader::ReadMdiButtons(std::size_t first) {
@@ -184,7 +213,9 @@ void TSkinDescriptionReader::ReadMdiButtons(std::size_t first) {
         b->CombineOp = 0;
         d_.sysButtons_.push_back(std::move(b));
     }
-    const TBitmap32 strip = Bitmap("MDICONTROLS", "Image");
+    TBitmap32 strip = Bitmap("MDICONTROLS", "Image");
+    // Twelve cells: four frames for each of the three buttons.
+    Warn(BoundFrameStrip(strip, 12, false, "[MDICONTROLS] Image"));
     if (strip.Empty()) {
         return;
     }
@@ -197,18 +228,18 @@ void TSkinDescriptionReader::ReadMdiButtons(std::size_t first) {
 }
 
 void TSkinDescriptionReader::ReadSliceMargins(TDataSkinObject& e, const std::string& section) {
-    e.LeftWidth = Int(section, "LeftWidth", 0);
-    e.RightWidth = Int(section, "RightWidth", 0);
-    e.TopHeight = Int(section, "TopHeight", 0);
-    e.BottomHeight = Int(section, "BottomHeight", 0);
-    e.Trans = Int(section, "Trans", 0);
+    e.LeftWidth = Int(section, "LeftWidth");
+    e.RightWidth = Int(section, "RightWidth");
+    e.TopHeight = Int(section, "TopHeight");
+    e.BottomHeight = Int(section, "BottomHeight");
+    e.Trans = Int(section, "Trans");
 }
 
 // The three integer colours, then the three RGB-text colours (absent: the skin's ButtonText).
 void TSkinDescriptionReader::ReadColourKeys(TDataSkinObject& e, const std::string& section) {
-    e.NormalColour = Int(section, "NormalColour", -1);
-    e.MouseOverColour = Int(section, "MouseOverColour", -1);
-    e.PressedColour = Int(section, "PressedColour", -1);
+    e.NormalColour = Int(section, "NormalColour");
+    e.MouseOverColour = Int(section, "MouseOverColour");
+    e.PressedColour = Int(section, "PressedColour");
     const TSkinColor text = d_.colours_.ButtonText;
     e.NormalColour2 = Rgb(section, "NormalColour2", text);
     e.MouseOverColour2 = Rgb(section, "MouseOverColour2", text);
@@ -221,14 +252,14 @@ void TSkinDescriptionReader::ReadButtons() {
     b = TDataSkinButton(s);
     ReadSliceMargins(b, s);
     b.Image = ini_.ReadString(s, "Bitmap", "").empty() ? TBitmap32() : Bitmap(s, "Bitmap");
-    b.Tile = Int(s, "Tile", 0);
+    b.Tile = Int(s, "Tile");
     b.CheckImage = Bitmap(s, "CheckButton");
     b.RadioImage = Bitmap(s, "RadioButton");
-    b.NormalColour = Int(s, "NormalColour", -1);
-    b.MouseOverColour = Int(s, "MouseOverColour", -1);
-    b.PressedColour = Int(s, "PressedColour", -1);
-    b.RadioFrameCount = Int(s, "RadioButtonFrame", 0);
-    b.CheckFrameCount = Int(s, "CheckButtonFrame", 0);
+    b.NormalColour = Int(s, "NormalColour");
+    b.MouseOverColour = Int(s, "MouseOverColour");
+    b.PressedColour = Int(s, "PressedColour");
+    b.RadioFrameCount = Int(s, "RadioButtonFrame");
+    b.CheckFrameCount = Int(s, "CheckButtonFrame");
     const TSkinColor text = d_.colours_.ButtonText;
     b.NormalColour2 = Rgb(s, "NormalColour2", text);
     b.MouseOverColour2 = Rgb(s, "MouseOverColour2", text);
@@ -236,9 +267,9 @@ void TSkinDescriptionReader::ReadButtons() {
 }
 
 TSkinColor TSkinDescriptionReader::ReadRGBKeys(const std::string& name, TSkinColor current) {
-    const std::int32_t r = Int(Personality, name + "R", -1);
-    const std::int32_t g = Int(Personality, name + "G", -1);
-    const std::int32_t b = Int(Personality, name + "B", -1);
+    const std::int32_t r = Int(Personality, name + "R");
+    const std::int32_t g = Int(Personality, name + "G");
+    const std::int32_t b = Int(Personality, name + "B");
     if (r < 0 || g < 0 || b < 0) {
         return current;
     }
@@ -250,15 +281,15 @@ void TSkinDescriptionReader::ReadTitle() {
     t = TDataSkinTitle("Title");
     t.Image =
         ini_.ReadString(Personality, "TextBack", "").empty() ? TBitmap32() : Bitmap(Personality, "TextBack");
-    t.LeftWidth = Int(Personality, "TextShift", 0);
-    t.TopHeight = Int(Personality, "TextShiftVert", 0);
-    t.RightWidth = Int(Personality, "TextRightClip", 0);
+    t.LeftWidth = Int(Personality, "TextShift");
+    t.TopHeight = Int(Personality, "TextShiftVert");
+    t.RightWidth = Int(Personality, "TextRightClip");
     t.BottomHeight = 0;
-    t.TextAlignment = Int(Personality, "TextAlignment", 0);
-    t.Textbackground = Int(Personality, "Textbackground", 0);
-    t.FontHeight = Int("Fonts", "FontHeight", 14);
-    t.TXTBackleft = Int(Personality, "TXTBackleft", 0);
-    t.TXTBackRight = Int(Personality, "TXTBackRight", 0);
+    t.TextAlignment = Int(Personality, "TextAlignment");
+    t.Textbackground = Int(Personality, "Textbackground");
+    t.FontHeight = Int("Fonts", "FontHeight");
+    t.TXTBackleft = Int(Personality, "TXTBackleft");
+    t.TXTBackRight = Int(Personality, "TXTBackRight");
     t.ActiveText = ReadRGBKeys("ActiveText", TDataSkinTitle::NotGiven);
     t.InActiveText = ReadRGBKeys("InActiveText", TDataSkinTitle::NotGiven);
 }
@@ -273,9 +304,9 @@ std::unique_ptr<TDataSkinBorder> TSkinDescriptionReader::ReadProgress() {
     if (!ini_.ReadString(s, "Chunk", "").empty()) {
         e->Image2 = Bitmap(s, "Chunk");
     }
-    e->Style = Int(s, "Style", 0);
+    e->Style = Int(s, "Style");
     ReadSliceMargins(*e, s);
-    e->Tile = Int(s, "Tile", 0);
+    e->Tile = Int(s, "Tile");
     return e;
 }
 
@@ -287,9 +318,9 @@ std::unique_ptr<TDataSkinObject> TSkinDescriptionReader::ReadMenuBar() {
     e->Image = Bitmap(Personality, "menuBar");
     e->TopHeight = 0;
     e->BottomHeight = 0;
-    e->Tile = Int(Personality, "TileMenu", 0);
-    e->LeftWidth = Int(Personality, "TileLeftMenu", 1);
-    e->RightWidth = Int(Personality, "TileRightMenu", 1);
+    e->Tile = Int(Personality, "TileMenu");
+    e->LeftWidth = Int(Personality, "TileLeftMenu");
+    e->RightWidth = Int(Personality, "TileRightMenu");
     return e;
 }
 
@@ -299,9 +330,9 @@ std::unique_ptr<TDataSkinObject> TSkinDescriptionReader::ReadGeneral(const std::
     }
     auto e = std::make_unique<TDataSkinObject>(section);
     e->Image = Bitmap(section, "Image");
-    e->Style = Int(section, "Style", 0);
+    e->Style = Int(section, "Style");
     ReadSliceMargins(*e, section);
-    e->Tile = Int(section, "Tile", 0);
+    e->Tile = Int(section, "Tile");
     ReadColourKeys(*e, section);
     if (e->Tile > 1) {
         e->Tile = 0;
@@ -320,7 +351,7 @@ std::unique_ptr<TDataSkinBorder> TSkinDescriptionReader::ReadSecondImage(const s
         e->Image2 = Bitmap(section, key);
     }
     ReadSliceMargins(*e, section);
-    e->Tile = Int(section, "Tile", 0);
+    e->Tile = Int(section, "Tile");
     ReadColourKeys(*e, section);
     if (e->Tile > 1) {
         e->Tile = 0;
@@ -363,7 +394,7 @@ namespace {
 // pixels in a strip lower than 16, else of 16, and at least 4 of them.
 std::int32_t CellFrames(const TBitmap32& strip) {
     const int cell = strip.Height() < 16 ? 13 : 16;
-    return std::max(strip.Width() / cell, 4);
+    return std::clamp(strip.Width() / cell, 4, MaxFrameCount);
 }
 void SetCount(TDataSkinObject* e, std::int32_t count) {
     if (e != nullptr) {
@@ -397,14 +428,59 @@ void TSkinDescriptionReader::SetFrameCounts() {
           d_.trackbarThumbRight_.get(), d_.trackbarThumbUp_.get(), d_.trackbarThumbDown_.get()}) {
         SetCount(thumb, 5);
     }
-    SetCount(d_.horzScrollThumb_.get(), Int("HorzScrollThumb", "FrameCount", 3));
-    SetCount(d_.vertScrollThumb_.get(), Int("VertScrollThumb", "FrameCount", 3));
+    SetCount(d_.horzScrollThumb_.get(), Int("HorzScrollThumb", "FrameCount"));
+    SetCount(d_.vertScrollThumb_.get(), Int("VertScrollThumb", "FrameCount"));
     TDataSkinButton& b = *d_.buttons_;
     if (b.RadioFrameCount == 0) {
         b.RadioFrameCount = CellFrames(b.RadioImage);
     }
     if (b.CheckFrameCount == 0) {
         b.CheckFrameCount = CellFrames(b.CheckImage);
+    }
+}
+
+// A picture whose frames are larger than the engine draws is left empty, as an unreadable one.
+void TSkinDescriptionReader::BoundPictures() {
+    auto bound = [this](TBitmap32& picture, int frames, bool stacked, const std::string& where) {
+        Warn(BoundFrameStrip(picture, frames, stacked, where));
+    };
+    const std::string p = "[" + Personality + "] ";
+    for (TDataSkinBorder* border : {d_.frameLeft_.get(), d_.frameRight_.get()}) {
+        bound(border->Image, border->FrameCount, false, p + border->Name);
+    }
+    for (TDataSkinBorder* border : {d_.frameTop_.get(), d_.frameBottom_.get()}) {
+        bound(border->Image, border->FrameCount, true, p + border->Name);
+    }
+    bound(d_.title_->Image, d_.title_->FrameCount, false, p + "TextBack");
+    if (d_.menuBar_) {
+        bound(d_.menuBar_->Image, d_.menuBar_->FrameCount, true, p + "menuBar");
+    }
+    TDataSkinButton& b = *d_.buttons_;
+    bound(b.Image, b.FrameCount, false, "[Buttons] Bitmap");
+    bound(b.CheckImage, b.CheckFrameCount, false, "[Buttons] CheckButton");
+    bound(b.RadioImage, b.RadioFrameCount, false, "[Buttons] RadioButton");
+    for (const auto& sb : d_.sysButtons_) {
+        bound(sb->Image, sb->FrameCount, false, "[" + sb->Name + "] ButtonImage");
+    }
+    if (d_.progress_) {
+        bound(d_.progress_->Image, d_.progress_->FrameCount, false, "[Progress] Bitmap");
+        bound(d_.progress_->Image2, 1, false, "[Progress] Chunk");
+    }
+    for (TDataSkinObject* e : d_.GeneralElements()) {
+        if (e != nullptr) {
+            bound(e->Image, e->FrameCount, false, "[" + e->Name + "] Image");
+        }
+    }
+    if (d_.tabs_) {
+        bound(d_.tabs_->Image2, 1, false, "[Tabs] Border");
+    }
+    if (d_.comboButton_) {
+        bound(d_.comboButton_->Image2, d_.comboButton_->FrameCount, false, "[ComboButton] Image");
+    }
+    for (TDataSkinBorder* upDown : {d_.upDownHorz_.get(), d_.upDownVert_.get()}) {
+        if (upDown != nullptr) {
+            bound(upDown->Image2, upDown->FrameCount, false, "[" + upDown->Name + "] GlyphImage");
+        }
     }
 }
 
@@ -422,6 +498,7 @@ void TSkinDescriptionReader::Run() {
     d_.menuBar_ = ReadMenuBar();
     ReadElements();
     SetFrameCounts();
+    BoundPictures();
     RecreateButtonFaceBrush(d_.platform_.get(), d_.colours_.ButtonFace);
     d_.skinLoaded_ = true;
 }

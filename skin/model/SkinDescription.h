@@ -8,6 +8,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 #include <unordered_map>
 #include <vector>
@@ -35,7 +36,10 @@ public:
     TBitmap32 LoadSkinBitmap(const std::string& reference, const std::string& where);
 
 private:
-    std::int32_t Int(const std::string& section, const std::string& key, std::int32_t def);
+    // A number as the key table bounds it (its default when absent or not a number); Bounded
+    // gives nothing for a number outside a range whose element is then left out.
+    std::optional<std::int32_t> Bounded(const std::string& section, const std::string& key);
+    std::int32_t Int(const std::string& section, const std::string& key);
     TSkinColor Rgb(const std::string& section, const std::string& key, TSkinColor def);
     TBitmap32 Bitmap(const std::string& section, const std::string& key);
     void Warn(const std::string& text);
@@ -55,6 +59,7 @@ private:
     std::unique_ptr<TDataSkinBorder> ReadSecondImage(const std::string& section, const std::string& key);
     void ReadElements();
     void SetFrameCounts();
+    void BoundPictures();
 
     TSkinData& d_;
     const TSkinIniFile& ini_;

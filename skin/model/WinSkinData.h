@@ -200,6 +200,18 @@ public:
     TDataSkinObject* TrackbarThumbDown() const { return trackbarThumbDown_.get(); }
     TDataSkinBorder* UpDownHorz() const { return upDownHorz_.get(); }
     TDataSkinBorder* UpDownVert() const { return upDownVert_.get(); }
+    // The elements of the general sections (GroupBoxEdge ... UpDown.Vert) in reading order,
+    // absent ones as null.
+    std::vector<TDataSkinObject*> GeneralElements() const {
+        return {groupBoxEdge_.get(),       toolbars_.get(),          tabs_.get(),
+                statusBarEdges_.get(),     comboButton_.get(),       sunkEdge_.get(),
+                extraImages_.get(),        headerbar_.get(),         menuItem_.get(),
+                menuBackground_.get(),     scrollbar_.get(),         horzScroll_.get(),
+                vertScroll_.get(),         horzScrollThumb_.get(),   vertScrollThumb_.get(),
+                trackbarThumbHorz_.get(),  trackbarThumbVert_.get(), trackbarThumbLeft_.get(),
+                trackbarThumbRight_.get(), trackbarThumbUp_.get(),   trackbarThumbDown_.get(),
+                upDownHorz_.get(),         upDownVert_.get()};
+    }
 
     // The system-menu pictures: a strip of 16 x 16 images, white (0xFFFFFF) as the mask colour.
     const TBitmap32& MenuImagesStrip() const { return menuImagesStrip_; }

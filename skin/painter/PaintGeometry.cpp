@@ -88,12 +88,12 @@ TTileGrid TilePositions(const TSkinRect& area, int tileWidth, int tileHeight) {
 }
 
 TSkinRect PlaceCaption(const TSkinRect& rect, int width, int height, bool centre) {
-    const int top = rect.top + static_cast<int>((rect.Height() - height) / 2);
+    const std::int64_t top = rect.top + (rect.Height() - height) / 2;
     if (!centre) {
-        return {rect.left, top, rect.right, top + height};
+        return {rect.left, SaturateInt(top), rect.right, SaturateInt(top + height)};
     }
-    const int left = rect.left + static_cast<int>((rect.Width() - width) / 2);
-    return {left, top, left + width, top + height};
+    const std::int64_t left = rect.left + (rect.Width() - width) / 2;
+    return {SaturateInt(left), SaturateInt(top), SaturateInt(left + width), SaturateInt(top + height)};
 }
 
 } // namespace quellar

@@ -2,10 +2,19 @@
 // Where the pieces of a skin element go: frame cells of a multi-frame image, the nine-slice plan
 // of a cell and the tile grid over an area. Pure geometry without pixels, so the painters only
 // loop over these results and copy.
+#include <algorithm>
 #include <cstdint>
+#include <limits>
 #include <vector>
 
 namespace quellar {
+
+// A sum of window sizes, skin offsets and measured text taken in 64 bits and brought back into
+// the int range at its limits instead of wrapping.
+constexpr int SaturateInt(std::int64_t v) {
+    return static_cast<int>(
+        std::clamp<std::int64_t>(v, std::numeric_limits<int>::min(), std::numeric_limits<int>::max()));
+}
 
 // right and bottom are exclusive; a rect with right < left or bottom < top is inverted.
 struct TSkinRect {

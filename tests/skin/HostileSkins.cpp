@@ -22,6 +22,8 @@ void Put32(std::vector<std::uint8_t>& out, std::uint32_t v) {
     }
 }
 
+} // namespace
+
 // A 1-bit bitmap file of width x height pixels, all of the palette's first colour (magenta).
 std::vector<std::uint8_t> MonochromeBmp(int width, int height) {
     const std::uint32_t stride = ((static_cast<std::uint32_t>(width) + 31) / 32) * 4;
@@ -46,6 +48,7 @@ std::vector<std::uint8_t> MonochromeBmp(int width, int height) {
     return out;
 }
 
+namespace {
 std::vector<std::uint8_t> MonochromeBmp(int side) {
     return MonochromeBmp(side, side);
 }
@@ -165,13 +168,14 @@ std::vector<std::uint8_t> ManyNamesPackage(std::size_t lines) {
 }
 
 std::vector<std::uint8_t> OneHugeBitmapPackage(int side) {
-    return BuildSkinPackage({{"skin.ini", Text(DescriptionNaming(true))}, {"big.bmp", MonochromeBmp(side)}});
+    return BuildSkinPackage(
+        {{"skin.ini", Text(DescriptionNaming(true))}, {"big.bmp", MonochromeBmp(side, side)}});
 }
 
 std::vector<std::uint8_t> ManyHugeBitmapsPackage(int side, int count) {
     std::vector<TSkinPackageEntry> entries = {{"skin.ini", Text(DescriptionNaming(false))}};
     for (int i = 0; i < count; ++i) {
-        entries.push_back({"big" + std::to_string(i) + ".bmp", MonochromeBmp(side)});
+        entries.push_back({"big" + std::to_string(i) + ".bmp", MonochromeBmp(side, side)});
     }
     return BuildSkinPackage(entries);
 }

@@ -9,6 +9,9 @@
 
 namespace quellar::test {
 
+// A 1-bit bitmap file of width x height pixels, all magenta.
+std::vector<std::uint8_t> MonochromeBmp(int width, int height);
+
 // A names text of `lines` empty lines (LF) and nothing after it.
 std::vector<std::uint8_t> ManyNamesPackage(std::size_t lines);
 

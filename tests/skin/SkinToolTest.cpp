@@ -119,6 +119,37 @@ TEST_F(SkinToolTest, CheckSaysWhenAStripDoesNotFitItsFrames) {
     EXPECT_NE(report.find("CheckButton: 3 frames; the mark shows 4"), std::string::npos) << report;
 }
 
+TEST_F(SkinToolTest, MakeDrawsAndPacksTheSkinTheBuildMakesFromTheSameStyle) {
+    const fs::path made = dir_ / "made.skn";
+    ASSERT_EQ(Run({"make", QUELLAR_SOURCE_DIR "/assets/skins/skin4.style", made.string()}), 0) << err_.str();
+    EXPECT_EQ(Read(made), Read(QUELLAR_RUN_DIR "/skin4.skn")) << "skin-art and pack give the same bytes";
+    EXPECT_EQ(Run({"check", made.string()}), 0) << out_.str();
+
+    Write(dir_ / "bad.style", test::Bytes("[Style]\r\nname=Bad\r\nborder=40\r\n"));
+    EXPECT_EQ(Run({"make", (dir_ / "bad.style").string(), made.string()}), 2);
+    EXPECT_NE(err_.str().find("bad.style: style key border: 40 is outside 3..10"), std::string::npos)
+        << err_.str();
+}
+
+TEST_F(SkinToolTest, CheckNamesEveryNumberOutsideItsRangeAndEveryPictureLeftEmpty) {
+    Write(dir_ / "s.skn",
+          test::SkinFile("[Personality]\r\nLeft=wide.bmp\r\nLeftFrame=2\r\nTextShift=100000\r\n"
+                         "[MenuItem]\r\nImage=wide.bmp\r\nLeftWidth=2000000\r\n",
+                         {{"wide.bmp", test::Bmp(8194, 1)}}));
+    EXPECT_EQ(Run({"check", (dir_ / "s.skn").string()}), 1);
+    const std::string report = out_.str();
+    EXPECT_NE(report.find("[Personality] TextShift=100000: outside -4096 .. 4096, 4096 used"),
+              std::string::npos)
+        << report;
+    EXPECT_NE(report.find("[MenuItem] LeftWidth=2000000: outside 0 .. 1024, 1024 used"), std::string::npos);
+    EXPECT_NE(report.find("[Personality] Left: 8194 x 1 in 2 frames gives frames of 4097 x 1, larger than "
+                          "4096 x 4096: left empty"),
+              std::string::npos);
+    // The same picture in five frames of 1638 pixels is kept.
+    EXPECT_NE(report.find("MenuItem            8194x1, 5 frames, margins 1024 "), std::string::npos)
+        << report;
+}
+
 TEST_F(SkinToolTest, ErrorsAreOneLineAndExitStatusTwo) {
     EXPECT_EQ(Run({"list", (dir_ / "missing.skn").string()}), 2);
     const std::string line = err_.str();

@@ -20,6 +20,7 @@
 #include "skin/menu/MenuTracking.h"
 #include "skin/model/SkinDataPlatform.h"
 #include "skin/model/WinSkinData.h"
+#include "tests/skin/SkinTestSupport.h"
 #include "tests/support/WindowTestSupport.h"
 #include "ui/Dialogs.h"
 #include "ui/Menus.h"
@@ -103,6 +104,22 @@ TEST_F(SkinView, ANewSkinIsWornAtOnceAndADamagedOneLeavesTheLastInPlace) {
     EXPECT_EQ("skin7.skn", FileName(view->CurrentFile()));
     EXPECT_EQ(faces[1], Background()) << "the skin worn before stays";
     std::remove(damaged.c_str());
+}
+
+TEST_F(SkinView, SkinWarningsShowWhatTheCheckFinds) {
+    const std::string hostile = (std::filesystem::temp_directory_path() / "hostile-number.skn").string();
+    const std::vector<std::uint8_t> file =
+        SkinFile("[Personality]\r\nLeft=l.bmp\r\nTextShift=100000\r\n", {{"l.bmp", Bmp(8, 40)}});
+    std::ofstream(hostile, std::ios::binary)
+        .write(reinterpret_cast<const char*>(file.data()), static_cast<std::streamsize>(file.size()));
+    ASSERT_TRUE(view->OpenSkin(hostile));
+    view->ShowWarnings();
+    ASSERT_TRUE(view->OpenSkin(Listed("skin0.skn")));
+    view->ShowWarnings();
+    ASSERT_EQ(2u, boxes.size());
+    EXPECT_EQ("1 warning:\n[Personality] TextShift=100000: outside -4096 .. 4096, 4096 used", boxes[0]);
+    EXPECT_EQ("The skin loads without warnings.", boxes[1]);
+    std::remove(hostile.c_str());
 }
 
 TEST_F(SkinView, SteppingThroughTheListWrapsAround) {

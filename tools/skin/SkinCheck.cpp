@@ -166,10 +166,12 @@ void FrameFitWarnings(const TSkinData& d, std::vector<std::string>& warnings) {
 
 } // namespace
 
-int CheckSkin(const std::vector<std::uint8_t>& file, std::ostream& out, const std::string& name) {
+namespace {
+
+// Loads the file exactly as the program loads a skin file; the version message becomes the error.
+std::vector<std::string> LoadForCheck(TSkinData& data, const std::vector<std::uint8_t>& file,
+                                      const std::string& name) {
     const std::string prefix = name.empty() ? "" : name + ": ";
-    // Loaded exactly as the program loads a skin file; the version message becomes the error.
-    TSkinData data(nullptr);
     std::vector<std::string> warnings;
     std::string message;
     const TSkinMessageProc previous = SetSkinMessageProc([&](const std::string& text) { message = text; });
@@ -186,6 +188,24 @@ int CheckSkin(const std::vector<std::uint8_t>& file, std::ostream& out, const st
         warnings.insert(warnings.begin(), "no description: the package has no \".ini\" member");
     }
     FrameFitWarnings(data, warnings);
+    return warnings;
+}
+
+} // namespace
+
+std::vector<std::string> SkinCheckWarnings(const std::vector<std::uint8_t>& file) {
+    TSkinData data(nullptr);
+    try {
+        return LoadForCheck(data, file, "");
+    } catch (const std::exception& e) {
+        return {e.what()};
+    }
+}
+
+int CheckSkin(const std::vector<std::uint8_t>& file, std::ostream& out, const std::string& name) {
+    TSkinData data(nullptr);
+    const std::vector<std::string> warnings = LoadForCheck(data, file, name);
+    const TSkinLoadStats& stats = data.LoadStats();
     out << "package: " << stats.Members << " members, description "
         << (stats.Description.empty() ? "(none)" : stats.Description) << "\n";
     out << "skin: " << data.SkinName() << "\n";

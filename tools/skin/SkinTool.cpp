@@ -1,5 +1,6 @@
 #include "SkinTool.h"
 
+#include "SkinArt.h"
 #include "skin/model/SkinMessage.h"
 #include "skin/package/LZH.h"
 #include "skin/package/SkinPackageWriter.h"
@@ -60,6 +61,14 @@ int Extract(const std::string& file, const std::string& dir, std::ostream& out) 
     return 0;
 }
 
+// The description first (the program takes the first ".ini" member), the rest by name.
+void SortForPackage(std::vector<TSkinPackageEntry>& entries) {
+    const auto isIni = [](const TSkinPackageEntry& e) { return fs::path(e.name).extension() == ".ini"; };
+    std::sort(entries.begin(), entries.end(), [&](const TSkinPackageEntry& a, const TSkinPackageEntry& b) {
+        return isIni(a) != isIni(b) ? isIni(a) : a.name < b.name;
+    });
+}
+
 int Pack(const std::string& dir, const std::string& file) {
     if (!fs::is_directory(dir)) {
         throw std::runtime_error(dir + " is not a folder");
@@ -70,16 +79,27 @@ int Pack(const std::string& dir, const std::string& file) {
             paths.push_back(e.path());
         }
     }
-    // The description first (the program takes the first ".ini" member), the rest by name.
-    std::sort(paths.begin(), paths.end(), [](const fs::path& a, const fs::path& b) {
-        const bool ai = a.extension() == ".ini";
-        const bool bi = b.extension() == ".ini";
-        return ai != bi ? ai : a.filename().string() < b.filename().string();
-    });
     std::vector<TSkinPackageEntry> entries;
     for (const fs::path& p : paths) {
         entries.push_back({p.filename().string(), ReadFile(p)});
     }
+    SortForPackage(entries);
+    WriteFile(file, BuildSkinFile(entries));
+    return 0;
+}
+
+// Draws a skin from its style and packs it in one step: the same bytes as skin-art followed by
+// pack, without the folder between them.
+int Make(const std::string& styleFile, const std::string& file) {
+    const std::vector<std::uint8_t> text = ReadFile(styleFile);
+    art::TSkinStyle style;
+    try {
+        style = art::ParseSkinStyle(std::string(text.begin(), text.end()));
+    } catch (const std::exception& e) {
+        throw std::runtime_error(styleFile + ": " + e.what());
+    }
+    std::vector<TSkinPackageEntry> entries = art::DrawSkin(style);
+    SortForPackage(entries);
     WriteFile(file, BuildSkinFile(entries));
     return 0;
 }
@@ -125,7 +145,7 @@ std::string SafeMemberFileName(const std::string& name, int index) {
 
 int RunSkinTool(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
     const std::string usage = "usage: quellar-skin list FILE.skn | extract FILE.skn DIR | pack DIR OUT.skn | "
-                              "check FILE.skn | view FILE.skn";
+                              "make STYLE.style OUT.skn | check FILE.skn | view FILE.skn";
     try {
         const std::string command = args.empty() ? "" : args[0];
         if (command == "list" && args.size() == 2) {
@@ -136,6 +156,9 @@ int RunSkinTool(const std::vector<std::string>& args, std::ostream& out, std::os
         }
         if (command == "pack" && args.size() == 3) {
             return Pack(args[1], args[2]);
+        }
+        if (command == "make" && args.size() == 3) {
+            return Make(args[1], args[2]);
         }
         if (command == "check" && args.size() == 2) {
             return CheckSkin(ReadFile(args[1]), out, args[1]) == 0 ? 0 : 1;

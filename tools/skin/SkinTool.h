@@ -3,7 +3,9 @@
 //   list FILE.skn          member names and sizes
 //   extract FILE.skn DIR   every member into DIR (names made safe: never outside DIR)
 //   pack DIR OUT.skn       a package of DIR's files, LZHUF-compressed
+//   make STYLE OUT.skn     draw a skin from a style file and pack it (docs/skin-format.md)
 //   check FILE.skn         load it as the program does and report the model and any warnings
+//                          (every number outside its range, every picture left empty)
 //   view FILE.skn          start the skin viewer (beside this program) on it; Windows only
 // Errors: one line on the error stream, exit status 2. check exits 1 when it has warnings.
 #include <cstdint>
@@ -33,5 +35,9 @@ TSkinReader OpenPackage(const std::vector<std::uint8_t>& file, const std::string
 // The check report of a skin file held in memory (`name` for the error messages); returns the
 // number of warnings.
 int CheckSkin(const std::vector<std::uint8_t>& file, std::ostream& out, const std::string& name = "");
+
+// The warnings of the check report alone (the skin viewer lists them); a file that does not load
+// gives one line saying why.
+std::vector<std::string> SkinCheckWarnings(const std::vector<std::uint8_t>& file);
 
 } // namespace quellar

@@ -1,5 +1,7 @@
 #include "SkinViewForm.h"
 
+#include "SkinTool.h"
+
 #include "skin/manager/WinSkinManage.h"
 #include "skin/model/WinSkinData.h"
 #include "ui/ComCtrls.h"
@@ -12,6 +14,7 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <fstream>
 
 namespace quellar {
 
@@ -128,6 +131,9 @@ bool TfrmSkinView::OpenSkin(const std::string& path) {
         return false;
     }
     currentFile_ = path;
+    std::ifstream in(path, std::ios::binary);
+    warnings_ = SkinCheckWarnings(
+        std::vector<std::uint8_t>(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()));
     // The manager waits a moment for further changes; a viewer shows the new skin at once.
     if (TWinSkinManage* manager = WindowsSkinManager(); manager != nullptr) {
         manager->ExecutePendingAction();
@@ -138,6 +144,23 @@ bool TfrmSkinView::OpenSkin(const std::string& path) {
     }
     ShowSkinState();
     return true;
+}
+
+void TfrmSkinView::ShowWarnings() {
+    // A box stays on the screen: at most this many lines, then how many more.
+    constexpr std::size_t kShown = 30;
+    std::string text = warnings_.empty()       ? "The skin loads without warnings."
+                       : warnings_.size() == 1 ? "1 warning:"
+                                               : std::to_string(warnings_.size()) + " warnings:";
+    for (std::size_t i = 0; i < warnings_.size() && i < kShown; ++i) {
+        text += "\n" + warnings_[i];
+    }
+    if (warnings_.size() > kShown) {
+        text +=
+            "\n... and " + std::to_string(warnings_.size() - kShown) + " more (quellar-skin check lists all)";
+    }
+    ShowMessageBox(Handle(), text, "Skin warnings",
+                   MB_OK | (warnings_.empty() ? MB_ICONINFORMATION : MB_ICONWARNING));
 }
 
 void TfrmSkinView::SetSkinList(const std::string& folder, const std::vector<std::string>& fileNames) {

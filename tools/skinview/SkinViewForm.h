@@ -46,6 +46,9 @@ public:
 
     TSkinData* SkinData() const { return skinData_; }
     const std::string& CurrentFile() const { return currentFile_; }
+    // What `quellar-skin check` warns about the skin worn (View > Skin warnings shows them).
+    const std::vector<std::string>& Warnings() const { return warnings_; }
+    void ShowWarnings();
     TPopupMenu* PopupMenu() const { return popup_; }
     TMainMenu* MainMenu() const { return mainMenu_; }
     TComboBox* SkinCombo() const { return skinCombo_; }
@@ -76,6 +79,7 @@ private:
     TMainMenu* mainMenu_ = nullptr;
     TMenuItem* skinsMenu_ = nullptr;
     std::string currentFile_;
+    std::vector<std::string> warnings_;
     std::string skinFolder_;
     std::vector<std::string> skinFiles_;
 };

@@ -43,6 +43,7 @@ void TfrmSkinView::BuildMenus() {
             status->SetChecked(!status->Checked());
             statusBar_->SetVisible(status->Checked());
         };
+        AddItem(this, *view, "Skin &warnings...", [this](TComponent*) { ShowWarnings(); });
         AddItem(this, *view, "Disabled item")->SetEnabled(false);
         AddItem(this, *view, "-");
         TMenuItem* nested = AddItem(this, *view, "&Nested");
