@@ -49,10 +49,6 @@ std::vector<std::uint8_t> MonochromeBmp(int width, int height) {
 }
 
 namespace {
-std::vector<std::uint8_t> MonochromeBmp(int side) {
-    return MonochromeBmp(side, side);
-}
-
 // The description with section's key set to value: the key's line replaced where the section
 // has it, else a line added under the section's header (the section added at the end when
 // there is none). Lines may end in LF or CR LF; the result's end in CR LF.
