@@ -293,14 +293,29 @@ TEST_F(WinSkinForm, FrameMessagesKeepThePlatformCaptionAway) {
     const LONG_PTR style = GetWindowLongPtrA(window, GWL_STYLE);
     EXPECT_EQ(0, SendMessageA(window, PlatformThemedCaptionPaint, 1, 0));
     EXPECT_EQ(0, SendMessageA(window, PlatformThemedFramePaint, 1, 0));
-    SetWindowTextA(window, "Another caption");
+    SetWindowTextA(window, "R&&D & another caption");
     SendMessageA(window, WM_SETICON, ICON_SMALL,
                  reinterpret_cast<LPARAM>(LoadIconA(nullptr, reinterpret_cast<LPCSTR>(IDI_APPLICATION))));
     EXPECT_EQ(style, GetWindowLongPtrA(window, GWL_STYLE));
     char text[32] = {};
     GetWindowTextA(window, text, sizeof(text));
-    EXPECT_STREQ("Another caption", text) << "stored by the window's own procedure";
+    EXPECT_STREQ("R&&D & another caption", text) << "stored by the window's own procedure";
     EXPECT_EQ(TopActive, test::WindowPixel(window, 250, 2));
+    {
+        // The title box fits the caption as drawn: every "&" is a character of it.
+        HDC dc = GetDC(window);
+        NONCLIENTMETRICSA metrics{};
+        metrics.cbSize = sizeof(metrics);
+        SystemParametersInfoA(SPI_GETNONCLIENTMETRICS, sizeof(metrics), &metrics, 0);
+        HFONT font = CreateFontIndirectA(&metrics.lfCaptionFont);
+        HGDIOBJ old = SelectObject(dc, font);
+        SIZE extent{};
+        GetTextExtentPoint32A(dc, text, lstrlenA(text), &extent);
+        SelectObject(dc, old);
+        DeleteObject(font);
+        ReleaseDC(window, dc);
+        EXPECT_EQ(extent.cx, manager->FindFormObject(window)->TitleBox().Width());
+    }
     // The caption drag still goes to the window's own procedure (the button is up at once).
     PostMessageA(window, WM_LBUTTONUP, 0, 0);
     SendMessageA(window, WM_NCLBUTTONDOWN, HTCAPTION, ScreenPoint(150, 10));
