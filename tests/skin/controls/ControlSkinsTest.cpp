@@ -256,6 +256,24 @@ TEST_F(ControlSkins, EveryControlShowsTheFrameOfItsState) {
          Radios[1]},
         {"combo box edge", [] {}, &combo, 0, 0, Edges[0]},
         {"combo box button", [] {}, &combo, comboButtonX, ch / 2, Combos[0]},
+        {"combo box hot", [&] { SendMessageA(combo, WM_MOUSEMOVE, 0, MAKELPARAM(5, 5)); }, &combo,
+         comboButtonX, ch / 2, Combos[3]},
+        {"combo box left by the mouse", [&] { SendMessageA(combo, WM_MOUSELEAVE, 0, 0); }, &combo,
+         comboButtonX, ch / 2, Combos[0]},
+        {"combo box let go over its list, focused",
+         [&] {
+             // Pressed, the mouse moves onto the list, which takes the release and closes.
+             for (const char* item : {"one", "two", "three"}) {
+                 SendMessageA(combo, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item));
+             }
+             SendMessageA(combo, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(comboButtonX, ch / 2));
+             COMBOBOXINFO info{};
+             info.cbSize = sizeof(info);
+             GetComboBoxInfo(combo, &info);
+             SendMessageA(combo, WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(10, ch + 6));
+             SendMessageA(info.hwndList, WM_LBUTTONUP, 0, MAKELPARAM(10, 4));
+         },
+         &combo, comboButtonX, ch / 2, Combos[3]},
         {"combo box focused", [&] { SetFocus(combo); }, &combo, comboButtonX, ch / 2, Combos[3]},
         {"combo box disabled", [&] { EnableWindow(combo, FALSE); }, &combo, comboButtonX, ch / 2, Combos[2]},
         {"edit outer frame", [] {}, &edit, 0, 0, Shadow},
@@ -298,12 +316,13 @@ TEST_F(ControlSkins, EachClassConsumesOnlyWhatItPaintsOrTakesOver) {
         DWORD style;
         TSkinClass kind;
         std::vector<UINT> consumed;
-        bool pressed = true; // a press on it is tried too
+        bool pressed = true;   // a press on it is tried too
+        bool buffered = false; // it paints into a bitmap, the skin over it, then the window
     } rows[] = {
         {"button", BS_PUSHBUTTON, skButton, {WM_ERASEBKGND, WM_PAINT, WM_LBUTTONDOWN}},
         {"button", BS_AUTOCHECKBOX, skCheckBox, {}},
         {"button", BS_AUTORADIOBUTTON, skRadioButton, {}},
-        {"combobox", CBS_DROPDOWNLIST, skComboBox, {}, false}, // a press opens the list
+        {"combobox", CBS_DROPDOWNLIST, skComboBox, {}, false, true}, // a press opens the list
         {"edit", WS_BORDER, skEdit, {}},
         {"scrollbar", SBS_SIZEBOX, skSizer, {WM_ERASEBKGND, WM_PAINT}, false}, // a press sizes the window
         {UPDOWN_CLASSA, 0, skUpDown, {WM_ERASEBKGND, WM_PAINT}},
@@ -329,9 +348,13 @@ TEST_F(ControlSkins, EachClassConsumesOnlyWhatItPaintsOrTakesOver) {
             SendMessageA(control, message, wParam, lParam);
             ReleaseDC(control, dc);
             const auto& seen = recorder.Sequence(Role::Control);
-            const bool reached = std::any_of(seen.begin(), seen.end(), [&](const test::RecordedMessage& m) {
+            const auto first = std::find_if(seen.begin(), seen.end(), [&](const test::RecordedMessage& m) {
                 return m.message == message;
             });
+            const bool reached = first != seen.end();
+            if (reached && message == WM_PAINT) {
+                EXPECT_EQ(row.buffered, first->wParam != 0) << row.cls << ": painted off screen";
+            }
             const bool consumed =
                 std::find(row.consumed.begin(), row.consumed.end(), message) != row.consumed.end();
             EXPECT_EQ(!consumed, reached) << row.cls << " " << test::MessageName(message);
