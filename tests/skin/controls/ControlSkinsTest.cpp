@@ -72,15 +72,20 @@ template <std::size_t N> std::vector<std::uint8_t> Strip(int w, int h, const std
     return EncodeBitmapFile(b);
 }
 
-std::vector<std::uint8_t> ControlSkin(const char* face = "200,200,200") {
+constexpr std::uint32_t Hilight = 0xFAF0E6, PanelText = 0x148C3C;
+
+// pictureless: the status-bar strip and the vertical thumb name pictures the skin lacks.
+std::vector<std::uint8_t> ControlSkin(const char* face = "200,200,200", bool pictureless = false) {
     const std::string ini =
         std::string("[Colours]\nButtonFace=") + face +
-        "\nButtonShadow=90,90,90\n"
+        "\nButtonShadow=90,90,90\nButtonHilight=250,240,230\n"
         "[Buttons]\nBitmap=buttons.bmp\nCheckButton=check.bmp\nCheckButtonFrame=4\n"
         "RadioButton=radio.bmp\nRadioButtonFrame=4\n"
         "[ComboButton]\nImage=combo.bmp\n"
-        "[SunkEdge]\nImage=sunk.bmp\nLeftWidth=2\nTopHeight=2\nRightWidth=2\nBottomHeight=2\n"
-        "[StatusBarEdges]\nImage=status.bmp\n"
+        "[SunkEdge]\nImage=sunk.bmp\nLeftWidth=2\nTopHeight=2\nRightWidth=2\nBottomHeight=2\n" +
+        (pictureless ? "[StatusBarEdges]\nImage=none.bmp\nNormalColour2=20,140,60\n"
+                       "[Trackbar.ThumbVert]\nImage=none.bmp\n"
+                     : "[StatusBarEdges]\nImage=status.bmp\n") +
         "[Progress]\nBitmap=progress.bmp\n"
         "[UpDown.Vert]\nImage=updown.bmp\nGlyphImage=glyph.bmp\n"
         "[Trackbar.ThumbHorz]\nImage=thumb.bmp\n";
@@ -305,6 +310,41 @@ TEST_F(ControlSkins, EveryControlShowsTheFrameOfItsState) {
         const int y = middleOfThumb ? (thumb.top + thumb.bottom) / 2 : row.y;
         EXPECT_EQ(row.expected, Shown(*row.window, x, y)) << row.state << std::hex << " 0x" << row.expected;
     }
+}
+
+// A skin whose status-bar strip and vertical thumb have no pictures: the panels are bevelled in
+// the skin's own shadow and highlight with the strip's text colour, and a vertical track bar
+// takes the horizontal thumb.
+TEST_F(ControlSkins, ElementsWithoutPicturesFallBackToTheSkinsColoursAndTheOtherThumb) {
+    ASSERT_TRUE(skin->LoadSkinBytes(ControlSkin("200,200,200", true)));
+    frame->ReapplySkin();
+    HWND vertical = Child(TRACKBAR_CLASSA, TBS_VERT, idTrack + 1, 360, 10, 30, 120);
+    frame->AddControlSkin(std::make_unique<TSkinTrackBar>())->AttachHandle(*frame, *skin, vertical);
+    SendMessageA(status, SB_SETTEXTA, 0, reinterpret_cast<LPARAM>("WWWW"));
+    RECT lowered{}, raised{};
+    SendMessageA(status, SB_GETRECT, 0, reinterpret_cast<LPARAM>(&lowered));
+    SendMessageA(status, SB_GETRECT, 1, reinterpret_cast<LPARAM>(&raised));
+    const struct {
+        const char* corner;
+        int x, y;
+        std::uint32_t expected;
+    } bevels[] = {{"lowered, top left", lowered.left, lowered.top, Shadow},
+                  {"lowered, bottom right", lowered.right - 1, lowered.bottom - 1, Hilight},
+                  {"raised, top left", raised.left, raised.top, Hilight},
+                  {"raised, bottom right", raised.right - 1, raised.bottom - 1, Shadow}};
+    for (const auto& b : bevels) {
+        EXPECT_EQ(b.expected, Shown(status, b.x, b.y)) << b.corner;
+    }
+    int text = 0;
+    for (int y = lowered.top; y < lowered.bottom; ++y) {
+        for (int x = lowered.left; x < lowered.right; ++x) {
+            text += test::WindowPixel(status, x, y) == PanelText ? 1 : 0;
+        }
+    }
+    EXPECT_GT(text, 0) << "the text in the strip's colour";
+    RECT thumb{};
+    SendMessageA(vertical, TBM_GETTHUMBRECT, 0, reinterpret_cast<LPARAM>(&thumb));
+    EXPECT_EQ(Thumbs[1], Shown(vertical, (thumb.left + thumb.right) / 2, (thumb.top + thumb.bottom) / 2));
 }
 
 // What each class lets through to its control: those that paint themselves keep WM_PAINT and
