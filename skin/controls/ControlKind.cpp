@@ -8,6 +8,7 @@ constexpr std::uint32_t kButtonTypeMask = 0xF;
 constexpr std::uint32_t kComboTypeMask = 0x3, kComboSimple = 0x1;
 constexpr std::uint32_t kTabOwnerDrawFixed = 0x2000;
 constexpr std::uint32_t kScrollStyles = 0x100000 | 0x200000; // horizontal, vertical bar
+constexpr std::uint32_t kSizeBoxStyles = 0x08 | 0x10;        // size box, size grip
 } // namespace
 
 TButtonKind ButtonKindOf(std::uint32_t style) {
@@ -52,7 +53,9 @@ TControlSkinKind ControlSkinKindOf(std::string_view lowerClassName, std::uint32_
         return ckComboBoxEx;
     }
     if (lowerClassName == "scrollbar") {
-        return ckSizer;
+        // Only a size box or grip is framed as a sizer; a real scroll bar keeps its own arrows
+        // and thumb (they are its client area, not bars of a frame the scroll bar skin paints).
+        return (style & kSizeBoxStyles) != 0 ? ckSizer : ckNone;
     }
     if (lowerClassName == "systabcontrol32") {
         // An owner-drawn tab control paints its own tabs.

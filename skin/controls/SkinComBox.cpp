@@ -6,6 +6,10 @@
 #include "skin/painter/Raster.h"
 #include "ui/Messages.h"
 
+#include <windowsx.h>
+
+#include <algorithm>
+
 namespace quellar {
 
 int TSkinComBox::Frame() const {
@@ -19,6 +23,11 @@ void TSkinComBox::PaintSkin(HDC dc, const RECT& rect) {
         return;
     }
     RefreshState();
+    // Let go over the list, the release is the list's and only the parent hears of the list
+    // closing: a combo box whose list is closed and that no longer holds the mouse is not pressed.
+    if (pressed_ && GetCapture() != Handle() && SendMessageA(Handle(), CB_GETDROPPEDSTATE, 0, 0) == 0) {
+        pressed_ = false;
+    }
     const int width = rect.right - rect.left;
     const int height = rect.bottom - rect.top;
     const bool leftButton = (GetWindowLongPtrA(Handle(), GWL_EXSTYLE) & WS_EX_LEFTSCROLLBAR) != 0;
@@ -52,6 +61,65 @@ void TSkinComBox::PaintSkin(HDC dc, const RECT& rect) {
     }
 }
 
+bool TSkinComBox::BeforeMessage(TMessage& message) {
+    if (message.Msg == WM_PAINT && message.WParam == 0 && Control() == nullptr) {
+        PaintBuffered();
+        return false;
+    }
+    return TSkinControl::BeforeMessage(message);
+}
+
+// Our framework's combo boxes paint into a bitmap; one reached by its handle would otherwise
+// show its own button on the screen and then ours over it (a flicker at every repaint). It
+// paints into a bitmap here, the skin goes over it, and the window gets both in one transfer.
+void TSkinComBox::PaintBuffered() {
+    PAINTSTRUCT ps{};
+    HDC dc = BeginPaint(Handle(), &ps);
+    const RECT whole = LocalRect();
+    HDC memory = CreateCompatibleDC(dc);
+    HBITMAP bitmap =
+        CreateCompatibleBitmap(dc, std::max<LONG>(whole.right, 1), std::max<LONG>(whole.bottom, 1));
+    if (memory != nullptr && bitmap != nullptr) {
+        HGDIOBJ old = SelectObject(memory, bitmap);
+        TMessage erase{WM_ERASEBKGND, reinterpret_cast<WPARAM>(memory), 0, 0};
+        PassOn(erase);
+        TMessage paint{WM_PAINT, reinterpret_cast<WPARAM>(memory), 0, 0};
+        PassOn(paint);
+        Repaint(memory);
+        // A child (the edit of a drop-down combo box) paints itself.
+        for (HWND child = GetWindow(Handle(), GW_CHILD); child != nullptr;
+             child = GetWindow(child, GW_HWNDNEXT)) {
+            RECT r{};
+            GetWindowRect(child, &r);
+            MapWindowPoints(nullptr, Handle(), reinterpret_cast<POINT*>(&r), 2);
+            ExcludeClipRect(dc, r.left, r.top, r.right, r.bottom);
+        }
+        BitBlt(dc, 0, 0, whole.right, whole.bottom, memory, 0, 0, SRCCOPY);
+        SelectObject(memory, old);
+    } else {
+        TMessage paint{WM_PAINT, reinterpret_cast<WPARAM>(dc), 0, 0};
+        PassOn(paint);
+        Repaint(dc);
+    }
+    if (bitmap != nullptr) {
+        DeleteObject(bitmap);
+    }
+    if (memory != nullptr) {
+        DeleteDC(memory);
+    }
+    EndPaint(Handle(), &ps);
+}
+
+void TSkinComBox::SetHot(bool hot) {
+    hot_ = hot;
+    if (hot) {
+        BecomeHot(); // the control that was hot before is told the mouse left it
+    } else {
+        DropHot();
+    }
+    Repaint();
+}
+
 void TSkinComBox::AfterMessage(TMessage& message) {
     switch (message.Msg) {
     case WM_LBUTTONDOWN:
@@ -71,11 +139,32 @@ void TSkinComBox::AfterMessage(TMessage& message) {
         }
         TSkinControl::AfterMessage(message);
         break;
+    case WM_MOUSEMOVE:
+        // Only our framework's controls are told of the mouse coming and going; a combo box
+        // reached by its handle asks to hear of the mouse leaving. Holding the mouse, it hears
+        // of moves outside it too (onto its list).
+        if (Control() == nullptr && enabled_) {
+            RECT client{};
+            GetClientRect(Handle(), &client);
+            const bool over = PtInRect(&client, {GET_X_LPARAM(message.LParam), GET_Y_LPARAM(message.LParam)});
+            if (over && !hot_) {
+                TRACKMOUSEEVENT track{sizeof(track), TME_LEAVE, Handle(), 0};
+                TrackMouseEvent(&track);
+                SetHot(true);
+            } else if (!over && hot_) {
+                SetHot(false);
+            }
+        }
+        break;
+    case WM_MOUSELEAVE:
+        if (Control() == nullptr && hot_) {
+            SetHot(false);
+        }
+        break;
     case CM_MOUSEENTER:
     case CM_MOUSELEAVE:
         if (enabled_) {
-            hot_ = message.Msg == CM_MOUSEENTER;
-            Repaint();
+            SetHot(message.Msg == CM_MOUSEENTER);
         }
         break;
     default:

@@ -11,8 +11,13 @@ public:
     int Frame() const;
 
 protected:
+    bool BeforeMessage(TMessage& message) override;
     void AfterMessage(TMessage& message) override;
     void PaintSkin(HDC dc, const RECT& rect) override;
+
+private:
+    void PaintBuffered();
+    void SetHot(bool hot);
 };
 
 } // namespace quellar

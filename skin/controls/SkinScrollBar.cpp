@@ -163,7 +163,10 @@ void TSkinScrollBar::ReadThumb(TBarIndex bar) {
     TBar& b = bars_[bar];
     const auto length = static_cast<int>(bar == bHorz ? b.rect.Width() : b.rect.Height());
     b.values = ReadValues(Handle(), bar == bHorz ? SB_HORZ : SB_VERT);
-    ComputeThumb(b.values, length, arrow_, kMinThumbNt, GetSystemMetrics(SM_CXHTHUMB), b.thumb);
+    // A degenerate range (a memo emptied after scrolling) keeps the last thumb for the hit
+    // test, but has nothing to scroll: no thumb is shown, as the platform's own bar shows none.
+    b.thumbShown =
+        ComputeThumb(b.values, length, arrow_, kMinThumbNt, GetSystemMetrics(SM_CXHTHUMB), b.thumb);
 }
 
 void TSkinScrollBar::PaintSkin(HDC dc, const RECT& rect) {
@@ -213,7 +216,8 @@ void TSkinScrollBar::PaintBar(HDC dc, TBarIndex bar) {
                   FrameCell(image.Width(), image.Height(), kArrowFrames, second), TTransparency::trMagenta);
     ReadThumb(bar);
     const TDataSkinObject* thumb = horz ? Skin().HorzScrollThumb() : Skin().VertScrollThumb();
-    if (thumb != nullptr && !thumb->Image.Empty() && b.thumb.track >= b.thumb.length && b.thumb.length > 0) {
+    if (thumb != nullptr && !thumb->Image.Empty() && b.thumbShown && b.thumb.track >= b.thumb.length &&
+        b.thumb.length > 0) {
         const int frame = partState_ == (horz ? 5 : 6) ? 2 : 1;
         const TSkinRect at = along(arrow_ + b.thumb.offset, arrow_ + b.thumb.offset + b.thumb.length);
         const TBitmap32 face = ComposeNineSlice(

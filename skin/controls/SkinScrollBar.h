@@ -41,6 +41,7 @@ private:
         TSkinRect rect; // in window coordinates
         TScrollValues values;
         TThumb thumb;
+        bool thumbShown = false; // the range has room to scroll
     };
     // The frame's bars as the window shows them now; false when there is no bar to paint.
     bool Measure();

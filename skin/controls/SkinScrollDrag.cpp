@@ -63,7 +63,7 @@ bool TSkinScrollBar::StartThumbDrag(const TMessage& press) {
     const int p =
         bar == bHorz ? at.x - window.left - bars_[bar].rect.left : at.y - window.top - bars_[bar].rect.top;
     partState_ = bar == bHorz ? 5 : 6;
-    if (HitTestBar(p, arrow_, bars_[bar].thumb) != shThumb) {
+    if (!bars_[bar].thumbShown || HitTestBar(p, arrow_, bars_[bar].thumb) != shThumb) {
         return false;
     }
     Repaint();

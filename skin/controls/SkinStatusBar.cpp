@@ -71,12 +71,13 @@ std::vector<TPanel> ReadPanels(HWND bar, int width, int height) {
     return panels;
 }
 
-void DrawBevel(HDC dc, const RECT& r, TPanelEdge edge) {
+// A panel without the skin's edges: one-pixel bevel in the skin's shadow and highlight colours.
+void DrawBevel(HDC dc, const RECT& r, TPanelEdge edge, const TSkinColours& colours) {
     if (edge == peNone) {
         return;
     }
-    const COLORREF dark = GetSysColor(COLOR_BTNSHADOW);
-    const COLORREF light = GetSysColor(COLOR_BTNHIGHLIGHT);
+    const COLORREF dark = ResolveColour(colours.ButtonShadow);
+    const COLORREF light = ResolveColour(colours.ButtonHilight);
     const COLORREF topLeft = edge == peLowered ? dark : light;
     const COLORREF bottomRight = edge == peLowered ? light : dark;
     HPEN first = CreatePen(PS_SOLID, 1, topLeft);
@@ -126,16 +127,26 @@ void TSkinStatusBar::PaintSkin(HDC dc, const RECT& rect) {
     }
     {
         TWindowFont font(canvas, Handle());
-        SetTextColor(canvas, skinned ? ResolveColour(edges->NormalColour2) : GetSysColor(COLOR_BTNTEXT));
+        SetTextColor(canvas, TextColour());
         for (const TPanel& panel : panels) {
             if (!skinned) {
-                DrawBevel(canvas, panel.rect, panel.edge);
+                DrawBevel(canvas, panel.rect, panel.edge, Skin().Colours());
             }
             const RECT text{panel.rect.left + 2, panel.rect.top, panel.rect.right - 2, panel.rect.bottom};
             DrawCaption(canvas, text, panel.align, true, panel.text.empty() ? std::string(" ") : panel.text);
         }
     }
     SharedPaintSurface().CopyTo(dc, rect.left, rect.top);
+}
+
+// The element's text colour whenever the skin has the element, an image or not; else the
+// colour of the status bar's own font (the window text colour for a bar not of ours).
+COLORREF TSkinStatusBar::TextColour() const {
+    if (const TDataSkinObject* edges = Skin().StatusBarEdges(); edges != nullptr) {
+        return ResolveColour(edges->NormalColour2);
+    }
+    return Control() != nullptr ? ResolveColour(static_cast<TSkinColor>(Control()->Font().Color()))
+                                : GetSysColor(COLOR_WINDOWTEXT);
 }
 
 bool TSkinStatusBar::BeforeMessage(TMessage& message) {

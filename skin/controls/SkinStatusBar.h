@@ -1,6 +1,7 @@
 #pragma once
 // Status bars: every panel framed by its frame of the "StatusBarEdges" strip (lowered, raised,
-// none), or by a thin 3D edge when the skin has none, the text in the skin's colour, the last
+// none), or by a thin 3D edge in the skin's shadow and highlight colours when the strip has no
+// picture, the text in the element's colour (the bar's font colour without one), the last
 // panel reaching the bar's right end; the whole bar composed off screen and copied at once.
 #include "skin/controls/SkinControl.h"
 
@@ -13,6 +14,9 @@ class TSkinStatusBar : public TSkinControl {
 protected:
     bool BeforeMessage(TMessage& message) override;
     void PaintSkin(HDC dc, const RECT& rect) override;
+
+private:
+    COLORREF TextColour() const;
 };
 
 } // namespace quellar

@@ -72,6 +72,11 @@ void TSkinTab::FindScrollButtons() {
 }
 
 void TSkinTab::PaintSkin(HDC dc, const RECT& rect) {
+    // The tabs may have moved to another side since (a new style, as a tab control of ours
+    // does when its tab position is set): the pictures are turned for the side they show on now.
+    if (TabSideOf(static_cast<std::uint32_t>(GetWindowLongPtrA(Handle(), GWL_STYLE))) != side_) {
+        PrepareImages();
+    }
     if (tabFace_.Image.Empty()) {
         return; // the control's own tabs stay
     }

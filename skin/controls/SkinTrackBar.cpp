@@ -18,8 +18,10 @@ void TSkinTrackBar::PaintThumb(HDC dc, const RECT& thumb) {
     }
     const bool vertical = (GetWindowLongPtrA(Handle(), GWL_STYLE) & TBS_VERT) != 0;
     const TDataSkinObject* element = Skin().TrackbarThumbHorz();
-    if (vertical && Skin().TrackbarThumbVert() != nullptr) {
-        element = Skin().TrackbarThumbVert();
+    // A vertical thumb without a picture leaves the horizontal one in use.
+    if (const TDataSkinObject* vert = Skin().TrackbarThumbVert();
+        vertical && vert != nullptr && !vert->Image.Empty()) {
+        element = vert;
     }
     if (element == nullptr || element->Image.Empty()) {
         HBRUSH shadow = CreateSolidBrush(ResolveColour(Skin().Colours().ButtonShadow));

@@ -124,6 +124,8 @@ bool TWinSkinForm::HandleMouse(UINT message, WPARAM wParam, LPARAM lParam, LRESU
         if (button != nullptr && button == hotItem) {
             button->Release();
             RunAction(screen);
+        } else if (barItem != nullptr && barItem == hotItem && barItem->state == nsPressed) {
+            barItem->Release(); // a plain command, posted when it was pressed
         }
         return true;
     case WM_NCLBUTTONDBLCLK:

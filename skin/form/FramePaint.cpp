@@ -18,8 +18,9 @@ void TWinSkinForm::LayoutTitle(HDC dc, int width) {
     const TDataSkinTitle& t = *skin_->Title();
     const std::string caption = Caption();
     RECT measured{0, 0, 0, 0};
+    // Measured as it is drawn: an "&" is a character of the caption, not an underline.
     DrawTextA(dc, caption.c_str(), static_cast<int>(caption.size()), &measured,
-              DT_CALCRECT | DT_NOCLIP | DT_SINGLELINE);
+              DT_CALCRECT | DT_NOCLIP | DT_SINGLELINE | DT_NOPREFIX);
     TTitleLayout layout;
     layout.textAlignment = t.TextAlignment;
     layout.textShift = t.LeftWidth;

@@ -336,8 +336,10 @@ void TWinSkinForm::ReapplySkin() {
     ReadWindowIcon();
     if ((skin_->SkinControls() & SkinControlBit(xcMainMenu)) != 0) {
         FitFrame(true);
-        lifeState_ = lsRunning;
+        // Still re-applying: the region is cut anew from the new skin's borders even when the
+        // window keeps its size (and so would keep the old skin's region).
         UpdateRegion();
+        lifeState_ = lsRunning;
         RedrawWindow(window_, nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
     }
     lifeState_ = lsRunning;

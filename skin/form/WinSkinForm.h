@@ -80,6 +80,8 @@ public:
     int MdiKind() const { return mdiKind_; }
     HWND MdiClient() const { return mdiClient_; }
     bool HasRegion() const { return hasRegion_; }
+    // The title text box of the last frame paint (window coordinates).
+    const TSkinRect& TitleBox() const { return titleBox_; }
     // For the manager's MDI bookkeeping: a maximised MDI child shows the platform's frame.
     void DropRegion();
     void MarkRestored() { windowState_ = wsRestored; }

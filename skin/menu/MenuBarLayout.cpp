@@ -104,9 +104,14 @@ TTrackDecision DecideTrackPointer(const std::vector<TBarItem>& items, const TTra
         return pressed ? TTrackDecision{-1, true, true} : TTrackDecision{};
     }
     const TBarItem& item = items[static_cast<std::size_t>(hit)];
-    if (!item.enabled || !item.dropDown) {
-        // A plain command or a disabled item on the bar: a press closes the drop-down there.
+    if (!item.enabled) {
+        // A disabled item on the bar: a press closes the drop-down there.
         return pressed ? TTrackDecision{-1, true, true} : TTrackDecision{};
+    }
+    if (!item.dropDown) {
+        // A plain command runs when clicked, the drop-down closing first; passing over it
+        // leaves the drop-down open (a command is never run by the pointer alone).
+        return pressed ? TTrackDecision{hit, true, true} : TTrackDecision{};
     }
     return {hit, true, pressed};
 }

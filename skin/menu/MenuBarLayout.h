@@ -72,7 +72,8 @@ inline constexpr unsigned TrackKeyLeft = 0x25, TrackKeyRight = 0x27;
 TTrackDecision DecideTrackKey(const std::vector<TBarItem>& items, const TTrackView& view, unsigned key);
 
 // The pointer at (x, y) in window coordinates, moving or pressed. Over another item that has a
-// drop-down: switch to it. Pressed on the open item: close. Anywhere else the menu decides.
+// drop-down: switch to it. Pressed on an enabled plain command: switch to it (it runs). Pressed
+// on the open item or a disabled one: close. Anywhere else the menu decides.
 TTrackDecision DecideTrackPointer(const std::vector<TBarItem>& items, const TTrackView& view, int x, int y,
                                   bool pressed);
 

@@ -120,7 +120,8 @@ void TrackDropDown(TWinSkinForm& form, TMenuBtn& item, bool fromKeyboard) {
     exclude.cbSize = sizeof(exclude);
     exclude.rcExclude = {outer.left + item.rect.left, outer.top + item.rect.top, outer.left + item.rect.right,
                          outer.top + item.rect.bottom};
-    TrackPopupMenuEx(item.submenu, TPM_LEFTALIGN | TPM_TOPALIGN | TPM_LEFTBUTTON | TPM_VERTICAL,
+    // Either button chooses an item, as in a menu the platform's own bar opens.
+    TrackPopupMenuEx(item.submenu, TPM_LEFTALIGN | TPM_TOPALIGN | TPM_RIGHTBUTTON | TPM_VERTICAL,
                      exclude.rcExclude.left, exclude.rcExclude.bottom, window, &exclude);
 }
 
@@ -135,6 +136,9 @@ void OpenBarItem(TWinSkinForm& form, int index, bool fromKeyboard) {
         TMenuBtn& item = bar->Item(index);
         if (item.submenu == nullptr || !IsMenu(item.submenu)) {
             if (item.enabled) {
+                if (!fromKeyboard) {
+                    item.Press(); // shown pressed until the button is let go over it
+                }
                 PostMessageA(form.Window(), WM_COMMAND, item.command, 0);
             }
             return;

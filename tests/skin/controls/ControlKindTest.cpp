@@ -27,7 +27,12 @@ TEST(ControlKind, ClassAndStyleChooseTheSkin) {
                  {"combobox", 3, ckComboBox},
                  {"combobox", 0x41, ckNone},
                  {"comboboxex32", 0, ckComboBoxEx},
+                 // Size boxes (8) and grips (0x10) are framed; scroll bars, horizontal (0) or
+                 // vertical (1), keep their arrows and thumb.
+                 {"scrollbar", 0x08, ckSizer},
                  {"scrollbar", 0x10, ckSizer},
+                 {"scrollbar", 0x50000000, ckNone},
+                 {"scrollbar", 0x50000001, ckNone},
                  {"systabcontrol32", 0, ckTab},
                  {"systabcontrol32", 0x2000, ckNone},
                  {"edit", 0x80, ckEdit},

@@ -72,15 +72,20 @@ template <std::size_t N> std::vector<std::uint8_t> Strip(int w, int h, const std
     return EncodeBitmapFile(b);
 }
 
-std::vector<std::uint8_t> ControlSkin(const char* face = "200,200,200") {
+constexpr std::uint32_t Hilight = 0xFAF0E6, PanelText = 0x148C3C;
+
+// pictureless: the status-bar strip and the vertical thumb name pictures the skin lacks.
+std::vector<std::uint8_t> ControlSkin(const char* face = "200,200,200", bool pictureless = false) {
     const std::string ini =
         std::string("[Colours]\nButtonFace=") + face +
-        "\nButtonShadow=90,90,90\n"
+        "\nButtonShadow=90,90,90\nButtonHilight=250,240,230\n"
         "[Buttons]\nBitmap=buttons.bmp\nCheckButton=check.bmp\nCheckButtonFrame=4\n"
         "RadioButton=radio.bmp\nRadioButtonFrame=4\n"
         "[ComboButton]\nImage=combo.bmp\n"
-        "[SunkEdge]\nImage=sunk.bmp\nLeftWidth=2\nTopHeight=2\nRightWidth=2\nBottomHeight=2\n"
-        "[StatusBarEdges]\nImage=status.bmp\n"
+        "[SunkEdge]\nImage=sunk.bmp\nLeftWidth=2\nTopHeight=2\nRightWidth=2\nBottomHeight=2\n" +
+        (pictureless ? "[StatusBarEdges]\nImage=none.bmp\nNormalColour2=20,140,60\n"
+                       "[Trackbar.ThumbVert]\nImage=none.bmp\n"
+                     : "[StatusBarEdges]\nImage=status.bmp\n") +
         "[Progress]\nBitmap=progress.bmp\n"
         "[UpDown.Vert]\nImage=updown.bmp\nGlyphImage=glyph.bmp\n"
         "[Trackbar.ThumbHorz]\nImage=thumb.bmp\n";
@@ -256,6 +261,24 @@ TEST_F(ControlSkins, EveryControlShowsTheFrameOfItsState) {
          Radios[1]},
         {"combo box edge", [] {}, &combo, 0, 0, Edges[0]},
         {"combo box button", [] {}, &combo, comboButtonX, ch / 2, Combos[0]},
+        {"combo box hot", [&] { SendMessageA(combo, WM_MOUSEMOVE, 0, MAKELPARAM(5, 5)); }, &combo,
+         comboButtonX, ch / 2, Combos[3]},
+        {"combo box left by the mouse", [&] { SendMessageA(combo, WM_MOUSELEAVE, 0, 0); }, &combo,
+         comboButtonX, ch / 2, Combos[0]},
+        {"combo box let go over its list, focused",
+         [&] {
+             // Pressed, the mouse moves onto the list, which takes the release and closes.
+             for (const char* item : {"one", "two", "three"}) {
+                 SendMessageA(combo, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item));
+             }
+             SendMessageA(combo, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(comboButtonX, ch / 2));
+             COMBOBOXINFO info{};
+             info.cbSize = sizeof(info);
+             GetComboBoxInfo(combo, &info);
+             SendMessageA(combo, WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(10, ch + 6));
+             SendMessageA(info.hwndList, WM_LBUTTONUP, 0, MAKELPARAM(10, 4));
+         },
+         &combo, comboButtonX, ch / 2, Combos[3]},
         {"combo box focused", [&] { SetFocus(combo); }, &combo, comboButtonX, ch / 2, Combos[3]},
         {"combo box disabled", [&] { EnableWindow(combo, FALSE); }, &combo, comboButtonX, ch / 2, Combos[2]},
         {"edit outer frame", [] {}, &edit, 0, 0, Shadow},
@@ -289,6 +312,41 @@ TEST_F(ControlSkins, EveryControlShowsTheFrameOfItsState) {
     }
 }
 
+// A skin whose status-bar strip and vertical thumb have no pictures: the panels are bevelled in
+// the skin's own shadow and highlight with the strip's text colour, and a vertical track bar
+// takes the horizontal thumb.
+TEST_F(ControlSkins, ElementsWithoutPicturesFallBackToTheSkinsColoursAndTheOtherThumb) {
+    ASSERT_TRUE(skin->LoadSkinBytes(ControlSkin("200,200,200", true)));
+    frame->ReapplySkin();
+    HWND vertical = Child(TRACKBAR_CLASSA, TBS_VERT, idTrack + 1, 360, 10, 30, 120);
+    frame->AddControlSkin(std::make_unique<TSkinTrackBar>())->AttachHandle(*frame, *skin, vertical);
+    SendMessageA(status, SB_SETTEXTA, 0, reinterpret_cast<LPARAM>("WWWW"));
+    RECT lowered{}, raised{};
+    SendMessageA(status, SB_GETRECT, 0, reinterpret_cast<LPARAM>(&lowered));
+    SendMessageA(status, SB_GETRECT, 1, reinterpret_cast<LPARAM>(&raised));
+    const struct {
+        const char* corner;
+        int x, y;
+        std::uint32_t expected;
+    } bevels[] = {{"lowered, top left", lowered.left, lowered.top, Shadow},
+                  {"lowered, bottom right", lowered.right - 1, lowered.bottom - 1, Hilight},
+                  {"raised, top left", raised.left, raised.top, Hilight},
+                  {"raised, bottom right", raised.right - 1, raised.bottom - 1, Shadow}};
+    for (const auto& b : bevels) {
+        EXPECT_EQ(b.expected, Shown(status, b.x, b.y)) << b.corner;
+    }
+    int text = 0;
+    for (int y = lowered.top; y < lowered.bottom; ++y) {
+        for (int x = lowered.left; x < lowered.right; ++x) {
+            text += test::WindowPixel(status, x, y) == PanelText ? 1 : 0;
+        }
+    }
+    EXPECT_GT(text, 0) << "the text in the strip's colour";
+    RECT thumb{};
+    SendMessageA(vertical, TBM_GETTHUMBRECT, 0, reinterpret_cast<LPARAM>(&thumb));
+    EXPECT_EQ(Thumbs[1], Shown(vertical, (thumb.left + thumb.right) / 2, (thumb.top + thumb.bottom) / 2));
+}
+
 // What each class lets through to its control: those that paint themselves keep WM_PAINT and
 // WM_ERASEBKGND, the push button keeps the press, the others only watch.
 TEST_F(ControlSkins, EachClassConsumesOnlyWhatItPaintsOrTakesOver) {
@@ -298,12 +356,13 @@ TEST_F(ControlSkins, EachClassConsumesOnlyWhatItPaintsOrTakesOver) {
         DWORD style;
         TSkinClass kind;
         std::vector<UINT> consumed;
-        bool pressed = true; // a press on it is tried too
+        bool pressed = true;   // a press on it is tried too
+        bool buffered = false; // it paints into a bitmap, the skin over it, then the window
     } rows[] = {
         {"button", BS_PUSHBUTTON, skButton, {WM_ERASEBKGND, WM_PAINT, WM_LBUTTONDOWN}},
         {"button", BS_AUTOCHECKBOX, skCheckBox, {}},
         {"button", BS_AUTORADIOBUTTON, skRadioButton, {}},
-        {"combobox", CBS_DROPDOWNLIST, skComboBox, {}, false}, // a press opens the list
+        {"combobox", CBS_DROPDOWNLIST, skComboBox, {}, false, true}, // a press opens the list
         {"edit", WS_BORDER, skEdit, {}},
         {"scrollbar", SBS_SIZEBOX, skSizer, {WM_ERASEBKGND, WM_PAINT}, false}, // a press sizes the window
         {UPDOWN_CLASSA, 0, skUpDown, {WM_ERASEBKGND, WM_PAINT}},
@@ -329,9 +388,13 @@ TEST_F(ControlSkins, EachClassConsumesOnlyWhatItPaintsOrTakesOver) {
             SendMessageA(control, message, wParam, lParam);
             ReleaseDC(control, dc);
             const auto& seen = recorder.Sequence(Role::Control);
-            const bool reached = std::any_of(seen.begin(), seen.end(), [&](const test::RecordedMessage& m) {
+            const auto first = std::find_if(seen.begin(), seen.end(), [&](const test::RecordedMessage& m) {
                 return m.message == message;
             });
+            const bool reached = first != seen.end();
+            if (reached && message == WM_PAINT) {
+                EXPECT_EQ(row.buffered, first->wParam != 0) << row.cls << ": painted off screen";
+            }
             const bool consumed =
                 std::find(row.consumed.begin(), row.consumed.end(), message) != row.consumed.end();
             EXPECT_EQ(!consumed, reached) << row.cls << " " << test::MessageName(message);

@@ -17,6 +17,7 @@
 
 #include <windows.h>
 
+#include <algorithm>
 #include <vector>
 
 namespace quellar {
@@ -64,12 +65,14 @@ std::vector<std::uint8_t> ScrollSkin() {
 constexpr UINT kTakeCapture = WM_APP + 1; // the pane lets go of the mouse, as a click elsewhere does
 constexpr UINT kDestroy = WM_APP + 2;     // the pane destroys itself
 std::vector<int> gPositions;              // the bar's full position whenever the pane heard WM_VSCROLL
+std::vector<int> gRequests;               // and the request it carried
 TWinSkinForm* gFrame = nullptr;
 
 LRESULT CALLBACK PaneProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
     case WM_VSCROLL:
         gPositions.push_back(GetScrollPos(window, SB_VERT));
+        gRequests.push_back(LOWORD(wParam));
         return 0;
     case kTakeCapture:
         ReleaseCapture();
@@ -134,6 +137,7 @@ protected:
     }
     void SetUp() override {
         gPositions.clear();
+        gRequests.clear();
         skin = new TSkinData(nullptr);
         ASSERT_TRUE(skin->LoadSkinBytes(ScrollSkin()));
         host = CreateWindowExA(0, "ScrollSkinHost", "Scroll", WS_OVERLAPPEDWINDOW, 30, 30, 300, 300, nullptr,
@@ -208,6 +212,19 @@ TEST_F(ScrollBarSkin, ArrowsTrackAndThumbShowTheSkinsFrames) {
     EXPECT_EQ(Tracks[0], Shown(bar.top + arrow + 1));         // track above the thumb
     EXPECT_EQ(Thumbs[0], Shown(thumbTop + thumb.length / 2)); // thumb
     EXPECT_EQ(Tracks[0], Shown(thumbTop + thumb.length + 1)); // track below it
+
+    // Emptied after scrolling, as a memo keeps its bar (disabled): nothing to scroll, no thumb,
+    // and a press where it was is the platform's.
+    SCROLLINFO empty{sizeof(empty), SIF_ALL | SIF_DISABLENOSCROLL, 0, 0, 0, 0, 0};
+    SetScrollInfo(pane, SB_VERT, &empty, TRUE);
+    ASSERT_NE(0, GetWindowLongPtrA(pane, GWL_STYLE) & WS_VSCROLL);
+    gRequests.clear();
+    EXPECT_EQ(Tracks[0], Shown(thumbTop + thumb.length / 2));
+    PostDrag({20});
+    PostMessageA(pane, WM_LBUTTONUP, 0, 0);
+    test::Pump(100);
+    EXPECT_EQ(gRequests.end(), std::find(gRequests.begin(), gRequests.end(), SB_THUMBPOSITION))
+        << "no drag of the skin's";
 }
 
 TEST_F(ScrollBarSkin, DragSendsThePositionsOfTheThumbsPlace) {

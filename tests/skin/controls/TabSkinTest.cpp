@@ -2,7 +2,7 @@
 // one flat colour, so a pixel read back from the window tells which picture shows there: the
 // focused tab and the others at the places the tab control reports, on all four sides, the page
 // border on the side facing the tabs, the tab set's faces where it places its tabs, and repaints
-// when the focus or the selection moves.
+// when the focus or the selection moves or the tabs change sides.
 #include "skin/controls/ControlSkins.h"
 #include "skin/controls/SkinTab.h"
 #include "skin/controls/SkinTab31.h"
@@ -227,6 +227,12 @@ TEST_F(TabSkin, TabSetFacesFollowItsPlacesAndTheSelection) {
     frame->ReapplySkin();
     EXPECT_EQ(OtherTabs[1], Shown(pages->Handle(), first.left + 3, first.bottom - 4));
     EXPECT_EQ(OtherTabs[1], Shown(strip, places[0].left + 1, 20));
+
+    // Its tabs moved to the top while skinned: the skin paints them where they are now.
+    pages->SetTabPosition(TTabPosition::tpTop);
+    SendMessageA(pages->Handle(), TCM_GETITEMRECT, 0, reinterpret_cast<LPARAM>(&first));
+    EXPECT_EQ(OtherTabs[1], Shown(pages->Handle(), first.left + 3, first.top + 3));
+    EXPECT_EQ(tsTop, tabSkin->Side());
 }
 
 } // namespace

@@ -14,6 +14,7 @@
 
 #include <windows.h>
 
+#include <algorithm>
 #include <string>
 #include <utility>
 
@@ -36,29 +37,35 @@ constexpr std::uint32_t LeftActive = 0x802010, LeftInactive = 0x404040, TopActiv
 constexpr std::uint32_t CloseFrames[4] = {0xC00000, 0x00C000, 0x0000C0, 0x808080};
 constexpr int ClientW = 300, ClientH = 200;
 
+using TCuts = std::vector<POINT>; // magenta pixels of every frame
+
 std::vector<std::uint8_t> Strip(int w, int h, const std::vector<std::uint32_t>& colours, bool stacked,
-                                bool cutCorner) {
+                                const TCuts& cuts = {}) {
     const int n = static_cast<int>(colours.size());
     TBitmap32 b(stacked ? w : n * w, stacked ? n * h : h);
     for (int k = 0; k < n; ++k) {
         for (int y = 0; y < h; ++y) {
             for (int x = 0; x < w; ++x) {
+                const bool cut = std::any_of(cuts.begin(), cuts.end(),
+                                             [x, y](const POINT& p) { return p.x == x && p.y == y; });
                 b.SetPixel(stacked ? x : k * w + x, stacked ? k * h + y : y,
-                           colours[static_cast<std::size_t>(k)]);
+                           cut ? Magenta : colours[static_cast<std::size_t>(k)]);
             }
-        }
-        if (cutCorner) {
-            b.SetPixel(stacked ? 0 : k * w, stacked ? k * h : 0, Magenta);
         }
     }
     return EncodeBitmapFile(b);
 }
 
-// Frame: left and right 6, top 24, bottom 5; a close button of 16 x 14 at 22 from the right.
-std::vector<std::uint8_t> HandMadeSkin(std::uint32_t leftActive = LeftActive) {
+// Frame: left and right 6, top 24, bottom 5, each with two fixed pixels at its start; a close
+// button of 16 x 14 at 22 from the right. The sides' top-left pixel is cut away; otherCuts cuts
+// the same frame sizes elsewhere: the left's two top-left pixels, the right's top-right ones, the
+// top's first and the bottom's bottom-left pixel.
+std::vector<std::uint8_t> HandMadeSkin(std::uint32_t leftActive = LeftActive, bool otherCuts = false) {
+    const TCuts corner{{0, 0}};
     const std::string ini =
         "[Personality]\nLeft=l.bmp\nLeftFrame=2\nLeftTopHeight=2\nRight=r.bmp\nRightFrame=2\n"
-        "Top=t.bmp\nTopFrame=2\nBottom=b.bmp\nBottomFrame=2\n"
+        "RightTopHeight=2\nTop=t.bmp\nTopFrame=2\nTopTopHeight=2\nBottom=b.bmp\nBottomFrame=2\n"
+        "BottomTopHeight=2\n"
         "[Colours]\nButtonFace=200,200,200\n"
         "[ButtonClose]\nAction=0\nAlign=1\nXcoord=22\nYcoord=5\nVisibility=0\nVisibility1=0\n"
         "frame=4\nButtonImage=close.bmp\n"
@@ -66,12 +73,14 @@ std::vector<std::uint8_t> HandMadeSkin(std::uint32_t leftActive = LeftActive) {
         "frame=4\nButtonImage=close.bmp\n";
     return BuildSkinFile(
         {{"skin.ini", std::vector<std::uint8_t>(ini.begin(), ini.end())},
-         {"l.bmp", Strip(6, 30, {leftActive, LeftInactive}, false, true)},
-         {"r.bmp", Strip(6, 30, {LeftActive, LeftInactive}, false, true)},
-         {"t.bmp", Strip(40, 24, {TopActive, TopInactive}, true, false)},
-         {"b.bmp", Strip(40, 5, {LeftActive, LeftInactive}, true, false)},
+         {"l.bmp",
+          Strip(6, 30, {leftActive, LeftInactive}, false, otherCuts ? TCuts{{0, 0}, {0, 1}} : corner)},
+         {"r.bmp",
+          Strip(6, 30, {LeftActive, LeftInactive}, false, otherCuts ? TCuts{{5, 0}, {5, 1}} : corner)},
+         {"t.bmp", Strip(40, 24, {TopActive, TopInactive}, true, otherCuts ? corner : TCuts{})},
+         {"b.bmp", Strip(40, 5, {LeftActive, LeftInactive}, true, otherCuts ? TCuts{{0, 4}} : TCuts{})},
          {"close.bmp",
-          Strip(16, 14, {CloseFrames[0], CloseFrames[1], CloseFrames[2], CloseFrames[3]}, false, false)}});
+          Strip(16, 14, {CloseFrames[0], CloseFrames[1], CloseFrames[2], CloseFrames[3]}, false)}});
 }
 
 std::vector<UINT> gBaseMessages; // what reached the window's own procedure
@@ -284,14 +293,29 @@ TEST_F(WinSkinForm, FrameMessagesKeepThePlatformCaptionAway) {
     const LONG_PTR style = GetWindowLongPtrA(window, GWL_STYLE);
     EXPECT_EQ(0, SendMessageA(window, PlatformThemedCaptionPaint, 1, 0));
     EXPECT_EQ(0, SendMessageA(window, PlatformThemedFramePaint, 1, 0));
-    SetWindowTextA(window, "Another caption");
+    SetWindowTextA(window, "R&&D & another caption");
     SendMessageA(window, WM_SETICON, ICON_SMALL,
                  reinterpret_cast<LPARAM>(LoadIconA(nullptr, reinterpret_cast<LPCSTR>(IDI_APPLICATION))));
     EXPECT_EQ(style, GetWindowLongPtrA(window, GWL_STYLE));
     char text[32] = {};
     GetWindowTextA(window, text, sizeof(text));
-    EXPECT_STREQ("Another caption", text) << "stored by the window's own procedure";
+    EXPECT_STREQ("R&&D & another caption", text) << "stored by the window's own procedure";
     EXPECT_EQ(TopActive, test::WindowPixel(window, 250, 2));
+    {
+        // The title box fits the caption as drawn: every "&" is a character of it.
+        HDC dc = GetDC(window);
+        NONCLIENTMETRICSA metrics{};
+        metrics.cbSize = sizeof(metrics);
+        SystemParametersInfoA(SPI_GETNONCLIENTMETRICS, sizeof(metrics), &metrics, 0);
+        HFONT font = CreateFontIndirectA(&metrics.lfCaptionFont);
+        HGDIOBJ old = SelectObject(dc, font);
+        SIZE extent{};
+        GetTextExtentPoint32A(dc, text, lstrlenA(text), &extent);
+        SelectObject(dc, old);
+        DeleteObject(font);
+        ReleaseDC(window, dc);
+        EXPECT_EQ(extent.cx, manager->FindFormObject(window)->TitleBox().Width());
+    }
     // The caption drag still goes to the window's own procedure (the button is up at once).
     PostMessageA(window, WM_LBUTTONUP, 0, 0);
     SendMessageA(window, WM_NCLBUTTONDOWN, HTCAPTION, ScreenPoint(150, 10));
@@ -434,6 +458,41 @@ TEST_F(WinSkinForm, SkinChangeReappliesAndDetachRestoresEverything) {
     EXPECT_EQ(ClientH, ClientSize().cy);
     HRGN region = CreateRectRgn(0, 0, 0, 0);
     EXPECT_EQ(ERROR, GetWindowRgn(window, region)) << "no region left";
+    DeleteObject(region);
+}
+
+TEST_F(WinSkinForm, ASkinOfTheSameFrameSizesCutsTheRegionFromItsOwnBorders) {
+    ASSERT_TRUE(skin->LoadSkinBytes(HandMadeSkin(LeftActive, true)));
+    skin->ApplySkin();
+    Pump(600);
+    RECT outer{};
+    GetWindowRect(window, &outer);
+    const int w = outer.right - outer.left, h = outer.bottom - outer.top;
+    ASSERT_EQ(ClientW + 12, w) << "the same frame sizes: the window keeps its size";
+    HRGN region = CreateRectRgn(0, 0, 0, 0);
+    ASSERT_NE(ERROR, GetWindowRgn(window, region));
+    // The fixed starts of the four borders (frame 1 of each image, at its place on the window):
+    // a pixel is in the region exactly when the skin's own bitmap has no magenta there.
+    const struct {
+        const char* name;
+        const TBitmap32& image;
+        int width, height, windowX, windowY;
+    } starts[] = {{"left", skin->FrameLeft()->Image, 6, 2, 0, 0},
+                  {"right", skin->FrameRight()->Image, 6, 2, w - 6, 0},
+                  {"top", skin->FrameTop()->Image, 2, 24, 6, 0},
+                  {"bottom", skin->FrameBottom()->Image, 2, 5, 6, h - 5}};
+    int cut = 0;
+    for (const auto& s : starts) {
+        for (int y = 0; y < s.height; ++y) {
+            for (int x = 0; x < s.width; ++x) {
+                const bool visible = s.image.Pixel(x, y) != Magenta;
+                cut += visible ? 0 : 1;
+                EXPECT_EQ(visible, PtInRegion(region, s.windowX + x, s.windowY + y) != FALSE)
+                    << s.name << " " << x << "," << y;
+            }
+        }
+    }
+    EXPECT_EQ(6, cut) << "the new skin's cuts, all looked at";
     DeleteObject(region);
 }
 

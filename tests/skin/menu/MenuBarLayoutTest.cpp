@@ -103,6 +103,7 @@ TEST(MenuBarLayout, TrackingSwitchesOnlyWhereTheMenuHasNoUseForTheKeyOrPointer) 
     for (const auto& row : keys) {
         EXPECT_EQ(row.expected, DecideTrackKey(items, row.view, row.key)) << row.what;
     }
+    items[2].dropDown = false; // a plain command
     const struct {
         const char* what;
         int x;
@@ -111,6 +112,8 @@ TEST(MenuBarLayout, TrackingSwitchesOnlyWhereTheMenuHasNoUseForTheKeyOrPointer) 
     } pointers[] = {
         {"moving onto another item switches", 80, false, {3, true, false}},
         {"pressing another item switches", 80, true, {3, true, true}},
+        {"moving over a plain command keeps the drop-down", 50, false, none},
+        {"pressing a plain command switches to it, so it runs", 50, true, {2, true, true}},
         {"moving over the open item", 10, false, none},
         {"pressing the open item closes", 10, true, closeHere},
         {"outside the items", 150, true, none},

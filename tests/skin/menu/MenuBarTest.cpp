@@ -116,7 +116,16 @@ struct TScript {
 };
 TScript gScript;
 constexpr WPARAM kDetach = 0;
-constexpr WPARAM kSlideTo = 0x1000; // + i: the pointer moves onto bar item i
+constexpr WPARAM kSlideTo = 0x1000;     // + i: the pointer moves onto bar item i
+constexpr WPARAM kClickOn = 0x2000;     // + i: a left click on bar item i
+constexpr WPARAM kRightChoose = 0x3000; // + i: a right click on item i of the open drop-down
+
+// A click of the button (down and up) at p on screen, as the menu loop reads it.
+void PostClick(HWND window, POINT p, UINT down, UINT up) {
+    SetCursorPos(p.x, p.y);
+    PostMessageA(window, down, 0, MAKELPARAM(p.x, p.y));
+    PostMessageA(window, up, 0, MAKELPARAM(p.x, p.y));
+}
 
 // The centre of bar item i on screen.
 POINT ItemCentre(HWND window, const TWinSkinForm& form, int i) {
@@ -132,6 +141,15 @@ void CALLBACK ScriptTick(HWND, UINT, UINT_PTR id, DWORD) {
     if (gScript.next < gScript.keys.size()) {
         if (const WPARAM key = gScript.keys[gScript.next++]; key == kDetach) {
             gScript.form->DetachAndRestore();
+        } else if (key >= kRightChoose) {
+            RECT r{};
+            GetMenuItemRect(nullptr, gScript.form->dropDownMenu, static_cast<UINT>(key - kRightChoose), &r);
+            PostClick(gScript.window, {(r.left + r.right) / 2, (r.top + r.bottom) / 2}, WM_RBUTTONDOWN,
+                      WM_RBUTTONUP);
+        } else if (key >= kClickOn) {
+            PostClick(gScript.window,
+                      ItemCentre(gScript.window, *gScript.form, static_cast<int>(key - kClickOn)),
+                      WM_LBUTTONDOWN, WM_LBUTTONUP);
         } else if (key >= kSlideTo) {
             const POINT p = ItemCentre(gScript.window, *gScript.form, static_cast<int>(key - kSlideTo));
             SetCursorPos(p.x, p.y);
@@ -213,6 +231,14 @@ protected:
     LPARAM ItemPoint(int i) const {
         const POINT p = ItemCentre(window, *form, i);
         return MAKELPARAM(p.x, p.y);
+    }
+    // How often the window was posted the command id since the last Run.
+    int Commands(UINT id) {
+        int n = 0;
+        for (const auto& m : recorder.Sequence(Role::Form)) {
+            n += m.message == WM_COMMAND && LOWORD(m.wParam) == id && (m.flags & test::kPosted) != 0 ? 1 : 0;
+        }
+        return n;
     }
     std::vector<HMENU> Popups() {
         std::vector<HMENU> shown;
@@ -378,6 +404,31 @@ TEST_F(MenuBar, ClickArrowsAndAltLetterOpenTheRightDropDownsAndEscCloses) {
         EXPECT_EQ(0, MenuFilterHookCount()) << row.what;
         EXPECT_FALSE(MenuBarTracking()) << row.what;
     }
+}
+
+// A plain command on the bar shows pressed under the button and runs when clicked, also while
+// another item's drop-down is open; in a drop-down the right button chooses an item too.
+TEST_F(MenuBar, PlainCommandsRunWhenClickedAndEitherButtonChoosesFromADropDown) {
+    Open(true);
+    constexpr UINT kGo = 300;
+    AppendMenuA(menu, MF_STRING, kGo, "&Go");
+    form->MenuBar()->LoadFromMenu(menu);
+    form->PaintFrame();
+    ASSERT_EQ(5, form->MenuBar()->Count());
+    const TSkinRect go = form->MenuBar()->Item(4).rect;
+    recorder.Clear();
+    SendMessageA(window, WM_NCLBUTTONDOWN, HTMENU, ItemPoint(4));
+    EXPECT_EQ(Hilight, test::WindowPixel(window, go.left, go.top + 3)) << "pressed";
+    SendMessageA(window, WM_NCLBUTTONUP, HTMENU, ItemPoint(4));
+    Pump(50);
+    EXPECT_EQ(1, Commands(kGo));
+
+    Run(WM_NCLBUTTONDOWN, HTMENU, ItemPoint(0), {kClickOn + 4});
+    EXPECT_EQ((std::vector<HMENU>{GetSubMenu(menu, 0), nullptr}), gScript.seen);
+    EXPECT_EQ(1, Commands(kGo)) << "clicked while File was open";
+
+    Run(WM_NCLBUTTONDOWN, HTMENU, ItemPoint(0), {kRightChoose + 0});
+    EXPECT_EQ(1, Commands(GetMenuItemID(GetSubMenu(menu, 0), 0))) << "New, chosen with the right button";
 }
 
 TEST_F(MenuBar, DetachGivesTheMenuBackWithItsOwnTypesAndTheClientSize) {
