@@ -536,7 +536,7 @@ TEST_F(WinSkinForm, TheWindowManagerHearsWhoPaintsTheFrameAndThatMenusKeepSquare
     EXPECT_EQ(expected, calls);
 }
 
-TEST_F(WinSkinForm, DestroyedWindowsAreDroppedAndOthersNeverAttached) {
+TEST_F(WinSkinForm, DestroyedWindowsAreDroppedEmptyOnesRefusedAndPopupsKeepTheirFrame) {
     DestroyWindow(window);
     EXPECT_EQ(lsDestroyed, manager->FormObjects().front()->LifeState());
     manager->Purge();
