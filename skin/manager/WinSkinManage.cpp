@@ -207,25 +207,6 @@ TSkinData* TWinSkinManage::ChooseSkinData(HWND window, const std::string& classN
     return list.empty() ? nullptr : list.front();
 }
 
-bool TWinSkinManage::ShouldSkinClass(const std::string& className) const {
-    for (TSkinData* data : SkinDataList()) {
-        if (data->SkinFormtype() != sfMainform) {
-            continue;
-        }
-        if (data->OnFormSkin()) {
-            bool doSkin = true;
-            data->OnFormSkin()(data, className, doSkin);
-            return doSkin;
-        }
-        if (className == "SysMonthCal32") {
-            return false;
-        }
-        return !((data->SkinControls() & SkinControlBit(xcFastReport)) != 0 &&
-                 className.rfind("Tfr", 0) == 0);
-    }
-    return true;
-}
-
 bool TWinSkinManage::AttachWindow(std::uintptr_t handle) {
     auto window = reinterpret_cast<HWND>(handle);
     if (!active || window == nullptr || !IsWindow(window) || window == timerWindow_ ||

@@ -59,7 +59,6 @@ private:
     bool Handle(HWND window, UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
     void SyncTimer();
     TSkinData* ChooseSkinData(HWND window, const std::string& className) const;
-    bool ShouldSkinClass(const std::string& className) const;
     void AttachPopupWindow(HWND window);
     void DetachAll();
     void AttachAllForms();

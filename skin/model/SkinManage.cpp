@@ -44,6 +44,17 @@ void TSkinManage::RequestAction(int action, int delay) {
     }
 }
 
+bool TSkinManage::ShouldSkinClass(const std::string& className) const {
+    for (TSkinData* data : skinDataList_) {
+        if (data->SkinFormtype() == sfMainform) {
+            bool doSkin = true;
+            data->QueryFormSkin(className, doSkin);
+            return doSkin;
+        }
+    }
+    return true;
+}
+
 bool TSkinManage::AttachWindow(std::uintptr_t window) {
     if (!active) {
         return false;

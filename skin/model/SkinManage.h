@@ -4,6 +4,7 @@
 // 6 purge) with its 250 ms one-shot delay, the active flag and the started counter. This is the
 // bookkeeping core; the window watching (hook, form objects, popup menus) builds on it.
 #include <cstdint>
+#include <string>
 #include <vector>
 
 namespace quellar {
@@ -30,6 +31,9 @@ public:
     virtual void RequestAction(int action, int delay);
     // Skins one window now; true when a form object was created for it.
     virtual bool AttachWindow(std::uintptr_t window);
+    // Whether windows of this class may be skinned: the first main-form skin data decides
+    // (its OnFormSkin event, else its own class rule); without one every class may.
+    bool ShouldSkinClass(const std::string& className) const;
     // Every form object frees its caption buttons.
     virtual void DropAllCaptionButtons() { ++dropCaptionButtonsCalls; }
     // The timer's tick: carries out the pending request, then fires the pending skin data's

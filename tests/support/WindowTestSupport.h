@@ -28,4 +28,18 @@ inline std::uint32_t WindowPixel(HWND window, int x, int y) {
     return (GetRValue(c) << 16) | (GetGValue(c) << 8) | GetBValue(c);
 }
 
+// The GDI objects this process holds. Windows counts them (GetGuiResources); Wine answers 0
+// there, so the live entries of its handle table are counted instead: a handle value that is
+// just a table index (no uniqueness bits) names whatever object lives at that index.
+inline unsigned long GdiObjectCount() {
+    if (const DWORD counted = GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS); counted != 0) {
+        return counted;
+    }
+    unsigned long live = 0;
+    for (std::uintptr_t index = 1; index < 0x10000; ++index) {
+        live += GetObjectType(reinterpret_cast<HGDIOBJ>(index)) != 0 ? 1 : 0;
+    }
+    return live;
+}
+
 } // namespace quellar::test

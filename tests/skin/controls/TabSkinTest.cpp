@@ -1,5 +1,6 @@
 // Tab controls and tab sets wearing a hand-made skin whose tab frames and page border are each
-// one flat colour, so a pixel read back from the window tells which picture shows there: the
+// two flat colours, one above the other, so a pixel read back from the window tells which picture
+// shows there and which way up: the
 // focused tab and the others at the places the tab control reports, on all four sides, the page
 // border on the side facing the tabs, the tab set's faces where it places its tabs, and repaints
 // when the focus or the selection moves or the tabs change sides.
@@ -28,7 +29,7 @@ namespace {
 using test::Pump;
 using test::WindowPixel;
 
-constexpr std::uint32_t Face = 0xC8C8C8, Border = 0x3050A0;
+constexpr std::uint32_t Face = 0xC8C8C8, Border = 0x3050A0, Inner = 0x202020;
 constexpr std::uint32_t Tabs[5] = {0xA00001, 0xA00002, 0xA00003, 0xA00004, 0xA00005};
 constexpr std::uint32_t OtherTabs[5] = {0x00B001, 0x00B002, 0x00B003, 0x00B004, 0x00B005};
 constexpr std::uint32_t Arrows = 0x0D0001; // every frame of the up-down strip
@@ -43,12 +44,27 @@ std::vector<std::uint8_t> Flat(int w, int h, const std::vector<std::uint32_t>& c
     return EncodeBitmapFile(b);
 }
 
+// Frames of w x h whose upper half is the frame's colour and lower half `lower`: a picture shows
+// on screen which way up it was drawn.
+std::vector<std::uint8_t> TwoTone(int w, int h, const std::vector<std::uint32_t>& colours,
+                                  std::uint32_t lower) {
+    TBitmap32 b(static_cast<int>(colours.size()) * w, h);
+    for (int x = 0; x < b.Width(); ++x) {
+        for (int y = 0; y < h; ++y) {
+            b.SetPixel(x, y, y < h / 2 ? colours[static_cast<std::size_t>(x / w)] : lower);
+        }
+    }
+    return EncodeBitmapFile(b);
+}
+
+// The tab pictures' upper halves are their outer edges (away from the page) and the border's
+// upper half is the side facing the tabs: on every side those must show there.
 std::vector<std::uint8_t> TabSkinFile(const std::uint32_t (&tabs)[5] = Tabs) {
     const std::string ini = "[Colours]\nButtonFace=200,200,200\n[Tabs]\nImage=tabs.bmp\nBorder=border.bmp\n"
                             "[UpDown.Horz]\nImage=updown.bmp\nGlyphImage=glyph.bmp\n";
     return BuildSkinFile({{"skin.ini", std::vector<std::uint8_t>(ini.begin(), ini.end())},
-                          {"tabs.bmp", Flat(12, 12, {std::begin(tabs), std::end(tabs)})},
-                          {"border.bmp", Flat(16, 16, {Border})},
+                          {"tabs.bmp", TwoTone(12, 12, {std::begin(tabs), std::end(tabs)}, Inner)},
+                          {"border.bmp", TwoTone(16, 16, {Border}, Inner)},
                           {"updown.bmp", Flat(16, 16, std::vector<std::uint32_t>(8, Arrows))},
                           {"glyph.bmp", Flat(4, 4, std::vector<std::uint32_t>(8, 0x101010))}});
 }

@@ -84,6 +84,7 @@ std::vector<std::uint8_t> HandMadeSkin(std::uint32_t leftActive = LeftActive, bo
 }
 
 std::vector<UINT> gBaseMessages; // what reached the window's own procedure
+int gBaseSizes = 0;              // the WM_SIZE messages among them
 // The caption messages that reached it, wParam 1 when the window was visible at that moment.
 std::vector<test::RecordedMessage> gBaseCaption;
 
@@ -99,6 +100,7 @@ LRESULT CALLBACK BaseProc(HWND window, UINT message, WPARAM wParam, LPARAM lPara
     default:
         break;
     }
+    gBaseSizes += message == WM_SIZE ? 1 : 0;
     if (message == WM_CLOSE) {
         gBaseMessages.push_back(message);
         return 0; // the test closes it
@@ -165,6 +167,13 @@ protected:
         RECT r{};
         GetWindowRect(window, &r);
         return MAKELPARAM(r.left + x, r.top + y);
+    }
+    // Paints a marker colour over a point of the frame, straight onto the screen.
+    void CoverWithMarker(int x, int y) const {
+        HDC dc = GetWindowDC(window);
+        SetPixel(dc, x, y, RGB(0x12, 0x34, 0x56));
+        ReleaseDC(window, dc);
+        ASSERT_EQ(0x123456u, test::WindowPixel(window, x, y));
     }
     TSkinData* skin = nullptr;
     TWinSkinManage* manager = nullptr;
@@ -293,14 +302,17 @@ TEST_F(WinSkinForm, FrameMessagesKeepThePlatformCaptionAway) {
     const LONG_PTR style = GetWindowLongPtrA(window, GWL_STYLE);
     EXPECT_EQ(0, SendMessageA(window, PlatformThemedCaptionPaint, 1, 0));
     EXPECT_EQ(0, SendMessageA(window, PlatformThemedFramePaint, 1, 0));
+    CoverWithMarker(250, 2);
     SetWindowTextA(window, "R&&D & another caption");
+    EXPECT_EQ(TopActive, test::WindowPixel(window, 250, 2)) << "repainted by the new caption";
+    CoverWithMarker(250, 2);
     SendMessageA(window, WM_SETICON, ICON_SMALL,
                  reinterpret_cast<LPARAM>(LoadIconA(nullptr, reinterpret_cast<LPCSTR>(IDI_APPLICATION))));
+    EXPECT_EQ(TopActive, test::WindowPixel(window, 250, 2)) << "repainted by the new icon";
     EXPECT_EQ(style, GetWindowLongPtrA(window, GWL_STYLE));
     char text[32] = {};
     GetWindowTextA(window, text, sizeof(text));
     EXPECT_STREQ("R&&D & another caption", text) << "stored by the window's own procedure";
-    EXPECT_EQ(TopActive, test::WindowPixel(window, 250, 2));
     {
         // The title box fits the caption as drawn: every "&" is a character of it.
         HDC dc = GetDC(window);
@@ -338,6 +350,61 @@ TEST_F(WinSkinForm, FrameMessagesKeepThePlatformCaptionAway) {
     // Painted at once on the window's own context: no message of ours besides the request.
     static const ExpectedMessage kRepaint[] = {{SkinRepaintFrame, kPosted}};
     recorder.ExpectSequence(Role::Form, kRepaint, "a frame repaint request");
+}
+
+TEST_F(WinSkinForm, FramePaintStaysInsideTheUpdateRegion) {
+    // The platform's update region is in screen coordinates; here it covers the left border only.
+    RECT outer{};
+    GetWindowRect(window, &outer);
+    HRGN update = CreateRectRgn(outer.left, outer.top + 50, outer.left + 6, outer.top + 150);
+    CoverWithMarker(2, 100);
+    CoverWithMarker(150, 2);
+    EXPECT_EQ(0, SendMessageA(window, WM_NCPAINT, reinterpret_cast<WPARAM>(update), 0));
+    EXPECT_EQ(LeftActive, test::WindowPixel(window, 2, 100)) << "inside the region";
+    EXPECT_EQ(0x123456u, test::WindowPixel(window, 150, 2)) << "outside it";
+    EXPECT_EQ(OBJ_REGION, GetObjectType(update)) << "the caller's region is left to the caller";
+    DeleteObject(update);
+}
+
+TEST_F(WinSkinForm, EachResizeReachesTheWindowOnceAndReshapesItsRegion) {
+    test::MessageRecorder recorder; // in front of the skin: counts what the system sends
+    recorder.Watch(window, Role::Form);
+    auto sent = [&] {
+        const auto& seen = recorder.Sequence(Role::Form);
+        const auto n =
+            std::count_if(seen.begin(), seen.end(), [](const auto& m) { return m.message == WM_SIZE; });
+        recorder.Clear();
+        return static_cast<int>(n);
+    };
+    RECT outer{};
+    GetWindowRect(window, &outer);
+    const int wider = outer.right - outer.left + 40, high = outer.bottom - outer.top;
+    const struct {
+        const char* what;
+        void (*act)(HWND, int, int);
+    } steps[] = {
+        {"resized",
+         [](HWND w, int cx, int cy) { SetWindowPos(w, nullptr, 0, 0, cx, cy, SWP_NOMOVE | SWP_NOZORDER); }},
+        {"minimised", [](HWND w, int, int) { ShowWindow(w, SW_MINIMIZE); }},
+        {"restored", [](HWND w, int, int) { ShowWindow(w, SW_RESTORE); }},
+    };
+    for (const auto& step : steps) {
+        gBaseSizes = 0;
+        recorder.Clear();
+        step.act(window, wider, high);
+        Pump(100);
+        const int arrived = sent();
+        EXPECT_GT(arrived, 0) << step.what;
+        EXPECT_EQ(arrived, gBaseSizes) << step.what;
+    }
+    // Restored at the new size, the window's shape is cut for that size.
+    HRGN region = CreateRectRgn(0, 0, 0, 0);
+    ASSERT_NE(ERROR, GetWindowRgn(window, region));
+    RECT box{};
+    GetRgnBox(region, &box);
+    EXPECT_EQ(wider, box.right);
+    EXPECT_FALSE(PtInRegion(region, wider - 6, 0)) << "the right piece's magenta corner";
+    DeleteObject(region);
 }
 
 TEST_F(WinSkinForm, SystemMenuAndDoubleClicksOnTheCaption) {
@@ -527,12 +594,12 @@ TEST_F(WinSkinForm, TheWindowManagerHearsWhoPaintsTheFrameAndThatMenusKeepSquare
     EXPECT_EQ(expected, calls);
 }
 
-TEST_F(WinSkinForm, DestroyedWindowsAreDroppedAndOthersNeverAttached) {
+TEST_F(WinSkinForm, DestroyedWindowsAreDroppedEmptyOnesRefusedAndPopupsKeepTheirFrame) {
     DestroyWindow(window);
     EXPECT_EQ(lsDestroyed, manager->FormObjects().front()->LifeState());
     manager->Purge();
     EXPECT_TRUE(manager->FormObjects().empty());
-    // A popup without a caption and a zero-size window stay unskinned.
+    // A popup without a caption is attached but keeps its own frame; a zero-size window is not.
     HWND popup = CreateWindowExA(0, "SkinFormTestWindow", "", WS_POPUP | WS_VISIBLE, 0, 0, 50, 50, nullptr,
                                  nullptr, GetModuleHandleA(nullptr), nullptr);
     HWND empty = CreateWindowExA(0, "SkinFormTestWindow", "", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 0, 0,
@@ -540,12 +607,12 @@ TEST_F(WinSkinForm, DestroyedWindowsAreDroppedAndOthersNeverAttached) {
     SetForegroundWindow(popup);
     Pump(100);
     EXPECT_FALSE(manager->AttachWindow(reinterpret_cast<std::uintptr_t>(empty)));
-    if (TWinSkinForm* form = manager->FindFormObject(popup); form != nullptr) {
-        EXPECT_EQ(bkPopup, form->BorderKind());
-        RECT c{};
-        GetClientRect(popup, &c);
-        EXPECT_EQ(50, c.right) << "a popup keeps its own frame";
-    }
+    const TWinSkinForm* form = manager->FindFormObject(popup);
+    ASSERT_NE(nullptr, form) << "a popup is attached";
+    EXPECT_EQ(bkPopup, form->BorderKind());
+    RECT c{};
+    GetClientRect(popup, &c);
+    EXPECT_EQ(50, c.right) << "a popup keeps its own frame";
     DestroyWindow(popup);
     DestroyWindow(empty);
 }

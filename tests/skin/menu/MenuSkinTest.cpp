@@ -17,7 +17,6 @@
 
 #include <windows.h>
 
-#include <climits>
 #include <utility>
 
 namespace quellar {
@@ -253,13 +252,39 @@ TEST_F(MenuSkin, MeasuredItemsGetTheSkinsRoom) {
         EXPECT_EQ(row.expected.cx, row.got.cx) << row.what;
         EXPECT_EQ(row.expected.cy, row.got.cy) << row.what;
     }
-    // A drawing request of a size no menu has is answered without a picture (and without memory).
-    HDC dc = GetDC(form->Handle());
-    DRAWITEMSTRUCT huge{
-        ODT_MENU, 0, 7, ODA_DRAWENTIRE, 0, reinterpret_cast<HWND>(raw), dc, {INT_MIN, 0, INT_MAX, 1 << 30},
-        0};
-    EXPECT_EQ(TRUE, SendMessageA(form->Handle(), WM_DRAWITEM, 0, reinterpret_cast<LPARAM>(&huge)));
-    ReleaseDC(form->Handle(), dc);
+    // A drawing request larger than any menu item (8192 pixels a side) gets no picture; one at
+    // that size is drawn, and only inside its rectangle. Read from a 64 x 32 bitmap of a marker.
+    constexpr COLORREF marker = RGB(0x12, 0x34, 0x56);
+    HDC screen = GetDC(nullptr);
+    HDC memory = CreateCompatibleDC(screen);
+    HBITMAP bits = CreateCompatibleBitmap(screen, 64, 32);
+    HGDIOBJ old = SelectObject(memory, bits);
+    const struct {
+        RECT rect;
+        bool drawn;
+    } requests[] = {{{-8128, 4, 64, 24}, true}, {{-8129, 4, 64, 24}, false}, {{4, -8161, 24, 32}, false}};
+    for (const auto& request : requests) {
+        HBRUSH brush = CreateSolidBrush(marker);
+        const RECT all{0, 0, 64, 32};
+        FillRect(memory, &all, brush);
+        DeleteObject(brush);
+        DRAWITEMSTRUCT draw{ODT_MENU,     0, 7, ODA_DRAWENTIRE, 0, reinterpret_cast<HWND>(raw), memory,
+                            request.rect, 0};
+        EXPECT_EQ(TRUE, SendMessageA(form->Handle(), WM_DRAWITEM, 0, reinterpret_cast<LPARAM>(&draw)));
+        const LONG w = request.rect.right - request.rect.left, h = request.rect.bottom - request.rect.top;
+        if (request.drawn) {
+            EXPECT_EQ(RGB(0xA0, 0x00, 0x01), GetPixel(memory, 60, 14)) << "the item's normal frame";
+            EXPECT_EQ(marker, GetPixel(memory, 60, 2)) << "above the item";
+            EXPECT_EQ(marker, GetPixel(memory, 60, 28)) << "below the item";
+        } else {
+            EXPECT_EQ(marker, GetPixel(memory, 14, 14)) << w << " x " << h;
+            EXPECT_EQ(marker, GetPixel(memory, 60, 14)) << w << " x " << h;
+        }
+    }
+    SelectObject(memory, old);
+    DeleteObject(bits);
+    DeleteDC(memory);
+    ReleaseDC(nullptr, screen);
     frame->dropDownMenu = nullptr;
     DestroyMenu(raw);
 }

@@ -351,25 +351,33 @@ TEST_F(SkinDataTest, SkinStreamPropertyStoresCountAndBytesAndLoadsThem) {
     EXPECT_TRUE(empty.SkinStream().empty());
 }
 
-TEST_F(SkinDataTest, QueryFormSkinRules) {
-    TSkinData d(nullptr);
-    auto ask = [&](const std::string& name) {
-        bool doSkin = true;
-        d.QueryFormSkin(name, doSkin);
-        return doSkin;
+TEST_F(SkinDataTest, TheFirstMainFormSkinDataDecidesWhichClassesTheManagerSkins) {
+    TSkinManage m;
+    TSkinData dialog(nullptr), first(nullptr), second(nullptr);
+    dialog.SetSkinFormtype(sfDialog);
+    dialog.SetSkinControls(dialog.SkinControls() | SkinControlBit(xcFastReport));
+    second.SetOnFormSkin([](TComponent*, const std::string&, bool& doSkin) { doSkin = false; });
+    m.RegisterSkinData(&dialog);
+    EXPECT_TRUE(m.ShouldSkinClass("SysMonthCal32")) << "no main-form skin data: every class";
+    m.RegisterSkinData(&first);
+    m.RegisterSkinData(&second); // never asked
+    const struct {
+        const char* name;
+        bool withReportForms, expected;
+    } rows[] = {
+        {"SysMonthCal32", false, false}, {"sysmonthcal32", false, true}, {"TfrPreviewForm", false, true},
+        {"TfrPreviewForm", true, false}, {"TfrmMain", true, false},      {"TFRX", true, true},
     };
-    EXPECT_FALSE(ask("SysMonthCal32"));
-    EXPECT_TRUE(ask("sysmonthcal32"));
-    EXPECT_TRUE(ask("TfrPreviewForm"));
-    EXPECT_TRUE(ask("TfrmMain"));
-    d.SetSkinControls(d.SkinControls() | SkinControlBit(xcFastReport));
-    EXPECT_FALSE(ask("TfrPreviewForm"));
-    EXPECT_FALSE(ask("TfrmMain")) << "it begins with Tfr";
-    EXPECT_TRUE(ask("TFRX"));
-    d.SetOnFormSkin(
-        [](TComponent*, const std::string& name, bool& doSkin) { doSkin = name == "SysMonthCal32"; });
-    EXPECT_TRUE(ask("SysMonthCal32")) << "the event decides alone";
-    EXPECT_FALSE(ask("TForm1"));
+    for (const auto& row : rows) {
+        first.SetSkinControls(row.withReportForms ? first.SkinControls() | SkinControlBit(xcFastReport)
+                                                  : first.SkinControls() & ~SkinControlBit(xcFastReport));
+        EXPECT_EQ(row.expected, m.ShouldSkinClass(row.name)) << row.name << " " << row.withReportForms;
+    }
+    first.SetOnFormSkin([](TComponent*, const std::string& name, bool& doSkin) {
+        doSkin = doSkin && name == "SysMonthCal32";
+    });
+    EXPECT_TRUE(m.ShouldSkinClass("SysMonthCal32")) << "the event decides alone, DoSkin preset true";
+    EXPECT_FALSE(m.ShouldSkinClass("TForm1"));
 }
 
 } // namespace
