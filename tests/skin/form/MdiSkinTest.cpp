@@ -77,6 +77,12 @@ public:
     TMenuItem* window = nullptr;
 };
 
+// A timer's procedure: whatever menu shows is closed (a lambda is not stdcall on 32-bit).
+void CALLBACK CloseMenu(HWND, UINT, UINT_PTR id, DWORD) {
+    KillTimer(nullptr, id);
+    EndMenu();
+}
+
 class MdiSkin : public ::testing::Test {
 protected:
     void SetUp() override {
@@ -220,10 +226,7 @@ TEST_F(MdiSkin, ChildrenKeepThePlatformsMenuAndComeBackWithTheSkin) {
     HWND window = child->Handle();
     // A right click on a child's caption is the child's own: the skin shows no menu of its own
     // (the timer would close one) and hands the click on.
-    SetTimer(nullptr, 0, 300, [](HWND, UINT, UINT_PTR id, DWORD) {
-        KillTimer(nullptr, id);
-        EndMenu();
-    });
+    SetTimer(nullptr, 0, 300, &CloseMenu);
     TWndMethod own = child->WindowProc;
     int handedOn = 0;
     child->WindowProc = [&](TMessage& m) {
