@@ -11,7 +11,7 @@ namespace quellar {
 namespace {
 constexpr const char* kControlProp = "QuellarControl";
 
-bool RegisterOwnClass(const std::string& name) {
+bool RegisterOwnClass(const std::string& name, WNDPROC proc) {
     WNDCLASSEXA existing{};
     existing.cbSize = sizeof(existing);
     if (GetClassInfoExA(GetModuleHandleA(nullptr), name.c_str(), &existing)) {
@@ -21,7 +21,7 @@ bool RegisterOwnClass(const std::string& name) {
     wc.cbSize = sizeof(wc);
     wc.style = CS_DBLCLKS;
     // The control's link joins the chain at WM_NCCREATE (CreateWindowEx's last argument).
-    wc.lpfnWndProc = SubclassChain::OwnClassProc;
+    wc.lpfnWndProc = proc != nullptr ? proc : SubclassChain::OwnClassProc;
     wc.hInstance = GetModuleHandleA(nullptr);
     wc.hCursor = LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_ARROW));
     wc.hIcon = LoadIconA(GetModuleHandleA(nullptr), "MAINICON");
@@ -308,8 +308,10 @@ void TWinControl::CreateWnd() {
     TCreateParams params;
     CreateParams(params);
     ownClass_ = params.className.empty();
-    const std::string cls = ownClass_ ? std::string(ClassName()) : params.className;
-    if (ownClass_ && !RegisterOwnClass(cls)) {
+    const std::string cls = !ownClass_                    ? params.className
+                            : params.ownClassName.empty() ? std::string(ClassName())
+                                                          : params.ownClassName;
+    if (ownClass_ && !RegisterOwnClass(cls, params.classProc)) {
         throw Exception("Cannot register window class " + cls);
     }
     if (Visible()) {
@@ -321,9 +323,7 @@ void TWinControl::CreateWnd() {
     if (tabStop_) {
         params.style |= WS_TABSTOP;
     }
-    HWND hwnd = CreateWindowExA(params.exStyle, cls.c_str(), caption_.c_str(), params.style, Left(), Top(),
-                                Width(), WindowHeight(), params.parent, nullptr, GetModuleHandleA(nullptr),
-                                ownClass_ ? static_cast<TSubclassHandler*>(&link_) : nullptr);
+    HWND hwnd = CreateWindowHandle(params, cls, ownClass_ ? static_cast<TSubclassHandler*>(&link_) : nullptr);
     if (hwnd == nullptr) {
         throw Exception("Error creating window " + Name());
     }
@@ -336,6 +336,18 @@ void TWinControl::CreateWnd() {
         }
     }
     AlignControls();
+}
+
+HWND TWinControl::CreateWindowHandle(const TCreateParams& params, const std::string& className,
+                                     TSubclassHandler* link) {
+    return CreateWindowExA(params.exStyle, className.c_str(), caption_.c_str(), params.style, Left(), Top(),
+                           Width(), WindowHeight(), params.parent, nullptr, GetModuleHandleA(nullptr), link);
+}
+
+HWND TWinControl::TakeHandle() {
+    HWND hwnd = handle_;
+    DetachHandle();
+    return hwnd;
 }
 
 void TWinControl::AttachHandle(HWND hwnd) {

@@ -174,6 +174,11 @@ struct TCreateParams {
     DWORD style = WS_CHILD | WS_CLIPSIBLINGS;
     DWORD exStyle = 0;
     HWND parent = nullptr;
+    // The class procedure of the framework's own class (null: SubclassChain::OwnClassProc), and
+    // its name when it is not the control's class name (a procedure other than the usual one
+    // needs a class of its own).
+    WNDPROC classProc = nullptr;
+    std::string ownClassName;
 };
 
 class TWinControl : public TControl {
@@ -213,6 +218,11 @@ protected:
     // Creates the window, then applies the state kept while there was none.
     virtual void CreateWnd();
     virtual void InitializeWindow() {}
+    // Makes the window; `link` is what an own class's procedure attaches at WM_NCCREATE.
+    virtual HWND CreateWindowHandle(const TCreateParams& params, const std::string& className,
+                                    TSubclassHandler* link);
+    // Lets go of the window without destroying it (a form that destroys it another way).
+    HWND TakeHandle();
     // The height the window is made with (a combo box adds its open list).
     virtual int WindowHeight() const { return Height(); }
     void DestroyHandle();

@@ -6,10 +6,12 @@
 #include "ui/ExceptionBoundary.h"
 #include "ui/HintWindow.h"
 #include "ui/Menus.h"
+#include "ui/Messages.h"
 
 #include <commctrl.h>
 
 #include <algorithm>
+#include <utility>
 
 namespace quellar {
 
@@ -28,6 +30,42 @@ TCustomForm* FormOf(HWND hwnd) {
 bool FocusWants(UINT code) {
     HWND focus = GetFocus();
     return focus != nullptr && (SendMessageA(focus, WM_GETDLGCODE, 0, 0) & code) != 0;
+}
+
+// An MDI frame's client, kept on the frame for its default procedure.
+constexpr const char* kClientProp = "QuellarMdiClient";
+// The client numbers its children's entries in the window menu from here: above every command
+// of our menus (0x100 .. 0xEFFF).
+constexpr UINT kFirstMdiChild = 0xFF00;
+
+// What an MDI frame does not handle goes to DefFrameProcA: it sizes the client with the frame,
+// activates children from the window menu and hands other commands to the active child.
+LRESULT CALLBACK MdiFrameDefault(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    auto client = static_cast<HWND>(GetPropA(window, kClientProp));
+    return client != nullptr ? DefFrameProcA(window, client, message, wParam, lParam)
+                             : DefWindowProcA(window, message, wParam, lParam);
+}
+
+LRESULT CALLBACK MdiFrameClassProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    TSubclassHandler* handler = nullptr;
+    if (message == WM_NCCREATE) {
+        handler =
+            static_cast<TSubclassHandler*>(reinterpret_cast<const CREATESTRUCTA*>(lParam)->lpCreateParams);
+    }
+    return SubclassChain::OwnClassProcWith(window, message, wParam, lParam, handler, &MdiFrameDefault);
+}
+
+// An MDI child's creation data is the MDICREATESTRUCT of its client (on Windows and under Wine):
+// ours carries the form's handler in its lParam. What the child does not handle goes to
+// DefMDIChildProcA, which maximises, restores and activates it within the client.
+LRESULT CALLBACK MdiChildClassProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    TSubclassHandler* handler = nullptr;
+    if (message == WM_NCCREATE) {
+        const auto* mdi = static_cast<const MDICREATESTRUCTA*>(
+            reinterpret_cast<const CREATESTRUCTA*>(lParam)->lpCreateParams);
+        handler = mdi != nullptr ? reinterpret_cast<TSubclassHandler*>(mdi->lParam) : nullptr;
+    }
+    return SubclassChain::OwnClassProcWith(window, message, wParam, lParam, handler, &DefMDIChildProcA);
 }
 } // namespace
 
@@ -147,6 +185,12 @@ LRESULT TApplication::AppMessage(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lPar
                 app->mainForm_->Close();
             }
             return 0;
+        case CM_RELEASE:
+            if (auto* form = reinterpret_cast<TCustomForm*>(lParam);
+                std::find(app->forms_.begin(), app->forms_.end(), form) != app->forms_.end()) {
+                delete form;
+            }
+            return 0;
         default:
             break;
         }
@@ -219,8 +263,13 @@ bool TApplication::PreTranslate(MSG& msg) {
         break;
     }
     if (msg.message == WM_KEYDOWN || msg.message == WM_SYSKEYDOWN) {
-        // A menu item's shortcut acts before the focused control sees the key.
+        // Ctrl+F4, Ctrl+F6 and the child's Alt+- menu go to the MDI client first.
         TCustomForm* form = FormOf(msg.hwnd);
+        if (form != nullptr && form->ClientHandle() != nullptr &&
+            TranslateMDISysAccel(form->ClientHandle(), &msg)) {
+            return true;
+        }
+        // A menu item's shortcut acts before the focused control sees the key.
         if (const int shortCut = ShortCutOfKey(msg.wParam, msg.lParam);
             form != nullptr && shortCut != 0 && form->IsShortCut(shortCut)) {
             return true;
@@ -339,6 +388,9 @@ TCustomForm::TCustomForm(TComponent* owner) : TWinControl(owner) {
 }
 
 TCustomForm::~TCustomForm() {
+    if (TControlWatcher* watcher = std::exchange(frameWatcher_, nullptr); watcher != nullptr) {
+        watcher->ControlDestroying(*this);
+    }
     if (Application != nullptr) {
         auto& forms = Application->forms_;
         forms.erase(std::remove(forms.begin(), forms.end(), this), forms.end());
@@ -352,6 +404,13 @@ TCustomForm::~TCustomForm() {
         } catch (const std::exception& error) {
             ApplicationHandleException(error, this);
         }
+    }
+    if (formStyle_ == TFormStyle::fsMDIChild && HandleAllocated() && IsWindow(Handle())) {
+        // The client destroys its children itself: it takes the child off its window menu and
+        // activates the next one.
+        HWND client = GetParent(Handle());
+        HWND child = TakeHandle();
+        SendMessageA(client, WM_MDIDESTROY, reinterpret_cast<WPARAM>(child), 0);
     }
 }
 
@@ -383,6 +442,99 @@ void TCustomForm::CreateParams(TCreateParams& params) {
     SetClientSize(clientWidth_, clientHeight_); // the border icons may have changed since
     params.style = Style();
     params.parent = Application != nullptr ? Application->Handle() : nullptr;
+    if (formStyle_ == TFormStyle::fsMDIForm) {
+        params.classProc = &MdiFrameClassProc;
+        params.ownClassName = std::string(ClassName()) + "MdiFrame";
+    } else if (formStyle_ == TFormStyle::fsMDIChild) {
+        TCustomForm* frame = MdiFrame();
+        if (frame == nullptr || frame->Handle() == nullptr || frame->ClientHandle() == nullptr) {
+            throw Exception("No MDI frame for the child form " + Name());
+        }
+        params.classProc = &MdiChildClassProc;
+        params.ownClassName = std::string(ClassName()) + "MdiChild";
+        params.parent = frame->ClientHandle();
+        params.exStyle |= WS_EX_MDICHILD;
+    }
+}
+
+HWND TCustomForm::CreateWindowHandle(const TCreateParams& params, const std::string& className,
+                                     TSubclassHandler* link) {
+    if (formStyle_ != TFormStyle::fsMDIChild) {
+        return TWinControl::CreateWindowHandle(params, className, link);
+    }
+    // The client makes its children: a child placed at (0, 0) goes where the client cascades it.
+    const bool placed = Left() != 0 || Top() != 0;
+    MDICREATESTRUCTA create{className.c_str(),
+                            caption_.c_str(),
+                            GetModuleHandleA(nullptr),
+                            placed ? Left() : CW_USEDEFAULT,
+                            placed ? Top() : CW_USEDEFAULT,
+                            Width(),
+                            Height(),
+                            params.style,
+                            reinterpret_cast<LPARAM>(link)};
+    return reinterpret_cast<HWND>(
+        SendMessageA(params.parent, WM_MDICREATE, 0, reinterpret_cast<LPARAM>(&create)));
+}
+
+void TCustomForm::CreateWnd() {
+    TWinControl::CreateWnd();
+    if (formStyle_ != TFormStyle::fsMDIChild) {
+        return;
+    }
+    // The bounds are where the client put the child.
+    RECT r{};
+    GetWindowRect(Handle(), &r);
+    MapWindowPoints(nullptr, GetParent(Handle()), reinterpret_cast<POINT*>(&r), 2);
+    SetBounds(r.left, r.top, r.right - r.left, r.bottom - r.top);
+    // The client lists the new child in its window menu (a skin takes the child on here too).
+    SendMessageA(GetParent(Handle()), WM_MDIREFRESHMENU, 0, 0);
+}
+
+TCustomForm* TCustomForm::MdiFrame() const {
+    if (auto* owner = dynamic_cast<TCustomForm*>(Owner());
+        owner != nullptr && owner->formStyle_ == TFormStyle::fsMDIForm) {
+        return owner;
+    }
+    TCustomForm* main = Application != nullptr ? Application->MainForm() : nullptr;
+    return main != nullptr && main->formStyle_ == TFormStyle::fsMDIForm ? main : nullptr;
+}
+
+std::vector<TCustomForm*> TCustomForm::MdiChildren() const {
+    std::vector<TCustomForm*> children;
+    for (HWND w = clientHandle_ != nullptr ? GetWindow(clientHandle_, GW_CHILD) : nullptr; w != nullptr;
+         w = GetWindow(w, GW_HWNDNEXT)) {
+        if (auto* form = dynamic_cast<TCustomForm*>(TWinControl::FromHandle(w)); form != nullptr) {
+            children.push_back(form);
+        }
+    }
+    return children;
+}
+
+TCustomForm* TCustomForm::ActiveMdiChild() const {
+    if (clientHandle_ == nullptr) {
+        return nullptr;
+    }
+    auto active = reinterpret_cast<HWND>(SendMessageA(clientHandle_, WM_MDIGETACTIVE, 0, 0));
+    return dynamic_cast<TCustomForm*>(TWinControl::FromHandle(active));
+}
+
+void TCustomForm::Tile() {
+    if (clientHandle_ != nullptr) {
+        SendMessageA(clientHandle_, WM_MDITILE, MDITILE_VERTICAL, 0);
+    }
+}
+
+void TCustomForm::Cascade() {
+    if (clientHandle_ != nullptr) {
+        SendMessageA(clientHandle_, WM_MDICASCADE, 0, 0);
+    }
+}
+
+void TCustomForm::Release() {
+    if (Application != nullptr && Application->Handle() != nullptr) {
+        PostMessageA(Application->Handle(), CM_RELEASE, 0, reinterpret_cast<LPARAM>(this));
+    }
 }
 
 void TCustomForm::PlaceOnScreen() {
@@ -420,6 +572,8 @@ void TCustomForm::VisibleChanged() {
 void TCustomForm::Close() {
     if (Application != nullptr && Application->MainForm() == this) {
         Application->Terminate();
+    } else if (formStyle_ == TFormStyle::fsMDIChild) {
+        Release(); // an MDI child cannot hide: it goes
     } else {
         Hide();
     }
@@ -457,6 +611,19 @@ void TCustomForm::InitializeWindow() {
     ::SetMenu(Handle(), menu_ != nullptr ? menu_->Handle() : nullptr);
     if (menu_ != nullptr) {
         menu_->SetWindow(Handle());
+    }
+    if (formStyle_ == TFormStyle::fsMDIForm && clientHandle_ == nullptr) {
+        CLIENTCREATESTRUCT create{windowMenu_ != nullptr ? windowMenu_->Handle() : nullptr, kFirstMdiChild};
+        RECT r{};
+        GetClientRect(Handle(), &r);
+        clientHandle_ =
+            CreateWindowExA(WS_EX_CLIENTEDGE, "MDICLIENT", nullptr,
+                            WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN | WS_HSCROLL | WS_VSCROLL, 0, 0, r.right,
+                            r.bottom, Handle(), nullptr, GetModuleHandleA(nullptr), &create);
+        if (clientHandle_ == nullptr) {
+            throw Exception("Cannot create the MDI client of " + Name());
+        }
+        SetPropA(Handle(), kClientProp, clientHandle_);
     }
 }
 
@@ -526,6 +693,14 @@ void TCustomForm::WndProc(TMessage& message) {
         break;
     case CM_DIALOGCHAR:
         message.Result = Broadcast(CM_DIALOGCHAR, message.WParam, message.LParam);
+        break;
+    case CM_MENUCHANGED:
+        // The main menu made its drop-downs anew: the client lists its children in the new one.
+        if (clientHandle_ != nullptr && windowMenu_ != nullptr) {
+            SendMessageA(clientHandle_, WM_MDISETMENU, 0, reinterpret_cast<LPARAM>(windowMenu_->Handle()));
+            SendMessageA(clientHandle_, WM_MDIREFRESHMENU, 0, 0);
+        }
+        TWinControl::WndProc(message);
         break;
     default:
         TWinControl::WndProc(message);

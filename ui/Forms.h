@@ -17,6 +17,7 @@ namespace quellar {
 class TCustomForm;
 class THintWindow;
 class TMainMenu;
+class TMenuItem;
 
 class TApplication : public TComponent {
     QUELLAR_COMPONENT_CLASS(TApplication, TComponent)
@@ -91,6 +92,8 @@ private:
 extern TApplication* Application;
 
 enum TBorderIcon : unsigned { biSystemMenu = 1, biMinimize = 2, biMaximize = 4 };
+// fsMDIForm: the form holds an MDI client that arranges fsMDIChild forms inside it.
+enum class TFormStyle { fsNormal, fsMDIChild, fsMDIForm };
 enum class TBorderStyle { bsSingle, bsSizeable, bsDialog };
 enum class TPosition { poDesigned, poDesktopCenter, poScreenCenter };
 
@@ -122,8 +125,32 @@ public:
 
     void Show();
     void Hide() { SetVisible(false); }
-    // Closing the main form terminates the application; any other form is hidden.
+    // Closing the main form terminates the application; an MDI child is freed; any other form is
+    // hidden.
     void Close();
+    // Frees the form once the message being handled now is done (from the application's window).
+    void Release();
+
+    // Set before the window is made. An fsMDIChild form's window is made inside the client of
+    // its MDI frame: its owner when that is an fsMDIForm form, else the main form.
+    TFormStyle FormStyle() const { return formStyle_; }
+    void SetFormStyle(TFormStyle style) { formStyle_ = style; }
+    // The MDI client of an fsMDIForm form (null before its window exists, and for other styles).
+    HWND ClientHandle() const { return clientHandle_; }
+    // The menu item whose drop-down the client fills with its children's names (fsMDIForm; set
+    // before the window is made).
+    void SetWindowMenu(TMenuItem* item) { windowMenu_ = item; }
+    TCustomForm* MdiFrame() const;
+    // The MDI children of this frame, in the client's order of windows; the active one, or null.
+    std::vector<TCustomForm*> MdiChildren() const;
+    TCustomForm* ActiveMdiChild() const;
+    void Tile();
+    void Cascade();
+
+    // The object that draws this form's frame (a skin), told first thing when the form is torn
+    // down, while its menu, components and window can still be asked.
+    void SetFrameWatcher(TControlWatcher* watcher) { frameWatcher_ = watcher; }
+    TControlWatcher* FrameWatcher() const { return frameWatcher_; }
 
     TNotifyEvent OnCreate;
     TNotifyEvent OnDestroy;
@@ -132,6 +159,9 @@ protected:
     // Runs OnCreate; an exception there goes to the default error box.
     void DoCreate();
     void CreateParams(TCreateParams& params) override;
+    void CreateWnd() override;
+    HWND CreateWindowHandle(const TCreateParams& params, const std::string& className,
+                            TSubclassHandler* link) override;
     void WndProc(TMessage& message) override;
     void VisibleChanged() override;
     void InitializeWindow() override;
@@ -148,6 +178,10 @@ private:
     TBorderStyle borderStyle_ = TBorderStyle::bsSizeable;
     TPosition position_ = TPosition::poDesigned;
     bool placed_ = false;
+    TFormStyle formStyle_ = TFormStyle::fsNormal;
+    HWND clientHandle_ = nullptr;
+    TMenuItem* windowMenu_ = nullptr;
+    TControlWatcher* frameWatcher_ = nullptr;
 };
 
 class TForm : public TCustomForm {

@@ -13,6 +13,7 @@ constexpr std::uint32_t CM_MOUSELEAVE = CM_BASE + 20;     // 0xB014: the cursor 
 constexpr std::uint32_t CM_MENUCHANGED = CM_BASE + 21;    // 0xB015: a menu's items changed
 constexpr std::uint32_t CM_EXIT = CM_BASE + 27;           // 0xB01B: the control lost the focus
 constexpr std::uint32_t CM_TEXTCHANGED = CM_BASE + 18;    // 0xB012: Caption or Text was changed
+constexpr std::uint32_t CM_RELEASE = CM_BASE + 33;        // 0xB021: free the form in lParam
 
 // Notifications a parent hands back to the child control they concern ("reflected").
 constexpr std::uint32_t CN_BASE = 0xBC00;

@@ -205,12 +205,22 @@ int ChainedWindowCount() {
 }
 
 LRESULT CALLBACK OwnClassProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_NCCREATE && Find(window) == nullptr) {
-        const auto* create = reinterpret_cast<const CREATESTRUCTA*>(lParam);
-        if (auto* handler = static_cast<TSubclassHandler*>(create->lpCreateParams); handler != nullptr) {
-            // Without memory for its state the window is made all the same, with no handler.
-            Guarded([&] { return Install(window, handler, nullptr); }, [] { return false; });
-        }
+    TSubclassHandler* handler = nullptr;
+    if (message == WM_NCCREATE) {
+        handler =
+            static_cast<TSubclassHandler*>(reinterpret_cast<const CREATESTRUCTA*>(lParam)->lpCreateParams);
+    }
+    return OwnClassProcWith(window, message, wParam, lParam, handler, nullptr);
+}
+
+LRESULT OwnClassProcWith(HWND window, UINT message, WPARAM wParam, LPARAM lParam, TSubclassHandler* handler,
+                         WNDPROC fallback) {
+    if (message == WM_NCCREATE && handler != nullptr && Find(window) == nullptr) {
+        // Without memory for its state the window is made all the same, with no handler.
+        Guarded([&] { return Install(window, handler, fallback); }, [] { return false; });
+    }
+    if (Find(window) == nullptr) {
+        return CallPrevious(fallback, window, message, wParam, lParam);
     }
     return ChainProc(window, message, wParam, lParam);
 }

@@ -46,6 +46,11 @@ int ChainedWindowCount();
 // TSubclassHandler passed as CreateWindowEx's last argument (nullptr attaches none), so the
 // object sees every message from WM_NCCREATE on, and the default procedure answers the rest.
 LRESULT CALLBACK OwnClassProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+// The same for a class whose default processing is not DefWindowProcA (MDI frames and children):
+// at WM_NCCREATE `handler` is attached (it is ignored at other messages) and what no handler
+// consumes goes to `fallback`.
+LRESULT OwnClassProcWith(HWND window, UINT message, WPARAM wParam, LPARAM lParam, TSubclassHandler* handler,
+                         WNDPROC fallback);
 
 } // namespace SubclassChain
 

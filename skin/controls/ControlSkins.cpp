@@ -18,6 +18,7 @@
 #include "skin/form/WinSkinForm.h"
 #include "skin/model/WinSkinData.h"
 #include "ui/ComCtrls.h"
+#include "ui/Forms.h"
 
 #include <commctrl.h>
 
@@ -168,6 +169,9 @@ void SkinComponent(TWinSkinForm& frame, TComponent& component) {
     auto* control = dynamic_cast<TControl*>(&component);
     if (control == nullptr) {
         return; // timers, menus, image lists: nothing to paint
+    }
+    if (dynamic_cast<TCustomForm*>(control) != nullptr && control->Parent() == nullptr) {
+        return; // a form of its own window (an MDI child, a dialog) wears the skin through its own object
     }
     if (auto* windowed = dynamic_cast<TWinControl*>(control); windowed != nullptr) {
         try {

@@ -27,6 +27,7 @@ void TSkinControl::AttachControl(TWinSkinForm& form, TSkinData& skin, bool color
     control.WindowProc = [this](TMessage& m) { Dispatch(m); };
     control.SetWatcher(this);
     savedDoubleBuffered_ = control.DoubleBuffered();
+    doubleBufferedSaved_ = true;
     control.SetDoubleBuffered(true);
     RefreshState();
     caption_ = WindowText();
@@ -108,9 +109,7 @@ void TSkinControl::Detach() {
             control->WindowProc = savedWindowProc_;
         }
         control->SetWatcher(nullptr);
-        if (control_ != nullptr) {
-            control_->SetDoubleBuffered(savedDoubleBuffered_);
-        }
+        RestoreDoubleBuffered();
     }
     // The chain puts the window's procedure back only while ours is still its procedure; a
     // window already destroyed has forgotten us.
@@ -118,6 +117,13 @@ void TSkinControl::Detach() {
         SubclassChain::Detach(handle_, &link_);
     }
     linked_ = false;
+}
+
+void TSkinControl::RestoreDoubleBuffered() {
+    if (doubleBufferedSaved_ && control_ != nullptr) {
+        control_->SetDoubleBuffered(savedDoubleBuffered_);
+    }
+    doubleBufferedSaved_ = false;
 }
 
 void TSkinControl::ControlDestroying(TControl& control) {
@@ -218,7 +224,10 @@ void TSkinControl::PassOn(TMessage& message) {
 bool TSkinControl::BeforeMessage(TMessage& message) {
     if (message.Msg == WM_NCDESTROY) {
         PassOn(message);
-        RestoreColor();  // a framework control outlives its window: it keeps its own colour
+        // A framework control outlives its window (it may make a new one): it keeps its own
+        // colour and buffering.
+        RestoreColor();
+        RestoreDoubleBuffered();
         linked_ = false; // the chain forgets the window after WM_NCDESTROY
         LetGo();
         return false;

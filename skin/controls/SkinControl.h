@@ -129,6 +129,9 @@ private:
     TColor savedColor_ = 0;
     bool savedParentColor_ = false;
     bool savedDoubleBuffered_ = false;
+    bool doubleBufferedSaved_ = false; // only AttachControl switches buffering on
+    // Puts the control's own buffering back, if this skin changed it.
+    void RestoreDoubleBuffered();
 };
 
 } // namespace quellar

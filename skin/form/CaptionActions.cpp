@@ -60,10 +60,8 @@ void MdiChildCommand(HWND frame, WPARAM command) {
     if (auto child = reinterpret_cast<HWND>(SendMessageA(client, WM_MDIGETACTIVE, 0, 0)); child != nullptr) {
         SendMessageA(child, WM_SYSCOMMAND, command, 0);
     }
-    BOOL maximized = FALSE;
-    const bool active = SendMessageA(client, WM_MDIGETACTIVE, 0, reinterpret_cast<LPARAM>(&maximized)) != 0;
     if (TWinSkinManage* manager = WindowsSkinManager();
-        manager != nullptr && manager->MdiMaximized() && !(active && maximized)) {
+        manager != nullptr && manager->MdiMaximized() && !MdiActiveChildMaximized(client)) {
         manager->SetMdiMax(false);
     }
 }
@@ -136,8 +134,8 @@ bool TWinSkinForm::HandleMouse(UINT message, WPARAM wParam, LPARAM lParam, LRESU
         }
         return true;
     case WM_NCRBUTTONDOWN:
-        if (wParam != HTCAPTION) {
-            return false;
+        if (wParam != HTCAPTION || mdiKind_ == mkChild) {
+            return false; // an MDI child's menu is the platform's
         }
         ShowSystemMenu(screen);
         return true;
@@ -279,11 +277,21 @@ void TWinSkinForm::ShowSystemMenu(POINT screen) {
     HMENU menu = BuildSystemMenu(windowState_, captionFlags_);
     systemMenu_ = menu;
     dropDownMenu = menu;
+    // The window, and this object with it, may go while the menu shows (a timer closes it):
+    // afterwards nothing of it is touched unless it is still there.
+    const std::weak_ptr<int> alive = alive_;
+    HWND window = window_;
     const UINT chosen = static_cast<UINT>(
-        TrackPopupMenu(menu, TPM_RIGHTBUTTON | TPM_RETURNCMD, screen.x, screen.y, 0, window_, nullptr));
+        TrackPopupMenu(menu, TPM_RIGHTBUTTON | TPM_RETURNCMD, screen.x, screen.y, 0, window, nullptr));
+    DestroyMenu(menu);
+    if (alive.expired()) {
+        return;
+    }
     dropDownMenu = nullptr;
     systemMenu_ = nullptr;
-    DestroyMenu(menu);
+    if (!IsWindow(window)) {
+        return;
+    }
     switch (chosen) {
     case smRestore:
         Restore();

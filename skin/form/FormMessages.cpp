@@ -110,9 +110,22 @@ bool MdiMaximized() {
 } // namespace
 
 void TWinSkinForm::Sized(WPARAM wParam) {
-    windowState_ = wParam == SIZE_MINIMIZED   ? wsMinimized
-                   : wParam == SIZE_MAXIMIZED ? wsMaximized
-                                              : wsRestored;
+    // SIZE_MAXSHOW and SIZE_MAXHIDE tell of another window being maximised or restored: this
+    // window's own state stays what it was.
+    if (wParam == SIZE_MINIMIZED) {
+        windowState_ = wsMinimized;
+    } else if (wParam == SIZE_MAXIMIZED) {
+        windowState_ = wsMaximized;
+    } else if (wParam == SIZE_RESTORED) {
+        windowState_ = wsRestored;
+    }
+    if (mdiKind_ == mkChild && wParam == SIZE_MAXIMIZED && !MdiMaximized()) {
+        // The frame's bar shows a maximised child's buttons: the frame paints them (the platform
+        // repaints no frame when an MDI child is maximised).
+        if (HWND frame = GetParent(GetParent(window_)); frame != nullptr) {
+            PostMessageA(frame, SkinRepaintFrame, 0, 0);
+        }
+    }
     const bool mdiAside = mdiKind_ == mkChild && (MdiMaximized() || windowState_ != wsRestored);
     if (windowState_ != wsMinimized && !mdiAside && (lifeState_ == lsRunning || lifeState_ == lsReapplying)) {
         UpdateRegion();

@@ -98,6 +98,15 @@ void DrawCaptionButtons(TBitmap32& frameBitmap, const std::vector<std::unique_pt
     }
 }
 
+void DrawMenuBarButtons(TBitmap32& frameBitmap, const std::vector<std::unique_ptr<TWinSysButton>>& buttons,
+                        const TBitmap32& icon) {
+    for (const auto& button : buttons) {
+        if (button->visible && button->def->Visibility == 100 && !button->rect.Empty()) {
+            DrawButtonFrame(frameBitmap, button->rect.left, button->rect.top, *button, icon, 1);
+        }
+    }
+}
+
 TBitmap32 ComposeButtonState(const TWinSysButton& button, const TBitmap32& icon) {
     TBitmap32 bitmap(static_cast<int>(button.rect.Width()), static_cast<int>(button.rect.Height()),
                      KeyColour);

@@ -39,6 +39,11 @@ void DrawTitlePlate(TBitmap32& frameBitmap, const TSkinData& skin, const TSkinRe
 void DrawCaptionButtons(TBitmap32& frameBitmap, const std::vector<std::unique_ptr<TWinSysButton>>& buttons,
                         const TBitmap32& icon, bool active);
 
+// The buttons of a maximised MDI child that sit in the menu bar (visibility 100), frame 1, the
+// key colour transparent; drawn after the bar.
+void DrawMenuBarButtons(TBitmap32& frameBitmap, const std::vector<std::unique_ptr<TWinSysButton>>& buttons,
+                        const TBitmap32& icon);
+
 // One button in its current state (after a hover or press), into a bitmap of its own size.
 TBitmap32 ComposeButtonState(const TWinSysButton& button, const TBitmap32& icon);
 

@@ -2,10 +2,13 @@
 #include "skin/form/FrameComposer.h"
 #include "skin/form/FrameRegion.h"
 #include "skin/form/WinSkinForm.h"
+#include "skin/manager/WinSkinManage.h"
 #include "skin/menu/MenuBar.h"
 #include "skin/model/SkinDataPlatform.h"
 #include "skin/model/WinSkinData.h"
 #include "skin/painter/Raster.h"
+
+#include <algorithm>
 
 namespace quellar {
 
@@ -32,7 +35,9 @@ void TWinSkinForm::LayoutTitle(HDC dc, int width) {
     layout.popup = (style_ & WS_POPUP) != 0;
     int rightmostLeft = 0;
     // Right-aligned buttons first, so a popup's title may reach up to them.
-    TCaptionState state{borderKind_, captionFlags_, active_, windowState_ == wsMaximized, false, frame_.menu};
+    const bool childMaximized = mdiKind_ == mkFrame && MdiActiveChildMaximized(mdiClient_);
+    TCaptionState state{borderKind_,    captionFlags_, active_, windowState_ == wsMaximized,
+                        childMaximized, frame_.menu};
     TCaptionPlacement where{width, {}, frame_, 0, rightToLeft_};
     for (const auto& b : buttons_) {
         if (b->def->Align == 1 && CaptionButtonVisible(*b->def, state)) {
@@ -92,9 +97,14 @@ void TWinSkinForm::PaintFrame(HDC given) {
         titleBack_ = pixels.Copy(0, 0, width, frame_.top); // what lies under the caption buttons
         DrawCaptionButtons(pixels, buttons_, icon_, active_);
         const bool bar = menuBar_ != nullptr && frame_.menu > 0;
+        bool barButtons = false;
         if (bar) {
             menuBar_->ComposeBar(
                 pixels, {frame_.left, frame_.top, width - frame_.right, frame_.top + frame_.menu}, active_);
+            // A maximised MDI child's own buttons, in the bar of its frame.
+            DrawMenuBarButtons(pixels, buttons_, icon_);
+            barButtons = std::any_of(buttons_.begin(), buttons_.end(),
+                                     [](const auto& b) { return b->visible && b->def->Visibility == 100; });
         }
         if (HDC memory = canvas_.Load(pixels); memory != nullptr) {
             HGDIOBJ old = SelectObject(memory, CaptionFont());
@@ -113,6 +123,10 @@ void TWinSkinForm::PaintFrame(HDC given) {
             b->state = nsNormal;
         }
         hotItem = nullptr;
+        if (TWinSkinManage* manager = WindowsSkinManager();
+            barButtons && manager != nullptr && !manager->MdiMaximized()) {
+            manager->SetMdiMax(true); // the children show the platform's frame now
+        }
     } catch (...) {
         // A broken skin element must not stop the window's messages.
     }
@@ -143,7 +157,9 @@ void TWinSkinForm::PaintItem(TNCObject& item) {
         // so transparent pixels show what lies behind.
         const TSkinRect& r = button->rect;
         TBitmap32 under =
-            titleBack_.Copy(r.left, r.top, static_cast<int>(r.Width()), static_cast<int>(r.Height()));
+            button->def->Visibility == 100 && menuBar_ != nullptr
+                ? menuBar_->BackgroundUnder(r)
+                : titleBack_.Copy(r.left, r.top, static_cast<int>(r.Width()), static_cast<int>(r.Height()));
         if (under.Width() != r.Width() || under.Height() != r.Height()) {
             under = TBitmap32(static_cast<int>(r.Width()), static_cast<int>(r.Height()), KeyColour);
         }

@@ -5,6 +5,7 @@
 #include "skin/manager/WinSkinManage.h"
 #include "skin/menu/MenuBar.h"
 #include "skin/model/WinSkinData.h"
+#include "ui/Forms.h"
 
 namespace quellar {
 
@@ -13,13 +14,24 @@ bool TWinSkinForm::TMdiClientLink::Handle(HWND window, UINT message, WPARAM wPar
     return form_.HandleMdiClient(window, message, wParam, lParam, result);
 }
 
-namespace {
-bool ActiveChildMaximized(HWND client) {
+bool MdiActiveChildMaximized(HWND client) {
     BOOL maximized = FALSE;
-    const bool active = SendMessageA(client, WM_MDIGETACTIVE, 0, reinterpret_cast<LPARAM>(&maximized)) != 0;
+    const bool active = client != nullptr &&
+                        SendMessageA(client, WM_MDIGETACTIVE, 0, reinterpret_cast<LPARAM>(&maximized)) != 0;
     return active && maximized;
 }
-} // namespace
+
+void TWinSkinForm::ReloadBarFromMainMenu() {
+    if (menuBar_ == nullptr) {
+        return;
+    }
+    if (form_ != nullptr && form_->Menu() != nullptr) {
+        menuBar_->LoadFromMainMenu(*form_->Menu());
+    } else {
+        menuBar_->LoadFromMenu(menuBar_->Menu()); // a foreign frame: the menu it had
+    }
+    PostMessageA(window_, SkinRepaintFrame, 0, 0);
+}
 
 bool TWinSkinForm::HandleMdiClient(HWND client, UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
     const bool framed = (skin_->SkinControls() & SkinControlBit(xcMainMenu)) != 0;
@@ -42,9 +54,10 @@ bool TWinSkinForm::HandleMdiClient(HWND client, UINT message, WPARAM wParam, LPA
     case WM_MDIDESTROY:
         result = SubclassChain::CallNext(client, message, wParam, lParam);
         if (framed && manager != nullptr) {
-            manager->SetMdiMax(ActiveChildMaximized(client));
-            if (manager->CountSkinnedMdiChildren() == 0) {
+            manager->SetMdiMax(MdiActiveChildMaximized(client));
+            if (menuBar_ != nullptr && manager->CountSkinnedMdiChildren() == 0) {
                 skin_->SetMenuUpdate(savedMenuUpdate_);
+                ReloadBarFromMainMenu();
             }
         }
         return true;
@@ -57,9 +70,17 @@ bool TWinSkinForm::HandleMdiClient(HWND client, UINT message, WPARAM wParam, LPA
     case WM_MDISETMENU:
         // The client puts the new frame menu on the frame: the bar takes it off again.
         result = SubclassChain::CallNext(client, message, wParam, lParam);
-        if (framed && wParam != 0 && menuBar_ != nullptr && GetMenu(window_) != nullptr) {
-            menuBar_->LoadFromWindowMenu();
-            PostMessageA(window_, SkinRepaintFrame, 0, 0);
+        if (framed && wParam != 0) {
+            // The same menu again, with no new child to show, leaves the bar as it is.
+            const auto asked = static_cast<LONG_PTR>(wParam);
+            if (menuBar_ != nullptr && (asked < 0 || reinterpret_cast<HMENU>(wParam) != menuBar_->Menu() ||
+                                        pendingMdiChild_ != nullptr)) {
+                menuBar_->LoadFromWindowMenu();
+                PostMessageA(window_, SkinRepaintFrame, 0, 0);
+            }
+            if (GetMenu(window_) != nullptr) {
+                SetMenu(window_, nullptr);
+            }
         }
         return true;
     case WM_MDIREFRESHMENU:

@@ -35,10 +35,11 @@ TWinSkinForm::~TWinSkinForm() {
     if (lifeState_ != lsDestroyed && attached_) {
         DetachAtExit();
     }
-    buttons_.clear();
-    if (systemMenu_ != nullptr) {
-        DestroyMenu(systemMenu_);
+    if (form_ != nullptr && form_->FrameWatcher() == this) {
+        form_->SetFrameWatcher(nullptr);
     }
+    buttons_.clear();
+    // The system menu, if it shows now, is its modal loop's to destroy when the loop returns.
     if (captionFont_ != nullptr) {
         DeleteObject(captionFont_);
     }
@@ -82,6 +83,7 @@ void TWinSkinForm::Attach() {
     if (form_ != nullptr) {
         formColour_ = form_->Color();
         form_->SetColor(static_cast<TColor>(skin_->Colours().ButtonFace));
+        form_->SetFrameWatcher(this);
     }
     if (mdiKind_ == mkFrame) {
         mdiClient_ = mdiClient;
@@ -229,14 +231,16 @@ void TWinSkinForm::SetCaptionStyles(bool show) {
         style |= ((captionFlags_ & cfSystemMenu) != 0 ? WS_SYSMENU : 0) |
                  ((captionFlags_ & cfMinimizeBox) != 0 ? WS_MINIMIZEBOX : 0) |
                  ((captionFlags_ & cfMaximizeBox) != 0 ? WS_MAXIMIZEBOX : 0) |
-                 ((captionFlags_ & cfCaptionRemoved) != 0 ? kCaptionStyles : 0);
+                 ((captionFlags_ & cfCaptionRemoved) != 0 ? removedCaptionBits_ : 0);
         captionFlags_ &= ~cfCaptionRemoved;
+        removedCaptionBits_ = 0;
     } else if (owner_ != nullptr) {
         style &= ~kBoxStyles; // an owned window keeps its caption bar style
-    } else {
-        if ((style & kCaptionStyles) == kCaptionStyles) {
-            captionFlags_ |= cfCaptionRemoved;
-        }
+    } else if ((style & kCaptionStyles) != 0) {
+        // WS_CAPTION is two bits (WS_BORDER | WS_DLGFRAME); a window may have either alone, and
+        // gets back exactly what it had.
+        removedCaptionBits_ |= style & kCaptionStyles;
+        captionFlags_ |= cfCaptionRemoved;
         style &= ~kCaptionStyles;
     }
     if (style != before) {
@@ -365,9 +369,19 @@ void TWinSkinForm::GiveFrameBackToDwm() {
     dwmFrameOurs_ = false;
 }
 
+void TWinSkinForm::ControlDestroying(TControl&) {
+    formGoing_ = true;
+    DetachAtExit();
+    form_ = nullptr;
+    lifeState_ = lsDestroyed; // the window goes next; the manager frees this object
+}
+
 void TWinSkinForm::DetachAtExit() {
     StartHover(false);
     DropControlSkins();
+    if (form_ != nullptr && form_->FrameWatcher() == this) {
+        form_->SetFrameWatcher(nullptr);
+    }
     if (form_ != nullptr) {
         ConvertPopupMenus(*form_, *skin_, false);
     }
@@ -388,7 +402,9 @@ void TWinSkinForm::DetachAtExit() {
         const bool ownedByMainMenu = form_ != nullptr && form_->Menu() != nullptr &&
                                      form_->Menu()->HandleAllocated() &&
                                      form_->Menu()->Handle() == menuBar_->Menu();
-        if (ownedByMainMenu) {
+        if (ownedByMainMenu && formGoing_) {
+            menuBar_->ForgetMenu(); // the window goes with the form, the menu with its main menu
+        } else if (ownedByMainMenu) {
             menuBar_->GiveMenuBack();
         } else if (lifeState_ == lsDestroyed || !IsWindow(window_)) {
             menuBar_->DropMenu();
@@ -417,6 +433,9 @@ void TWinSkinForm::DetachAndRestore() {
     }
     if (form_ != nullptr && lifeState_ != lsDetachingAtExit) {
         form_->SetColor(formColour_);
+    }
+    if (form_ != nullptr && form_->FrameWatcher() == this) {
+        form_->SetFrameWatcher(nullptr);
     }
     if (!framed) {
         RedrawWindow(window_, nullptr, nullptr,

@@ -9,6 +9,7 @@
 #include "skin/form/NCObject.h"
 #include "skin/model/Bitmap32.h"
 #include "skin/painter/PaintSurface.h"
+#include "ui/Controls.h"
 #include "ui/SubclassChain.h"
 
 #include <windows.h>
@@ -40,7 +41,10 @@ enum TLifeState : int {
 enum TWindowState : int { wsRestored = 0, wsMaximized = 1, wsMinimized = 2 };
 enum TMdiKind : int { mkPlain = 0, mkFrame = 1, mkChild = 2 };
 
-class TWinSkinForm : public TSubclassHandler, public TNCHost {
+// Whether the active child of an MDI client is maximised.
+bool MdiActiveChildMaximized(HWND client);
+
+class TWinSkinForm : public TSubclassHandler, public TNCHost, private TControlWatcher {
 public:
     // form is our own form object of the window, or null for a foreign window.
     TWinSkinForm(HWND window, TSkinData& skin, TCustomForm* form);
@@ -71,6 +75,8 @@ public:
     TCustomForm* Form() const { return form_; }
     int LifeState() const { return lifeState_; }
     void SetLifeState(int state) { lifeState_ = state; }
+    // The skin this object wears is going: everything of the window back as it was.
+    bool Wears(const TSkinData& skin) const { return skin_ == &skin; }
     const TFrameSizes& Frame() const { return frame_; }
     bool Active() const { return active_; }
     int WindowState() const { return windowState_; }
@@ -129,6 +135,9 @@ public:
     static constexpr UINT HoverIntervalMs = 250;
 
 private:
+    // Our form is being torn down (its window is still there): let go of both now, while the
+    // form's menu and components can still be asked.
+    void ControlDestroying(TControl& control) override;
     // In front of an MDI frame's client window: new children are skinned once the client
     // refreshes its menu; tiling, cascading and closing children end the maximised look.
     class TMdiClientLink : public TSubclassHandler {
@@ -147,6 +156,8 @@ private:
     void FormLevel(TMessage& message);
     // An MDI child that is minimised or maximised: the platform draws its frame.
     bool MdiChildNotRestored() const { return mdiKind_ == mkChild && windowState_ != wsRestored; }
+    // The frame bar again from our form's main menu (the last MDI child went).
+    void ReloadBarFromMainMenu();
     bool HandleAlways(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
     bool HandleFrame(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
     bool HandleNonClient(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
@@ -189,6 +200,7 @@ private:
     DWORD exStyle_ = 0;
     bool rightToLeft_ = false;
     unsigned captionFlags_ = 0;
+    DWORD removedCaptionBits_ = 0; // the WS_CAPTION bits the skin took away
     TBorderKind borderKind_ = bkFixed;
     TFrameSizes frame_;
     int initialExtraWidth_ = 0;
@@ -222,6 +234,9 @@ private:
     TMdiClientLink mdiLink_{*this};
     std::vector<std::unique_ptr<TSkinControl>> controlSkins_;
     TSkinControl* hotControl_ = nullptr;
+    bool formGoing_ = false; // our form is in its destructor
+    // Expires with this object: what a modal loop checks before it touches the object again.
+    std::shared_ptr<int> alive_ = std::make_shared<int>(0);
 };
 
 } // namespace quellar

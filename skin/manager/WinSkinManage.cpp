@@ -166,10 +166,17 @@ const TBitmap32* TWinSkinManage::PopupBackground(HMENU menu) const {
     return popup != nullptr ? &popup->Background() : nullptr;
 }
 
+std::unique_ptr<TWinSkinForm> TWinSkinManage::TakeFormObject(std::size_t index) {
+    std::unique_ptr<TWinSkinForm> form = std::move(forms_[index]);
+    forms_.erase(forms_.begin() + static_cast<std::ptrdiff_t>(index));
+    std::erase(attachedWindows, reinterpret_cast<std::uintptr_t>(form->Window()));
+    return form;
+}
+
 void TWinSkinManage::Purge() {
     for (std::size_t i = forms_.size(); i-- > 0;) {
         if (forms_[i]->LifeState() == lsDestroyed) {
-            forms_.erase(forms_.begin() + static_cast<std::ptrdiff_t>(i));
+            TakeFormObject(i);
         }
     }
 }
@@ -249,10 +256,21 @@ void TWinSkinManage::AttachForm(TCustomForm& form) {
     if (!form.HandleAllocated() || !IsWindowVisible(form.Handle())) {
         return;
     }
-    if ((GetWindowLongPtrA(form.Handle(), GWL_STYLE) & WS_CHILD) != 0) {
+    // A form inside another window is not skinned; an MDI child is, like its frame.
+    if ((GetWindowLongPtrA(form.Handle(), GWL_STYLE) & WS_CHILD) != 0 && !IsMdiChild(form.Handle())) {
         return;
     }
     AttachWindow(reinterpret_cast<std::uintptr_t>(form.Handle()));
+}
+
+void TWinSkinManage::UnregisterSkinData(TSkinData* data) {
+    for (std::size_t i = forms_.size(); i-- > 0;) {
+        if (forms_[i]->Wears(*data)) {
+            TakeFormObject(i)->DetachAndRestore();
+        }
+    }
+    std::erase_if(popups_, [data](const auto& popup) { return &popup->Skin() == data; });
+    TSkinManage::UnregisterSkinData(data);
 }
 
 void TWinSkinManage::DropAllCaptionButtons() {
@@ -309,7 +327,7 @@ void TWinSkinManage::DetachUsing(TSkinData* data, bool onlyLast) {
         form.DetachAndRestore();
         InvalidateRect(form.Window(), nullptr, TRUE);
         UpdateWindow(form.Window());
-        forms_.erase(forms_.begin() + static_cast<std::ptrdiff_t>(i));
+        TakeFormObject(i);
         if (onlyLast) {
             return;
         }
@@ -382,6 +400,10 @@ void TWinSkinManage::SetMdiMax(bool maximized) {
     }
     mdiMaximized_ = maximized;
     for (const auto& form : forms_) {
+        if (form->MdiKind() == mkFrame && form->LifeState() != lsDestroyed) {
+            // Its bar shows the maximised child's buttons, or no longer does.
+            PostMessageA(form->Window(), SkinRepaintFrame, 0, 0);
+        }
         if (form->MdiKind() != mkChild || form->LifeState() == lsDestroyed) {
             continue;
         }

@@ -29,6 +29,8 @@ public:
     bool AttachWindow(std::uintptr_t window) override;
     void DropAllCaptionButtons() override;
     void ExecutePendingAction() override;
+    // Windows wearing the skin that goes get their own look back; its popup skinners go.
+    void UnregisterSkinData(TSkinData* data) override;
 
     // Skins a form of ours now, unless it is hidden or a child window.
     void AttachForm(TCustomForm& form);
@@ -61,6 +63,8 @@ private:
     TSkinData* ChooseSkinData(HWND window, const std::string& className) const;
     void AttachPopupWindow(HWND window);
     void DetachAll();
+    // Out of the registry (its window off the attached list too), for freeing.
+    std::unique_ptr<TWinSkinForm> TakeFormObject(std::size_t index);
     void AttachAllForms();
     void ReworkForSkinChange(TSkinData* data, bool onlyFirst);
     void DetachUsing(TSkinData* data, bool onlyLast);

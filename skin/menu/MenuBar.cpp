@@ -6,6 +6,7 @@
 #include "skin/painter/PaintSurface.h"
 #include "skin/painter/Raster.h"
 #include "ui/MenuMnemonic.h"
+#include "ui/Menus.h"
 
 #include <algorithm>
 
@@ -52,7 +53,7 @@ void TWinSkinMenu::LoadFromMenu(HMENU menu) {
     }
 }
 
-void TWinSkinMenu::ReadItems(HMENU menu) {
+void TWinSkinMenu::ForgetItems() {
     if (host_.hotItem != nullptr) {
         for (const auto& item : items_) {
             if (host_.hotItem == item.get()) {
@@ -62,6 +63,41 @@ void TWinSkinMenu::ReadItems(HMENU menu) {
     }
     items_.clear();
     layout_.clear();
+}
+
+void TWinSkinMenu::AddItem(std::unique_ptr<TMenuBtn> item) {
+    TBarItem entry;
+    entry.hasCaption = !item->caption.empty();
+    entry.enabled = item->enabled;
+    entry.dropDown = item->submenu != nullptr;
+    entry.accelerator = AcceleratorOf(item->caption);
+    layout_.push_back(entry);
+    items_.push_back(std::move(item));
+}
+
+void TWinSkinMenu::LoadFromMainMenu(TMainMenu& menu) {
+    menu_ = menu.Handle();
+    ForgetItems();
+    int position = 0;
+    for (int i = 0; i < menu.Items().Count(); ++i) {
+        const TMenuItem& source = *menu.Items().Item(i);
+        if (!source.Visible()) {
+            continue;
+        }
+        auto item = std::make_unique<TMenuBtn>(host_, position++);
+        item->caption = source.IsLine() ? std::string() : source.Caption().substr(0, MaxCaption);
+        item->enabled = source.Enabled();
+        item->command = source.Command();
+        item->submenu = source.Count() > 0 ? source.Handle() : nullptr;
+        AddItem(std::move(item));
+    }
+    if (GetMenu(window_) == menu_) {
+        SetMenu(window_, nullptr);
+    }
+}
+
+void TWinSkinMenu::ReadItems(HMENU menu) {
+    ForgetItems();
     const int count = std::max(0, GetMenuItemCount(menu));
     for (int i = 0; i < count; ++i) {
         char text[MaxCaption + 1] = {};
@@ -77,13 +113,7 @@ void TWinSkinMenu::ReadItems(HMENU menu) {
             item->submenu = info.hSubMenu;
             item->command = info.wID;
         }
-        TBarItem entry;
-        entry.hasCaption = !item->caption.empty();
-        entry.enabled = item->enabled;
-        entry.dropDown = item->submenu != nullptr;
-        entry.accelerator = AcceleratorOf(item->caption);
-        layout_.push_back(entry);
-        items_.push_back(std::move(item));
+        AddItem(std::move(item));
     }
 }
 
@@ -202,6 +232,20 @@ void TWinSkinMenu::GiveMenuBack() {
     if (menu_ != nullptr && IsMenu(menu_) && IsWindow(window_) && GetMenu(window_) == nullptr) {
         SetMenu(window_, menu_);
     }
+}
+
+void TWinSkinMenu::ForgetMenu() {
+    ownerDraw_.Restore();
+    menu_ = nullptr;
+}
+
+TBitmap32 TWinSkinMenu::BackgroundUnder(const TSkinRect& r) const {
+    if (background_.Empty() || r.left < bar_.left || r.top < bar_.top || r.right > bar_.right ||
+        r.bottom > bar_.bottom) {
+        return {};
+    }
+    return background_.Copy(r.left - bar_.left, r.top - bar_.top, static_cast<int>(r.Width()),
+                            static_cast<int>(r.Height()));
 }
 
 void TWinSkinMenu::DropMenu() {

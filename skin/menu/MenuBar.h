@@ -18,6 +18,7 @@
 namespace quellar {
 
 class TSkinData;
+class TMainMenu;
 
 // One top item of the bar.
 class TMenuBtn : public TNCObject {
@@ -44,8 +45,9 @@ public:
     void LoadFromWindowMenu();
     // Takes the items of the given menu.
     void LoadFromMenu(HMENU menu);
-    // The framework's main menu (TMainMenu) is not wired here yet: LoadFromMainMenu, taking
-    // Caption, Enabled, Visible, Command and the handle of each top item, belongs beside these.
+    // Takes the visible top items of our main menu: caption, enabled, command and, for an item
+    // with children, its drop-down.
+    void LoadFromMainMenu(TMainMenu& menu);
 
     // The bar's background into the composed frame at bar (window coordinates): the MenuBar
     // element's frame 1 (active) or 2, or the Menubar colour; kept for the items' repaints.
@@ -73,9 +75,16 @@ public:
     void GiveMenuBack();
     // The window is gone: the menu it owned goes with it.
     void DropMenu();
+    // The window and the main menu that owns the menu both go: neither given back nor destroyed.
+    void ForgetMenu();
+    // The bar as last painted under a rectangle of window coordinates (for a button drawn in the
+    // bar); empty when the rectangle is not inside the bar.
+    TBitmap32 BackgroundUnder(const TSkinRect& rect) const;
 
 private:
     void ReadItems(HMENU menu);
+    void ForgetItems();
+    void AddItem(std::unique_ptr<TMenuBtn> item);
     void DrawCaption(HDC dc, const TMenuBtn& item, RECT box) const;
 
     TSkinData* skin_;

@@ -16,6 +16,7 @@ class TSkinData;
 class TWinSkinPopMenu : public TSubclassHandler {
 public:
     TWinSkinPopMenu(HWND window, TSkinData& skin);
+    TSkinData& Skin() const { return *skin_; }
     ~TWinSkinPopMenu() override;
     TWinSkinPopMenu(const TWinSkinPopMenu&) = delete;
     TWinSkinPopMenu& operator=(const TWinSkinPopMenu&) = delete;

@@ -23,7 +23,8 @@ public:
     // Starts watching window creation on this thread (main-form skin data only).
     virtual void InstallHook() { hookInstalled = true; }
     void RegisterSkinData(TSkinData* data);
-    void UnregisterSkinData(TSkinData* data);
+    // A skin definition that goes: nothing may go on wearing it.
+    virtual void UnregisterSkinData(TSkinData* data);
     const std::vector<TSkinData*>& SkinDataList() const { return skinDataList_; }
 
     // Stores the request and (re)starts the one-shot timer. Before the first window activation

@@ -1,6 +1,7 @@
 // The skin viewer's window: choosing skins wears them at once, a damaged file is reported and
 // the skin worn before stays, and stepping through the list wraps around.
 #include "SkinViewForm.h"
+#include "SkinViewMdi.h"
 
 #include "skin/controls/SkinBox.h"
 #include "skin/controls/SkinButton.h"
@@ -242,15 +243,87 @@ TEST_F(SkinView, EveryPartOfTheViewerWearsTheSkin) {
     // The menu bar is the skin's: the window's own bar is gone and its three items are ours.
     EXPECT_EQ(nullptr, GetMenu(view->Handle()));
     ASSERT_NE(nullptr, object->MenuBar());
-    ASSERT_EQ(3, object->MenuBar()->Count());
+    ASSERT_EQ(4, object->MenuBar()->Count());
     EXPECT_EQ("&File", object->MenuBar()->Item(0).caption);
-    EXPECT_EQ("&Help", object->MenuBar()->Item(2).caption);
+    EXPECT_EQ("&Help", object->MenuBar()->Item(3).caption);
     // A new skin refills the Skins menu's checks: the bar keeps working with the refilled menu.
     ASSERT_TRUE(view->OpenSkin(Listed("skin4.skn")));
     Pump(100);
-    ASSERT_EQ(3, object->MenuBar()->Count());
+    ASSERT_EQ(4, object->MenuBar()->Count());
     EXPECT_TRUE(IsMenu(object->MenuBar()->Item(0).submenu));
     EXPECT_EQ(view->MainMenu()->Items().Item(0)->Handle(), object->MenuBar()->Item(0).submenu);
+}
+
+// Runs the Window menu's item of that caption, as a click on it does.
+void RunWindowItem(TfrmSkinView& view, const std::string& caption) {
+    TMenuItem& window = *view.MainMenu()->Items().Item(2);
+    for (int i = 0; i < window.Count(); ++i) {
+        if (window.Item(i)->Caption() == caption) {
+            window.Item(i)->Click();
+        }
+    }
+    Pump(300);
+}
+
+TEST_F(SkinView, TheWindowMenuOpensMdiChildrenThatWearTheSkinAndArrangesThem) {
+    ASSERT_TRUE(view->OpenSkin(Listed("skin0.skn")));
+    Pump(300);
+    ASSERT_EQ("&Window", view->MainMenu()->Items().Item(2)->Caption());
+    RunWindowItem(*view, "&New child");
+    RunWindowItem(*view, "&New child");
+    TfrmSkinViewMdi* mdi = view->MdiWindows();
+    ASSERT_NE(nullptr, mdi);
+    const std::vector<TCustomForm*> children = mdi->MdiChildren();
+    ASSERT_EQ(2u, children.size());
+    TWinSkinManage* manager = WindowsSkinManager();
+    for (TCustomForm* child : children) {
+        EXPECT_EQ(1, SendMessageA(child->Handle(), SkinQuery, 0, 0)) << "skinned as it opened";
+    }
+
+    // Maximised, the active child's three buttons are drawn in the frame's bar from the skin's
+    // own MDI strip (frame 1 of 4).
+    HWND active = mdi->ActiveMdiChild()->Handle();
+    SendMessageA(mdi->ClientHandle(), WM_MDIMAXIMIZE, reinterpret_cast<WPARAM>(active), 0);
+    Pump(300);
+    const TWinSkinForm* frame = manager->FindFormObject(mdi->Handle());
+    ASSERT_NE(nullptr, frame);
+    int shown = 0;
+    for (const auto& button : frame->CaptionButtons()) {
+        if (button->def->Visibility != 100 || !button->visible) {
+            continue;
+        }
+        ++shown;
+        const TBitmap32& strip = button->def->Image;
+        const int cell = strip.Width() / button->def->FrameCount;
+        const TSkinRect& r = button->rect;
+        // The pixel in the middle of frame 1, as the skin has it and as the bar shows it.
+        const std::uint32_t expected = strip.Pixel(cell / 2, strip.Height() / 2) & 0xFFFFFF;
+        EXPECT_EQ(expected, WindowPixel(mdi->Handle(), static_cast<int>(r.left) + cell / 2,
+                                        static_cast<int>(r.top) + strip.Height() / 2))
+            << button->def->Name;
+    }
+    EXPECT_EQ(3, shown);
+
+    // Tiling ends the maximised look and sets the two children side by side; closing all
+    // leaves none, and the frame's bar is its own menu's again.
+    RunWindowItem(*view, "&Tile");
+    EXPECT_FALSE(IsZoomed(active));
+    EXPECT_FALSE(manager->MdiMaximized());
+    RECT a{}, b{};
+    GetWindowRect(children[0]->Handle(), &a);
+    GetWindowRect(children[1]->Handle(), &b);
+    RECT overlap{};
+    EXPECT_FALSE(IntersectRect(&overlap, &a, &b)) << "tiled";
+    RunWindowItem(*view, "&Cascade");
+    GetWindowRect(children[0]->Handle(), &a);
+    GetWindowRect(children[1]->Handle(), &b);
+    EXPECT_NE(a.left, b.left) << "cascaded";
+    EXPECT_NE(a.top, b.top);
+    RunWindowItem(*view, "C&lose all");
+    EXPECT_TRUE(mdi->MdiChildren().empty());
+    EXPECT_EQ(0, manager->CountSkinnedMdiChildren());
+    ASSERT_NE(nullptr, frame->MenuBar());
+    EXPECT_EQ("&Window", frame->MenuBar()->Item(0).caption);
 }
 
 } // namespace

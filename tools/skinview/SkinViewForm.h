@@ -18,6 +18,7 @@ class TPopupMenu;
 class TMainMenu;
 class TMenuItem;
 class TGroupBox;
+class TfrmSkinViewMdi;
 
 // A new control of the form at a place in a parent.
 template <class C>
@@ -52,6 +53,9 @@ public:
     TPopupMenu* PopupMenu() const { return popup_; }
     TMainMenu* MainMenu() const { return mainMenu_; }
     TComboBox* SkinCombo() const { return skinCombo_; }
+    // The MDI windows of the Window menu: made at the first "New child"; null until then.
+    TfrmSkinViewMdi* MdiWindows() const { return mdi_; }
+    TfrmSkinViewMdi& OpenMdiWindows();
 
 protected:
     void WndProc(TMessage& message) override;
@@ -62,6 +66,7 @@ private:
     void BuildScrolling();
     void BuildTabs();
     void BuildMenus();
+    void BuildWindowMenu(TMenuItem& bar);
     void BuildStatusBar();
     void ShowSkinState();
     void ShowPopupAt(POINT screen);
@@ -78,6 +83,7 @@ private:
     TPopupMenu* popup_ = nullptr;
     TMainMenu* mainMenu_ = nullptr;
     TMenuItem* skinsMenu_ = nullptr;
+    TfrmSkinViewMdi* mdi_ = nullptr;
     std::string currentFile_;
     std::vector<std::string> warnings_;
     std::string skinFolder_;

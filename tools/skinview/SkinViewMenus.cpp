@@ -1,6 +1,7 @@
 // The viewer's menus: every kind of item a skin draws (nested submenus, disabled, checked,
 // separator, shortcut and accelerator items) in the menu bar and in the right-click popup menu.
 #include "SkinViewForm.h"
+#include "SkinViewMdi.h"
 
 #include "ui/ComCtrls.h"
 #include "ui/Dialogs.h"
@@ -51,6 +52,7 @@ void TfrmSkinView::BuildMenus() {
         TMenuItem* deeper = AddItem(this, *nested, "&Deeper");
         AddItem(this, *deeper, "Level &three item");
         AddItem(this, *deeper, "Checked at level three")->SetChecked(true);
+        BuildWindowMenu(bar);
         TMenuItem* help = AddItem(this, bar, "&Help");
         AddItem(this, *help, "&About...", [this](TComponent*) {
             ShowMessageBox(Handle(),
@@ -82,6 +84,23 @@ void TfrmSkinView::BuildMenus() {
         AddItem(this, *skinsMenu_, skinFiles_[i], [this, i](TComponent*) { OpenListed(i); });
     }
     CheckWornSkin();
+}
+
+// The MDI windows sit in a frame of their own, so this window keeps its controls in place.
+void TfrmSkinView::BuildWindowMenu(TMenuItem& bar) {
+    TMenuItem* window = AddItem(this, bar, "&Window");
+    AddItem(this, *window, "&New child", [this](TComponent*) { OpenMdiWindows().NewChild(); });
+    AddItem(this, *window, "&Tile", [this](TComponent*) { OpenMdiWindows().Tile(); });
+    AddItem(this, *window, "&Cascade", [this](TComponent*) { OpenMdiWindows().Cascade(); });
+    AddItem(this, *window, "C&lose all", [this](TComponent*) { OpenMdiWindows().CloseAll(); });
+}
+
+TfrmSkinViewMdi& TfrmSkinView::OpenMdiWindows() {
+    if (mdi_ == nullptr) {
+        mdi_ = new TfrmSkinViewMdi(Application);
+    }
+    mdi_->Show();
+    return *mdi_;
 }
 
 void TfrmSkinView::CheckWornSkin() {

@@ -551,5 +551,39 @@ TEST(ControlSkinsFramework, FormControlsTakeTheFaceColourAndGetEverythingBack) {
     delete app;
 }
 
+// Double buffering: the skin switches it on only where it paints into the control's buffer,
+// and gives back what each control had, also to a control whose window is made anew.
+TEST(ControlSkinsFramework, EachControlGetsItsOwnDoubleBufferingBack) {
+    auto* app = new TApplication();
+    app->Initialize();
+    auto* form = new TForm(app);
+    form->SetClientSize(300, 200);
+    auto* panel = new TPanel(form); // colour only
+    panel->SetParent(form);
+    panel->SetBounds(0, 0, 300, 60);
+    panel->SetDoubleBuffered(true);
+    auto* text = new TEdit(form); // skinned by its window
+    text->SetParent(form);
+    text->SetBounds(10, 80, 100, 22);
+    text->SetDoubleBuffered(true);
+    auto* box = new TCheckBox(form); // painted into its buffer
+    box->SetParent(form);
+    box->SetBounds(10, 120, 100, 20);
+    form->Show();
+    auto* skin = new TSkinData(nullptr);
+    ASSERT_TRUE(skin->LoadSkinBytes(ControlSkin()));
+    auto* frame = new TWinSkinForm(form->Handle(), *skin, form);
+    frame->Attach();
+    EXPECT_TRUE(box->DoubleBuffered());
+    DestroyWindow(box->Handle()); // the control stays and makes a new window when asked
+    EXPECT_FALSE(box->DoubleBuffered());
+    frame->DetachAndRestore();
+    EXPECT_TRUE(panel->DoubleBuffered());
+    EXPECT_TRUE(text->DoubleBuffered());
+    delete frame;
+    delete skin;
+    delete app;
+}
+
 } // namespace
 } // namespace quellar
