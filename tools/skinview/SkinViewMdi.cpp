@@ -1,23 +1,12 @@
 #include "SkinViewMdi.h"
 
+#include "MenuItems.h"
 #include "ui/Menus.h"
 #include "ui/StdCtrls.h"
 
 #include <string>
 
 namespace quellar {
-
-namespace {
-
-TMenuItem* AddItem(TComponent* owner, TMenuItem& parent, const std::string& caption, TNotifyEvent click) {
-    auto* item = new TMenuItem(owner);
-    item->SetCaption(caption);
-    item->OnClick = std::move(click);
-    parent.Add(item);
-    return item;
-}
-
-} // namespace
 
 TfrmSkinViewChild::TfrmSkinViewChild(TComponent* owner, int number) : TForm(owner) {
     SetFormStyle(TFormStyle::fsMDIChild);

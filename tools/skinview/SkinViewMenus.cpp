@@ -3,24 +3,12 @@
 #include "SkinViewForm.h"
 #include "SkinViewMdi.h"
 
+#include "MenuItems.h"
 #include "ui/ComCtrls.h"
 #include "ui/Dialogs.h"
 #include "ui/Menus.h"
 
 namespace quellar {
-
-namespace {
-
-TMenuItem* AddItem(TComponent* owner, TMenuItem& parent, const std::string& caption,
-                   TNotifyEvent click = {}) {
-    auto* item = new TMenuItem(owner);
-    item->SetCaption(caption);
-    item->OnClick = std::move(click);
-    parent.Add(item);
-    return item;
-}
-
-} // namespace
 
 void TfrmSkinView::BuildMenus() {
     if (mainMenu_ == nullptr) {
