@@ -52,8 +52,9 @@ start_display || failed_steps+=("Xvfb")
 for preset in win32 win64; do
     step "Windows tests under Wine: $preset"
     if [ "$preset" = win32 ] && ! runs_32bit_programs; then
-        echo "SKIPPED: this machine cannot start 32-bit programs (its kernel refuses them), so 32-bit"
-        echo "Wine cannot run here; the win32 build was built, and the win64 build runs the same tests."
+        echo "SKIPPED: this machine cannot start 32-bit programs (its kernel refuses them, or 32-bit"
+        echo "Wine could not be installed), so 32-bit Wine cannot run here; the win32 build was built,"
+        echo "and the win64 build runs the same tests."
         continue
     fi
     start_wine "$root/build/$preset/wineprefix"

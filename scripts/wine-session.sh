@@ -67,9 +67,10 @@ stop_session() {
 # Some virtual machines have no 32-bit system-call entry: the kernel refuses every 32-bit
 # program ("Exec format error"), 32-bit Wine with it. Wine's 32-bit loader is such a program.
 runs_32bit_programs() {
+    # The 32-bit loader comes with 32-bit Wine; without it (or where the kernel refuses 32-bit
+    # programs) no 32-bit program can start.
     local loader=/usr/lib/wine/wine
-    [ -e "$loader" ] || return 0
-    "$loader" --version >/dev/null 2>&1
+    [ -e "$loader" ] && "$loader" --version >/dev/null 2>&1
 }
 
 program_preset() {

@@ -12,8 +12,78 @@
 
 namespace quellar {
 
+TSkinComBox::~TSkinComBox() {
+    ReleaseEdit();
+}
+
 int TSkinComBox::Frame() const {
     return ComboBoxFrame(State());
+}
+
+void TSkinComBox::AfterAttach() {
+    if (Control() != nullptr) {
+        return; // our framework tells its combo boxes of the mouse coming and going
+    }
+    COMBOBOXINFO info{};
+    info.cbSize = sizeof(info);
+    // A drop-down list has no edit: its item window is the combo box itself, or none.
+    if (GetComboBoxInfo(Handle(), &info) && info.hwndItem != nullptr && info.hwndItem != Handle() &&
+        SubclassChain::Attach(info.hwndItem, &editWatch_)) {
+        edit_ = info.hwndItem;
+    }
+}
+
+void TSkinComBox::ReleaseEdit() {
+    if (edit_ != nullptr) {
+        SubclassChain::Detach(edit_, &editWatch_);
+        edit_ = nullptr;
+    }
+}
+
+void TSkinComBox::ParentNotified(WORD code) {
+    if (code == CBN_CLOSEUP && pressed_) { // the list took the button's release
+        pressed_ = false;
+        Repaint();
+    }
+}
+
+bool TSkinComBox::TEditWatch::Handle(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
+                                     LRESULT& result) {
+    (void)wParam, (void)result;
+    if (message == WM_NCDESTROY) {
+        combo_.edit_ = nullptr; // the chain lets go of the window by itself
+    } else if (combo_.Attached() && combo_.enabled_) {
+        if (message == WM_MOUSEMOVE) {
+            combo_.MouseOver(window, true);
+        } else if (message == WM_MOUSELEAVE) {
+            combo_.MouseOver(window, false);
+        }
+    }
+    (void)lParam;
+    return false;
+}
+
+void TSkinComBox::MouseOver(HWND window, bool over) {
+    if (!over) {
+        // Leaving the combo box for its edit, or the edit for the rest of the combo box, is not
+        // leaving: the mouse is still over the control.
+        POINT cursor{};
+        GetCursorPos(&cursor);
+        const HWND under = WindowFromPoint(cursor);
+        if (under != nullptr && under != window && (under == Handle() || under == edit_)) {
+            window = under;
+            over = true;
+        }
+    }
+    if (over) {
+        TRACKMOUSEEVENT track{sizeof(track), TME_LEAVE, window, 0};
+        TrackMouseEvent(&track);
+        if (!hot_) {
+            SetHot(true);
+        }
+    } else if (hot_) {
+        SetHot(false);
+    }
 }
 
 void TSkinComBox::PaintSkin(HDC dc, const RECT& rect) {
@@ -131,13 +201,8 @@ void TSkinComBox::AfterMessage(TMessage& message) {
         pressed_ = false;
         Repaint();
         break;
-    case CN_COMMAND:
-    case WM_COMMAND:
-        if (HIWORD(message.WParam) == CBN_CLOSEUP) { // the list took the button's release
-            pressed_ = false;
-            Repaint();
-        }
-        TSkinControl::AfterMessage(message);
+    case CN_COMMAND: // a framework combo box hears its own notifications
+        ParentNotified(HIWORD(message.WParam));
         break;
     case WM_MOUSEMOVE:
         // Only our framework's controls are told of the mouse coming and going; a combo box
@@ -147,18 +212,14 @@ void TSkinComBox::AfterMessage(TMessage& message) {
             RECT client{};
             GetClientRect(Handle(), &client);
             const bool over = PtInRect(&client, {GET_X_LPARAM(message.LParam), GET_Y_LPARAM(message.LParam)});
-            if (over && !hot_) {
-                TRACKMOUSEEVENT track{sizeof(track), TME_LEAVE, Handle(), 0};
-                TrackMouseEvent(&track);
-                SetHot(true);
-            } else if (!over && hot_) {
-                SetHot(false);
+            if (over != hot_) {
+                MouseOver(Handle(), over);
             }
         }
         break;
     case WM_MOUSELEAVE:
         if (Control() == nullptr && hot_) {
-            SetHot(false);
+            MouseOver(Handle(), false);
         }
         break;
     case CM_MOUSEENTER:

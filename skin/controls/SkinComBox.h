@@ -8,16 +8,36 @@ namespace quellar {
 
 class TSkinComBox : public TSkinControl {
 public:
+    ~TSkinComBox() override;
     int Frame() const;
+    void ParentNotified(WORD code) override;
 
 protected:
     bool BeforeMessage(TMessage& message) override;
     void AfterMessage(TMessage& message) override;
     void PaintSkin(HDC dc, const RECT& rect) override;
+    void AfterAttach() override;
 
 private:
+    // The edit of a drop-down combo box reached by its handle: the mouse over it is over the
+    // combo box too, so the hot look stays while the mouse goes from one to the other.
+    class TEditWatch : public TSubclassHandler {
+    public:
+        explicit TEditWatch(TSkinComBox& combo) : combo_(combo) {}
+        bool Handle(HWND window, UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
+
+    private:
+        TSkinComBox& combo_;
+    };
     void PaintBuffered();
     void SetHot(bool hot);
+    // The mouse moved over the combo box or its edit (`over`), or left one of them: the hot look
+    // follows, and the window the mouse is on is asked to tell when it leaves.
+    void MouseOver(HWND window, bool over);
+    void ReleaseEdit();
+
+    TEditWatch editWatch_{*this};
+    HWND edit_ = nullptr;
 };
 
 } // namespace quellar

@@ -246,6 +246,16 @@ void TSkinControl::AfterMessage(TMessage& message) {
     case CM_ENABLEDCHANGED:
         InvalidateWhole();
         break;
+    case WM_COMMAND:
+        // A window holding other skinned windows (a group box, a panel of another program)
+        // passes their notifications on, as the form does for its own children.
+        if (const auto from = reinterpret_cast<HWND>(message.LParam);
+            from != nullptr && from != handle_ && form_ != nullptr) {
+            if (TSkinControl* child = form_->ControlSkinFor(from); child != nullptr) {
+                child->ParentNotified(HIWORD(message.WParam));
+            }
+        }
+        break;
     case WM_PAINT:
         // A double-buffered control has had the skin painted into its buffer already.
         if (message.WParam != 0 || savedWindowProc_ == nullptr || control_ == nullptr ||

@@ -55,6 +55,9 @@ public:
     bool Pressed() const { return pressed_; }
     // Mouse left without the control hearing of it (another skinned control became hot).
     void MouseLeft();
+    // The control's parent heard a notification from it (WM_COMMAND's code): a window reached by
+    // its handle is never told of its own notifications, the way framework controls are.
+    virtual void ParentNotified(WORD code) { (void)code; }
 
 protected:
     // Runs before the control's own handling; false finishes the message there.
@@ -68,6 +71,7 @@ protected:
     // Only the colour of a framework control, no messages (panels and group boxes).
     void AttachColourOnly(TWinSkinForm& form, TSkinData& skin, bool colorFlag, TWinControl& control);
     void SetLifeState(int state) { lifeState_ = state; }
+    bool Attached() const { return attached_ && lifeState_ != slDestroyed; }
 
     // Hands the message to the control (its previous handler or procedure), result in message.
     void PassOn(TMessage& message);

@@ -1,5 +1,6 @@
 // The caption buttons at work: the mouse on the frame, the hover timer, the button actions and
 // the system menu.
+#include "skin/controls/SkinControl.h"
 #include "skin/form/SkinMessages.h"
 #include "skin/form/WinSkinForm.h"
 #include "skin/manager/WinSkinManage.h"
@@ -147,6 +148,11 @@ bool TWinSkinForm::HandleMouse(UINT message, WPARAM wParam, LPARAM lParam, LRESU
 bool TWinSkinForm::HandleCommand(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
     const WPARAM command = wParam & 0xFFF0;
     if (message == WM_COMMAND) {
+        if (lParam != 0) {
+            if (TSkinControl* from = ControlSkinFor(reinterpret_cast<HWND>(lParam)); from != nullptr) {
+                from->ParentNotified(HIWORD(wParam));
+            }
+        }
         switch (LOWORD(wParam) & 0xFFF0) {
         case SC_SIZE:
         case SC_MOVE:

@@ -136,7 +136,8 @@ enum ChildId {
     idProgress,
     idUpDown,
     idStatus,
-    idTrack
+    idTrack,
+    idDropDown
 };
 
 class ControlSkins : public ::testing::Test {
@@ -310,6 +311,58 @@ TEST_F(ControlSkins, EveryControlShowsTheFrameOfItsState) {
         const int y = middleOfThumb ? (thumb.top + thumb.bottom) / 2 : row.y;
         EXPECT_EQ(row.expected, Shown(*row.window, x, y)) << row.state << std::hex << " 0x" << row.expected;
     }
+}
+
+// A drop-down combo box of another program, attached later by its handle: only its parent hears
+// its list close, and the mouse over its edit is over the combo box. No repaint is forced: the
+// pixels are what the control showed by itself.
+TEST_F(ControlSkins, ADropDownComboBoxByHandleLetsGoWhenItsListClosesAndStaysHotOverItsEdit) {
+    HWND dropDown = Child("combobox", CBS_DROPDOWN, idDropDown, 260, 80, 120, 200);
+    for (const char* item : {"one", "two", "three"}) {
+        SendMessageA(dropDown, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item));
+    }
+    auto* comboSkin = static_cast<TSkinComBox*>(frame->AddControlSkin(std::make_unique<TSkinComBox>()));
+    comboSkin->AttachHandle(*frame, *skin, dropDown);
+    SetFocus(push);
+    Pump();
+    COMBOBOXINFO info{};
+    info.cbSize = sizeof(info);
+    ASSERT_TRUE(GetComboBoxInfo(dropDown, &info));
+    ASSERT_NE(info.hwndItem, nullptr);
+    const POINT button{(info.rcButton.left + info.rcButton.right) / 2,
+                       (info.rcButton.top + info.rcButton.bottom) / 2};
+    POINT onButton = button, onEdit{2, 2};
+    ClientToScreen(dropDown, &onButton);
+    ClientToScreen(info.hwndItem, &onEdit);
+    const struct {
+        const char* step;
+        POINT cursor;
+        HWND window;
+        UINT message;
+        bool hot;
+    } moves[] = {
+        {"the mouse comes in over the edit", onEdit, info.hwndItem, WM_MOUSEMOVE, true},
+        {"it goes on to the button", onButton, info.hwndItem, WM_MOUSELEAVE, true},
+        {"it goes away", {5, 5}, dropDown, WM_MOUSELEAVE, false},
+    };
+    for (const auto& move : moves) {
+        SetCursorPos(move.cursor.x, move.cursor.y);
+        SendMessageA(move.window, move.message, 0, 0);
+        Pump(50);
+        EXPECT_EQ(move.hot, comboSkin->Hot()) << move.step;
+        EXPECT_EQ(move.hot ? Combos[3] : Combos[0], test::WindowPixel(dropDown, button.x, button.y))
+            << move.step;
+    }
+    // Pressed, the mouse moves onto the list, which takes the release and closes.
+    SendMessageA(dropDown, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(button.x, button.y));
+    ASSERT_TRUE(comboSkin->Pressed());
+    SendMessageA(dropDown, WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(10, 30));
+    SendMessageA(info.hwndList, WM_LBUTTONUP, 0, MAKELPARAM(10, 4));
+    Pump(50);
+    EXPECT_EQ(SendMessageA(dropDown, CB_GETDROPPEDSTATE, 0, 0), 0);
+    EXPECT_FALSE(comboSkin->Pressed());
+    EXPECT_NE(Combos[1], test::WindowPixel(dropDown, button.x, button.y)) << "the pressed frame stayed";
+    DestroyWindow(dropDown);
 }
 
 // A skin whose status-bar strip and vertical thumb have no pictures: the panels are bevelled in
