@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <fstream>
+#include <iterator>
 #include <numeric>
 #include <random>
 
@@ -15,6 +17,23 @@ std::vector<std::uint8_t> Decode(const std::vector<std::uint8_t>& file) {
     const std::int32_t size = file[0] | file[1] << 8 | file[2] << 16 | file[3] << 24;
     TLZH lzh;
     return lzh.DecodeBuffer(std::span(file).subspan(4), size);
+}
+
+// A stream made by another implementation of the algorithm (golden/README.md says which and how).
+TEST(LzhGolden, AStreamMadeElsewhereDecodesToItsInput) {
+    const auto read = [](const char* name) {
+        std::ifstream in(std::string(QUELLAR_SOURCE_DIR "/tests/skin/package/golden/") + name,
+                         std::ios::binary);
+        return std::vector<std::uint8_t>(std::istreambuf_iterator<char>(in), {});
+    };
+    const std::vector<std::uint8_t> text = read("golden.bin"), stream = read("golden.lh1");
+    ASSERT_EQ(4474u, text.size());
+    ASSERT_EQ(1571u, stream.size());
+    TLZH lzh;
+    std::vector<std::uint8_t> decoded = lzh.DecodeBuffer(stream, static_cast<std::int32_t>(text.size()));
+    ASSERT_GE(decoded.size(), text.size());
+    decoded.resize(text.size());
+    EXPECT_EQ(text, decoded);
 }
 
 // Writes symbols and positions with the decoder's own starting tree, bit by bit, so tests can
