@@ -1,6 +1,9 @@
 #pragma once
-// Where a button's glyph and caption go inside its client area. Pure geometry, shared by the
-// framework's speed buttons and the skin painters, tested natively.
+// Where a button's glyph and caption go inside its client area: the one rule for the framework's
+// speed buttons and the skin's button painters. Pure geometry, tested natively.
+#include <algorithm>
+#include <limits>
+
 namespace quellar {
 
 enum class TButtonLayout { blGlyphLeft = 0, blGlyphRight = 1, blGlyphTop = 2, blGlyphBottom = 3 };
@@ -20,23 +23,28 @@ struct TButtonGeometry {
     bool speedButton = false;
 };
 
-// Glyph and caption are centred across the layout axis; along it the margin and spacing place
-// them (integer division rounds toward zero). A speed button's centred margin is one pixel more.
+// A stored layout value; anything out of range counts as glyph left.
+inline TButtonLayout ButtonLayoutOf(int value) {
+    return value >= 0 && value <= 3 ? static_cast<TButtonLayout>(value) : TButtonLayout::blGlyphLeft;
+}
+
+// Glyph and caption are centred across the layout axis, an odd pixel left over going before
+// them; along it the margin and spacing place them (integer division rounds toward zero).
+// Spacing only separates two things: without a glyph or a caption (width 0) there is none. A
+// margin and spacing both -1 share the free room evenly before, between and after; a margin of
+// -1 centres the pair (a speed button's one pixel further); a spacing of -1 centres the caption
+// in the room past the glyph. Worked out in 64 bits, so no size can overflow, and saturated.
 inline TButtonPlacement PlaceGlyphAndCaption(const TButtonGeometry& g) {
-    const bool horizontal = g.layout == TButtonLayout::blGlyphLeft || g.layout == TButtonLayout::blGlyphRight;
-    TButtonPlacement p;
-    if (horizontal) {
-        p.glyphY = (g.clientHeight - g.glyphHeight + 1) / 2;
-        p.captionY = (g.clientHeight - g.textHeight + 1) / 2;
-    } else {
-        p.glyphX = (g.clientWidth - g.glyphWidth + 1) / 2;
-        p.captionX = (g.clientWidth - g.textWidth + 1) / 2;
-    }
-    const int extent = horizontal ? g.clientWidth : g.clientHeight;
-    const int glyph = horizontal ? g.glyphWidth : g.glyphHeight;
-    const int text = horizontal ? g.textWidth : g.textHeight;
-    int margin = g.margin;
-    int spacing = (text != 0 && glyph != 0) ? g.spacing : 0;
+    const TButtonLayout layout = ButtonLayoutOf(static_cast<int>(g.layout));
+    const bool horizontal = layout == TButtonLayout::blGlyphLeft || layout == TButtonLayout::blGlyphRight;
+    const bool glyphFirst = layout == TButtonLayout::blGlyphLeft || layout == TButtonLayout::blGlyphTop;
+    using Wide = long long;
+    const auto across = [](Wide room, Wide size) { return (room - size + 1) / 2; };
+    const Wide extent = horizontal ? g.clientWidth : g.clientHeight;
+    const Wide glyph = horizontal ? g.glyphWidth : g.glyphHeight;
+    const Wide text = horizontal ? g.textWidth : g.textHeight;
+    Wide margin = g.margin;
+    Wide spacing = (g.textWidth != 0 && g.glyphWidth != 0) ? g.spacing : 0;
     if (margin == -1 && spacing == -1) {
         margin = (extent - (glyph + text)) / 3;
         spacing = margin;
@@ -45,21 +53,19 @@ inline TButtonPlacement PlaceGlyphAndCaption(const TButtonGeometry& g) {
     } else if (spacing == -1) {
         spacing = ((extent - margin - glyph) - text) / 2;
     }
-    int glyphPos = 0;
-    int textPos = 0;
-    if (g.layout == TButtonLayout::blGlyphLeft || g.layout == TButtonLayout::blGlyphTop) {
-        glyphPos = margin;
-        textPos = margin + glyph + spacing;
-    } else {
-        glyphPos = extent - margin - glyph;
-        textPos = glyphPos - spacing - text;
-    }
+    const Wide glyphAlong = glyphFirst ? margin : extent - margin - glyph;
+    const Wide textAlong = glyphFirst ? margin + glyph + spacing : glyphAlong - spacing - text;
+    const auto fit = [](Wide v) {
+        return static_cast<int>(
+            std::clamp<Wide>(v, std::numeric_limits<int>::min(), std::numeric_limits<int>::max()));
+    };
+    TButtonPlacement p;
     if (horizontal) {
-        p.glyphX = glyphPos;
-        p.captionX = textPos;
+        p = {fit(glyphAlong), fit(across(g.clientHeight, g.glyphHeight)), fit(textAlong),
+             fit(across(g.clientHeight, g.textHeight))};
     } else {
-        p.glyphY = glyphPos;
-        p.captionY = textPos;
+        p = {fit(across(g.clientWidth, g.glyphWidth)), fit(glyphAlong),
+             fit(across(g.clientWidth, g.textWidth)), fit(textAlong)};
     }
     return p;
 }

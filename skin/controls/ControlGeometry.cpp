@@ -85,59 +85,15 @@ int GlyphCell(int glyphCount, const TControlState& state) {
     return state.pressed ? 3 : 1;
 }
 
-namespace {
-// Positions of glyph and caption along the layout's axis.
-struct TAxisPlaces {
-    std::int64_t glyph = 0, caption = 0;
-};
-
-// extent is the client's size along the axis, glyph and text the sizes of the two on it.
-TAxisPlaces PlaceAlongAxis(const TGlyphCaptionInput& in, bool glyphFirst, std::int64_t extent,
-                           std::int64_t glyph, std::int64_t text) {
-    std::int64_t margin = in.margin;
-    // Spacing only separates two things: with one of them missing there is nothing to space.
-    std::int64_t spacing = (in.textWidth != 0 && in.glyphWidth != 0) ? in.spacing : 0;
-    if (margin == -1 && spacing == -1) {
-        // Free room shared evenly: before, between and after.
-        margin = (extent - (glyph + text)) / 3;
-        spacing = margin;
-    } else if (margin == -1) {
-        // The pair centred.
-        margin = (extent - (spacing + glyph + text)) / 2 + (in.speedButton ? 1 : 0);
-    } else if (spacing == -1) {
-        // The caption centred in the room past the glyph.
-        spacing = ((extent - margin - glyph) - text) / 2;
-    }
-    if (glyphFirst) {
-        return {margin, margin + glyph + spacing};
-    }
-    const std::int64_t glyphAt = extent - margin - glyph;
-    return {glyphAt, glyphAt - spacing - text};
-}
-} // namespace
-
 TGlyphCaptionLayout LayOutGlyphAndCaption(const TGlyphCaptionInput& in) {
-    const int layout = (in.layout >= glGlyphLeft && in.layout <= glGlyphBottom) ? in.layout : glGlyphLeft;
-    const bool vertical = layout == glGlyphTop || layout == glGlyphBottom;
-    const bool glyphFirst = layout == glGlyphLeft || layout == glGlyphTop;
-    // Across the axis both are centred; an odd pixel left over goes before them.
-    const std::int64_t cross = vertical ? in.clientWidth : in.clientHeight;
-    const std::int64_t glyphAcross = (cross - (vertical ? in.glyphWidth : in.glyphHeight) + 1) / 2;
-    const std::int64_t textAcross = (cross - (vertical ? in.textWidth : in.textHeight) + 1) / 2;
-    const TAxisPlaces along =
-        vertical ? PlaceAlongAxis(in, glyphFirst, in.clientHeight, in.glyphHeight, in.textHeight)
-                 : PlaceAlongAxis(in, glyphFirst, in.clientWidth, in.glyphWidth, in.textWidth);
-
+    const TButtonPlacement p = PlaceGlyphAndCaption(in);
+    const TButtonLayout layout = ButtonLayoutOf(static_cast<int>(in.layout));
     TGlyphCaptionLayout out;
-    if (vertical) {
-        out.glyph = RectAt(glyphAcross, along.glyph, in.glyphWidth, in.glyphHeight);
-        out.caption = RectAt(textAcross, along.caption, in.textWidth, in.textHeight);
-        out.alignment = caCentre;
-    } else {
-        out.glyph = RectAt(along.glyph, glyphAcross, in.glyphWidth, in.glyphHeight);
-        out.caption = RectAt(along.caption, textAcross, in.textWidth, in.textHeight);
-        out.alignment = glyphFirst ? caLeft : caRight;
-    }
+    out.glyph = RectAt(p.glyphX, p.glyphY, in.glyphWidth, in.glyphHeight);
+    out.caption = RectAt(p.captionX, p.captionY, in.textWidth, in.textHeight);
+    out.alignment = layout == TButtonLayout::blGlyphLeft    ? caLeft
+                    : layout == TButtonLayout::blGlyphRight ? caRight
+                                                            : caCentre;
     return out;
 }
 

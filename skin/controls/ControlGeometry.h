@@ -4,6 +4,7 @@
 // caption. Pure functions over plain values, so a control's painter only asks and copies.
 #include "skin/controls/StateFrames.h"
 #include "skin/painter/PaintGeometry.h"
+#include "ui/ButtonLayout.h"
 
 #include <cstdint>
 
@@ -41,25 +42,9 @@ TUpDownHalves UpDownHalves(const TSkinRect& client, bool horizontal, bool inset)
 // A point before the split is on the first arrow.
 bool InFirstHalf(const TUpDownHalves& halves, int x, int y);
 
-// Where a button's glyph goes relative to its caption.
-enum TGlyphLayout : int {
-    glGlyphLeft = 0,
-    glGlyphRight = 1,
-    glGlyphTop = 2,
-    glGlyphBottom = 3,
-};
-
 // A button's client size, glyph cell size (0 x 0 without a glyph) and measured caption size
-// (0 x 0 when empty). A margin or spacing of -1 asks for an even share of the free room.
-struct TGlyphCaptionInput {
-    int clientWidth = 0, clientHeight = 0;
-    int glyphWidth = 0, glyphHeight = 0;
-    int textWidth = 0, textHeight = 0;
-    int layout = glGlyphLeft; // TGlyphLayout; other values count as glGlyphLeft
-    int margin = -1;          // from the edge the glyph is on to the glyph
-    int spacing = 4;          // between glyph and caption
-    bool speedButton = false; // a speed button's automatic margin is one pixel wider
-};
+// (0 x 0 when empty), placed by the framework's rule (ui/ButtonLayout.h).
+using TGlyphCaptionInput = TButtonGeometry;
 
 enum TCaptionAlignment : int {
     caLeft = 0,

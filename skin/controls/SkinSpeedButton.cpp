@@ -64,7 +64,7 @@ void TSkinSpeedButton::PaintGlyphAndCaption(HDC dc, int width, int height, int f
     in.glyphHeight = glyph.Height();
     in.textWidth = measured.right;
     in.textHeight = measured.bottom;
-    in.layout = static_cast<int>(button->Layout());
+    in.layout = button->Layout();
     in.margin = button->Margin();
     in.spacing = button->Spacing();
     in.speedButton = true;

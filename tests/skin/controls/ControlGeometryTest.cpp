@@ -68,44 +68,35 @@ TEST(ControlGeometry, UpDownHalvesSplitAtTheMiddle) {
 }
 
 TEST(ControlGeometry, GlyphAndCaptionLayout) {
-    struct Case {
-        int clientW, clientH, textW, layout, margin, spacing;
-        bool speed;
+    // The places come from the framework's rule (tested with it); the skin's painters take them
+    // as rectangles of the glyph's and caption's sizes, and the caption's alignment from the side
+    // the glyph is on. Glyph 16 x 16, caption 40 x 13, margin centred, spacing 4.
+    const struct {
+        TButtonLayout layout;
         TSkinRect glyph, caption;
         TCaptionAlignment alignment;
     } cases[] = {
-        // Glyph 16 x 16 and caption of height 13 throughout. Margin (75 - (4 + 16 + 40)) / 2 = 7,
-        // caption at 7 + 16 + 4 = 27; across, (25 - 16 + 1) / 2 = 5 and (25 - 13 + 1) / 2 = 6.
-        {75, 25, 40, glGlyphLeft, -1, 4, false, {7, 5, 23, 21}, {27, 6, 67, 19}, caLeft},
-        // Glyph at 75 - 7 - 16 = 52, caption at 52 - 4 - 40 = 8.
-        {75, 25, 40, glGlyphRight, -1, 4, false, {52, 5, 68, 21}, {8, 6, 48, 19}, caRight},
-        // Even shares: (50 - (16 + 13)) / 3 = 7 each; caption at 7 + 16 + 7 = 30; across,
-        // (75 - 16 + 1) / 2 = 30 and (75 - 40 + 1) / 2 = 18.
-        {75, 50, 40, glGlyphTop, -1, -1, false, {30, 7, 46, 23}, {18, 30, 58, 43}, caCentre},
-        // Spacing ((50 - 2 - 16) - 13) / 2 = 9: glyph at 50 - 2 - 16 = 32, caption at 32 - 9 - 13 = 10.
-        {75, 50, 40, glGlyphBottom, 2, -1, false, {30, 32, 46, 48}, {18, 10, 58, 23}, caCentre},
-        // No caption: no spacing either; margin (75 - 16) / 2 = 29, one more on a speed button.
-        {75, 25, 0, glGlyphLeft, -1, 4, true, {30, 5, 46, 21}, {46, 6, 46, 19}, caLeft},
-        // A caption wider than the button: margin (75 - 120) / 2 = -22, caption at -22 + 20 = -2.
-        {75, 25, 100, glGlyphLeft, -1, 4, false, {-22, 5, -6, 21}, {-2, 6, 98, 19}, caLeft},
-        // An unknown layout puts the glyph on the left.
-        {75, 25, 40, 9, -1, 4, false, {7, 5, 23, 21}, {27, 6, 67, 19}, caLeft},
+        {TButtonLayout::blGlyphLeft, {7, 5, 23, 21}, {27, 6, 67, 19}, caLeft},
+        {TButtonLayout::blGlyphRight, {52, 5, 68, 21}, {8, 6, 48, 19}, caRight},
+        // (50 - 33) / 2 = 8 down; caption at 8 + 16 + 4 = 28.
+        {TButtonLayout::blGlyphTop, {30, 8, 46, 24}, {18, 28, 58, 41}, caCentre},
+        {TButtonLayout::blGlyphBottom, {30, 26, 46, 42}, {18, 9, 58, 22}, caCentre},
+        {static_cast<TButtonLayout>(9), {7, 5, 23, 21}, {27, 6, 67, 19}, caLeft},
     };
-    for (const Case& c : cases) {
+    for (const auto& c : cases) {
         TGlyphCaptionInput in;
-        in.clientWidth = c.clientW;
-        in.clientHeight = c.clientH;
+        const bool vertical =
+            c.layout == TButtonLayout::blGlyphTop || c.layout == TButtonLayout::blGlyphBottom;
+        in.clientWidth = 75;
+        in.clientHeight = vertical ? 50 : 25;
         in.glyphWidth = in.glyphHeight = 16;
-        in.textWidth = c.textW;
+        in.textWidth = 40;
         in.textHeight = 13;
         in.layout = c.layout;
-        in.margin = c.margin;
-        in.spacing = c.spacing;
-        in.speedButton = c.speed;
         const TGlyphCaptionLayout out = LayOutGlyphAndCaption(in);
-        EXPECT_EQ(c.glyph, out.glyph) << c.layout << " " << c.textW;
-        EXPECT_EQ(c.caption, out.caption) << c.layout << " " << c.textW;
-        EXPECT_EQ(c.alignment, out.alignment) << c.layout << " " << c.textW;
+        EXPECT_EQ(c.glyph, out.glyph) << static_cast<int>(c.layout);
+        EXPECT_EQ(c.caption, out.caption) << static_cast<int>(c.layout);
+        EXPECT_EQ(c.alignment, out.alignment) << static_cast<int>(c.layout);
     }
 
     // A strip of four: normal, disabled, pressed; the hot look is the normal one.
