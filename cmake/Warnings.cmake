@@ -28,4 +28,11 @@ function(quellar_add_test name)
     if(T_ENVIRONMENT)
         set_tests_properties(${name} PROPERTIES ENVIRONMENT "${T_ENVIRONMENT}")
     endif()
+    # Test programs that move the mouse pointer share the display's one pointer with the programs
+    # that take the foreground: none of them runs beside another, so none finds the pointer where
+    # another left it.
+    if(name IN_LIST QUELLAR_POINTER_TESTS)
+        set_tests_properties(${name} PROPERTIES RESOURCE_LOCK wine_foreground)
+    endif()
 endfunction()
+set(QUELLAR_POINTER_TESTS framework_tests tray_icon_tests)

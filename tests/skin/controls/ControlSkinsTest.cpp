@@ -159,6 +159,8 @@ protected:
                                nullptr);
     }
     void SetUp() override {
+        // The pointer starts away from every window here: no control is hot until a row says so.
+        SetCursorPos(GetSystemMetrics(SM_CXSCREEN) - 2, GetSystemMetrics(SM_CYSCREEN) - 2);
         gCommands.clear();
         skin = new TSkinData(nullptr);
         ASSERT_TRUE(skin->LoadSkinBytes(ControlSkin()));
@@ -343,7 +345,7 @@ TEST_F(ControlSkins, ADropDownComboBoxByHandleLetsGoWhenItsListClosesAndStaysHot
     } moves[] = {
         {"the mouse comes in over the edit", onEdit, info.hwndItem, WM_MOUSEMOVE, true},
         {"it goes on to the button", onButton, info.hwndItem, WM_MOUSELEAVE, true},
-        {"it goes away", {5, 5}, dropDown, WM_MOUSELEAVE, false},
+        {"it goes away", {1, 1}, dropDown, WM_MOUSELEAVE, false},
     };
     for (const auto& move : moves) {
         SetCursorPos(move.cursor.x, move.cursor.y);
