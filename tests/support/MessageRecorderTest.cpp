@@ -1,6 +1,7 @@
 // The recorder on real windows: what it records and in which order, what it leaves out, how a
 // comparison fails and what the failure shows, and that a watched window answers as before.
 #include "tests/support/MessageRecorder.h"
+#include "tests/support/WindowTestSupport.h"
 
 #include "ui/Messages.h"
 #include "ui/SubclassChain.h"
@@ -41,13 +42,6 @@ HWND MakeWindow(HWND parent) {
                            parent, nullptr, GetModuleHandleA(nullptr), nullptr);
 }
 
-void Pump() {
-    MSG msg;
-    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
-        DispatchMessageA(&msg);
-    }
-}
-
 class MessageRecorderTest : public ::testing::Test {
 protected:
     ~MessageRecorderTest() override {
@@ -82,7 +76,7 @@ TEST_F(MessageRecorderTest, RecordsSentPostedAndCalledInOrderPerRole) {
     SendMessageA(control, CM_MOUSEENTER, 0, 0);
     SendMessageA(parent, kSkinQuery, 2, 0);
     recorder.RecordCall(Role::Control, "SetWindowRgn", 0, 7);
-    Pump();
+    Pump(0);
     SendMessageA(control, CM_MOUSELEAVE, 0, 0);
     // The post arrives when the queue is pumped, after the send made before that.
     static const ExpectedMessage kParent[] = {
@@ -206,7 +200,7 @@ TEST_F(MessageRecorderTest, ComparisonsFailWithBothColumnsNamed) {
         SendMessageA(form, WM_NCPAINT, 1, 0);
         SendMessageA(form, kSkinQuery, 0, 0);
         PostMessageA(form, CM_MOUSEENTER, 5, 0);
-        Pump();
+        Pump(0);
         ::testing::TestPartResultArray failures;
         bool passed = false;
         {

@@ -5,7 +5,7 @@
 #include "skin/manager/WinSkinManage.h"
 #include "skin/model/WinSkinData.h"
 #include "tests/skin/FreedBlocks.h"
-#include "tests/skin/SkinTestSupport.h"
+#include "tests/support/SkinFiles.h"
 #include "tests/support/WindowTestSupport.h"
 #include "ui/Forms.h"
 #include "ui/Menus.h"
@@ -19,6 +19,7 @@
 namespace quellar {
 namespace {
 
+using test::After;
 using test::Pump;
 
 std::vector<std::uint8_t> FrameSkin() {
@@ -27,19 +28,6 @@ std::vector<std::uint8_t> FrameSkin() {
                            {"r.bmp", test::Bmp(6, 30, 0x802010)},
                            {"t.bmp", test::Bmp(40, 24, 0x2050A0)},
                            {"b.bmp", test::Bmp(40, 5, 0x802010)}});
-}
-
-// Runs action once, ms from now, from whatever message loop runs then (a menu's included).
-void (*gAfterAction)() = nullptr;
-void CALLBACK AfterTimer(HWND, UINT, UINT_PTR id, DWORD) {
-    KillTimer(nullptr, id);
-    if (auto action = std::exchange(gAfterAction, nullptr); action != nullptr) {
-        action();
-    }
-}
-void After(UINT ms, void (*action)()) {
-    gAfterAction = action;
-    SetTimer(nullptr, 0, ms, &AfterTimer);
 }
 
 HWND gWindow = nullptr;
