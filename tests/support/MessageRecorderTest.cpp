@@ -30,13 +30,7 @@ LRESULT CALLBACK BaseProc(HWND window, UINT message, WPARAM wParam, LPARAM lPara
 }
 
 HWND MakeWindow(HWND parent) {
-    static const bool registered = [] {
-        WNDCLASSA wc{};
-        wc.lpfnWndProc = &BaseProc;
-        wc.hInstance = GetModuleHandleA(nullptr);
-        wc.lpszClassName = kClass;
-        return RegisterClassA(&wc) != 0;
-    }();
+    static const bool registered = RegisterWindowClass(kClass, &BaseProc);
     EXPECT_TRUE(registered);
     return CreateWindowExA(0, kClass, "recorded", parent != nullptr ? WS_CHILD : WS_POPUP, 0, 0, 100, 80,
                            parent, nullptr, GetModuleHandleA(nullptr), nullptr);

@@ -1,6 +1,7 @@
 #pragma once
-// What tests of real windows share: handling the thread's messages for a while, running a step
-// later from whatever message loop runs then, and reading the colour a window shows.
+// What tests of real windows share: handling the thread's messages for a while, registering a
+// window class, running a step later from whatever message loop runs then, and reading the
+// colour a window shows.
 #include <windows.h>
 
 #include <cstdint>
@@ -18,6 +19,19 @@ inline void Pump(int ms = 400) {
         }
         Sleep(ms > 0 ? 10 : 0);
     } while (GetTickCount() < end);
+}
+
+// Registers a window class of this program for test windows; false when that fails (a class of
+// that name registered before included).
+inline bool RegisterWindowClass(const char* name, WNDPROC procedure = &DefWindowProcA, UINT style = 0,
+                                HBRUSH background = nullptr) {
+    WNDCLASSA wc{};
+    wc.lpfnWndProc = procedure;
+    wc.hInstance = GetModuleHandleA(nullptr);
+    wc.lpszClassName = name;
+    wc.style = style;
+    wc.hbrBackground = background;
+    return RegisterClassA(&wc) != 0;
 }
 
 namespace detail {

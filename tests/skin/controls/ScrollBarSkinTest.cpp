@@ -106,15 +106,8 @@ void FreeLater(HWND) {
 class ScrollBarSkin : public ::testing::Test {
 protected:
     static void SetUpTestSuite() {
-        WNDCLASSA wc{};
-        wc.lpfnWndProc = &DefWindowProcA;
-        wc.hInstance = GetModuleHandleA(nullptr);
-        wc.lpszClassName = "ScrollSkinHost";
-        RegisterClassA(&wc);
-        wc.lpfnWndProc = &PaneProc;
-        wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1);
-        wc.lpszClassName = "ScrollSkinPane";
-        RegisterClassA(&wc);
+        RegisterWindowClass("ScrollSkinHost");
+        RegisterWindowClass("ScrollSkinPane", &PaneProc, 0, reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1));
     }
     void SetUp() override {
         gPositions.clear();

@@ -35,11 +35,7 @@ HWND gWindow = nullptr;
 class FormLifetime : public ::testing::Test {
 protected:
     static void SetUpTestSuite() {
-        WNDCLASSA wc{};
-        wc.lpfnWndProc = &DefWindowProcA;
-        wc.hInstance = GetModuleHandleA(nullptr);
-        wc.lpszClassName = "SkinLifetimeWindow";
-        RegisterClassA(&wc);
+        test::RegisterWindowClass("SkinLifetimeWindow");
         InstallWindowsSkinManager();
     }
     void SetUp() override {

@@ -94,12 +94,7 @@ LRESULT CALLBACK BaseProc(HWND window, UINT message, WPARAM wParam, LPARAM lPara
 class WinSkinForm : public ::testing::Test {
 protected:
     static void SetUpTestSuite() {
-        WNDCLASSA wc{};
-        wc.lpfnWndProc = &BaseProc;
-        wc.hInstance = GetModuleHandleA(nullptr);
-        wc.lpszClassName = "SkinFormTestWindow";
-        wc.style = CS_DBLCLKS;
-        RegisterClassA(&wc);
+        test::RegisterWindowClass("SkinFormTestWindow", &BaseProc, CS_DBLCLKS);
         InstallWindowsSkinManager();
     }
     void SetUp() override {
@@ -599,14 +594,8 @@ protected:
     void SetUp() override {
         WinSkinForm::SetUp();
         static const bool registered = [] {
-            WNDCLASSA wc{};
-            wc.hInstance = GetModuleHandleA(nullptr);
-            wc.lpfnWndProc = &MdiFrameProc;
-            wc.lpszClassName = "SkinMdiFrame";
-            RegisterClassA(&wc);
-            wc.lpfnWndProc = &DefMDIChildProcA;
-            wc.lpszClassName = "SkinMdiChild";
-            return RegisterClassA(&wc) != 0;
+            test::RegisterWindowClass("SkinMdiFrame", &MdiFrameProc);
+            return test::RegisterWindowClass("SkinMdiChild", &DefMDIChildProcA);
         }();
         ASSERT_TRUE(registered);
         frame = CreateWindowExA(0, "SkinMdiFrame", "MDI frame", WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, 20, 20,

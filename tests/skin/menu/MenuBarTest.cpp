@@ -154,13 +154,7 @@ void CALLBACK ScriptTick(HWND, UINT, UINT_PTR id, DWORD) {
 
 class MenuBar : public ::testing::Test {
 protected:
-    static void SetUpTestSuite() {
-        WNDCLASSA wc{};
-        wc.lpfnWndProc = &DefWindowProcA;
-        wc.hInstance = GetModuleHandleA(nullptr);
-        wc.lpszClassName = "MenuBarTestWindow";
-        RegisterClassA(&wc);
-    }
+    static void SetUpTestSuite() { test::RegisterWindowClass("MenuBarTestWindow"); }
     void Open(bool element) {
         skin = new TSkinData(nullptr);
         ASSERT_TRUE(skin->LoadSkinBytes(BarSkin(element)));
