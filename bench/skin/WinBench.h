@@ -2,6 +2,8 @@
 // What the benchmarks run under Wine share: timing single calls with the performance counter,
 // medians, a message pump that runs outside the timing, and the build's run folder. (Google
 // Benchmark is not built with mingw here.)
+#include "tests/support/WindowTestSupport.h"
+
 #include <windows.h>
 
 #include <algorithm>
@@ -31,18 +33,8 @@ inline double Median(std::vector<double> values) {
     return *middle;
 }
 
-// Handles the thread's messages for ms milliseconds (0: those waiting now).
-inline void Pump(int ms) {
-    const DWORD end = GetTickCount() + static_cast<DWORD>(ms);
-    do {
-        MSG msg;
-        while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
-            TranslateMessage(&msg);
-            DispatchMessageA(&msg);
-        }
-        Sleep(ms > 0 ? 10 : 0);
-    } while (GetTickCount() < end);
-}
+// The tests' message pump: handles the thread's messages for ms milliseconds (0: those waiting).
+using test::Pump;
 
 // The build's run folder (skins, pictures), next to the bin folder this program lies in.
 inline std::string DefaultRunFolder() {

@@ -1,4 +1,5 @@
 #include "tests/skin/CountingAllocator.h"
+#include "tests/support/ReplacedNew.h"
 
 #include <atomic>
 #include <cstdlib>
@@ -14,7 +15,11 @@ std::atomic<std::int64_t> limit{0};
 // Each block carries its size in front, so delete knows what it gives back.
 constexpr std::size_t Header = alignof(std::max_align_t) > 16 ? alignof(std::max_align_t) : 16;
 
-void* Allocate(std::size_t size) {
+} // namespace
+
+namespace quellar::test {
+
+void* AllocateBlock(std::size_t size) {
     const auto n = static_cast<std::int64_t>(size);
     const std::int64_t lim = limit.load();
     if (lim != 0 && held.load() + n > base.load() + lim) {
@@ -32,37 +37,11 @@ void* Allocate(std::size_t size) {
     return block + Header;
 }
 
-void Release(void* p) noexcept {
-    if (p == nullptr) {
-        return;
-    }
+void ReleaseBlock(void* p) noexcept {
     auto* block = static_cast<unsigned char*>(p) - Header;
     held.fetch_sub(static_cast<std::int64_t>(*reinterpret_cast<std::size_t*>(block)));
     std::free(block);
 }
-
-} // namespace
-
-void* operator new(std::size_t size) {
-    return Allocate(size);
-}
-void* operator new[](std::size_t size) {
-    return Allocate(size);
-}
-void operator delete(void* p) noexcept {
-    Release(p);
-}
-void operator delete[](void* p) noexcept {
-    Release(p);
-}
-void operator delete(void* p, std::size_t) noexcept {
-    Release(p);
-}
-void operator delete[](void* p, std::size_t) noexcept {
-    Release(p);
-}
-
-namespace quellar::test {
 
 std::int64_t HeldBytes() {
     return held.load();

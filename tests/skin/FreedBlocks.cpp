@@ -1,4 +1,5 @@
 #include "tests/skin/FreedBlocks.h"
+#include "tests/support/ReplacedNew.h"
 
 #include <cstddef>
 #include <cstdlib>
@@ -18,7 +19,11 @@ struct alignas(std::max_align_t) Header {
 bool keeping = false;
 Header* kept = nullptr;
 
-void* Allocate(std::size_t size) {
+} // namespace
+
+namespace quellar::test {
+
+void* AllocateBlock(std::size_t size) {
     auto* header = static_cast<Header*>(std::malloc(sizeof(Header) + size));
     if (header == nullptr) {
         throw std::bad_alloc();
@@ -28,10 +33,7 @@ void* Allocate(std::size_t size) {
     return header + 1;
 }
 
-void Release(void* p) noexcept {
-    if (p == nullptr) {
-        return;
-    }
+void ReleaseBlock(void* p) noexcept {
     Header* header = static_cast<Header*>(p) - 1;
     if (!keeping) {
         std::free(header);
@@ -41,29 +43,6 @@ void Release(void* p) noexcept {
     header->next = kept;
     kept = header;
 }
-
-} // namespace
-
-void* operator new(std::size_t size) {
-    return Allocate(size);
-}
-void* operator new[](std::size_t size) {
-    return Allocate(size);
-}
-void operator delete(void* p) noexcept {
-    Release(p);
-}
-void operator delete[](void* p) noexcept {
-    Release(p);
-}
-void operator delete(void* p, std::size_t) noexcept {
-    Release(p);
-}
-void operator delete[](void* p, std::size_t) noexcept {
-    Release(p);
-}
-
-namespace quellar::test {
 
 void KeepFreedBlocks(bool on) {
     keeping = on;

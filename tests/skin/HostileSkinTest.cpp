@@ -8,7 +8,8 @@
 #include "tests/skin/CountingAllocator.h"
 #include "tests/skin/HostileSkins.h"
 
-#include "tests/skin/SkinTestSupport.h"
+#include "tests/support/SkinFiles.h"
+#include "tests/support/SkinMessageCatcher.h"
 
 #include <gtest/gtest.h>
 
@@ -60,7 +61,7 @@ TEST(HostileSkinTest, EachFamilyEndsAsADamagedFileInBoundedMemory) {
         {"many large bitmaps", [] { return test::ManyHugeBitmapsPackage(2048, 20); }, true,
          static_cast<int>(MaxSkinPixels / (2048 * 2048)), false, 4 * MaxSkinPixels + 1 * MB},
     };
-    test::MessageRecorder messages;
+    test::SkinMessageCatcher messages;
     for (const Family& f : families) {
         SCOPED_TRACE(f.name);
         const std::vector<std::uint8_t> package = f.package();

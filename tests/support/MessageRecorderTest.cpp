@@ -1,6 +1,7 @@
 // The recorder on real windows: what it records and in which order, what it leaves out, how a
 // comparison fails and what the failure shows, and that a watched window answers as before.
 #include "tests/support/MessageRecorder.h"
+#include "tests/support/WindowTestSupport.h"
 
 #include "ui/Messages.h"
 #include "ui/SubclassChain.h"
@@ -29,23 +30,10 @@ LRESULT CALLBACK BaseProc(HWND window, UINT message, WPARAM wParam, LPARAM lPara
 }
 
 HWND MakeWindow(HWND parent) {
-    static const bool registered = [] {
-        WNDCLASSA wc{};
-        wc.lpfnWndProc = &BaseProc;
-        wc.hInstance = GetModuleHandleA(nullptr);
-        wc.lpszClassName = kClass;
-        return RegisterClassA(&wc) != 0;
-    }();
+    static const bool registered = RegisterWindowClass(kClass, &BaseProc);
     EXPECT_TRUE(registered);
     return CreateWindowExA(0, kClass, "recorded", parent != nullptr ? WS_CHILD : WS_POPUP, 0, 0, 100, 80,
                            parent, nullptr, GetModuleHandleA(nullptr), nullptr);
-}
-
-void Pump() {
-    MSG msg;
-    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
-        DispatchMessageA(&msg);
-    }
 }
 
 class MessageRecorderTest : public ::testing::Test {
@@ -82,7 +70,7 @@ TEST_F(MessageRecorderTest, RecordsSentPostedAndCalledInOrderPerRole) {
     SendMessageA(control, CM_MOUSEENTER, 0, 0);
     SendMessageA(parent, kSkinQuery, 2, 0);
     recorder.RecordCall(Role::Control, "SetWindowRgn", 0, 7);
-    Pump();
+    Pump(0);
     SendMessageA(control, CM_MOUSELEAVE, 0, 0);
     // The post arrives when the queue is pumped, after the send made before that.
     static const ExpectedMessage kParent[] = {
@@ -206,7 +194,7 @@ TEST_F(MessageRecorderTest, ComparisonsFailWithBothColumnsNamed) {
         SendMessageA(form, WM_NCPAINT, 1, 0);
         SendMessageA(form, kSkinQuery, 0, 0);
         PostMessageA(form, CM_MOUSEENTER, 5, 0);
-        Pump();
+        Pump(0);
         ::testing::TestPartResultArray failures;
         bool passed = false;
         {

@@ -1,5 +1,6 @@
 #pragma once
-// What tests of real windows share: handling the thread's messages for a while, and reading the
+// What tests of real windows share: handling the thread's messages for a while, registering a
+// window class, running a step later from whatever message loop runs then, and reading the
 // colour a window shows.
 #include <windows.h>
 
@@ -18,6 +19,37 @@ inline void Pump(int ms = 400) {
         }
         Sleep(ms > 0 ? 10 : 0);
     } while (GetTickCount() < end);
+}
+
+// Registers a window class of this program for test windows; false when that fails (a class of
+// that name registered before included).
+inline bool RegisterWindowClass(const char* name, WNDPROC procedure = &DefWindowProcA, UINT style = 0,
+                                HBRUSH background = nullptr) {
+    WNDCLASSA wc{};
+    wc.lpfnWndProc = procedure;
+    wc.hInstance = GetModuleHandleA(nullptr);
+    wc.lpszClassName = name;
+    wc.style = style;
+    wc.hbrBackground = background;
+    return RegisterClassA(&wc) != 0;
+}
+
+namespace detail {
+inline void (*afterAction)() = nullptr;
+inline void CALLBACK AfterTimer(HWND, UINT, UINT_PTR id, DWORD) {
+    KillTimer(nullptr, id);
+    if (void (*action)() = afterAction; action != nullptr) {
+        afterAction = nullptr;
+        action();
+    }
+}
+} // namespace detail
+
+// Runs action once, ms from now, from whatever message loop runs then (a menu's or a message
+// box's included). A second call before the first has run replaces its action.
+inline void After(UINT ms, void (*action)()) {
+    detail::afterAction = action;
+    SetTimer(nullptr, 0, ms, &detail::AfterTimer);
 }
 
 // The colour a window shows at a point of its window rectangle, as 0xRRGGBB.

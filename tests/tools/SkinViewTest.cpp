@@ -21,7 +21,7 @@
 #include "skin/menu/MenuTracking.h"
 #include "skin/model/SkinDataPlatform.h"
 #include "skin/model/WinSkinData.h"
-#include "tests/skin/SkinTestSupport.h"
+#include "tests/support/SkinFiles.h"
 #include "tests/support/WindowTestSupport.h"
 #include "ui/Dialogs.h"
 #include "ui/Menus.h"
@@ -133,19 +133,6 @@ TEST_F(SkinView, SteppingThroughTheListWrapsAround) {
     view->StepSkin(-1);
     EXPECT_EQ("skin7.skn", FileName(view->CurrentFile()));
     EXPECT_EQ(2, view->SkinCombo()->ItemIndex()) << "the list shows the skin worn";
-}
-
-// Runs action once, ms from now, from whatever message loop runs then (a menu's included).
-void (*gAfterAction)() = nullptr;
-void CALLBACK AfterTimer(HWND, UINT, UINT_PTR id, DWORD) {
-    KillTimer(nullptr, id);
-    if (auto action = std::exchange(gAfterAction, nullptr); action != nullptr) {
-        action();
-    }
-}
-void After(UINT ms, void (*action)()) {
-    gAfterAction = action;
-    SetTimer(nullptr, 0, ms, &AfterTimer);
 }
 
 // The title of the dialog that showed while the timer ran; the dialog is cancelled.

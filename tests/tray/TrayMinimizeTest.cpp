@@ -22,13 +22,13 @@ protected:
         tray->Loaded();
     }
     void ExpectHidden() {
-        test::PumpWaiting();
+        test::Pump(0);
         EXPECT_FALSE(IsWindowVisible(windows.main));
         EXPECT_FALSE(IsWindowVisible(windows.app)) << "the taskbar entry is gone";
         EXPECT_TRUE(shell.iconPresent) << "the icon stays in the notification area";
     }
     void ExpectShownInFront() {
-        test::PumpWaiting();
+        test::Pump(0);
         EXPECT_TRUE(IsWindowVisible(windows.main));
         EXPECT_FALSE(IsIconic(windows.main));
         EXPECT_TRUE(IsWindowVisible(windows.app)) << "the taskbar entry is back";
@@ -66,7 +66,7 @@ TEST_F(TrayMinimize, MinimisingTheApplicationHidesTheMainWindow) {
 TEST_F(TrayMinimize, WithoutMinimizeToTrayTheWindowOnlyMinimises) {
     tray->SetMinimizeToTray(false);
     SendMessageA(windows.main, WM_SYSCOMMAND, SC_MINIMIZE, 0);
-    test::PumpWaiting();
+    test::Pump(0);
     EXPECT_TRUE(IsIconic(windows.main));
     EXPECT_TRUE(IsWindowVisible(windows.main));
     EXPECT_TRUE(IsWindowVisible(windows.app));
@@ -86,11 +86,11 @@ TEST_F(TrayMinimize, ShowingTheMainWindowBringsItToTheFront) {
     HWND other = test::MakeWindow("TestOtherWindow", WS_OVERLAPPEDWINDOW, nullptr, 200, 100);
     ShowWindow(other, SW_SHOWNORMAL);
     SetForegroundWindow(other);
-    test::PumpWaiting();
+    test::Pump(0);
     ASSERT_EQ(other, GetForegroundWindow());
     ShowWindow(windows.main, SW_HIDE);
     ShowWindow(windows.main, SW_SHOW);
-    test::PumpWaiting();
+    test::Pump(0);
     EXPECT_EQ(windows.main, GetForegroundWindow());
     DestroyWindow(other);
 }

@@ -105,7 +105,7 @@ TTestWindows::TTestWindows() {
     main = MakeWindow("TestMainWindow", WS_OVERLAPPEDWINDOW, app, 300, 200);
     ShowWindow(main, SW_SHOWNORMAL);
     SetForegroundWindow(main);
-    PumpWaiting();
+    Pump(0);
 }
 
 TTestWindows::~TTestWindows() {
@@ -115,15 +115,7 @@ TTestWindows::~TTestWindows() {
     if (IsWindow(app)) {
         DestroyWindow(app);
     }
-    PumpWaiting();
-}
-
-void PumpWaiting() {
-    MSG msg;
-    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
-        TranslateMessage(&msg);
-        DispatchMessageA(&msg);
-    }
+    Pump(0);
 }
 
 bool PumpUntil(const std::function<bool()>& done, unsigned milliseconds) {
@@ -133,7 +125,7 @@ bool PumpUntil(const std::function<bool()>& done, unsigned milliseconds) {
             return false;
         }
         MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
-        PumpWaiting();
+        Pump(0);
     }
     return true;
 }

@@ -2,6 +2,7 @@
 // Helpers for the icon's Win32 tests: solid-colour icons that tell pictures apart, an image list
 // and a popup menu behind the icon's ports, top-level windows standing in for the application
 // and the main window, and a message pump with a deadline.
+#include "tests/support/WindowTestSupport.h"
 #include "tray/CoolTrayIcon.h"
 
 #include <windows.h>
@@ -75,7 +76,5 @@ struct TTestWindows {
 
 // Dispatches messages until `done` is true or `milliseconds` have passed; returns done().
 bool PumpUntil(const std::function<bool()>& done, unsigned milliseconds);
-// Dispatches every waiting message.
-void PumpWaiting();
 
 } // namespace quellar::test

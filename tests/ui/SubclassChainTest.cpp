@@ -3,6 +3,7 @@
 // window itself go.
 #include "ui/SubclassChain.h"
 
+#include "tests/support/WindowTestSupport.h"
 #include "ui/ExceptionBoundary.h"
 
 #include <gmock/gmock.h>
@@ -76,13 +77,7 @@ struct Recorder : TSubclassHandler {
 };
 
 HWND MakeWindow() {
-    static const bool registered = [] {
-        WNDCLASSA wc{};
-        wc.lpfnWndProc = &BaseProc;
-        wc.hInstance = GetModuleHandleA(nullptr);
-        wc.lpszClassName = "SubclassChainTestBase";
-        return RegisterClassA(&wc) != 0;
-    }();
+    static const bool registered = test::RegisterWindowClass("SubclassChainTestBase", &BaseProc);
     EXPECT_TRUE(registered);
     return CreateWindowExA(0, "SubclassChainTestBase", "", WS_POPUP, 0, 0, 50, 50, nullptr, nullptr,
                            GetModuleHandleA(nullptr), nullptr);

@@ -5,10 +5,9 @@
 #include "skin/controls/SkinEdit.h"
 #include "skin/controls/SkinScrollBar.h"
 #include "skin/form/WinSkinForm.h"
-#include "skin/model/BitmapFile.h"
 #include "skin/model/WinSkinData.h"
-#include "skin/package/SkinPackageWriter.h"
 #include "tests/support/MessageRecorder.h"
+#include "tests/support/SkinFiles.h"
 #include "tests/support/WindowTestSupport.h"
 #include "ui/Forms.h"
 #include "ui/ScrollCtrls.h"
@@ -20,28 +19,11 @@
 #include <algorithm>
 #include <vector>
 
-namespace quellar {
+namespace quellar::test {
 namespace {
-
-using test::ExpectedMessage;
-using test::kPosted;
-using test::kSent;
-using test::kWParam;
 
 constexpr std::uint32_t Tracks[4] = {0x00C001, 0x00C002, 0x00C003, 0x00C004};
 constexpr std::uint32_t Thumbs[3] = {0x7B0001, 0x7B0002, 0x7B0003};
-
-std::vector<std::uint8_t> Strip(int w, int h, const std::vector<std::uint32_t>& colours) {
-    TBitmap32 b(static_cast<int>(colours.size()) * w, h);
-    for (std::size_t k = 0; k < colours.size(); ++k) {
-        for (int y = 0; y < h; ++y) {
-            for (int x = 0; x < w; ++x) {
-                b.SetPixel(static_cast<int>(k) * w + x, y, colours[k]);
-            }
-        }
-    }
-    return EncodeBitmapFile(b);
-}
 
 // Frame k (from 1) of the 23 arrows.
 constexpr std::uint32_t Arrow(int k) {
@@ -56,8 +38,7 @@ std::vector<std::uint8_t> ScrollSkin() {
     const std::string ini = "[Colours]\nButtonFace=200,200,200\nScrollbar=48,48,48\n"
                             "[Scrollbar]\nImage=arrows.bmp\n[VertScroll]\nImage=track.bmp\n"
                             "[VertScrollThumb]\nImage=thumb.bmp\n";
-    return BuildSkinFile({{"skin.ini", std::vector<std::uint8_t>(ini.begin(), ini.end())},
-                          {"arrows.bmp", Strip(16, 16, arrows)},
+    return SkinFile(ini, {{"arrows.bmp", Strip(16, 16, arrows)},
                           {"track.bmp", Strip(16, 16, {Tracks[0], Tracks[1], Tracks[2], Tracks[3]})},
                           {"thumb.bmp", Strip(16, 16, {Thumbs[0], Thumbs[1], Thumbs[2]})}});
 }
@@ -125,15 +106,8 @@ void FreeLater(HWND) {
 class ScrollBarSkin : public ::testing::Test {
 protected:
     static void SetUpTestSuite() {
-        WNDCLASSA wc{};
-        wc.lpfnWndProc = &DefWindowProcA;
-        wc.hInstance = GetModuleHandleA(nullptr);
-        wc.lpszClassName = "ScrollSkinHost";
-        RegisterClassA(&wc);
-        wc.lpfnWndProc = &PaneProc;
-        wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1);
-        wc.lpszClassName = "ScrollSkinPane";
-        RegisterClassA(&wc);
+        RegisterWindowClass("ScrollSkinHost");
+        RegisterWindowClass("ScrollSkinPane", &PaneProc, 0, reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1));
     }
     void SetUp() override {
         gPositions.clear();
@@ -149,7 +123,7 @@ protected:
         gFrame->Attach();
         bars = dynamic_cast<TSkinScrollBar*>(gFrame->ControlSkinFor(pane));
         ShowWindow(host, SW_SHOW);
-        test::Pump(100);
+        Pump(100);
     }
     void TearDown() override {
         delete gFrame;
@@ -175,8 +149,8 @@ protected:
     }
     std::uint32_t Shown(int y) {
         RedrawWindow(pane, nullptr, nullptr, RDW_INVALIDATE | RDW_FRAME | RDW_UPDATENOW);
-        test::Pump(30);
-        return test::WindowPixel(pane, bar.left + arrow / 2, y);
+        Pump(30);
+        return WindowPixel(pane, bar.left + arrow / 2, y);
     }
     // Presses the middle of the thumb; moves are pixels down from there, posted as the pane's.
     void PostDrag(const std::vector<int>& moves) {
@@ -222,7 +196,7 @@ TEST_F(ScrollBarSkin, ArrowsTrackAndThumbShowTheSkinsFrames) {
     EXPECT_EQ(Tracks[0], Shown(thumbTop + thumb.length / 2));
     PostDrag({20});
     PostMessageA(pane, WM_LBUTTONUP, 0, 0);
-    test::Pump(100);
+    Pump(100);
     EXPECT_EQ(gRequests.end(), std::find(gRequests.begin(), gRequests.end(), SB_THUMBPOSITION))
         << "no drag of the skin's";
 }
@@ -238,9 +212,9 @@ TEST_F(ScrollBarSkin, DragSendsThePositionsOfTheThumbsPlace) {
     for (const Case& c : cases) {
         SetRange(c.range);
         Measure();
-        test::MessageRecorder recorder;
-        recorder.SetNoiseFilter([](const test::RecordedMessage& m) { return m.message != WM_VSCROLL; });
-        ASSERT_TRUE(recorder.Watch(pane, test::Role::Control));
+        MessageRecorder recorder;
+        recorder.SetNoiseFilter([](const RecordedMessage& m) { return m.message != WM_VSCROLL; });
+        ASSERT_TRUE(recorder.Watch(pane, Role::Control));
         gPositions.clear();
         std::vector<ExpectedMessage> expected;
         std::vector<int> full;
@@ -259,8 +233,8 @@ TEST_F(ScrollBarSkin, DragSendsThePositionsOfTheThumbsPlace) {
         full.insert(full.end(), {last, last});
         PostDrag(c.moves);
         PostMessageA(pane, WM_LBUTTONUP, 0, 0);
-        test::Pump(100);
-        recorder.ExpectSequence(test::Role::Control, expected, "a thumb dragged and let go");
+        Pump(100);
+        recorder.ExpectSequence(Role::Control, expected, "a thumb dragged and let go");
         EXPECT_EQ(full, gPositions) << c.range.maximum;
         EXPECT_EQ(last, GetScrollPos(pane, SB_VERT));
         EXPECT_FALSE(bars->Tracking());
@@ -332,7 +306,7 @@ TEST(ScrollBarSkinFramework, ControlsWithFrameBarsWearTheSkin) {
     ASSERT_TRUE(skin->LoadSkinBytes(ScrollSkin()));
     auto* frame = new TWinSkinForm(form->Handle(), *skin, form);
     frame->Attach();
-    test::Pump(100);
+    Pump(100);
     auto* bars = dynamic_cast<TSkinScrollBar*>(frame->ControlSkinFor(memo->Handle()));
     ASSERT_NE(nullptr, bars);
     EXPECT_TRUE(bars->OwnThumbDrag());
@@ -341,13 +315,13 @@ TEST(ScrollBarSkinFramework, ControlsWithFrameBarsWearTheSkin) {
     const int arrow = GetSystemMetrics(SM_CXHSCROLL);
     const TSkinRect bar = VerticalBarOf(memo->Handle());
     RedrawWindow(memo->Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_FRAME | RDW_UPDATENOW);
-    test::Pump(50);
-    EXPECT_EQ(Arrow(9), test::WindowPixel(memo->Handle(), bar.left + arrow / 2, bar.top + arrow / 2));
-    EXPECT_EQ(Arrow(13), test::WindowPixel(memo->Handle(), bar.left + arrow / 2, bar.bottom - 1 - arrow / 2));
+    Pump(50);
+    EXPECT_EQ(Arrow(9), WindowPixel(memo->Handle(), bar.left + arrow / 2, bar.top + arrow / 2));
+    EXPECT_EQ(Arrow(13), WindowPixel(memo->Handle(), bar.left + arrow / 2, bar.bottom - 1 - arrow / 2));
     delete frame;
     delete skin;
     delete app;
 }
 
 } // namespace
-} // namespace quellar
+} // namespace quellar::test

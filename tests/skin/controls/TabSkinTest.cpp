@@ -9,10 +9,9 @@
 #include "skin/controls/SkinTab31.h"
 #include "skin/controls/SkinUpDown.h"
 #include "skin/form/WinSkinForm.h"
-#include "skin/model/BitmapFile.h"
 #include "skin/model/WinSkinData.h"
-#include "skin/package/SkinPackageWriter.h"
 #include "skin/painter/PaintSurface.h"
+#include "tests/support/SkinFiles.h"
 #include "tests/support/WindowTestSupport.h"
 #include "ui/Forms.h"
 #include "ui/TabCtrls.h"
@@ -34,24 +33,14 @@ constexpr std::uint32_t Tabs[5] = {0xA00001, 0xA00002, 0xA00003, 0xA00004, 0xA00
 constexpr std::uint32_t OtherTabs[5] = {0x00B001, 0x00B002, 0x00B003, 0x00B004, 0x00B005};
 constexpr std::uint32_t Arrows = 0x0D0001; // every frame of the up-down strip
 
-std::vector<std::uint8_t> Flat(int w, int h, const std::vector<std::uint32_t>& colours) {
-    TBitmap32 b(static_cast<int>(colours.size()) * w, h);
-    for (int x = 0; x < b.Width(); ++x) {
-        for (int y = 0; y < h; ++y) {
-            b.SetPixel(x, y, colours[static_cast<std::size_t>(x / w)]);
-        }
-    }
-    return EncodeBitmapFile(b);
-}
-
 // Frames of w x h whose upper half is the frame's colour and lower half `lower`: a picture shows
 // on screen which way up it was drawn.
 std::vector<std::uint8_t> TwoTone(int w, int h, const std::vector<std::uint32_t>& colours,
                                   std::uint32_t lower) {
-    TBitmap32 b(static_cast<int>(colours.size()) * w, h);
+    TBitmap32 b = test::FlatFrames(w, h, colours);
     for (int x = 0; x < b.Width(); ++x) {
-        for (int y = 0; y < h; ++y) {
-            b.SetPixel(x, y, y < h / 2 ? colours[static_cast<std::size_t>(x / w)] : lower);
+        for (int y = h / 2; y < h; ++y) {
+            b.SetPixel(x, y, lower);
         }
     }
     return EncodeBitmapFile(b);
@@ -62,11 +51,10 @@ std::vector<std::uint8_t> TwoTone(int w, int h, const std::vector<std::uint32_t>
 std::vector<std::uint8_t> TabSkinFile(const std::uint32_t (&tabs)[5] = Tabs) {
     const std::string ini = "[Colours]\nButtonFace=200,200,200\n[Tabs]\nImage=tabs.bmp\nBorder=border.bmp\n"
                             "[UpDown.Horz]\nImage=updown.bmp\nGlyphImage=glyph.bmp\n";
-    return BuildSkinFile({{"skin.ini", std::vector<std::uint8_t>(ini.begin(), ini.end())},
-                          {"tabs.bmp", TwoTone(12, 12, {std::begin(tabs), std::end(tabs)}, Inner)},
-                          {"border.bmp", TwoTone(16, 16, {Border}, Inner)},
-                          {"updown.bmp", Flat(16, 16, std::vector<std::uint32_t>(8, Arrows))},
-                          {"glyph.bmp", Flat(4, 4, std::vector<std::uint32_t>(8, 0x101010))}});
+    return test::SkinFile(ini, {{"tabs.bmp", TwoTone(12, 12, {std::begin(tabs), std::end(tabs)}, Inner)},
+                                {"border.bmp", TwoTone(16, 16, {Border}, Inner)},
+                                {"updown.bmp", test::Strip(16, 16, std::vector<std::uint32_t>(8, Arrows))},
+                                {"glyph.bmp", test::Strip(4, 4, std::vector<std::uint32_t>(8, 0x101010))}});
 }
 
 std::uint32_t Shown(HWND window, int x, int y) {

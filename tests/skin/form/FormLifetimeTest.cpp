@@ -5,7 +5,7 @@
 #include "skin/manager/WinSkinManage.h"
 #include "skin/model/WinSkinData.h"
 #include "tests/skin/FreedBlocks.h"
-#include "tests/skin/SkinTestSupport.h"
+#include "tests/support/SkinFiles.h"
 #include "tests/support/WindowTestSupport.h"
 #include "ui/Forms.h"
 #include "ui/Menus.h"
@@ -19,6 +19,7 @@
 namespace quellar {
 namespace {
 
+using test::After;
 using test::Pump;
 
 std::vector<std::uint8_t> FrameSkin() {
@@ -29,29 +30,12 @@ std::vector<std::uint8_t> FrameSkin() {
                            {"b.bmp", test::Bmp(40, 5, 0x802010)}});
 }
 
-// Runs action once, ms from now, from whatever message loop runs then (a menu's included).
-void (*gAfterAction)() = nullptr;
-void CALLBACK AfterTimer(HWND, UINT, UINT_PTR id, DWORD) {
-    KillTimer(nullptr, id);
-    if (auto action = std::exchange(gAfterAction, nullptr); action != nullptr) {
-        action();
-    }
-}
-void After(UINT ms, void (*action)()) {
-    gAfterAction = action;
-    SetTimer(nullptr, 0, ms, &AfterTimer);
-}
-
 HWND gWindow = nullptr;
 
 class FormLifetime : public ::testing::Test {
 protected:
     static void SetUpTestSuite() {
-        WNDCLASSA wc{};
-        wc.lpfnWndProc = &DefWindowProcA;
-        wc.hInstance = GetModuleHandleA(nullptr);
-        wc.lpszClassName = "SkinLifetimeWindow";
-        RegisterClassA(&wc);
+        test::RegisterWindowClass("SkinLifetimeWindow");
         InstallWindowsSkinManager();
     }
     void SetUp() override {

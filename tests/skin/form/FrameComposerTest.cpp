@@ -2,7 +2,7 @@
 // the result is known without running our painter twice.
 #include "skin/form/FrameComposer.h"
 #include "skin/model/WinSkinData.h"
-#include "tests/skin/SkinTestSupport.h"
+#include "tests/support/SkinFiles.h"
 
 #include <gtest/gtest.h>
 
@@ -11,17 +11,11 @@ namespace {
 
 constexpr std::uint32_t Magenta = 0xFF00FF;
 
-// Two frames of w x h: the first in colour a, the second in b, side by side or stacked.
+// Two frames of w x h: the first in colour a, the second in b, side by side or stacked; the outer
+// top-left corner pixel of the first frame is cut.
 std::vector<std::uint8_t> Strip(int w, int h, std::uint32_t a, std::uint32_t b, bool stacked) {
-    TBitmap32 bitmap(stacked ? w : 2 * w, stacked ? 2 * h : h, a);
-    for (int y = 0; y < bitmap.Height(); ++y) {
-        for (int x = 0; x < bitmap.Width(); ++x) {
-            if (stacked ? y >= h : x >= w) {
-                bitmap.SetPixel(x, y, b);
-            }
-        }
-    }
-    bitmap.SetPixel(0, 0, Magenta); // the outer top-left corner pixel of the first frame is cut
+    TBitmap32 bitmap = test::FlatFrames(w, h, {a, b}, stacked);
+    bitmap.SetPixel(0, 0, Magenta);
     return EncodeBitmapFile(bitmap);
 }
 

@@ -5,9 +5,8 @@
 #include "skin/form/SkinMessages.h"
 #include "skin/manager/WinSkinManage.h"
 #include "skin/menu/MenuBar.h"
-#include "skin/model/BitmapFile.h"
 #include "skin/model/WinSkinData.h"
-#include "tests/skin/SkinTestSupport.h"
+#include "tests/support/SkinFiles.h"
 #include "tests/support/WindowTestSupport.h"
 #include "ui/Forms.h"
 #include "ui/Menus.h"
@@ -25,7 +24,7 @@ namespace {
 using test::Pump;
 using test::WindowPixel;
 
-constexpr std::uint32_t Magenta = 0xFF00FF, LeftColour = 0x802010, Menubar = 0xB4B4B4;
+constexpr std::uint32_t LeftColour = 0x802010, Menubar = 0xB4B4B4;
 // The MDI strip: minimise, restore, close; four frames each (normal, pressed, hot, inactive).
 constexpr std::uint32_t MdiCells[3][4] = {{0x300000, 0x310000, 0x320000, 0x330000},
                                           {0x003000, 0x003100, 0x003200, 0x003300},
@@ -33,24 +32,18 @@ constexpr std::uint32_t MdiCells[3][4] = {{0x300000, 0x310000, 0x320000, 0x33000
 constexpr int CellW = 10, CellH = 14;
 
 std::vector<std::uint8_t> MdiButtonsSkin() {
-    TBitmap32 left(6, 30, LeftColour);
-    left.SetPixel(0, 0, Magenta);
-    TBitmap32 strip(12 * CellW, CellH);
-    for (int cell = 0; cell < 12; ++cell) {
-        for (int y = 0; y < CellH; ++y) {
-            for (int x = 0; x < CellW; ++x) {
-                strip.SetPixel(cell * CellW + x, y, MdiCells[cell / 4][cell % 4]);
-            }
-        }
+    std::vector<std::uint32_t> cells;
+    for (const auto& button : MdiCells) {
+        cells.insert(cells.end(), std::begin(button), std::end(button));
     }
     return test::SkinFile("[Personality]\nLeft=l.bmp\nLeftTrans=1\nRight=r.bmp\nTop=t.bmp\nBottom=b.bmp\n"
                           "[Colours]\nButtonFace=200,200,200\nMenubar=180,180,180\n"
                           "[MDICONTROLS]\nImage=mdi.bmp\n",
-                          {{"l.bmp", EncodeBitmapFile(left)},
+                          {{"l.bmp", test::Strip(6, 30, {LeftColour}, false, {{0, 0}})},
                            {"r.bmp", test::Bmp(6, 30, LeftColour)},
                            {"t.bmp", test::Bmp(40, 24, 0x2050A0)},
                            {"b.bmp", test::Bmp(40, 5, LeftColour)},
-                           {"mdi.bmp", EncodeBitmapFile(strip)}});
+                           {"mdi.bmp", test::Strip(CellW, CellH, cells)}});
 }
 
 class TTestMdiFrame : public TForm {

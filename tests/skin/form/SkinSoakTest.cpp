@@ -86,11 +86,7 @@ bool RepaintCoversTitleBar(HWND window, int x, int y) {
 }
 
 TEST(SkinSoak, RepaintsAndActivationChangesKeepMemoryAndGdiObjectsFlat) {
-    WNDCLASSA wc{};
-    wc.lpfnWndProc = DefWindowProcA;
-    wc.hInstance = GetModuleHandleA(nullptr);
-    wc.lpszClassName = "SkinSoakTestWindow";
-    RegisterClassA(&wc);
+    test::RegisterWindowClass("SkinSoakTestWindow");
     InstallWindowsSkinManager();
     auto skin = std::make_unique<TSkinData>(nullptr);
     ASSERT_TRUE(skin->LoadSkinBytes(BuiltSkin(0))) << skin->LoadStats().Failure;
@@ -98,8 +94,9 @@ TEST(SkinSoak, RepaintsAndActivationChangesKeepMemoryAndGdiObjectsFlat) {
     skin->SetActive(true);
     RECT r{0, 0, kClientWidth, kClientHeight};
     AdjustWindowRectEx(&r, WS_OVERLAPPEDWINDOW, FALSE, 0);
-    HWND window = CreateWindowExA(0, wc.lpszClassName, "Soak", WS_OVERLAPPEDWINDOW, 20, 20, r.right - r.left,
-                                  r.bottom - r.top, nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
+    HWND window =
+        CreateWindowExA(0, "SkinSoakTestWindow", "Soak", WS_OVERLAPPEDWINDOW, 20, 20, r.right - r.left,
+                        r.bottom - r.top, nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
     ShowWindow(window, SW_SHOW);
     SetForegroundWindow(window);
     Pump(400);

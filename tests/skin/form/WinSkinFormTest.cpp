@@ -4,10 +4,9 @@
 #include "skin/form/DwmFrame.h"
 #include "skin/form/SkinMessages.h"
 #include "skin/manager/WinSkinManage.h"
-#include "skin/model/BitmapFile.h"
 #include "skin/model/WinSkinData.h"
-#include "skin/package/SkinPackageWriter.h"
 #include "tests/support/MessageRecorder.h"
+#include "tests/support/SkinFiles.h"
 #include "tests/support/WindowTestSupport.h"
 
 #include <gtest/gtest.h>
@@ -21,6 +20,7 @@
 namespace quellar {
 namespace {
 
+using test::After;
 using test::ExpectedMessage;
 using test::kPosted;
 using test::kSent;
@@ -37,24 +37,8 @@ constexpr std::uint32_t LeftActive = 0x802010, LeftInactive = 0x404040, TopActiv
 constexpr std::uint32_t CloseFrames[4] = {0xC00000, 0x00C000, 0x0000C0, 0x808080};
 constexpr int ClientW = 300, ClientH = 200;
 
-using TCuts = std::vector<POINT>; // magenta pixels of every frame
-
-std::vector<std::uint8_t> Strip(int w, int h, const std::vector<std::uint32_t>& colours, bool stacked,
-                                const TCuts& cuts = {}) {
-    const int n = static_cast<int>(colours.size());
-    TBitmap32 b(stacked ? w : n * w, stacked ? n * h : h);
-    for (int k = 0; k < n; ++k) {
-        for (int y = 0; y < h; ++y) {
-            for (int x = 0; x < w; ++x) {
-                const bool cut = std::any_of(cuts.begin(), cuts.end(),
-                                             [x, y](const POINT& p) { return p.x == x && p.y == y; });
-                b.SetPixel(stacked ? x : k * w + x, stacked ? k * h + y : y,
-                           cut ? Magenta : colours[static_cast<std::size_t>(k)]);
-            }
-        }
-    }
-    return EncodeBitmapFile(b);
-}
+using TCuts = std::vector<test::TFramePixel>; // magenta pixels of every frame
+using test::Strip;
 
 // Frame: left and right 6, top 24, bottom 5, each with two fixed pixels at its start; a close
 // button of 16 x 14 at 22 from the right. The sides' top-left pixel is cut away; otherCuts cuts
@@ -71,16 +55,15 @@ std::vector<std::uint8_t> HandMadeSkin(std::uint32_t leftActive = LeftActive, bo
         "frame=4\nButtonImage=close.bmp\n"
         "[ButtonMin]\nAction=2\nAlign=1\nXcoord=40\nYcoord=5\nVisibility=0\nVisibility1=0\n"
         "frame=4\nButtonImage=close.bmp\n";
-    return BuildSkinFile(
-        {{"skin.ini", std::vector<std::uint8_t>(ini.begin(), ini.end())},
-         {"l.bmp",
-          Strip(6, 30, {leftActive, LeftInactive}, false, otherCuts ? TCuts{{0, 0}, {0, 1}} : corner)},
-         {"r.bmp",
-          Strip(6, 30, {LeftActive, LeftInactive}, false, otherCuts ? TCuts{{5, 0}, {5, 1}} : corner)},
-         {"t.bmp", Strip(40, 24, {TopActive, TopInactive}, true, otherCuts ? corner : TCuts{})},
-         {"b.bmp", Strip(40, 5, {LeftActive, LeftInactive}, true, otherCuts ? TCuts{{0, 4}} : TCuts{})},
-         {"close.bmp",
-          Strip(16, 14, {CloseFrames[0], CloseFrames[1], CloseFrames[2], CloseFrames[3]}, false)}});
+    return test::SkinFile(
+        ini, {{"l.bmp",
+               Strip(6, 30, {leftActive, LeftInactive}, false, otherCuts ? TCuts{{0, 0}, {0, 1}} : corner)},
+              {"r.bmp",
+               Strip(6, 30, {LeftActive, LeftInactive}, false, otherCuts ? TCuts{{5, 0}, {5, 1}} : corner)},
+              {"t.bmp", Strip(40, 24, {TopActive, TopInactive}, true, otherCuts ? corner : TCuts{})},
+              {"b.bmp", Strip(40, 5, {LeftActive, LeftInactive}, true, otherCuts ? TCuts{{0, 4}} : TCuts{})},
+              {"close.bmp",
+               Strip(16, 14, {CloseFrames[0], CloseFrames[1], CloseFrames[2], CloseFrames[3]}, false)}});
 }
 
 std::vector<UINT> gBaseMessages; // what reached the window's own procedure
@@ -108,28 +91,10 @@ LRESULT CALLBACK BaseProc(HWND window, UINT message, WPARAM wParam, LPARAM lPara
     return DefWindowProcA(window, message, wParam, lParam);
 }
 
-// Runs action once, ms from now, from this thread's message loop (a message box's included).
-void (*gAfterAction)() = nullptr;
-void CALLBACK AfterTimer(HWND, UINT, UINT_PTR id, DWORD) {
-    KillTimer(nullptr, id);
-    if (auto action = std::exchange(gAfterAction, nullptr); action != nullptr) {
-        action();
-    }
-}
-void After(UINT ms, void (*action)()) {
-    gAfterAction = action;
-    SetTimer(nullptr, 0, ms, &AfterTimer);
-}
-
 class WinSkinForm : public ::testing::Test {
 protected:
     static void SetUpTestSuite() {
-        WNDCLASSA wc{};
-        wc.lpfnWndProc = &BaseProc;
-        wc.hInstance = GetModuleHandleA(nullptr);
-        wc.lpszClassName = "SkinFormTestWindow";
-        wc.style = CS_DBLCLKS;
-        RegisterClassA(&wc);
+        test::RegisterWindowClass("SkinFormTestWindow", &BaseProc, CS_DBLCLKS);
         InstallWindowsSkinManager();
     }
     void SetUp() override {
@@ -629,14 +594,8 @@ protected:
     void SetUp() override {
         WinSkinForm::SetUp();
         static const bool registered = [] {
-            WNDCLASSA wc{};
-            wc.hInstance = GetModuleHandleA(nullptr);
-            wc.lpfnWndProc = &MdiFrameProc;
-            wc.lpszClassName = "SkinMdiFrame";
-            RegisterClassA(&wc);
-            wc.lpfnWndProc = &DefMDIChildProcA;
-            wc.lpszClassName = "SkinMdiChild";
-            return RegisterClassA(&wc) != 0;
+            test::RegisterWindowClass("SkinMdiFrame", &MdiFrameProc);
+            return test::RegisterWindowClass("SkinMdiChild", &DefMDIChildProcA);
         }();
         ASSERT_TRUE(registered);
         frame = CreateWindowExA(0, "SkinMdiFrame", "MDI frame", WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, 20, 20,

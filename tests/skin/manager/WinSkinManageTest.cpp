@@ -2,7 +2,7 @@
 // which skin definition a window gets when several are registered.
 #include "skin/manager/WinSkinManage.h"
 #include "skin/model/WinSkinData.h"
-#include "tests/skin/SkinTestSupport.h"
+#include "tests/support/SkinFiles.h"
 #include "tests/support/WindowTestSupport.h"
 #include "ui/Forms.h"
 

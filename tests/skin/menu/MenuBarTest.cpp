@@ -6,10 +6,9 @@
 #include "skin/form/SkinMessages.h"
 #include "skin/form/WinSkinForm.h"
 #include "skin/menu/MenuTracking.h"
-#include "skin/model/BitmapFile.h"
 #include "skin/model/WinSkinData.h"
-#include "skin/package/SkinPackageWriter.h"
 #include "tests/support/MessageRecorder.h"
+#include "tests/support/SkinFiles.h"
 #include "tests/support/WindowTestSupport.h"
 #include "ui/Forms.h"
 #include "ui/Messages.h"
@@ -33,16 +32,6 @@ constexpr std::uint32_t Border = 0x404080, BarActive = 0x20A040, BarInactive = 0
                         Hilight = 0xF0E010;
 constexpr int ClientW = 320, ClientH = 200, Left = 6, Top = 24, BarCap = 5;
 
-std::vector<std::uint8_t> Flat(int w, int h, const std::vector<std::uint32_t>& stacked) {
-    TBitmap32 b(w, h * static_cast<int>(stacked.size()));
-    for (int y = 0; y < b.Height(); ++y) {
-        for (int x = 0; x < w; ++x) {
-            b.SetPixel(x, y, stacked[static_cast<std::size_t>(y / h)]);
-        }
-    }
-    return EncodeBitmapFile(b);
-}
-
 // Borders 6 / 24 / 6 / 5; with a MenuBar element (caps of 5, active and inactive frames) or
 // only the Menubar colour.
 std::vector<std::uint8_t> BarSkin(bool element) {
@@ -52,11 +41,10 @@ std::vector<std::uint8_t> BarSkin(bool element) {
     }
     ini += "[Colours]\nButtonFace=200,200,200\nMenubar=48,112,176\nMenuBarText=0,0,0\n"
            "ButtonHilight=240,224,16\n";
-    return BuildSkinFile({{"skin.ini", std::vector<std::uint8_t>(ini.begin(), ini.end())},
-                          {"s.bmp", Flat(6, 30, {Border})},
-                          {"t.bmp", Flat(40, 24, {Border})},
-                          {"b.bmp", Flat(40, 5, {Border})},
-                          {"bar.bmp", Flat(40, 20, {BarActive, BarInactive})}});
+    return test::SkinFile(ini, {{"s.bmp", test::Bmp(6, 30, Border)},
+                                {"t.bmp", test::Bmp(40, 24, Border)},
+                                {"b.bmp", test::Bmp(40, 5, Border)},
+                                {"bar.bmp", test::Strip(40, 20, {BarActive, BarInactive}, true)}});
 }
 
 HMENU Popup(const std::vector<std::pair<const char*, UINT>>& items) {
@@ -166,13 +154,7 @@ void CALLBACK ScriptTick(HWND, UINT, UINT_PTR id, DWORD) {
 
 class MenuBar : public ::testing::Test {
 protected:
-    static void SetUpTestSuite() {
-        WNDCLASSA wc{};
-        wc.lpfnWndProc = &DefWindowProcA;
-        wc.hInstance = GetModuleHandleA(nullptr);
-        wc.lpszClassName = "MenuBarTestWindow";
-        RegisterClassA(&wc);
-    }
+    static void SetUpTestSuite() { test::RegisterWindowClass("MenuBarTestWindow"); }
     void Open(bool element) {
         skin = new TSkinData(nullptr);
         ASSERT_TRUE(skin->LoadSkinBytes(BarSkin(element)));

@@ -6,9 +6,8 @@
 #include "skin/manager/WinSkinManage.h"
 #include "skin/menu/MenuItemPaint.h"
 #include "skin/menu/WinSkinPopMenu.h"
-#include "skin/model/BitmapFile.h"
 #include "skin/model/WinSkinData.h"
-#include "skin/package/SkinPackageWriter.h"
+#include "tests/support/SkinFiles.h"
 #include "tests/support/WindowTestSupport.h"
 #include "ui/Forms.h"
 #include "ui/Menus.h"
@@ -22,6 +21,7 @@
 namespace quellar {
 namespace {
 
+using test::After;
 using test::Pump;
 
 constexpr std::uint32_t Magenta = 0xFF00FF, Own = 0x00C000, Back = 0x3050B0, BackInside = 0x305070;
@@ -31,12 +31,10 @@ constexpr int ItemW = 20, ItemH = 20;
 // Five 20 x 20 item frames; the separator frame's upper 16 rows are magenta, so the menu's
 // background shows above its bottom 4 rows.
 std::vector<std::uint8_t> ItemStrip() {
-    TBitmap32 b(5 * ItemW, ItemH);
-    for (int k = 0; k < 5; ++k) {
-        for (int y = 0; y < ItemH; ++y) {
-            for (int x = 0; x < ItemW; ++x) {
-                b.SetPixel(k * ItemW + x, y, k == 1 && y < 16 ? Magenta : Items[k]);
-            }
+    TBitmap32 b = test::FlatFrames(ItemW, ItemH, {std::begin(Items), std::end(Items)});
+    for (int y = 0; y < 16; ++y) {
+        for (int x = ItemW; x < 2 * ItemW; ++x) {
+            b.SetPixel(x, y, Magenta);
         }
     }
     return EncodeBitmapFile(b);
@@ -59,22 +57,7 @@ std::vector<std::uint8_t> MenuSkinFile() {
         "[MenuItem]\nImage=item.bmp\nLeftWidth=2\nTopHeight=2\nRightWidth=2\nBottomHeight=2\n"
         "[MenuBackground]\nImage=back.bmp\nLeftWidth=3\nTopHeight=3\nRightWidth=3\n"
         "BottomHeight=3\n";
-    return BuildSkinFile({{"skin.ini", std::vector<std::uint8_t>(ini.begin(), ini.end())},
-                          {"item.bmp", ItemStrip()},
-                          {"back.bmp", BackgroundPicture()}});
-}
-
-// Runs action once, ms from now, from whatever message loop runs then (a menu's included).
-void (*gAfterAction)() = nullptr;
-void CALLBACK AfterTimer(HWND, UINT, UINT_PTR id, DWORD) {
-    KillTimer(nullptr, id);
-    if (auto action = std::exchange(gAfterAction, nullptr); action != nullptr) {
-        action();
-    }
-}
-void After(UINT ms, void (*action)()) {
-    gAfterAction = action;
-    SetTimer(nullptr, 0, ms, &AfterTimer);
+    return test::SkinFile(ini, {{"item.bmp", ItemStrip()}, {"back.bmp", BackgroundPicture()}});
 }
 
 // What the open menu showed: pixels at item middles and on its ring, in its window's coordinates.

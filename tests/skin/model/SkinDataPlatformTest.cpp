@@ -4,7 +4,7 @@
 #include "skin/model/MenuImages.h"
 #include "skin/model/WinSkinData.h"
 
-#include "tests/skin/SkinTestSupport.h"
+#include "tests/support/SkinFiles.h"
 
 #include <gtest/gtest.h>
 

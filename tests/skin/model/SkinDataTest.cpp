@@ -3,7 +3,8 @@
 #include "skin/model/SkinManage.h"
 #include "skin/model/WinSkinData.h"
 
-#include "tests/skin/SkinTestSupport.h"
+#include "tests/support/SkinFiles.h"
+#include "tests/support/SkinMessageCatcher.h"
 
 #include <gtest/gtest.h>
 
@@ -16,8 +17,8 @@ namespace quellar {
 namespace {
 
 using test::Bmp;
-using test::MessageRecorder;
 using test::SkinFile;
+using test::SkinMessageCatcher;
 
 class SkinDataTest : public ::testing::Test {
 protected:
@@ -242,7 +243,7 @@ TEST_F(SkinDataTest, PackageWithoutDescriptionStillLoadsWithDefaults) {
 }
 
 TEST_F(SkinDataTest, UnusablePackagesLeaveNoSkinLoaded) {
-    MessageRecorder messages;
+    SkinMessageCatcher messages;
     TSkinData d(nullptr);
     d.SetSkinStream({1, 2, 3});
     EXPECT_FALSE(d.LoadSkinStore());

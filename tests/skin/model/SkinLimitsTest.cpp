@@ -6,7 +6,7 @@
 #include "skin/model/WinSkinData.h"
 #include "tests/skin/CountingAllocator.h"
 #include "tests/skin/HostileSkins.h"
-#include "tests/skin/SkinTestSupport.h"
+#include "tests/support/SkinFiles.h"
 
 #include <gtest/gtest.h>
 

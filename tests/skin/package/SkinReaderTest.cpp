@@ -2,7 +2,8 @@
 #include "skin/package/LZH.h"
 #include "skin/package/LzhEncoder.h"
 
-#include "tests/skin/SkinTestSupport.h"
+#include "tests/support/SkinFiles.h"
+#include "tests/support/SkinMessageCatcher.h"
 
 #include <gtest/gtest.h>
 
@@ -12,7 +13,7 @@ namespace quellar {
 namespace {
 
 using test::Bytes;
-using test::MessageRecorder;
+using test::SkinMessageCatcher;
 
 void PutLE32(std::vector<std::uint8_t>& out, std::int32_t v) {
     for (int i = 0; i < 4; ++i) {
@@ -51,7 +52,7 @@ TEST(SkinReaderNames, SplitAtEveryKindOfLineBreakAndLowerCased) {
 }
 
 TEST(SkinReader, FindsMembersByNameIgnoringCaseAndByLowerCasePart) {
-    MessageRecorder messages;
+    SkinMessageCatcher messages;
     TMemoryStream file(LzhCompress(Package(20000, "Skin.ini\r\nTitle.BMP\r\n", {3, 4}, "INIbmp!")));
     TSkinReader reader;
     ASSERT_TRUE(reader.ReadSkinStream(file));
@@ -97,7 +98,7 @@ TEST(SkinReader, RepeatedNameFindsTheFirstMemberOfThatName) {
 }
 
 TEST(SkinReader, OtherVersionShowsTheMessageAndLoadsNothing) {
-    MessageRecorder messages;
+    SkinMessageCatcher messages;
     TSkinReader reader;
     EXPECT_FALSE(reader.ReadSkinBytes(LzhCompress(Package(19999, "a\r\n", {1}, "x"))));
     ASSERT_EQ(messages.messages.size(), 1u);
@@ -106,7 +107,7 @@ TEST(SkinReader, OtherVersionShowsTheMessageAndLoadsNothing) {
 }
 
 TEST(SkinReader, ZeroLengthFileIsAnEmptyPackageOfTheWrongVersion) {
-    MessageRecorder messages;
+    SkinMessageCatcher messages;
     TSkinReader reader;
     EXPECT_FALSE(reader.ReadSkinBytes(std::vector<std::uint8_t>{0, 0, 0, 0, 0x12, 0x34}));
     EXPECT_EQ(messages.messages.size(), 1u);
@@ -116,7 +117,7 @@ TEST(SkinReader, ZeroLengthFileIsAnEmptyPackageOfTheWrongVersion) {
 }
 
 TEST(SkinReader, DamagedPackagesAreRejectedOrCutShortSafely) {
-    MessageRecorder messages;
+    SkinMessageCatcher messages;
     TSkinReader reader;
     std::string names;
     for (int i = 0; i < 1002; ++i) {
@@ -156,9 +157,9 @@ TEST(SkinReader, LengthFieldFarBeyondTheDataIsADecoderError) {
 }
 
 TEST(SkinReader, RandomDamageNeverReadsOrWritesOutOfBounds) {
-    MessageRecorder messages;
-    const std::vector<std::uint8_t> good = BuildSkinFile(
-        {{"skin.ini", Bytes("[Personality]\r\nTop=top.bmp\r\n")}, {"top.bmp", test::Bmp(20, 10)}});
+    SkinMessageCatcher messages;
+    const std::vector<std::uint8_t> good =
+        test::SkinFile("[Personality]\r\nTop=top.bmp\r\n", {{"top.bmp", test::Bmp(20, 10)}});
     std::mt19937 rng(1234);
     int accepted = 0;
     for (int round = 0; round < 300; ++round) {

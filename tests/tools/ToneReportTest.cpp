@@ -1,7 +1,7 @@
 // What the report finds in rendered tones, against components worked out from each waveform's
 // definition: the frames a cycle pattern gives, and their discrete Fourier series by hand.
 #include "tools/tone/ToneReport.h"
-#include "RecordingSoundService.h"
+#include "tests/tonegen/RecordingSoundService.h"
 #include "tonegen/ToneGen.h"
 #include "tools/tone/SpectrumProbe.h"
 

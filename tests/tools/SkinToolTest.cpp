@@ -3,7 +3,7 @@
 #include "skin/package/LzhEncoder.h"
 #include "skin/package/SkinReader.h"
 
-#include "tests/skin/SkinTestSupport.h"
+#include "tests/support/SkinFiles.h"
 
 #include <gtest/gtest.h>
 

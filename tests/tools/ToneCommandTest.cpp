@@ -1,7 +1,7 @@
 // quellar-tone: bad command lines write nothing and exit with 2; good ones write exactly what
 // TToneGen's ExportFile writes for the same settings applied in the same order.
 #include "tools/tone/ToneCommand.h"
-#include "RecordingSoundService.h"
+#include "tests/tonegen/RecordingSoundService.h"
 #include "tonegen/ToneGen.h"
 
 #include <gtest/gtest.h>
