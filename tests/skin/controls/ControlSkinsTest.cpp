@@ -17,10 +17,10 @@
 #include "skin/form/SkinMessages.h"
 #include "skin/form/WinSkinForm.h"
 #include "skin/manager/WinSkinManage.h"
-#include "skin/model/BitmapFile.h"
 #include "skin/model/WinSkinData.h"
 #include "skin/package/SkinPackageWriter.h"
 #include "tests/support/MessageRecorder.h"
+#include "tests/support/SkinFiles.h"
 #include "tests/support/WindowTestSupport.h"
 #include "ui/Buttons.h"
 #include "ui/ExtCtrls.h"
@@ -61,15 +61,7 @@ constexpr std::uint32_t Arrows[8] = {0x0D0001, 0x0D0002, 0x0D0003, 0x0D0004,
 constexpr std::uint32_t Thumbs[5] = {0x7B0001, 0x7B0002, 0x7B0003, 0x7B0004, 0x7B0005};
 
 template <std::size_t N> std::vector<std::uint8_t> Strip(int w, int h, const std::uint32_t (&colours)[N]) {
-    TBitmap32 b(static_cast<int>(N) * w, h);
-    for (std::size_t k = 0; k < N; ++k) {
-        for (int y = 0; y < h; ++y) {
-            for (int x = 0; x < w; ++x) {
-                b.SetPixel(static_cast<int>(k) * w + x, y, colours[k]);
-            }
-        }
-    }
-    return EncodeBitmapFile(b);
+    return test::Strip(w, h, std::vector<std::uint32_t>(colours, colours + N));
 }
 
 constexpr std::uint32_t Hilight = 0xFAF0E6, PanelText = 0x148C3C;
