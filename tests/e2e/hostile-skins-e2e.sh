@@ -16,23 +16,8 @@ if [ $# -ne 4 ]; then
 fi
 run_dir=$1 driver=$2 maker=$3 work=$4
 
-source "$root/scripts/wine-session.sh"
-program_pid=""
-finish() {
-    if [ -n "$program_pid" ]; then
-        kill "$program_pid" 2>/dev/null
-        wait "$program_pid" 2>/dev/null
-    fi
-    stop_session
-}
-trap finish EXIT
-
-began=$(date +%s%N)
-mkdir -p "$work"
-start_display || exit 1
-prefix=$work/wineprefix
-start_wine "$prefix"
-export WINEPREFIX=$prefix
+source "$here/program-session.sh"
+open_program_session "$work"
 
 status=0
 for family in names bitmap sections; do

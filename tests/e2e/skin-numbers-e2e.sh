@@ -17,23 +17,8 @@ fi
 run_dir=$(realpath "$1") driver=$(realpath "$2") maker=$(realpath "$3") viewer=$(realpath "$4") work=$(realpath -m "$5")
 families=${QUELLAR_SKIN_FAMILIES:-"skin0 border textshift txtback chunk check menuitem tilemenu"}
 
-source "$root/scripts/wine-session.sh"
-program_pid=""
-finish() {
-    if [ -n "$program_pid" ]; then
-        kill "$program_pid" 2>/dev/null
-        wait "$program_pid" 2>/dev/null
-    fi
-    stop_session
-}
-trap finish EXIT
-
-began=$(date +%s%N)
-mkdir -p "$work"
-start_display || exit 1
-prefix=$work/wineprefix
-start_wine "$prefix"
-export WINEPREFIX=$prefix
+source "$here/program-session.sh"
+open_program_session "$work"
 
 # Starts "$@" in $dir in the background, runs the driver in MODE and waits for the end.
 drive() {
