@@ -478,30 +478,24 @@ void TWinSkinForm::ReadWindowIcon() {
         icon_ = BorrowedIcon();
         return;
     }
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof(info.bmiHeader);
-    info.bmiHeader.biWidth = cx;
-    info.bmiHeader.biHeight = -cy;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    void* bits = nullptr;
-    HDC dc = CreateCompatibleDC(nullptr);
-    HBITMAP dib = CreateDIBSection(dc, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-    if (dib == nullptr) {
-        DeleteDC(dc);
+    const TDibSection dib = CreateTopDownDib(cx, cy);
+    if (dib.bits == nullptr) {
         return;
     }
+    MemoryDc dc;
     TBitmap32 pixels(cx, cy, 0xFF00FF);
-    std::copy(pixels.Pixels().begin(), pixels.Pixels().end(), static_cast<std::uint32_t*>(bits));
-    HGDIOBJ old = SelectObject(dc, dib);
-    // A copy at small-icon size draws crisper than the big icon squeezed; it is ours to destroy.
-    auto small = static_cast<HICON>(CopyImage(icon, IMAGE_ICON, cx, cy, 0));
-    DrawIconEx(dc, 0, 0, small != nullptr ? small : icon, cx, cy, 0, nullptr, DI_NORMAL);
-    if (small != nullptr) {
-        DestroyIcon(small);
+    std::copy(pixels.Pixels().begin(), pixels.Pixels().end(), dib.bits);
+    {
+        DcSelect selected(dc.Get(), dib.Handle());
+        // A copy at small-icon size draws crisper than the big icon squeezed; it is ours to destroy.
+        auto small = static_cast<HICON>(CopyImage(icon, IMAGE_ICON, cx, cy, 0));
+        DrawIconEx(dc.Get(), 0, 0, small != nullptr ? small : icon, cx, cy, 0, nullptr, DI_NORMAL);
+        if (small != nullptr) {
+            DestroyIcon(small);
+        }
+        GdiFlush();
     }
-    GdiFlush();
-    const auto* p = static_cast<const std::uint32_t*>(bits);
+    const std::uint32_t* p = dib.bits;
     for (int y = 0; y < cy; ++y) {
         std::copy(p + static_cast<std::ptrdiff_t>(y) * cx, p + static_cast<std::ptrdiff_t>(y + 1) * cx,
                   pixels.Row(y));
@@ -510,9 +504,6 @@ void TWinSkinForm::ReadWindowIcon() {
         std::uint32_t* row = pixels.Row(y);
         std::transform(row, row + cx, row, [](std::uint32_t c) { return c & 0xFFFFFF; });
     }
-    SelectObject(dc, old);
-    DeleteObject(dib);
-    DeleteDC(dc);
     icon_ = pixels;
 }
 
