@@ -2,6 +2,7 @@
 
 #include "tray/TrayMessageWindow.h"
 #include "tray/WindowProcHook.h"
+#include "ui/WinUtil.h"
 
 #include <cstring>
 #include <utility>
@@ -13,9 +14,7 @@ namespace {
 ITrayShell* gDefaultShell = nullptr;
 
 BOOL CALLBACK FindApplicationWindowProc(HWND window, LPARAM found) {
-    char className[32] = {};
-    GetClassNameA(window, className, sizeof className);
-    if (std::strcmp(className, "TApplication") == 0) {
+    if (HwndClassName(window) == "TApplication") {
         *reinterpret_cast<HWND*>(found) = window;
         return FALSE;
     }

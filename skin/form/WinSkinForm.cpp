@@ -15,6 +15,7 @@
 #include "ui/Forms.h"
 #include "ui/Menus.h"
 #include "ui/Messages.h"
+#include "ui/WinUtil.h"
 
 #include <algorithm>
 
@@ -63,9 +64,7 @@ void TWinSkinForm::Attach() {
     style_ = static_cast<DWORD>(GetWindowLongPtrA(window_, GWL_STYLE));
     exStyle_ = static_cast<DWORD>(GetWindowLongPtrA(window_, GWL_EXSTYLE));
     rightToLeft_ = (exStyle_ & WS_EX_LEFTSCROLLBAR) != 0;
-    char cls[101] = {};
-    GetClassNameA(window_, cls, sizeof(cls));
-    className_ = cls;
+    className_ = HwndClassName(window_);
     owner_ = GetWindow(window_, GW_OWNER);
     RECT client{}, outer{};
     GetClientRect(window_, &client);
