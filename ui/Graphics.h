@@ -37,6 +37,12 @@ public:
     GdiObject& operator=(GdiObject&& other) noexcept;
     void Reset(HGDIOBJ object = nullptr);
     HGDIOBJ Get() const { return object_; }
+    // Hands the object over to a new owner (the system, for a window region): not deleted here.
+    HGDIOBJ Release() {
+        HGDIOBJ object = object_;
+        object_ = nullptr;
+        return object;
+    }
 
 private:
     HGDIOBJ object_;
@@ -63,7 +69,11 @@ private:
 class MemoryDc {
 public:
     explicit MemoryDc(HDC like = nullptr) : dc_(CreateCompatibleDC(like)) {}
-    ~MemoryDc() { DeleteDC(dc_); }
+    ~MemoryDc() {
+        if (dc_ != nullptr) {
+            DeleteDC(dc_);
+        }
+    }
     MemoryDc(const MemoryDc&) = delete;
     MemoryDc& operator=(const MemoryDc&) = delete;
     HDC Get() const { return dc_; }
@@ -76,11 +86,7 @@ private:
 class SavedDc {
 public:
     explicit SavedDc(HDC dc) : dc_(dc), saved_(SaveDC(dc)) {}
-    ~SavedDc() {
-        if (saved_ != 0) {
-            RestoreDC(dc_, saved_);
-        }
-    }
+    ~SavedDc() { RestoreDC(dc_, saved_); } // a failed save (0) restores nothing
     SavedDc(const SavedDc&) = delete;
     SavedDc& operator=(const SavedDc&) = delete;
 

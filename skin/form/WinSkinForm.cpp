@@ -41,9 +41,6 @@ TWinSkinForm::~TWinSkinForm() {
     }
     buttons_.clear();
     // The system menu, if it shows now, is its modal loop's to destroy when the loop returns.
-    if (captionFont_ != nullptr) {
-        DeleteObject(captionFont_);
-    }
 }
 
 std::string TWinSkinForm::Caption() const {
@@ -59,7 +56,7 @@ void TWinSkinForm::Attach() {
     NONCLIENTMETRICSA metrics{};
     metrics.cbSize = sizeof(metrics);
     if (SystemParametersInfoA(SPI_GETNONCLIENTMETRICS, sizeof(metrics), &metrics, 0)) {
-        captionFont_ = CreateFontIndirectA(&metrics.lfCaptionFont);
+        captionFont_.Reset(CreateFontIndirectA(&metrics.lfCaptionFont));
     }
     style_ = static_cast<DWORD>(GetWindowLongPtrA(window_, GWL_STYLE));
     exStyle_ = static_cast<DWORD>(GetWindowLongPtrA(window_, GWL_EXSTYLE));
@@ -287,10 +284,11 @@ void TWinSkinForm::FitFrame(bool reapplying) {
     if (!reapplying && dialog) {
         // A message box whose caption is longer than the box gets wider, its contents centred.
         HDC dc = GetDC(window_);
-        HGDIOBJ old = SelectObject(dc, CaptionFont());
         SIZE space{};
-        GetTextExtentPoint32A(dc, " ", 1, &space);
-        SelectObject(dc, old);
+        {
+            DcSelect font(dc, CaptionFont());
+            GetTextExtentPoint32A(dc, " ", 1, &space);
+        }
         ReleaseDC(window_, dc);
         const TDataSkinTitle& t = *skin_->Title();
         // 64-bit: the sum of the skin's numbers may pass the int range.

@@ -185,7 +185,7 @@ private:
     std::string Caption() const;
     // The system's caption font, or the GUI font where it could not be made.
     HGDIOBJ CaptionFont() const {
-        return captionFont_ != nullptr ? captionFont_ : GetStockObject(DEFAULT_GUI_FONT);
+        return captionFont_.Get() != nullptr ? captionFont_.Get() : GetStockObject(DEFAULT_GUI_FONT);
     }
     bool Composable() const;
 
@@ -210,7 +210,7 @@ private:
     bool active_ = true;
     int windowState_ = wsRestored;
     std::uint32_t formColour_ = 0;
-    HFONT captionFont_ = nullptr;
+    GdiObject captionFont_; // the system's caption font, made on attaching
     TBitmap32 icon_;
     TSkinRect titleBox_;
     TBitmap32 framePixels_; // the frame as last composed, kept for its memory
