@@ -11,8 +11,6 @@ namespace quellar {
 
 namespace {
 
-ITrayShell* gDefaultShell = nullptr;
-
 BOOL CALLBACK FindApplicationWindowProc(HWND window, LPARAM found) {
     if (HwndClassName(window) == "TApplication") {
         *reinterpret_cast<HWND*>(found) = window;
@@ -30,7 +28,7 @@ HWND FindApplicationWindow() {
 
 } // namespace
 
-TCoolTrayIcon::TCoolTrayIcon(TComponent* owner, HWND ownerWindow) : TComponent(owner), shell_(gDefaultShell) {
+TCoolTrayIcon::TCoolTrayIcon(TComponent* owner, HWND ownerWindow) : TComponent(owner) {
     messageWindow_ = std::make_unique<TTrayMessageWindow>([this](UINT message, WPARAM wParam, LPARAM lParam) {
         return TrayWindowProc(message, wParam, lParam);
     });
@@ -59,10 +57,6 @@ TCoolTrayIcon::~TCoolTrayIcon() {
         UnhookAppWindow();
         UnhookOwnerWindow();
     }
-}
-
-void TCoolTrayIcon::SetDefaultShell(ITrayShell* shell) {
-    gDefaultShell = shell;
 }
 
 HWND TCoolTrayIcon::MessageWindow() const {

@@ -466,12 +466,6 @@ void TWinControl::Invalidate() {
     }
 }
 
-void TWinControl::Update() {
-    if (handle_ != nullptr) {
-        UpdateWindow(handle_);
-    }
-}
-
 void TWinControl::PaintControls(HDC dc) {
     RECT clip{};
     GetClipBox(dc, &clip);

@@ -84,7 +84,6 @@ public:
     const std::vector<std::unique_ptr<TWinSysButton>>& CaptionButtons() const { return buttons_; }
     const std::string& ClassName() const { return className_; }
     int MdiKind() const { return mdiKind_; }
-    HWND MdiClient() const { return mdiClient_; }
     bool HasRegion() const { return hasRegion_; }
     // The title text box of the last frame paint (window coordinates).
     const TSkinRect& TitleBox() const { return titleBox_; }
@@ -149,7 +148,6 @@ private:
         TWinSkinForm& form_;
     };
     bool HandleMdiClient(HWND client, UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
-    void AttachMdiClient();
     // In front of our form's own message handling while the bar is there: Alt and a letter
     // reach the bar before the form's controls.
     void HookFormLevel(bool on);
@@ -173,7 +171,6 @@ private:
     void GiveFrameBackToDwm();
     void Sized(WPARAM wParam);
     void SkinAttachedArrived();
-    void NcActivate(bool active);
     void HoverTick();
     void StartHover(bool run);
     void ReadWindowIcon();

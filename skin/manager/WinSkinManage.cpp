@@ -156,11 +156,6 @@ const TWinSkinPopMenu* TWinSkinManage::PopupShowing(HMENU menu) const {
     return nullptr;
 }
 
-const TBitmap32* TWinSkinManage::PopupBackground(HMENU menu) const {
-    const TWinSkinPopMenu* popup = PopupShowing(menu);
-    return popup != nullptr ? &popup->Background() : nullptr;
-}
-
 std::unique_ptr<TWinSkinForm> TWinSkinManage::TakeFormObject(std::size_t index) {
     std::unique_ptr<TWinSkinForm> form = std::move(forms_[index]);
     forms_.erase(forms_.begin() + static_cast<std::ptrdiff_t>(index));
