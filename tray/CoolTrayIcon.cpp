@@ -2,6 +2,7 @@
 
 #include "tray/TrayMessageWindow.h"
 #include "tray/WindowProcHook.h"
+#include "ui/WinUtil.h"
 
 #include <cstring>
 #include <utility>
@@ -10,12 +11,8 @@ namespace quellar {
 
 namespace {
 
-ITrayShell* gDefaultShell = nullptr;
-
 BOOL CALLBACK FindApplicationWindowProc(HWND window, LPARAM found) {
-    char className[32] = {};
-    GetClassNameA(window, className, sizeof className);
-    if (std::strcmp(className, "TApplication") == 0) {
+    if (HwndClassName(window) == "TApplication") {
         *reinterpret_cast<HWND*>(found) = window;
         return FALSE;
     }
@@ -31,7 +28,7 @@ HWND FindApplicationWindow() {
 
 } // namespace
 
-TCoolTrayIcon::TCoolTrayIcon(TComponent* owner, HWND ownerWindow) : TComponent(owner), shell_(gDefaultShell) {
+TCoolTrayIcon::TCoolTrayIcon(TComponent* owner, HWND ownerWindow) : TComponent(owner) {
     messageWindow_ = std::make_unique<TTrayMessageWindow>([this](UINT message, WPARAM wParam, LPARAM lParam) {
         return TrayWindowProc(message, wParam, lParam);
     });
@@ -60,10 +57,6 @@ TCoolTrayIcon::~TCoolTrayIcon() {
         UnhookAppWindow();
         UnhookOwnerWindow();
     }
-}
-
-void TCoolTrayIcon::SetDefaultShell(ITrayShell* shell) {
-    gDefaultShell = shell;
 }
 
 HWND TCoolTrayIcon::MessageWindow() const {

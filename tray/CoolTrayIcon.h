@@ -127,13 +127,9 @@ public:
     void SetAppHooks(TTrayAppHooks hooks);
     // The hidden window that receives the icon's messages (callback message 0x800).
     HWND MessageWindow() const;
-    // The record as last handed to the platform.
-    const NOTIFYICONDATAA& IconData() const { return iconData_; }
     bool CycleTimerEnabled() const;
-    // Where Shell_NotifyIconA goes: the platform unless a test gives a recorder. The default
-    // applies to components created afterwards.
+    // Where Shell_NotifyIconA goes: the platform unless a test gives a recorder.
     void SetShell(ITrayShell* shell) { shell_ = shell; }
-    static void SetDefaultShell(ITrayShell* shell);
 
 protected:
     void Notification(TComponent* component, TOperation operation) override;

@@ -55,9 +55,7 @@ public:
     void SetRange(int min, int max);
     int Position() const;
     void SetPosition(int position);
-    TUDOrientation Orientation() const { return orientation_; }
     void SetOrientation(TUDOrientation orientation) { orientation_ = orientation; }
-    TWinControl* Associate() const { return associate_; }
     // The edit whose text follows the position; the arrows then sit at its right edge.
     void SetAssociate(TWinControl* edit);
     TNotifyEvent OnChanging;
@@ -87,7 +85,6 @@ public:
     int Position() const { return position_; }
     // Clamped to Min..Max.
     void SetPosition(int position);
-    bool Smooth() const { return smooth_; }
     void SetSmooth(bool smooth) { smooth_ = smooth; }
 
 protected:
@@ -114,7 +111,6 @@ public:
     void SetPanelWidths(const std::vector<int>& widths);
     std::string PanelText(int index) const;
     void SetPanelText(int index, const std::string& text);
-    bool SizeGrip() const { return sizeGrip_; }
     void SetSizeGrip(bool grip) { sizeGrip_ = grip; }
 
 protected:

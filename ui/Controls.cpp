@@ -466,12 +466,6 @@ void TWinControl::Invalidate() {
     }
 }
 
-void TWinControl::Update() {
-    if (handle_ != nullptr) {
-        UpdateWindow(handle_);
-    }
-}
-
 void TWinControl::PaintControls(HDC dc) {
     RECT clip{};
     GetClipBox(dc, &clip);
@@ -485,11 +479,10 @@ void TWinControl::PaintControls(HDC dc) {
         if (!IntersectRect(&overlap, &bounds, &clip)) {
             continue;
         }
-        const int saved = SaveDC(dc);
+        SavedDc saved(dc);
         OffsetViewportOrgEx(dc, g->Left(), g->Top(), nullptr);
         IntersectClipRect(dc, 0, 0, g->Width(), g->Height());
         g->Perform(WM_PAINT, reinterpret_cast<WPARAM>(dc), 0);
-        RestoreDC(dc, saved);
     }
 }
 
@@ -622,24 +615,19 @@ void TWinControl::PaintBuffered() {
     HDC dc = BeginPaint(handle_, &ps);
     RECT client{};
     GetClientRect(handle_, &client);
-    HDC memory = CreateCompatibleDC(dc);
-    HBITMAP bitmap =
-        CreateCompatibleBitmap(dc, std::max<LONG>(client.right, 1), std::max<LONG>(client.bottom, 1));
-    if (memory != nullptr && bitmap != nullptr) {
-        HGDIOBJ old = SelectObject(memory, bitmap);
-        // Through WindowProc, so whatever watches the control paints into the bitmap too.
-        Perform(WM_ERASEBKGND, reinterpret_cast<WPARAM>(memory), 0);
-        Perform(WM_PAINT, reinterpret_cast<WPARAM>(memory), 0);
-        BitBlt(dc, 0, 0, client.right, client.bottom, memory, 0, 0, SRCCOPY);
-        SelectObject(memory, old);
-    } else {
-        Perform(WM_PAINT, reinterpret_cast<WPARAM>(dc), 0); // no memory: paint directly
-    }
-    if (bitmap != nullptr) {
-        DeleteObject(bitmap);
-    }
-    if (memory != nullptr) {
-        DeleteDC(memory);
+    {
+        const MemoryDc memory(dc);
+        const GdiObject bitmap(
+            CreateCompatibleBitmap(dc, std::max<LONG>(client.right, 1), std::max<LONG>(client.bottom, 1)));
+        if (memory.Get() != nullptr && bitmap.Get() != nullptr) {
+            DcSelect selected(memory.Get(), bitmap.Get());
+            // Through WindowProc, so whatever watches the control paints into the bitmap too.
+            Perform(WM_ERASEBKGND, reinterpret_cast<WPARAM>(memory.Get()), 0);
+            Perform(WM_PAINT, reinterpret_cast<WPARAM>(memory.Get()), 0);
+            BitBlt(dc, 0, 0, client.right, client.bottom, memory.Get(), 0, 0, SRCCOPY);
+        } else {
+            Perform(WM_PAINT, reinterpret_cast<WPARAM>(dc), 0); // no memory: paint directly
+        }
     }
     EndPaint(handle_, &ps);
 }

@@ -205,7 +205,6 @@ public:
     bool DoubleBuffered() const { return doubleBuffered_; }
     void SetDoubleBuffered(bool buffered) { doubleBuffered_ = buffered; }
     void Invalidate() override;
-    void Update();
     // Paints the graphic controls that lie in `dc`'s clip area, back to front.
     void PaintControls(HDC dc);
     // Sends a message to every control below this one (depth first) until one answers non-zero.
@@ -241,7 +240,6 @@ protected:
     virtual void AdjustClientRect(RECT& rect) const { (void)rect; }
     // Text and background colours of a platform control drawing itself.
     LRESULT ControlColor(HDC dc);
-    bool OwnClass() const { return ownClass_; }
 
 private:
     friend class TControl;

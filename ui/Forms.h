@@ -63,8 +63,6 @@ public:
     void Minimize();
     void Restore();
 
-    // The control under the mouse, for hover notifications and hints.
-    TControl* HoverControl() const { return hover_; }
     void MouseOver(TControl* control);
     void ControlDestroyed(TControl* control);
     void CancelHint();
@@ -84,7 +82,7 @@ private:
     bool terminated_ = false;
     bool terminateRequested_ = false;
     std::vector<const TComponent*> errorSources_; // sources whose error box is open
-    TControl* hover_ = nullptr;
+    TControl* hover_ = nullptr; // the control under the mouse, for hover notifications and hints
     THintWindow* hint_ = nullptr;
 };
 
@@ -133,7 +131,6 @@ public:
 
     // Set before the window is made. An fsMDIChild form's window is made inside the client of
     // its MDI frame: its owner when that is an fsMDIForm form, else the main form.
-    TFormStyle FormStyle() const { return formStyle_; }
     void SetFormStyle(TFormStyle style) { formStyle_ = style; }
     // The MDI client of an fsMDIForm form (null before its window exists, and for other styles).
     HWND ClientHandle() const { return clientHandle_; }

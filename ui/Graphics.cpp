@@ -1,6 +1,7 @@
 #include "ui/Graphics.h"
 
 #include <cstring>
+#include <utility>
 
 namespace quellar {
 
@@ -89,6 +90,20 @@ HFONT TFont::Handle() const {
     return static_cast<HFONT>(handle_.Get());
 }
 
+TDibSection CreateTopDownDib(int width, int height) {
+    TDibSection section;
+    if (width <= 0 || height <= 0) {
+        return section;
+    }
+    const BITMAPINFO info = TopDownDibInfo(width, height);
+    void* bits = nullptr;
+    section.bitmap.Reset(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+    if (section.bitmap.Get() != nullptr) {
+        section.bits = static_cast<std::uint32_t*>(bits);
+    }
+    return section;
+}
+
 void TBitmap::SetSize(int width, int height) {
     handle_.Reset();
     bits_ = nullptr;
@@ -97,20 +112,13 @@ void TBitmap::SetSize(int width, int height) {
     if (Empty()) {
         return;
     }
-    BITMAPINFO bi{};
-    bi.bmiHeader.biSize = sizeof(bi.bmiHeader);
-    bi.bmiHeader.biWidth = width_;
-    bi.bmiHeader.biHeight = -height_; // top-down rows
-    bi.bmiHeader.biPlanes = 1;
-    bi.bmiHeader.biBitCount = 32;
-    bi.bmiHeader.biCompression = BI_RGB;
-    void* bits = nullptr;
-    handle_.Reset(CreateDIBSection(nullptr, &bi, DIB_RGB_COLORS, &bits, nullptr, 0));
-    if (handle_.Get() == nullptr) {
+    TDibSection section = CreateTopDownDib(width_, height_);
+    if (section.bits == nullptr) {
         width_ = height_ = 0;
         return;
     }
-    bits_ = static_cast<std::uint32_t*>(bits);
+    handle_ = std::move(section.bitmap);
+    bits_ = section.bits;
     std::memset(bits_, 0, static_cast<std::size_t>(width_) * static_cast<std::size_t>(height_) * 4);
 }
 

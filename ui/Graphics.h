@@ -37,6 +37,12 @@ public:
     GdiObject& operator=(GdiObject&& other) noexcept;
     void Reset(HGDIOBJ object = nullptr);
     HGDIOBJ Get() const { return object_; }
+    // Hands the object over to a new owner (the system, for a window region): not deleted here.
+    HGDIOBJ Release() {
+        HGDIOBJ object = object_;
+        object_ = nullptr;
+        return object;
+    }
 
 private:
     HGDIOBJ object_;
@@ -59,11 +65,15 @@ private:
     HGDIOBJ previous_;
 };
 
-// A memory device context compatible with the screen, deleted with the guard.
+// A memory device context compatible with `like` (the screen when null), deleted with the guard.
 class MemoryDc {
 public:
-    MemoryDc() : dc_(CreateCompatibleDC(nullptr)) {}
-    ~MemoryDc() { DeleteDC(dc_); }
+    explicit MemoryDc(HDC like = nullptr) : dc_(CreateCompatibleDC(like)) {}
+    ~MemoryDc() {
+        if (dc_ != nullptr) {
+            DeleteDC(dc_);
+        }
+    }
     MemoryDc(const MemoryDc&) = delete;
     MemoryDc& operator=(const MemoryDc&) = delete;
     HDC Get() const { return dc_; }
@@ -71,6 +81,41 @@ public:
 private:
     HDC dc_;
 };
+
+// Saves a device context's state and restores it when the guard goes out of scope.
+class SavedDc {
+public:
+    explicit SavedDc(HDC dc) : dc_(dc), saved_(SaveDC(dc)) {}
+    ~SavedDc() { RestoreDC(dc_, saved_); } // a failed save (0) restores nothing
+    SavedDc(const SavedDc&) = delete;
+    SavedDc& operator=(const SavedDc&) = delete;
+
+private:
+    HDC dc_;
+    int saved_;
+};
+
+// The header of a 32-bit device-independent bitmap whose rows run top-down, as our pixels keep
+// them (0x00RRGGBB per pixel, no palette).
+inline BITMAPINFO TopDownDibInfo(int width, int height) {
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof(info.bmiHeader);
+    info.bmiHeader.biWidth = width;
+    info.bmiHeader.biHeight = -height;
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    info.bmiHeader.biCompression = BI_RGB;
+    return info;
+}
+
+// A 32-bit top-down DIB section and its pixels, deleted with the guard; both null when it could
+// not be made.
+struct TDibSection {
+    GdiObject bitmap;
+    std::uint32_t* bits = nullptr;
+    HBITMAP Handle() const { return static_cast<HBITMAP>(bitmap.Get()); }
+};
+TDibSection CreateTopDownDib(int width, int height);
 
 enum TFontStyle : unsigned { fsBold = 1, fsItalic = 2, fsUnderline = 4 };
 

@@ -168,8 +168,6 @@ public:
     // Shows the menu at a screen point, waits for the choice and runs that item's Click; an
     // exception there goes to the application's error box.
     void Popup(int x, int y);
-    // The item the last Popup returned, or nullptr.
-    TMenuItem* LastChoice() const { return lastChoice_; }
     // Answers the next Popup with the command it returns instead of showing the menu (for tests).
     static void SetPopupAnswer(std::function<int(HMENU menu)> answer);
     // The popup menu showing now (its owner window hands it the drawing requests), or null.
@@ -182,7 +180,7 @@ protected:
 private:
     bool autoPopup_ = true;
     TComponent* popupComponent_ = nullptr;
-    TMenuItem* lastChoice_ = nullptr;
+    TMenuItem* lastChoice_ = nullptr; // the item the last Popup returned
 };
 
 // A form's menu bar.

@@ -14,10 +14,6 @@ std::string HwndGetText(HWND hwnd) {
     return std::string(buffer.data(), got > 0 ? static_cast<std::size_t>(got) : 0);
 }
 
-void HwndSetText(HWND hwnd, const std::string& text) {
-    SetWindowTextA(hwnd, text.c_str());
-}
-
 std::string HwndClassName(HWND hwnd) {
     char name[256] = {};
     const int got = GetClassNameA(hwnd, name, sizeof(name));
@@ -38,29 +34,6 @@ RECT HwndRectInParent(HWND hwnd) {
         MapWindowPoints(HWND_DESKTOP, parent, reinterpret_cast<POINT*>(&r), 2);
     }
     return r;
-}
-
-namespace {
-struct FindChildQuery {
-    const std::string* className;
-    const std::string* text;
-    HWND found;
-};
-
-BOOL CALLBACK MatchChild(HWND hwnd, LPARAM lParam) {
-    auto* q = reinterpret_cast<FindChildQuery*>(lParam);
-    if (HwndClassName(hwnd) == *q->className && (q->text->empty() || HwndGetText(hwnd) == *q->text)) {
-        q->found = hwnd;
-        return FALSE;
-    }
-    return TRUE;
-}
-} // namespace
-
-HWND HwndFindChild(HWND parent, const std::string& className, const std::string& text) {
-    FindChildQuery q{&className, &text, nullptr};
-    EnumChildWindows(parent, MatchChild, reinterpret_cast<LPARAM>(&q));
-    return q.found;
 }
 
 } // namespace quellar

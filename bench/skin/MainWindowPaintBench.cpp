@@ -10,6 +10,7 @@
 #include "skin/form/SkinMessages.h"
 #include "skin/form/WinSkinForm.h"
 #include "skin/manager/WinSkinManage.h"
+#include "ui/WinUtil.h"
 
 #include "bench/skin/WinBench.h"
 
@@ -144,10 +145,9 @@ void Breakdown(HWND window) {
             }));
             Pump(0);
         }
-        char name[64] = {}, text[64] = {};
-        GetClassNameA(child, name, sizeof(name));
+        char text[64] = {};
         GetWindowTextA(child, text, sizeof(text));
-        times.emplace_back(Median(samples), std::string(name) + " \"" + text + "\"");
+        times.emplace_back(Median(samples), HwndClassName(child) + " \"" + text + "\"");
     }
     std::sort(times.rbegin(), times.rend());
     double total = 0;

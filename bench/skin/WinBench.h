@@ -3,11 +3,13 @@
 // medians, a message pump that runs outside the timing, and the build's run folder. (Google
 // Benchmark is not built with mingw here.)
 #include "tests/support/WindowTestSupport.h"
+#include "ui/Graphics.h"
 
 #include <windows.h>
 
 #include <algorithm>
 #include <cstring>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -48,37 +50,19 @@ inline std::string DefaultRunFolder() {
 // The baseline's source: a window-sized 32-bit section selected into a memory DC.
 class TMemoryBitmap {
 public:
-    TMemoryBitmap(int width, int height) : dc_(CreateCompatibleDC(nullptr)) {
-        BITMAPINFO info{};
-        info.bmiHeader.biSize = sizeof(info.bmiHeader);
-        info.bmiHeader.biWidth = width;
-        info.bmiHeader.biHeight = -height;
-        info.bmiHeader.biPlanes = 1;
-        info.bmiHeader.biBitCount = 32;
-        void* bits = nullptr;
-        section_ = CreateDIBSection(dc_, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-        if (section_ != nullptr) {
-            std::memset(bits, 0x60, static_cast<std::size_t>(width) * static_cast<std::size_t>(height) * 4);
-            old_ = SelectObject(dc_, section_);
+    TMemoryBitmap(int width, int height) : section_(CreateTopDownDib(width, height)) {
+        if (section_.bits != nullptr) {
+            std::memset(section_.bits, 0x60,
+                        static_cast<std::size_t>(width) * static_cast<std::size_t>(height) * 4);
+            selected_.emplace(dc_.Get(), section_.Handle());
         }
     }
-    ~TMemoryBitmap() {
-        if (old_ != nullptr) {
-            SelectObject(dc_, old_);
-        }
-        if (section_ != nullptr) {
-            DeleteObject(section_);
-        }
-        DeleteDC(dc_);
-    }
-    TMemoryBitmap(const TMemoryBitmap&) = delete;
-    TMemoryBitmap& operator=(const TMemoryBitmap&) = delete;
-    HDC Dc() const { return section_ != nullptr ? dc_ : nullptr; }
+    HDC Dc() const { return section_.bits != nullptr ? dc_.Get() : nullptr; }
 
 private:
-    HDC dc_;
-    HBITMAP section_ = nullptr;
-    HGDIOBJ old_ = nullptr;
+    MemoryDc dc_;
+    TDibSection section_;
+    std::optional<DcSelect> selected_; // destroyed first: the section leaves the DC before both go
 };
 
 } // namespace quellar::bench

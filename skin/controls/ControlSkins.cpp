@@ -19,6 +19,7 @@
 #include "skin/model/WinSkinData.h"
 #include "ui/ComCtrls.h"
 #include "ui/Forms.h"
+#include "ui/WinUtil.h"
 
 #include <commctrl.h>
 
@@ -71,9 +72,7 @@ std::unique_ptr<TSkinControl> MakeControlSkin(TSkinClass kind, bool ownThumbDrag
 
 namespace {
 std::string LowerClassName(HWND window) {
-    char name[64] = {};
-    GetClassNameA(window, name, sizeof(name));
-    std::string lower = name;
+    std::string lower = HwndClassName(window);
     std::transform(lower.begin(), lower.end(), lower.begin(),
                    [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
     return lower;

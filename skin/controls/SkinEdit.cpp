@@ -3,6 +3,9 @@
 #include "skin/controls/SkinUpDown.h"
 #include "skin/model/SkinDataPlatform.h"
 #include "skin/model/WinSkinData.h"
+#include "ui/WinUtil.h"
+
+#include <string>
 
 namespace quellar {
 
@@ -13,9 +16,8 @@ void TSkinEdit::FindSpinButton() {
     lookedForSpin_ = true;
     for (HWND child = GetWindow(Handle(), GW_CHILD); child != nullptr;
          child = GetWindow(child, GW_HWNDNEXT)) {
-        char name[64] = {};
-        GetClassNameA(child, name, sizeof(name));
-        if (lstrcmpiA(name, "msctls_updown32") == 0 || lstrcmpiA(name, "TSpinButton") == 0) {
+        const std::string name = HwndClassName(child);
+        if (lstrcmpiA(name.c_str(), "msctls_updown32") == 0 || lstrcmpiA(name.c_str(), "TSpinButton") == 0) {
             spin_ = std::make_unique<TSkinUpDown>();
             spin_->SetInset(true);
             spin_->AttachHandle(Form(), Skin(), child);

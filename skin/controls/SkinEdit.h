@@ -13,7 +13,6 @@ class TSkinEdit : public TSkinControl {
 public:
     TSkinEdit();
     ~TSkinEdit() override;
-    TSkinUpDown* SpinButton() const { return spin_.get(); }
 
 protected:
     void AfterMessage(TMessage& message) override;

@@ -26,9 +26,6 @@ public:
 
     bool OwnThumbDrag() const { return ownThumbDrag_; }
     bool Tracking() const { return tracking_; }
-    // What shows pressed: 0 none; 1 left, 2 right arrow, 5 horizontal thumb; 3 up, 4 down arrow,
-    // 6 vertical thumb.
-    int PartState() const { return partState_; }
 
 protected:
     bool BeforeMessage(TMessage& message) override;
@@ -63,6 +60,8 @@ private:
     bool dragEnded_ = false; // capture lost: the loop stops at its next turn
     bool horzBusy_ = false;
     bool vertBusy_ = false;
+    // What shows pressed: 0 none; 1 left, 2 right arrow, 5 horizontal thumb; 3 up, 4 down arrow,
+    // 6 vertical thumb.
     int partState_ = 0;
     // Gone with this object: the drag loop, which runs other code, checks it after each dispatch.
     std::shared_ptr<bool> alive_ = std::make_shared<bool>(true);

@@ -7,6 +7,7 @@
 #include "skin/model/SkinDataPlatform.h"
 #include "skin/model/WinSkinData.h"
 #include "skin/painter/Raster.h"
+#include "ui/Graphics.h"
 
 #include <algorithm>
 
@@ -90,9 +91,10 @@ void TWinSkinForm::PaintFrame(HDC given) {
         const int height = outer.bottom - outer.top;
         TBitmap32& pixels = framePixels_;
         ComposeBordersInto(pixels, *skin_, width, height, frame_, active_);
-        HGDIOBJ oldFont = SelectObject(dc, CaptionFont());
-        LayoutTitle(dc, width);
-        SelectObject(dc, oldFont);
+        {
+            DcSelect font(dc, CaptionFont());
+            LayoutTitle(dc, width);
+        }
         DrawTitlePlate(pixels, *skin_, titleBox_, frame_.top, active_);
         titleBack_ = pixels.Copy(0, 0, width, frame_.top); // what lies under the caption buttons
         DrawCaptionButtons(pixels, buttons_, icon_, active_);
@@ -107,17 +109,17 @@ void TWinSkinForm::PaintFrame(HDC given) {
                                      [](const auto& b) { return b->visible && b->def->Visibility == 100; });
         }
         if (HDC memory = canvas_.Load(pixels); memory != nullptr) {
-            HGDIOBJ old = SelectObject(memory, CaptionFont());
-            DrawTitleText(memory, active_);
-            SelectObject(memory, old);
+            {
+                DcSelect font(memory, CaptionFont());
+                DrawTitleText(memory, active_);
+            }
             if (bar) {
                 menuBar_->DrawItems(memory);
             }
             const TSkinRect client = ClientRectOf({0, 0, width, height}, frame_);
-            const int saved = SaveDC(dc);
+            SavedDc saved(dc);
             ExcludeClipRect(dc, client.left, client.top, client.right, client.bottom);
             BitBlt(dc, 0, 0, width, height, memory, 0, 0, SRCCOPY);
-            RestoreDC(dc, saved);
         }
         for (const auto& b : buttons_) {
             b->state = nsNormal;
@@ -187,9 +189,9 @@ void TWinSkinForm::UpdateRegion() {
     regionWidth_ = width;
     regionHeight_ = height;
     const TRegionPlan plan = PlanRegion(*skin_, width, height, frame_, borderKind_);
-    HRGN region =
-        plan.whole ? nullptr : RegionFromPlan(plan, ComposeBorders(*skin_, width, height, frame_, true));
-    if (region == nullptr) {
+    GdiObject region(plan.whole ? nullptr
+                                : RegionFromPlan(plan, ComposeBorders(*skin_, width, height, frame_, true)));
+    if (region.Get() == nullptr) {
         if (hasRegion_) {
             SetWindowRgn(window_, nullptr, TRUE);
             hasRegion_ = false;
@@ -197,10 +199,9 @@ void TWinSkinForm::UpdateRegion() {
         return;
     }
     // Once set, the region is the system's: we never touch or delete it again.
-    if (SetWindowRgn(window_, region, TRUE) != 0) {
+    if (SetWindowRgn(window_, static_cast<HRGN>(region.Get()), TRUE) != 0) {
+        region.Release();
         hasRegion_ = true;
-    } else {
-        DeleteObject(region);
     }
 }
 

@@ -2,6 +2,7 @@
 
 #include "skin/painter/Raster.h"
 #include "skin/painter/RegionStrips.h"
+#include "ui/Graphics.h"
 
 #include <cstring>
 #include <vector>
@@ -72,12 +73,7 @@ void BlitBitmap32(HDC dc, int x, int y, const TBitmap32& bitmap) {
     if (bitmap.Empty()) {
         return;
     }
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof(info.bmiHeader);
-    info.bmiHeader.biWidth = bitmap.Width();
-    info.bmiHeader.biHeight = -bitmap.Height(); // top-down, as the pixels are kept
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
+    const BITMAPINFO info = TopDownDibInfo(bitmap.Width(), bitmap.Height());
     SetDIBitsToDevice(dc, x, y, static_cast<DWORD>(bitmap.Width()), static_cast<DWORD>(bitmap.Height()), 0, 0,
                       0, static_cast<UINT>(bitmap.Height()), bitmap.Pixels().data(), &info, DIB_RGB_COLORS);
 }

@@ -15,6 +15,7 @@
 #include "ui/Forms.h"
 #include "ui/Menus.h"
 #include "ui/Messages.h"
+#include "ui/WinUtil.h"
 
 #include <algorithm>
 
@@ -40,9 +41,6 @@ TWinSkinForm::~TWinSkinForm() {
     }
     buttons_.clear();
     // The system menu, if it shows now, is its modal loop's to destroy when the loop returns.
-    if (captionFont_ != nullptr) {
-        DeleteObject(captionFont_);
-    }
 }
 
 std::string TWinSkinForm::Caption() const {
@@ -58,14 +56,12 @@ void TWinSkinForm::Attach() {
     NONCLIENTMETRICSA metrics{};
     metrics.cbSize = sizeof(metrics);
     if (SystemParametersInfoA(SPI_GETNONCLIENTMETRICS, sizeof(metrics), &metrics, 0)) {
-        captionFont_ = CreateFontIndirectA(&metrics.lfCaptionFont);
+        captionFont_.Reset(CreateFontIndirectA(&metrics.lfCaptionFont));
     }
     style_ = static_cast<DWORD>(GetWindowLongPtrA(window_, GWL_STYLE));
     exStyle_ = static_cast<DWORD>(GetWindowLongPtrA(window_, GWL_EXSTYLE));
     rightToLeft_ = (exStyle_ & WS_EX_LEFTSCROLLBAR) != 0;
-    char cls[101] = {};
-    GetClassNameA(window_, cls, sizeof(cls));
-    className_ = cls;
+    className_ = HwndClassName(window_);
     owner_ = GetWindow(window_, GW_OWNER);
     RECT client{}, outer{};
     GetClientRect(window_, &client);
@@ -288,10 +284,11 @@ void TWinSkinForm::FitFrame(bool reapplying) {
     if (!reapplying && dialog) {
         // A message box whose caption is longer than the box gets wider, its contents centred.
         HDC dc = GetDC(window_);
-        HGDIOBJ old = SelectObject(dc, CaptionFont());
         SIZE space{};
-        GetTextExtentPoint32A(dc, " ", 1, &space);
-        SelectObject(dc, old);
+        {
+            DcSelect font(dc, CaptionFont());
+            GetTextExtentPoint32A(dc, " ", 1, &space);
+        }
         ReleaseDC(window_, dc);
         const TDataSkinTitle& t = *skin_->Title();
         // 64-bit: the sum of the skin's numbers may pass the int range.
@@ -478,30 +475,24 @@ void TWinSkinForm::ReadWindowIcon() {
         icon_ = BorrowedIcon();
         return;
     }
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof(info.bmiHeader);
-    info.bmiHeader.biWidth = cx;
-    info.bmiHeader.biHeight = -cy;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    void* bits = nullptr;
-    HDC dc = CreateCompatibleDC(nullptr);
-    HBITMAP dib = CreateDIBSection(dc, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-    if (dib == nullptr) {
-        DeleteDC(dc);
+    const TDibSection dib = CreateTopDownDib(cx, cy);
+    if (dib.bits == nullptr) {
         return;
     }
+    MemoryDc dc;
     TBitmap32 pixels(cx, cy, 0xFF00FF);
-    std::copy(pixels.Pixels().begin(), pixels.Pixels().end(), static_cast<std::uint32_t*>(bits));
-    HGDIOBJ old = SelectObject(dc, dib);
-    // A copy at small-icon size draws crisper than the big icon squeezed; it is ours to destroy.
-    auto small = static_cast<HICON>(CopyImage(icon, IMAGE_ICON, cx, cy, 0));
-    DrawIconEx(dc, 0, 0, small != nullptr ? small : icon, cx, cy, 0, nullptr, DI_NORMAL);
-    if (small != nullptr) {
-        DestroyIcon(small);
+    std::copy(pixels.Pixels().begin(), pixels.Pixels().end(), dib.bits);
+    {
+        DcSelect selected(dc.Get(), dib.Handle());
+        // A copy at small-icon size draws crisper than the big icon squeezed; it is ours to destroy.
+        auto small = static_cast<HICON>(CopyImage(icon, IMAGE_ICON, cx, cy, 0));
+        DrawIconEx(dc.Get(), 0, 0, small != nullptr ? small : icon, cx, cy, 0, nullptr, DI_NORMAL);
+        if (small != nullptr) {
+            DestroyIcon(small);
+        }
+        GdiFlush();
     }
-    GdiFlush();
-    const auto* p = static_cast<const std::uint32_t*>(bits);
+    const std::uint32_t* p = dib.bits;
     for (int y = 0; y < cy; ++y) {
         std::copy(p + static_cast<std::ptrdiff_t>(y) * cx, p + static_cast<std::ptrdiff_t>(y + 1) * cx,
                   pixels.Row(y));
@@ -510,9 +501,6 @@ void TWinSkinForm::ReadWindowIcon() {
         std::uint32_t* row = pixels.Row(y);
         std::transform(row, row + cx, row, [](std::uint32_t c) { return c & 0xFFFFFF; });
     }
-    SelectObject(dc, old);
-    DeleteObject(dib);
-    DeleteDC(dc);
     icon_ = pixels;
 }
 

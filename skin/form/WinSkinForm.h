@@ -84,7 +84,6 @@ public:
     const std::vector<std::unique_ptr<TWinSysButton>>& CaptionButtons() const { return buttons_; }
     const std::string& ClassName() const { return className_; }
     int MdiKind() const { return mdiKind_; }
-    HWND MdiClient() const { return mdiClient_; }
     bool HasRegion() const { return hasRegion_; }
     // The title text box of the last frame paint (window coordinates).
     const TSkinRect& TitleBox() const { return titleBox_; }
@@ -149,7 +148,6 @@ private:
         TWinSkinForm& form_;
     };
     bool HandleMdiClient(HWND client, UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
-    void AttachMdiClient();
     // In front of our form's own message handling while the bar is there: Alt and a letter
     // reach the bar before the form's controls.
     void HookFormLevel(bool on);
@@ -173,7 +171,6 @@ private:
     void GiveFrameBackToDwm();
     void Sized(WPARAM wParam);
     void SkinAttachedArrived();
-    void NcActivate(bool active);
     void HoverTick();
     void StartHover(bool run);
     void ReadWindowIcon();
@@ -185,7 +182,7 @@ private:
     std::string Caption() const;
     // The system's caption font, or the GUI font where it could not be made.
     HGDIOBJ CaptionFont() const {
-        return captionFont_ != nullptr ? captionFont_ : GetStockObject(DEFAULT_GUI_FONT);
+        return captionFont_.Get() != nullptr ? captionFont_.Get() : GetStockObject(DEFAULT_GUI_FONT);
     }
     bool Composable() const;
 
@@ -210,7 +207,7 @@ private:
     bool active_ = true;
     int windowState_ = wsRestored;
     std::uint32_t formColour_ = 0;
-    HFONT captionFont_ = nullptr;
+    GdiObject captionFont_; // the system's caption font, made on attaching
     TBitmap32 icon_;
     TSkinRect titleBox_;
     TBitmap32 framePixels_; // the frame as last composed, kept for its memory

@@ -4,6 +4,7 @@
 #include "skin/model/WinSkinData.h"
 #include "ui/ExceptionBoundary.h"
 #include "ui/Forms.h"
+#include "ui/WinUtil.h"
 
 #include <algorithm>
 
@@ -12,12 +13,6 @@ namespace quellar {
 namespace {
 constexpr const char* kTimerClass = "QuellarSkinTimer";
 TWinSkinManage* gHookOwner = nullptr; // the manager whose hook runs on this thread
-
-std::string ClassNameOf(HWND window) {
-    char name[101] = {};
-    GetClassNameA(window, name, sizeof(name));
-    return name;
-}
 
 std::string Lower(std::string s) {
     std::transform(s.begin(), s.end(), s.begin(),
@@ -45,7 +40,7 @@ TCustomForm* FormOfWindow(HWND window) {
 bool IsMdiChild(HWND window) {
     const auto style = static_cast<DWORD>(GetWindowLongPtrA(window, GWL_STYLE));
     HWND parent = GetParent(window);
-    return (style & WS_CHILD) != 0 && parent != nullptr && Lower(ClassNameOf(parent)) == "mdiclient";
+    return (style & WS_CHILD) != 0 && parent != nullptr && Lower(HwndClassName(parent)) == "mdiclient";
 }
 } // namespace
 
@@ -105,7 +100,7 @@ LRESULT TWinSkinManage::OnCbt(int code, WPARAM wParam, LPARAM lParam) {
     auto window = reinterpret_cast<HWND>(wParam);
     switch (code) {
     case HCBT_CREATEWND: {
-        const std::string name = ClassNameOf(window);
+        const std::string name = HwndClassName(window);
         const auto* create = reinterpret_cast<const CBT_CREATEWNDA*>(lParam)->lpcs;
         if (name == "ScrollBar" && (create->style & SBS_SIZEGRIP) != 0 && create->hwndParent != nullptr &&
             FindFormObject(create->hwndParent) != nullptr) {
@@ -159,11 +154,6 @@ const TWinSkinPopMenu* TWinSkinManage::PopupShowing(HMENU menu) const {
         }
     }
     return nullptr;
-}
-
-const TBitmap32* TWinSkinManage::PopupBackground(HMENU menu) const {
-    const TWinSkinPopMenu* popup = PopupShowing(menu);
-    return popup != nullptr ? &popup->Background() : nullptr;
 }
 
 std::unique_ptr<TWinSkinForm> TWinSkinManage::TakeFormObject(std::size_t index) {
@@ -236,7 +226,7 @@ bool TWinSkinManage::AttachWindow(std::uintptr_t handle) {
     if (form != nullptr && form->Tag() == 99) {
         return false;
     }
-    const std::string className = ClassNameOf(window);
+    const std::string className = HwndClassName(window);
     if (className == "TApplication" || !ShouldSkinClass(className)) {
         return false;
     }

@@ -37,8 +37,6 @@ public:
     TWinSkinForm* FindFormObject(HWND window) const;
     const std::vector<std::unique_ptr<TWinSkinForm>>& FormObjects() const { return forms_; }
     std::vector<HWND> PopupWindows() const;
-    // The background the skinner of the popup-menu window showing that menu last composed, or null.
-    const TBitmap32* PopupBackground(HMENU menu) const;
     // The skinner of the popup-menu window showing that menu, once it painted; else null.
     const TWinSkinPopMenu* PopupShowing(HMENU menu) const;
     // Frees the form objects whose windows are gone.
@@ -51,7 +49,6 @@ public:
     // Skins a new MDI child (they are not caught at their activation).
     bool AttachMdiChild(HWND window);
     HWND mdiClient = nullptr;
-    HWND TimerWindow() const { return timerWindow_; }
 
     static constexpr UINT_PTR RequestTimerId = 1;
 
@@ -62,7 +59,6 @@ private:
     void SyncTimer();
     TSkinData* ChooseSkinData(HWND window, const std::string& className) const;
     void AttachPopupWindow(HWND window);
-    void DetachAll();
     // Out of the registry (its window off the attached list too), for freeing.
     std::unique_ptr<TWinSkinForm> TakeFormObject(std::size_t index);
     void AttachAllForms();

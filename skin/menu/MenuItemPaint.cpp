@@ -10,6 +10,7 @@
 #include "skin/painter/Raster.h"
 #include "skin/painter/WorkArea.h"
 #include "ui/Forms.h"
+#include "ui/Graphics.h"
 #include "ui/ImgList.h"
 #include "ui/MenuMnemonic.h"
 #include "ui/Menus.h"
@@ -96,13 +97,11 @@ void DrawGlyph(HDC dc, const TSkinRect& box, const TMenuItemView& item) {
         item.imageIndex < ImageList_GetImageCount(item.images)) {
         if (item.checked) {
             const WORD dots[8] = {0x55, 0xAA, 0x55, 0xAA, 0x55, 0xAA, 0x55, 0xAA};
-            HBITMAP pattern = CreateBitmap(8, 8, 1, 1, dots);
-            HBRUSH brush = CreatePatternBrush(pattern);
+            const GdiObject pattern(CreateBitmap(8, 8, 1, 1, dots));
+            const GdiObject brush(CreatePatternBrush(static_cast<HBITMAP>(pattern.Get())));
             SetTextColor(dc, GetSysColor(COLOR_BTNFACE));
             SetBkColor(dc, GetSysColor(COLOR_BTNHIGHLIGHT));
-            FillRect(dc, &r, brush);
-            DeleteObject(brush);
-            DeleteObject(pattern);
+            FillRect(dc, &r, static_cast<HBRUSH>(brush.Get()));
             DrawEdge(dc, &r, BDR_SUNKENOUTER, BF_RECT);
         }
         if (item.enabled) {
@@ -118,19 +117,16 @@ void DrawGlyph(HDC dc, const TSkinRect& box, const TMenuItemView& item) {
     if (!item.checked) {
         return;
     }
-    if (HBITMAP mark = LoadBitmapA(nullptr, MAKEINTRESOURCEA(kCheckMark)); mark != nullptr) {
+    if (const GdiObject mark(LoadBitmapA(nullptr, MAKEINTRESOURCEA(kCheckMark))); mark.Get() != nullptr) {
         BITMAP info{};
-        GetObjectA(mark, sizeof(info), &info);
-        HDC memory = CreateCompatibleDC(dc);
-        HGDIOBJ old = SelectObject(memory, mark);
+        GetObjectA(mark.Get(), sizeof(info), &info);
+        MemoryDc memory(dc);
+        DcSelect selected(memory.Get(), mark.Get());
         SetTextColor(dc, RGB(0, 0, 0));
         SetBkColor(dc, RGB(255, 255, 255));
         BitBlt(dc, r.left + (box.right - box.left - info.bmWidth) / 2 + 1,
-               r.top + (box.bottom - box.top - info.bmHeight) / 2 + 1, info.bmWidth, info.bmHeight, memory, 0,
-               0, SRCAND);
-        SelectObject(memory, old);
-        DeleteDC(memory);
-        DeleteObject(mark);
+               r.top + (box.bottom - box.top - info.bmHeight) / 2 + 1, info.bmWidth, info.bmHeight,
+               memory.Get(), 0, 0, SRCAND);
     }
 }
 
@@ -144,7 +140,7 @@ void DrawTexts(HDC dc, const TSkinData& skin, const TMenuItemBoxes& boxes, const
         caption = WithoutPrefixes(caption);
         prefix = DT_NOPREFIX;
     }
-    HGDIOBJ oldFont = SelectObject(dc, item.isDefault ? BoldMenuFont() : ScreenMenuFont());
+    DcSelect font(dc, item.isDefault ? BoldMenuFont() : ScreenMenuFont());
     SetBkMode(dc, TRANSPARENT);
     SetTextColor(dc, TextColour(skin, item, selected));
     const UINT align = (item.rightToLeft ? DT_RIGHT : DT_LEFT) | prefix;
@@ -161,7 +157,6 @@ void DrawTexts(HDC dc, const TSkinData& skin, const TMenuItemBoxes& boxes, const
         RECT k{place.left, place.top, place.right, place.bottom};
         DrawTextA(dc, item.shortCut.c_str(), -1, &k, DT_SINGLELINE | DT_NOCLIP);
     }
-    SelectObject(dc, oldFont);
 }
 } // namespace
 

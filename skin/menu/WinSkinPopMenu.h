@@ -24,7 +24,6 @@ public:
     bool Attach();
     // The window's own procedure back; the background is dropped.
     void Detach();
-    bool Attached() const { return attached_; }
 
     HWND Window() const { return window_; }
     HMENU Menu() const { return menu_; }

@@ -1,5 +1,6 @@
 #include "skin/model/SkinDataPlatform.h"
 #include "skin/model/WinSkinData.h"
+#include "ui/Graphics.h"
 
 #include <vector>
 
@@ -17,13 +18,7 @@ namespace {
 
 // A device-dependent bitmap of the strip for the image list.
 HBITMAP BitmapFromStrip(const TBitmap32& strip) {
-    BITMAPINFO info = {};
-    info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
-    info.bmiHeader.biWidth = strip.Width();
-    info.bmiHeader.biHeight = -strip.Height();
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    info.bmiHeader.biCompression = BI_RGB;
+    const BITMAPINFO info = TopDownDibInfo(strip.Width(), strip.Height());
     HDC screen = GetDC(nullptr);
     HBITMAP bitmap = CreateCompatibleBitmap(screen, strip.Width(), strip.Height());
     if (bitmap != nullptr) {

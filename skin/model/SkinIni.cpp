@@ -22,11 +22,6 @@ int HexDigit(char c) {
 }
 } // namespace
 
-bool IniSameText(std::string_view a, std::string_view b) {
-    return a.size() == b.size() &&
-           std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) { return Upper(x) == Upper(y); });
-}
-
 std::string IniUpper(std::string_view s) {
     std::string out(s);
     std::transform(out.begin(), out.end(), out.begin(), Upper);

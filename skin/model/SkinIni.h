@@ -37,7 +37,6 @@ private:
     std::unordered_map<std::string, std::string> values_;
 };
 
-bool IniSameText(std::string_view a, std::string_view b);
 std::string IniUpper(std::string_view s);
 std::string TrimIniText(std::string_view s);
 std::string_view TrimIniView(std::string_view s);

@@ -99,10 +99,6 @@ TSkinManage& CreateSkinManage() {
     return *Instance();
 }
 
-void SetSkinManage(TSkinManage* manager) {
-    Instance().reset(manager);
-}
-
 void FreeSkinManage() {
     Instance().reset();
 }

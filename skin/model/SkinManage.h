@@ -58,8 +58,6 @@ private:
 // The global reference: null until the first skin definition finishes loading.
 TSkinManage* SkinManage();
 TSkinManage& CreateSkinManage();
-// Installs a manager (the platform's, or a test's); the previous one is freed.
-void SetSkinManage(TSkinManage* manager);
 // What CreateSkinManage makes: the platform's manager where one is installed, else the plain
 // bookkeeping one.
 void SetSkinManageFactory(TSkinManage* (*factory)());

@@ -116,9 +116,8 @@ public:
     void SetSkin3rd(const std::vector<std::string>& lines) { skin3rd_ = lines; }
     const std::string& SkinFile() const { return skinFile_; }
     void SetSkinFile(const std::string& value);
-    // "(Good)" in design mode when SkinStream holds bytes, else "(none)"; assigning does nothing.
+    // "(Good)" in design mode when SkinStream holds bytes, else "(none)".
     std::string SkinStore() const;
-    void SetSkinStore(const std::string&) {}
     TSkinFormType SkinFormtype() const { return skinFormtype_; }
     void SetSkinFormtype(TSkinFormType value) { skinFormtype_ = value; }
     const std::string& Version() const { return version_; }

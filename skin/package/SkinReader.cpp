@@ -65,11 +65,6 @@ std::vector<std::string> SplitEntryNames(std::span<const std::uint8_t> text, std
     return lines;
 }
 
-void TSkinReader::Decompress(TMemoryStream& Source, TMemoryStream& Dest) {
-    const std::vector<std::uint8_t> out = DecompressFile(Source.Bytes());
-    Dest = TMemoryStream(out);
-}
-
 bool TSkinReader::ReadSkinStream(TMemoryStream& Source) {
     return ReadSkinBytes(Source.Bytes());
 }

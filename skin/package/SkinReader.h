@@ -44,9 +44,6 @@ public:
     // Copies the first entry whose (lower-cased) name contains Part; Part is taken as it is.
     void GetFileByPart(const std::string& Part, TMemoryStream& Dest, std::string& EntryName) const;
 
-    // Source: a skin file (length, then bit stream); Dest receives the decompressed package.
-    static void Decompress(TMemoryStream& Source, TMemoryStream& Dest);
-
     const std::vector<std::string>& Names() const { return FNames; }
     std::int32_t Count() const { return FCount; }
     std::int32_t Size(int index) const { return FSizes[static_cast<std::size_t>(index)]; }

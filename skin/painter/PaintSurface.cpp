@@ -16,13 +16,9 @@ void TPaintSurface::Release() {
         SelectObject(dc_, old_);
         DeleteDC(dc_);
     }
-    if (section_ != nullptr) {
-        DeleteObject(section_);
-    }
+    section_ = TDibSection();
     dc_ = nullptr;
-    section_ = nullptr;
     old_ = nullptr;
-    bits_ = nullptr;
     width_ = height_ = stride_ = rows_ = 0;
 }
 
@@ -41,21 +37,13 @@ bool TPaintSurface::Ensure(int width, int height) {
     width = made.width;
     height = made.height;
     Release();
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof(info.bmiHeader);
-    info.bmiHeader.biWidth = width;
-    info.bmiHeader.biHeight = -height; // top-down, as our bitmaps keep their rows
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    void* bits = nullptr;
-    section_ = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-    dc_ = section_ != nullptr ? CreateCompatibleDC(nullptr) : nullptr;
+    section_ = CreateTopDownDib(width, height);
+    dc_ = section_.bits != nullptr ? CreateCompatibleDC(nullptr) : nullptr;
     if (dc_ == nullptr) {
         Release();
         return false;
     }
-    old_ = SelectObject(dc_, section_);
-    bits_ = static_cast<std::uint32_t*>(bits);
+    old_ = SelectObject(dc_, section_.Handle());
     stride_ = width;
     rows_ = height;
     width_ = wanted;
@@ -64,7 +52,7 @@ bool TPaintSurface::Ensure(int width, int height) {
 }
 
 std::uint32_t* TPaintSurface::Row(int y) const {
-    return bits_ + static_cast<std::size_t>(y) * static_cast<std::size_t>(stride_);
+    return section_.bits + static_cast<std::size_t>(y) * static_cast<std::size_t>(stride_);
 }
 
 HDC TPaintSurface::Load(const TBitmap32& pixels) {

@@ -8,6 +8,7 @@
 // again for smaller ones, so a repaint costs no fresh memory; past the size of a large screen it
 // gives the memory back at the next smaller paint (SurfaceSizeFor).
 #include "skin/model/Bitmap32.h"
+#include "ui/Graphics.h"
 
 #include <windows.h>
 
@@ -37,9 +38,8 @@ private:
     std::uint32_t* Row(int y) const;
 
     HDC dc_ = nullptr;
-    HBITMAP section_ = nullptr;
+    TDibSection section_;
     HGDIOBJ old_ = nullptr;
-    std::uint32_t* bits_ = nullptr;
     int width_ = 0; // the area in use
     int height_ = 0;
     int stride_ = 0; // the surface as made
