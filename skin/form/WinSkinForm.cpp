@@ -373,43 +373,52 @@ void TWinSkinForm::ControlDestroying(TControl&) {
     lifeState_ = lsDestroyed; // the window goes next; the manager frees this object
 }
 
-void TWinSkinForm::DetachAtExit() {
-    StartHover(false);
+// What every way of letting go of the window does first: the control skins dropped, the form no
+// longer watched, its popup menus and the MDI client given back.
+void TWinSkinForm::ReleaseParts() {
     DropControlSkins();
-    if (form_ != nullptr && form_->FrameWatcher() == this) {
-        form_->SetFrameWatcher(nullptr);
-    }
     if (form_ != nullptr) {
+        if (form_->FrameWatcher() == this) {
+            form_->SetFrameWatcher(nullptr);
+        }
         ConvertPopupMenus(*form_, *skin_, false);
     }
     if (mdiClient_ != nullptr) {
         SubclassChain::Detach(mdiClient_, &mdiLink_);
         mdiClient_ = nullptr;
     }
+}
+
+// The bar's tracking ended and its menu handed on. A window that is going takes its menu along,
+// unless a main menu of ours owns it (it frees its menu itself); one that stays gets it back.
+void TWinSkinForm::ReleaseMenuBar() {
+    if (menuBar_ == nullptr) {
+        return;
+    }
+    EndBarTracking(*this);
+    HookFormLevel(false);
+    const bool ownedByMainMenu = form_ != nullptr && form_->Menu() != nullptr &&
+                                 form_->Menu()->HandleAllocated() &&
+                                 form_->Menu()->Handle() == menuBar_->Menu();
+    if (ownedByMainMenu && formGoing_) {
+        menuBar_->ForgetMenu(); // the window goes with the form, the menu with its main menu
+    } else if (!ownedByMainMenu && (lifeState_ == lsDestroyed || !IsWindow(window_))) {
+        menuBar_->DropMenu();
+    } else {
+        menuBar_->GiveMenuBack();
+    }
+    menuBar_.reset();
+}
+
+void TWinSkinForm::DetachAtExit() {
+    StartHover(false);
+    ReleaseParts();
     if (attached_) {
         SubclassChain::Detach(window_, this);
         attached_ = false;
     }
     GiveFrameBackToDwm();
-    if (menuBar_ != nullptr) {
-        EndBarTracking(*this);
-        HookFormLevel(false);
-        // A window that is going takes its menu along, unless a main menu of ours owns it (it
-        // frees its menu itself); one that stays gets it back.
-        const bool ownedByMainMenu = form_ != nullptr && form_->Menu() != nullptr &&
-                                     form_->Menu()->HandleAllocated() &&
-                                     form_->Menu()->Handle() == menuBar_->Menu();
-        if (ownedByMainMenu && formGoing_) {
-            menuBar_->ForgetMenu(); // the window goes with the form, the menu with its main menu
-        } else if (ownedByMainMenu) {
-            menuBar_->GiveMenuBack();
-        } else if (lifeState_ == lsDestroyed || !IsWindow(window_)) {
-            menuBar_->DropMenu();
-        } else {
-            menuBar_->GiveMenuBack();
-        }
-        menuBar_.reset();
-    }
+    ReleaseMenuBar();
 }
 
 void TWinSkinForm::DetachAndRestore() {
@@ -420,19 +429,9 @@ void TWinSkinForm::DetachAndRestore() {
     }
     SubclassChain::Detach(window_, this);
     attached_ = false;
-    DropControlSkins();
-    if (form_ != nullptr) {
-        ConvertPopupMenus(*form_, *skin_, false);
-    }
-    if (mdiClient_ != nullptr) {
-        SubclassChain::Detach(mdiClient_, &mdiLink_);
-        mdiClient_ = nullptr;
-    }
+    ReleaseParts();
     if (form_ != nullptr && lifeState_ != lsDetachingAtExit) {
         form_->SetColor(formColour_);
-    }
-    if (form_ != nullptr && form_->FrameWatcher() == this) {
-        form_->SetFrameWatcher(nullptr);
     }
     if (!framed) {
         RedrawWindow(window_, nullptr, nullptr,
@@ -441,12 +440,7 @@ void TWinSkinForm::DetachAndRestore() {
     }
     SetCaptionStyles(true);
     GiveFrameBackToDwm();
-    if (menuBar_ != nullptr) {
-        EndBarTracking(*this);
-        HookFormLevel(false);
-        menuBar_->GiveMenuBack();
-        menuBar_.reset();
-    }
+    ReleaseMenuBar();
     RestoreSize();
     frame_ = {};
     if (hasRegion_) {

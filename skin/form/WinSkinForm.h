@@ -134,6 +134,9 @@ public:
     static constexpr UINT HoverIntervalMs = 250;
 
 private:
+    // The two halves every detach shares: the parts given back, then the menu bar.
+    void ReleaseParts();
+    void ReleaseMenuBar();
     // Our form is being torn down (its window is still there): let go of both now, while the
     // form's menu and components can still be asked.
     void ControlDestroying(TControl& control) override;
