@@ -134,7 +134,8 @@ public:
     static constexpr UINT HoverIntervalMs = 250;
 
 private:
-    // The two halves every detach shares: the parts given back, then the menu bar.
+    // What both ways of detaching share: control skins, watcher, popup menus and MDI client given
+    // back; then the menu bar.
     void ReleaseParts();
     void ReleaseMenuBar();
     // Our form is being torn down (its window is still there): let go of both now, while the
