@@ -41,6 +41,7 @@ set(QUELLAR_SKIN_WIN32_SOURCES model/SkinDataPlatformWin32.cpp model/SkinMessage
 # watches the windows.
 set(QUELLAR_SKIN_WINDOWS_ENGINE_SOURCES
     controls/ControlPaint.cpp
+    controls/ControlSkinSet.cpp
     controls/ControlSkins.cpp
     controls/SkinBox.cpp
     controls/SkinButton.cpp

@@ -4,7 +4,7 @@
 
 namespace quellar {
 
-bool TWindowProcHook::Observer::Handle(HWND, UINT message, WPARAM wParam, LPARAM lParam, LRESULT&) {
+bool TWindowProcHook::Observer::OnMessage(HWND, UINT message, WPARAM wParam, LPARAM lParam, LRESULT&) {
     // A copy: the handler may destroy the hook, and this object with it.
     const Handler handler = handler_;
     if (handler) {

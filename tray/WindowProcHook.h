@@ -30,7 +30,7 @@ private:
     class Observer : public TSubclassHandler {
     public:
         explicit Observer(Handler handler) : handler_(std::move(handler)) {}
-        bool Handle(HWND window, UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
+        bool OnMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
 
     private:
         Handler handler_;

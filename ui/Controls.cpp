@@ -378,9 +378,8 @@ void TWinControl::DestroyHandle() {
     DestroyWindow(hwnd);
 }
 
-bool TWinControl::TChainLink::Handle(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
-                                     LRESULT& result) {
-    TWinControl& self = control_;
+bool TWinControl::ChainMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
+    TWinControl& self = *this;
     if (self.handle_ == nullptr) {
         self.handle_ = window; // messages before CreateWindowEx returns (own classes)
         SetPropA(window, kControlProp, &self);

@@ -245,14 +245,7 @@ private:
     friend class TControl;
     // The control's place in its window's subclass chain: every message goes to WindowProc, and
     // what the control does not consume goes on along the chain (DefaultHandler).
-    class TChainLink : public TSubclassHandler {
-    public:
-        explicit TChainLink(TWinControl& control) : control_(control) {}
-        bool Handle(HWND window, UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
-
-    private:
-        TWinControl& control_;
-    };
+    bool ChainMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
     void AttachHandle(HWND hwnd);
     void DetachHandle();
     void InsertControl(TControl* control);
@@ -264,7 +257,7 @@ private:
     bool ReflectToChild(TMessage& message);
 
     HWND handle_ = nullptr;
-    TChainLink link_{*this};
+    TLinkTo<TWinControl, &TWinControl::ChainMessage> link_{*this};
     bool ownClass_ = false;
     bool tabStop_ = false;
     bool doubleBuffered_ = false;

@@ -78,7 +78,7 @@ bool RunHandler(Chain& chain, std::size_t i, HWND window, UINT message, WPARAM w
     const bool consumed = Guarded(
         [&] {
             chain.running.push_back({i, false, 0});
-            return handler->Handle(window, message, wParam, lParam, result);
+            return handler->OnMessage(window, message, wParam, lParam, result);
         },
         [&] {
             failed = true;

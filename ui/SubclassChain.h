@@ -22,7 +22,22 @@ public:
     // the previous procedure sees it. An exception stops at the chain (the caller is the
     // platform): the handler is detached for good and the message goes on as not consumed
     // (if the handler had passed it on with CallNext, that answer stands).
-    virtual bool Handle(HWND window, UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) = 0;
+    virtual bool OnMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) = 0;
+};
+
+// A link that hands every message to one member function of its owner, for an object that sits
+// in front of more than one window (or of a window besides its own) with a method for each:
+//     TLinkTo<TSkinComBox, &TSkinComBox::EditMessage> editLink_{*this};
+template <class Owner, bool (Owner::*Method)(HWND, UINT, WPARAM, LPARAM, LRESULT&)>
+class TLinkTo final : public TSubclassHandler {
+public:
+    explicit TLinkTo(Owner& owner) : owner_(owner) {}
+    bool OnMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override {
+        return (owner_.*Method)(window, message, wParam, lParam, result);
+    }
+
+private:
+    Owner& owner_;
 };
 
 namespace SubclassChain {
@@ -35,7 +50,7 @@ bool Attach(HWND window, TSubclassHandler* handler);
 // (it is skipped from then on and erased once the dispatch unwinds). No effect when not attached.
 void Detach(HWND window, TSubclassHandler* handler);
 bool IsAttached(HWND window, const TSubclassHandler* handler);
-// From inside a handler's Handle: shows the message to the handlers attached before it and then
+// From inside a handler's OnMessage: shows the message to the handlers attached before it and then
 // to the previous procedure, and returns their answer; the handler may then adjust it and consume
 // the message ("previous procedure first"). Outside a dispatch it calls the previous procedure.
 LRESULT CallNext(HWND window, UINT message, WPARAM wParam, LPARAM lParam);

@@ -41,7 +41,7 @@ struct TTimes {
 void PaintSkinsOnly(HWND window) {
     SendMessageA(window, SkinRepaintFrame, 0, 0);
     const TWinSkinForm* object = WindowsSkinManager()->FindFormObject(window);
-    for (const auto& skin : object->ControlSkins()) {
+    for (const auto& skin : object->Controls().Skins()) {
         if (const TGraphicControl* graphic = skin->GraphicControl(); graphic != nullptr) {
             HWND parent = const_cast<TGraphicControl*>(graphic)->Parent()->Handle();
             HDC dc = GetDC(parent);

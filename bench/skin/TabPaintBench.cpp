@@ -112,12 +112,12 @@ int main() {
                  {"right", TCS_VERTICAL | TCS_RIGHT | TCS_MULTILINE}};
     for (const auto& side : sides) {
         HWND tab = TabControl(host, side.style);
-        TSkinControl* skinned = frame.AddControlSkin(std::make_unique<TSkinTab>());
-        skinned->AttachHandle(frame, skin, tab);
+        TSkinControl* skinned = frame.Controls().Add(std::make_unique<TSkinTab>());
+        skinned->AttachHandle(frame.Controls(), skin, tab);
         Pump(50);
         Measure(side.name, tab, *skinned);
         DestroyWindow(tab);
-        frame.FreeDeadControlSkins();
+        frame.Controls().FreeDead();
     }
     frame.DetachAndRestore();
     DestroyWindow(host);

@@ -15,7 +15,7 @@
 #include "skin/controls/SkinTab31.h"
 #include "skin/controls/SkinTrackBar.h"
 #include "skin/controls/SkinUpDown.h"
-#include "skin/form/WinSkinForm.h"
+#include "skin/controls/ControlSkinSet.h"
 #include "skin/model/WinSkinData.h"
 #include "ui/ComCtrls.h"
 #include "ui/Forms.h"
@@ -109,20 +109,20 @@ TComponentFacts FactsOf(const TComponent& component, bool skinHasTabs) {
 
 namespace {
 
-TSkinControl* Attach(TWinSkinForm& frame, TSkinClass kind, const TSkinChoice& choice, TComponent& component) {
+TSkinControl* Attach(TControlSkinSet& skins, TSkinClass kind, const TSkinChoice& choice, TComponent& component) {
     std::unique_ptr<TSkinControl> skin = MakeControlSkin(kind, choice.scrollBarFlag);
     if (skin == nullptr) {
         return nullptr;
     }
-    TSkinData& data = frame.Skin();
-    TSkinControl* made = frame.AddControlSkin(std::move(skin));
+    TSkinData& data = skins.Skin();
+    TSkinControl* made = skins.Add(std::move(skin));
     if (auto* graphic = dynamic_cast<TGraphicControl*>(&component); graphic != nullptr) {
-        made->AttachGraphic(frame, data, *graphic);
+        made->AttachGraphic(skins, data, *graphic);
     } else if (auto* control = dynamic_cast<TWinControl*>(&component); control != nullptr) {
         if (choice.byHandle) {
-            made->AttachHandle(frame, data, control->Handle());
+            made->AttachHandle(skins, data, control->Handle());
         } else {
-            made->AttachControl(frame, data, choice.colorFlag, *control);
+            made->AttachControl(skins, data, choice.colorFlag, *control);
         }
     }
     return made;
@@ -130,39 +130,39 @@ TSkinControl* Attach(TWinSkinForm& frame, TSkinClass kind, const TSkinChoice& ch
 
 // The inner combo box of an extended combo box wears the combo-box skin, like that of a foreign
 // window: the list of pictures is still a combo box to the user.
-void SkinExtendedCombo(TWinSkinForm& frame, TComponent& component) {
+void SkinExtendedCombo(TControlSkinSet& skins, TComponent& component) {
     auto* combo = dynamic_cast<TCustomComboBoxEx*>(&component);
-    if (combo == nullptr || (frame.Skin().SkinControls() & SkinControlBit(xcCombo)) == 0) {
+    if (combo == nullptr || (skins.Skin().SkinControls() & SkinControlBit(xcCombo)) == 0) {
         return;
     }
     HWND inner = GetWindow(combo->Handle(), GW_CHILD);
-    if (inner != nullptr && frame.ControlSkinFor(inner) == nullptr) {
-        frame.AddControlSkin(std::make_unique<TSkinComBox>())->AttachHandle(frame, frame.Skin(), inner);
+    if (inner != nullptr && skins.SkinFor(inner) == nullptr) {
+        skins.Add(std::make_unique<TSkinComBox>())->AttachHandle(skins, skins.Skin(), inner);
     }
 }
 
-bool Handled(TWinSkinForm& frame, TComponent& component) {
+bool Handled(TControlSkinSet& skins, TComponent& component) {
     if (auto* graphic = dynamic_cast<TGraphicControl*>(&component); graphic != nullptr) {
-        return frame.ControlSkinFor(graphic) != nullptr;
+        return skins.SkinFor(graphic) != nullptr;
     }
     if (auto* control = dynamic_cast<TWinControl*>(&component); control != nullptr) {
-        return control->HandleAllocated() && frame.ControlSkinFor(control->Handle()) != nullptr;
+        return control->HandleAllocated() && skins.SkinFor(control->Handle()) != nullptr;
     }
     return false;
 }
 
-void SkinComponent(TWinSkinForm& frame, TComponent& component);
+void SkinComponent(TControlSkinSet& skins, TComponent& component);
 
-void SkinOwned(TWinSkinForm& frame, TComponent& owner) {
+void SkinOwned(TControlSkinSet& skins, TComponent& owner) {
     const std::vector<TComponent*> components = owner.Components(); // skins may add none, but be safe
     for (TComponent* component : components) {
-        SkinComponent(frame, *component);
+        SkinComponent(skins, *component);
     }
 }
 
-void SkinComponent(TWinSkinForm& frame, TComponent& component) {
-    TSkinData& data = frame.Skin();
-    if (DisabledByTag(component.Tag(), data.DisableTag()) || Handled(frame, component)) {
+void SkinComponent(TControlSkinSet& skins, TComponent& component) {
+    TSkinData& data = skins.Skin();
+    if (DisabledByTag(component.Tag(), data.DisableTag()) || Handled(skins, component)) {
         return;
     }
     auto* control = dynamic_cast<TControl*>(&component);
@@ -181,7 +181,7 @@ void SkinComponent(TWinSkinForm& frame, TComponent& component) {
     }
     if (const auto& handler = data.OnSkinControl(); handler) {
         TComponent* skinned = nullptr;
-        handler(&frame.Skin(), &data, component.Owner(), &component, std::string(component.ClassName()),
+        handler(&skins.Skin(), &data, component.Owner(), &component, std::string(component.ClassName()),
                 skinned);
         if (skinned != nullptr) {
             return; // the program skinned it its own way
@@ -191,7 +191,7 @@ void SkinComponent(TWinSkinForm& frame, TComponent& component) {
         ChooseComponentSkin(FactsOf(component, data.Tabs() != nullptr && !data.Tabs()->Image.Empty()),
                             data.SkinControls(), data.Skin3rd());
     if (choice.skin == skNone && !choice.walkChildren) {
-        SkinExtendedCombo(frame, component);
+        SkinExtendedCombo(skins, component);
         return;
     }
     if (choice.sizeGripOff) {
@@ -204,31 +204,31 @@ void SkinComponent(TWinSkinForm& frame, TComponent& component) {
     if (choice.childrenSkin) {
         if (auto* group = dynamic_cast<TWinControl*>(control); group != nullptr) {
             for (TControl* child : group->Controls()) {
-                if (!Handled(frame, *child)) {
-                    Attach(frame, choice.childSkin, TSkinChoice{}, *child);
+                if (!Handled(skins, *child)) {
+                    Attach(skins, choice.childSkin, TSkinChoice{}, *child);
                 }
             }
         }
     }
     if (choice.skin != skNone) {
-        Attach(frame, choice.skin, choice, component);
+        Attach(skins, choice.skin, choice, component);
     }
     if (choice.walkChildren) {
-        SkinOwned(frame, component);
+        SkinOwned(skins, component);
     }
 }
 
 } // namespace
 
-void SkinFormControls(TWinSkinForm& frame, TComponent& form) {
-    frame.FreeDeadControlSkins();
-    SkinOwned(frame, form);
+void SkinFormControls(TControlSkinSet& skins, TComponent& form) {
+    skins.FreeDead();
+    SkinOwned(skins, form);
 }
 
-void SkinChildWindows(TWinSkinForm& frame, HWND window) {
-    frame.FreeDeadControlSkins();
+void SkinChildWindows(TControlSkinSet& skins, HWND window) {
+    skins.FreeDead();
     for (HWND child = GetTopWindow(window); child != nullptr; child = GetWindow(child, GW_HWNDNEXT)) {
-        if ((GetWindowLongPtrA(child, GWL_STYLE) & WS_CHILD) == 0 || frame.ControlSkinFor(child) != nullptr) {
+        if ((GetWindowLongPtrA(child, GWL_STYLE) & WS_CHILD) == 0 || skins.SkinFor(child) != nullptr) {
             continue;
         }
         const std::string lower = LowerClassName(child);
@@ -267,10 +267,10 @@ void SkinChildWindows(TWinSkinForm& frame, HWND window) {
         default:
             break;
         }
-        if (kind == skNone || target == nullptr || frame.ControlSkinFor(target) != nullptr) {
+        if (kind == skNone || target == nullptr || skins.SkinFor(target) != nullptr) {
             continue;
         }
-        frame.AddControlSkin(MakeControlSkin(kind))->AttachHandle(frame, frame.Skin(), target);
+        skins.Add(MakeControlSkin(kind))->AttachHandle(skins, skins.Skin(), target);
     }
 }
 

@@ -11,7 +11,7 @@
 namespace quellar {
 
 class TSkinControl;
-class TWinSkinForm;
+class TControlSkinSet;
 class TCustomForm;
 class TComponent;
 
@@ -24,8 +24,8 @@ TComponentFacts FactsOf(const TComponent& component, bool skinHasTabs);
 
 // Skins the components of form that have no control skin yet (skins of destroyed controls are
 // freed first).
-void SkinFormControls(TWinSkinForm& frame, TComponent& form);
+void SkinFormControls(TControlSkinSet& skins, TComponent& form);
 // Skins the direct child windows of window that have none yet.
-void SkinChildWindows(TWinSkinForm& frame, HWND window);
+void SkinChildWindows(TControlSkinSet& skins, HWND window);
 
 } // namespace quellar

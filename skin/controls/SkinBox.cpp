@@ -2,8 +2,8 @@
 
 namespace quellar {
 
-void TSkinBox::AttachControl(TWinSkinForm& form, TSkinData& skin, bool colorFlag, TWinControl& control) {
-    AttachColourOnly(form, skin, colorFlag, control);
+void TSkinBox::AttachControl(TControlSkinSet& owner, TSkinData& skin, bool colorFlag, TWinControl& control) {
+    AttachColourOnly(owner, skin, colorFlag, control);
 }
 
 void TSkinBox::RestoreColor() {

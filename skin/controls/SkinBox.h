@@ -7,7 +7,7 @@ namespace quellar {
 
 class TSkinBox : public TSkinControl {
 public:
-    void AttachControl(TWinSkinForm& form, TSkinData& skin, bool colorFlag, TWinControl& control) override;
+    void AttachControl(TControlSkinSet& owner, TSkinData& skin, bool colorFlag, TWinControl& control) override;
     void RestoreColor() override;
 };
 

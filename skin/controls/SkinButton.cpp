@@ -2,7 +2,7 @@
 
 #include "skin/controls/ControlGeometry.h"
 #include "skin/controls/ControlPaint.h"
-#include "skin/form/WinSkinForm.h"
+#include "skin/controls/ControlSkinSet.h"
 #include "skin/model/WinSkinData.h"
 #include "skin/painter/DrawCaption.h"
 

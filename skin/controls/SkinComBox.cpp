@@ -47,16 +47,15 @@ void TSkinComBox::ParentNotified(WORD code) {
     }
 }
 
-bool TSkinComBox::TEditWatch::Handle(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
-                                     LRESULT& result) {
+bool TSkinComBox::EditMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
     (void)wParam, (void)result;
     if (message == WM_NCDESTROY) {
-        combo_.edit_ = nullptr; // the chain lets go of the window by itself
-    } else if (combo_.Attached() && combo_.enabled_) {
+        edit_ = nullptr; // the chain lets go of the window by itself
+    } else if (Attached() && enabled_) {
         if (message == WM_MOUSEMOVE) {
-            combo_.MouseOver(window, true);
+            MouseOver(window, true);
         } else if (message == WM_MOUSELEAVE) {
-            combo_.MouseOver(window, false);
+            MouseOver(window, false);
         }
     }
     (void)lParam;

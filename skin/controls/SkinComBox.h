@@ -21,14 +21,7 @@ protected:
 private:
     // The edit of a drop-down combo box reached by its handle: the mouse over it is over the
     // combo box too, so the hot look stays while the mouse goes from one to the other.
-    class TEditWatch : public TSubclassHandler {
-    public:
-        explicit TEditWatch(TSkinComBox& combo) : combo_(combo) {}
-        bool Handle(HWND window, UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
-
-    private:
-        TSkinComBox& combo_;
-    };
+    bool EditMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
     void PaintBuffered();
     void SetHot(bool hot);
     // The mouse moved over the combo box or its edit (`over`), or left one of them: the hot look
@@ -36,7 +29,7 @@ private:
     void MouseOver(HWND window, bool over);
     void ReleaseEdit();
 
-    TEditWatch editWatch_{*this};
+    TLinkTo<TSkinComBox, &TSkinComBox::EditMessage> editWatch_{*this};
     HWND edit_ = nullptr;
 };
 

@@ -1,6 +1,6 @@
 #include "skin/controls/SkinControl.h"
 
-#include "skin/form/WinSkinForm.h"
+#include "skin/controls/ControlSkinSet.h"
 #include "skin/model/SkinDataPlatform.h"
 #include "skin/model/WinSkinData.h"
 
@@ -10,16 +10,16 @@ TSkinControl::~TSkinControl() {
     Detach();
 }
 
-void TSkinControl::Prepare(TWinSkinForm& form, TSkinData& skin) {
-    form_ = &form;
+void TSkinControl::Prepare(TControlSkinSet& owner, TSkinData& skin) {
+    owner_ = &owner;
     skin_ = &skin;
 }
 
-void TSkinControl::AttachControl(TWinSkinForm& form, TSkinData& skin, bool colorFlag, TWinControl& control) {
+void TSkinControl::AttachControl(TControlSkinSet& owner, TSkinData& skin, bool colorFlag, TWinControl& control) {
     if (attached_) {
         return;
     }
-    Prepare(form, skin);
+    Prepare(owner, skin);
     colorFlag_ = colorFlag;
     control_ = &control;
     handle_ = control.Handle();
@@ -41,12 +41,12 @@ void TSkinControl::AttachControl(TWinSkinForm& form, TSkinData& skin, bool color
     control.Invalidate();
 }
 
-void TSkinControl::AttachColourOnly(TWinSkinForm& form, TSkinData& skin, bool colorFlag,
+void TSkinControl::AttachColourOnly(TControlSkinSet& owner, TSkinData& skin, bool colorFlag,
                                     TWinControl& control) {
     if (attached_) {
         return;
     }
-    Prepare(form, skin);
+    Prepare(owner, skin);
     colorFlag_ = colorFlag;
     control_ = &control;
     handle_ = control.Handle();
@@ -59,11 +59,11 @@ void TSkinControl::AttachColourOnly(TWinSkinForm& form, TSkinData& skin, bool co
     lifeState_ = slAttached;
 }
 
-void TSkinControl::AttachGraphic(TWinSkinForm& form, TSkinData& skin, TGraphicControl& control) {
+void TSkinControl::AttachGraphic(TControlSkinSet& owner, TSkinData& skin, TGraphicControl& control) {
     if (attached_) {
         return;
     }
-    Prepare(form, skin);
+    Prepare(owner, skin);
     graphic_ = &control;
     savedWindowProc_ = control.WindowProc;
     control.WindowProc = [this](TMessage& m) { Dispatch(m); };
@@ -76,11 +76,11 @@ void TSkinControl::AttachGraphic(TWinSkinForm& form, TSkinData& skin, TGraphicCo
     control.Invalidate();
 }
 
-void TSkinControl::AttachHandle(TWinSkinForm& form, TSkinData& skin, HWND window) {
+void TSkinControl::AttachHandle(TControlSkinSet& owner, TSkinData& skin, HWND window) {
     if (attached_ || !IsWindow(window)) {
         return;
     }
-    Prepare(form, skin);
+    Prepare(owner, skin);
     handle_ = window;
     enabled_ = true;
     caption_ = WindowText();
@@ -100,7 +100,7 @@ void TSkinControl::Detach() {
         return;
     }
     attached_ = false;
-    if (form_ != nullptr) {
+    if (owner_ != nullptr) {
         DropHot();
     }
     TControl* control = control_ != nullptr ? static_cast<TControl*>(control_) : graphic_;
@@ -141,7 +141,7 @@ void TSkinControl::LetGo() {
             owner->SetWatcher(nullptr);
         }
     }
-    if (form_ != nullptr) {
+    if (owner_ != nullptr) {
         DropHot();
     }
     if (linked_ && handle_ != nullptr) {
@@ -184,10 +184,10 @@ void TSkinControl::SkinChanged() {
     }
 }
 
-bool TSkinControl::TLink::Handle(HWND window, UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
+bool TSkinControl::WindowMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
     (void)window;
     TMessage m{message, wParam, lParam, 0};
-    skin_.Dispatch(m);
+    Dispatch(m);
     result = m.Result;
     return true;
 }
@@ -250,8 +250,8 @@ void TSkinControl::AfterMessage(TMessage& message) {
         // A window holding other skinned windows (a group box, a panel of another program)
         // passes their notifications on, as the form does for its own children.
         if (const auto from = reinterpret_cast<HWND>(message.LParam);
-            from != nullptr && from != handle_ && form_ != nullptr) {
-            if (TSkinControl* child = form_->ControlSkinFor(from); child != nullptr) {
+            from != nullptr && from != handle_ && owner_ != nullptr) {
+            if (TSkinControl* child = owner_->SkinFor(from); child != nullptr) {
                 child->ParentNotified(HIWORD(message.WParam));
             }
         }
@@ -364,19 +364,19 @@ std::string TSkinControl::WindowText() const {
 }
 
 void TSkinControl::BecomeHot() {
-    TSkinControl* previous = form_->HotControl();
+    TSkinControl* previous = owner_->Hot();
     if (previous == this) {
         return;
     }
     if (previous != nullptr) {
         previous->MouseLeft();
     }
-    form_->SetHotControl(this);
+    owner_->SetHot(this);
 }
 
 void TSkinControl::DropHot() {
-    if (form_->HotControl() == this) {
-        form_->SetHotControl(nullptr);
+    if (owner_->Hot() == this) {
+        owner_->SetHot(nullptr);
     }
 }
 

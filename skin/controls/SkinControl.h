@@ -16,7 +16,7 @@
 namespace quellar {
 
 class TSkinData;
-class TWinSkinForm;
+class TControlSkinSet;
 
 enum TSkinControlLife : int {
     slNew = 0,
@@ -33,11 +33,11 @@ public:
     TSkinControl& operator=(const TSkinControl&) = delete;
 
     // A framework control with a window; colorFlag gives it the skin's ButtonFace while skinned.
-    virtual void AttachControl(TWinSkinForm& form, TSkinData& skin, bool colorFlag, TWinControl& control);
+    virtual void AttachControl(TControlSkinSet& owner, TSkinData& skin, bool colorFlag, TWinControl& control);
     // A framework control without a window (speed buttons).
-    virtual void AttachGraphic(TWinSkinForm& form, TSkinData& skin, TGraphicControl& control);
+    virtual void AttachGraphic(TControlSkinSet& owner, TSkinData& skin, TGraphicControl& control);
     // Any window, by its handle.
-    virtual void AttachHandle(TWinSkinForm& form, TSkinData& skin, HWND window);
+    virtual void AttachHandle(TControlSkinSet& owner, TSkinData& skin, HWND window);
     // Lets go of the control: its message handler or procedure back, its colour back.
     void Detach();
     // Puts the saved colour back (when the skin had changed it).
@@ -69,7 +69,7 @@ protected:
     // Class set-up once attached (images, child windows).
     virtual void AfterAttach() {}
     // Only the colour of a framework control, no messages (panels and group boxes).
-    void AttachColourOnly(TWinSkinForm& form, TSkinData& skin, bool colorFlag, TWinControl& control);
+    void AttachColourOnly(TControlSkinSet& owner, TSkinData& skin, bool colorFlag, TWinControl& control);
     void SetLifeState(int state) { lifeState_ = state; }
     bool Attached() const { return attached_ && lifeState_ != slDestroyed; }
 
@@ -91,7 +91,7 @@ protected:
     void DropHot();
 
     TSkinData& Skin() const { return *skin_; }
-    TWinSkinForm& Form() const { return *form_; }
+    TControlSkinSet& Owner() const { return *owner_; }
     // The control's rectangle in its parent's client coordinates (graphic controls) or the
     // window's size at (0, 0).
     RECT LocalRect() const;
@@ -104,29 +104,22 @@ protected:
     std::string caption_;
 
 private:
-    // In front of a bare window's procedure.
-    class TLink : public TSubclassHandler {
-    public:
-        explicit TLink(TSkinControl& skin) : skin_(skin) {}
-        bool Handle(HWND window, UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
-
-    private:
-        TSkinControl& skin_;
-    };
     void Dispatch(TMessage& message);
+    // In front of a bare window's procedure: every message goes through Dispatch.
+    bool WindowMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
     void ControlDestroying(TControl& control) override;
     // The control or its window is going: everything of it given back, nothing touched again.
     void LetGo();
     void SaveColour(TWinControl& control);
-    void Prepare(TWinSkinForm& form, TSkinData& skin);
+    void Prepare(TControlSkinSet& owner, TSkinData& skin);
 
     TSkinData* skin_ = nullptr;
-    TWinSkinForm* form_ = nullptr;
+    TControlSkinSet* owner_ = nullptr;
     HWND handle_ = nullptr;
     TWinControl* control_ = nullptr;
     TGraphicControl* graphic_ = nullptr;
     TWndMethod savedWindowProc_;
-    TLink link_{*this};
+    TLinkTo<TSkinControl, &TSkinControl::WindowMessage> link_{*this};
     bool linked_ = false;
     bool attached_ = false;
     int lifeState_ = slNew;

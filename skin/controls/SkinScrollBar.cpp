@@ -31,29 +31,29 @@ TSkinScrollBar::~TSkinScrollBar() {
     alive_.reset();
 }
 
-void TSkinScrollBar::AttachScrollBars(TWinSkinForm& form, TSkinData& skin, bool ownThumbDrag,
+void TSkinScrollBar::AttachScrollBars(TControlSkinSet& owner, TSkinData& skin, bool ownThumbDrag,
                                       TWinControl& control) {
     ownThumbDrag_ = ownThumbDrag;
     const bool buffered = control.DoubleBuffered();
-    TSkinControl::AttachControl(form, skin, false, control);
+    TSkinControl::AttachControl(owner, skin, false, control);
     // The bars live in the frame: a buffered client paint gains nothing and the platform's own
     // controls (edits) paint themselves better unbuffered.
     control.SetDoubleBuffered(buffered);
 }
 
-void TSkinScrollBar::AttachScrollBars(TWinSkinForm& form, TSkinData& skin, bool ownThumbDrag, HWND window) {
+void TSkinScrollBar::AttachScrollBars(TControlSkinSet& owner, TSkinData& skin, bool ownThumbDrag, HWND window) {
     ownThumbDrag_ = ownThumbDrag;
-    TSkinControl::AttachHandle(form, skin, window);
+    TSkinControl::AttachHandle(owner, skin, window);
 }
 
-void TSkinScrollBar::AttachControl(TWinSkinForm& form, TSkinData& skin, bool colorFlag,
+void TSkinScrollBar::AttachControl(TControlSkinSet& owner, TSkinData& skin, bool colorFlag,
                                    TWinControl& control) {
     (void)colorFlag; // the control keeps its own colour: only its frame wears the skin
-    AttachScrollBars(form, skin, ownThumbDrag_, control);
+    AttachScrollBars(owner, skin, ownThumbDrag_, control);
 }
 
-void TSkinScrollBar::AttachHandle(TWinSkinForm& form, TSkinData& skin, HWND window) {
-    AttachScrollBars(form, skin, ownThumbDrag_, window);
+void TSkinScrollBar::AttachHandle(TControlSkinSet& owner, TSkinData& skin, HWND window) {
+    AttachScrollBars(owner, skin, ownThumbDrag_, window);
 }
 
 void TSkinScrollBar::AfterAttach() {

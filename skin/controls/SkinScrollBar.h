@@ -17,11 +17,11 @@ public:
     ~TSkinScrollBar() override;
 
     // ownThumbDrag: the skin runs thumb drags itself; otherwise the platform does.
-    void AttachScrollBars(TWinSkinForm& form, TSkinData& skin, bool ownThumbDrag, TWinControl& control);
-    void AttachScrollBars(TWinSkinForm& form, TSkinData& skin, bool ownThumbDrag, HWND window);
+    void AttachScrollBars(TControlSkinSet& owner, TSkinData& skin, bool ownThumbDrag, TWinControl& control);
+    void AttachScrollBars(TControlSkinSet& owner, TSkinData& skin, bool ownThumbDrag, HWND window);
     // The dispatcher's attach calls land here, with the drag flag given beforehand.
-    void AttachControl(TWinSkinForm& form, TSkinData& skin, bool colorFlag, TWinControl& control) override;
-    void AttachHandle(TWinSkinForm& form, TSkinData& skin, HWND window) override;
+    void AttachControl(TControlSkinSet& owner, TSkinData& skin, bool colorFlag, TWinControl& control) override;
+    void AttachHandle(TControlSkinSet& owner, TSkinData& skin, HWND window) override;
     void SetOwnThumbDrag(bool own) { ownThumbDrag_ = own; }
 
     bool OwnThumbDrag() const { return ownThumbDrag_; }

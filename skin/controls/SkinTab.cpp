@@ -2,7 +2,7 @@
 
 #include "skin/controls/ControlPaint.h"
 #include "skin/controls/SkinUpDown.h"
-#include "skin/form/WinSkinForm.h"
+#include "skin/controls/ControlSkinSet.h"
 #include "skin/model/SkinDataPlatform.h"
 #include "skin/model/WinSkinData.h"
 #include "skin/painter/ImageTurns.h"
@@ -66,8 +66,8 @@ void TSkinTab::FindScrollButtons() {
         return;
     }
     scrollButtons_ = FindWindowExA(Handle(), nullptr, UPDOWN_CLASSA, nullptr);
-    if (scrollButtons_ != nullptr && Form().ControlSkinFor(scrollButtons_) == nullptr) {
-        Form().AddControlSkin(std::make_unique<TSkinUpDown>())->AttachHandle(Form(), Skin(), scrollButtons_);
+    if (scrollButtons_ != nullptr && Owner().SkinFor(scrollButtons_) == nullptr) {
+        Owner().Add(std::make_unique<TSkinUpDown>())->AttachHandle(Owner(), Skin(), scrollButtons_);
     }
 }
 

@@ -149,7 +149,7 @@ bool TWinSkinForm::HandleCommand(UINT message, WPARAM wParam, LPARAM lParam, LRE
     const WPARAM command = wParam & 0xFFF0;
     if (message == WM_COMMAND) {
         if (lParam != 0) {
-            if (TSkinControl* from = ControlSkinFor(reinterpret_cast<HWND>(lParam)); from != nullptr) {
+            if (TSkinControl* from = controls_.SkinFor(reinterpret_cast<HWND>(lParam)); from != nullptr) {
                 from->ParentNotified(HIWORD(wParam));
             }
         }

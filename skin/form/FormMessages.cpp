@@ -19,7 +19,7 @@ LRESULT TWinSkinForm::Previous(UINT message, WPARAM wParam, LPARAM lParam) {
     return SubclassChain::CallNext(window_, message, wParam, lParam);
 }
 
-bool TWinSkinForm::Handle(HWND, UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
+bool TWinSkinForm::OnMessage(HWND, UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
     if (HandleAlways(message, wParam, lParam, result)) {
         return true;
     }
@@ -145,7 +145,7 @@ void TWinSkinForm::SkinAttachedArrived() {
     }
     lifeState_ = lsRunning;
     StartHover(active_);
-    SkinControls(); // a dialog's controls may have come after the window
+    controls_.SkinNewControls(); // a dialog's controls may have come after the window
     RedrawWindow(window_, nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE);
 }
 

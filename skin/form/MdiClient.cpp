@@ -9,11 +9,6 @@
 
 namespace quellar {
 
-bool TWinSkinForm::TMdiClientLink::Handle(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
-                                          LRESULT& result) {
-    return form_.HandleMdiClient(window, message, wParam, lParam, result);
-}
-
 bool MdiActiveChildMaximized(HWND client) {
     BOOL maximized = FALSE;
     const bool active = client != nullptr &&

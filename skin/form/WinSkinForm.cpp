@@ -1,6 +1,5 @@
 #include "skin/form/WinSkinForm.h"
 
-#include "skin/controls/ControlSkins.h"
 #include "skin/controls/SkinControl.h"
 #include "skin/form/DwmFrame.h"
 #include "skin/form/FrameBounds.h"
@@ -32,7 +31,7 @@ TWinSkinForm::TWinSkinForm(HWND window, TSkinData& skin, TCustomForm* form)
 TWinSkinForm::~TWinSkinForm() {
     EndBarTracking(*this);
     HookFormLevel(false);
-    DropControlSkins();
+    controls_.DropAll();
     if (lifeState_ != lsDestroyed && attached_) {
         DetachAtExit();
     }
@@ -111,68 +110,11 @@ void TWinSkinForm::Attach() {
         BuildLayout();
     }
     attached_ = SubclassChain::Attach(window_, this);
-    SkinControls();
+    controls_.SkinNewControls();
     if (form_ != nullptr && (skin_->SkinControls() & SkinControlBit(xcMainMenu)) != 0) {
         ConvertPopupMenus(*form_, *skin_, true);
     }
     InvalidateRect(window_, nullptr, TRUE);
-}
-
-TSkinControl* TWinSkinForm::AddControlSkin(std::unique_ptr<TSkinControl> skin) {
-    controlSkins_.push_back(std::move(skin));
-    return controlSkins_.back().get();
-}
-
-TSkinControl* TWinSkinForm::ControlSkinFor(HWND control) const {
-    for (const auto& skin : controlSkins_) {
-        if (skin->Handle() == control && skin->GraphicControl() == nullptr &&
-            skin->LifeState() != slDestroyed) {
-            return skin.get();
-        }
-    }
-    return nullptr;
-}
-
-TSkinControl* TWinSkinForm::ControlSkinFor(const TGraphicControl* control) const {
-    for (const auto& skin : controlSkins_) {
-        if (skin->GraphicControl() == control && skin->LifeState() != slDestroyed) {
-            return skin.get();
-        }
-    }
-    return nullptr;
-}
-
-void TWinSkinForm::FreeDeadControlSkins() {
-    std::erase_if(controlSkins_, [this](const std::unique_ptr<TSkinControl>& skin) {
-        if (skin->LifeState() != slDestroyed) {
-            return false;
-        }
-        if (hotControl_ == skin.get()) {
-            hotControl_ = nullptr;
-        }
-        return true;
-    });
-}
-
-void TWinSkinForm::DropControlSkins() {
-    std::vector<std::unique_ptr<TSkinControl>> skins = std::move(controlSkins_);
-    controlSkins_.clear();
-    for (auto& skin : skins) {
-        skin->RestoreColor();
-    }
-    hotControl_ = nullptr;
-    skins.clear(); // each gives its control its handler or procedure back
-}
-
-void TWinSkinForm::SkinControls() {
-    if (!skin_->SkinLoaded()) {
-        return;
-    }
-    if (form_ != nullptr) {
-        SkinFormControls(*this, *form_);
-    } else {
-        SkinChildWindows(*this, window_);
-    }
 }
 
 TBitmap32 TWinSkinForm::BorrowedIcon() const {
@@ -328,11 +270,7 @@ void TWinSkinForm::ReapplySkin() {
     if (form_ != nullptr) {
         form_->SetColor(static_cast<TColor>(skin_->Colours().ButtonFace));
     }
-    FreeDeadControlSkins();
-    for (const auto& skin : controlSkins_) {
-        skin->SkinChanged();
-    }
-    SkinControls();
+    controls_.SkinChanged();
     lifeState_ = lsReapplying;
     ReadWindowIcon();
     if ((skin_->SkinControls() & SkinControlBit(xcMainMenu)) != 0) {
@@ -370,13 +308,14 @@ void TWinSkinForm::ControlDestroying(TControl&) {
     formGoing_ = true;
     DetachAtExit();
     form_ = nullptr;
+    controls_.ForgetForm();
     lifeState_ = lsDestroyed; // the window goes next; the manager frees this object
 }
 
 // What every way of letting go of the window does first: the control skins dropped, the form no
 // longer watched, its popup menus and the MDI client given back.
 void TWinSkinForm::ReleaseParts() {
-    DropControlSkins();
+    controls_.DropAll();
     if (form_ != nullptr) {
         if (form_->FrameWatcher() == this) {
             form_->SetFrameWatcher(nullptr);

@@ -5,6 +5,7 @@
 // borders, the title bar with its plate and caption text and the caption buttons itself, cuts
 // the window region from the borders' transparent pixels and keeps the client area the size it
 // was. The skin manager creates, attaches, re-applies and frees these objects.
+#include "skin/controls/ControlSkinSet.h"
 #include "skin/form/FrameGeometry.h"
 #include "skin/form/NCObject.h"
 #include "skin/model/Bitmap32.h"
@@ -92,7 +93,7 @@ public:
     void MarkRestored() { windowState_ = wsRestored; }
     void RebuildRegion();
 
-    bool Handle(HWND window, UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
+    bool OnMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
     void PaintItem(TNCObject& item) override;
 
     // The screen point in window coordinates (client origin moved by the frame, unless minimised).
@@ -109,20 +110,9 @@ public:
     // The bar that replaces the window's menu bar; null when the window has none.
     TWinSkinMenu* MenuBar() const { return menuBar_.get(); }
 
-    // The control skins of this window's controls, owned here.
-    const std::vector<std::unique_ptr<TSkinControl>>& ControlSkins() const { return controlSkins_; }
-    TSkinControl* AddControlSkin(std::unique_ptr<TSkinControl> skin);
-    TSkinControl* ControlSkinFor(HWND control) const;
-    TSkinControl* ControlSkinFor(const TGraphicControl* control) const;
-    // Frees the skins whose control or window is gone.
-    void FreeDeadControlSkins();
-    // Every control skin gives its control back (colours too) and is freed.
-    void DropControlSkins();
-    // Gives the window's controls their skins (those that have none yet).
-    void SkinControls();
-    // The skinned button the mouse is over, if any.
-    TSkinControl* HotControl() const { return hotControl_; }
-    void SetHotControl(TSkinControl* control) { hotControl_ = control; }
+    // The control skins of this window's controls.
+    TControlSkinSet& Controls() { return controls_; }
+    const TControlSkinSet& Controls() const { return controls_; }
 
     // The menu now shown from this window (a drop-down of the bar, the system menu), for reading
     // item texts by command; null when none.
@@ -143,14 +133,6 @@ private:
     void ControlDestroying(TControl& control) override;
     // In front of an MDI frame's client window: new children are skinned once the client
     // refreshes its menu; tiling, cascading and closing children end the maximised look.
-    class TMdiClientLink : public TSubclassHandler {
-    public:
-        explicit TMdiClientLink(TWinSkinForm& form) : form_(form) {}
-        bool Handle(HWND window, UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
-
-    private:
-        TWinSkinForm& form_;
-    };
     bool HandleMdiClient(HWND client, UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
     // In front of our form's own message handling while the bar is there: Alt and a letter
     // reach the bar before the form's controls.
@@ -232,9 +214,8 @@ private:
     std::unique_ptr<TWinSkinMenu> menuBar_;
     std::function<void(TMessage&)> savedFormProc_;
     bool formLevelHooked_ = false;
-    TMdiClientLink mdiLink_{*this};
-    std::vector<std::unique_ptr<TSkinControl>> controlSkins_;
-    TSkinControl* hotControl_ = nullptr;
+    TLinkTo<TWinSkinForm, &TWinSkinForm::HandleMdiClient> mdiLink_{*this};
+    TControlSkinSet controls_{window_, *skin_, form_};
     bool formGoing_ = false; // our form is in its destructor
     // Expires with this object: what a modal loop checks before it touches the object again.
     std::shared_ptr<int> alive_ = std::make_shared<int>(0);

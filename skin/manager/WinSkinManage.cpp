@@ -289,7 +289,7 @@ void TWinSkinManage::SyncTimer() {
     }
 }
 
-bool TWinSkinManage::Handle(HWND, UINT message, WPARAM wParam, LPARAM, LRESULT& result) {
+bool TWinSkinManage::OnMessage(HWND, UINT message, WPARAM wParam, LPARAM, LRESULT& result) {
     if (message != WM_TIMER || wParam != RequestTimerId) {
         return false;
     }

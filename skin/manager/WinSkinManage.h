@@ -55,7 +55,7 @@ public:
 private:
     static LRESULT CALLBACK CbtProc(int code, WPARAM wParam, LPARAM lParam);
     LRESULT OnCbt(int code, WPARAM wParam, LPARAM lParam);
-    bool Handle(HWND window, UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
+    bool OnMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
     void SyncTimer();
     TSkinData* ChooseSkinData(HWND window, const std::string& className) const;
     void AttachPopupWindow(HWND window);

@@ -124,7 +124,7 @@ LRESULT TWinSkinPopMenu::Print(HDC dc, WPARAM wParam, LPARAM lParam) {
     return result;
 }
 
-bool TWinSkinPopMenu::Handle(HWND, UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
+bool TWinSkinPopMenu::OnMessage(HWND, UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
     if (message == SkinQuery) {
         result = 1;
         return true;

@@ -34,7 +34,7 @@ public:
     // platform gives the menu a frame, (0, 0) where the menu paints its edge inside.
     POINT ClientOffset() const;
 
-    bool Handle(HWND window, UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
+    bool OnMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
 
     // The skinner that painted without knowing its menu yet, or null.
     static TWinSkinPopMenu* Waiting();

@@ -102,7 +102,7 @@ TEST_F(MainSkin, MainWindowWearsItsSkinThroughMinimiseToTheTrayAndBack) {
 }
 
 template <class Skin> bool Wears(const TWinSkinForm& object, HWND window) {
-    return dynamic_cast<Skin*>(object.ControlSkinFor(window)) != nullptr;
+    return dynamic_cast<Skin*>(object.Controls().SkinFor(window)) != nullptr;
 }
 
 TEST_F(MainSkin, EveryControlOfTheMainWindowWearsItsSkin) {
@@ -114,7 +114,7 @@ TEST_F(MainSkin, EveryControlOfTheMainWindowWearsItsSkin) {
     const TWinSkinForm& object = *WindowsSkinManager()->FindFormObject(form->Handle());
     for (TSpeedButton* b :
          {form->SpeedButton1, form->btnSetup, form->btnTest, form->btnStop, form->btnStart, form->btnExit}) {
-        EXPECT_NE(nullptr, dynamic_cast<TSkinSpeedButton*>(object.ControlSkinFor(b))) << b->Name();
+        EXPECT_NE(nullptr, dynamic_cast<TSkinSpeedButton*>(object.Controls().SkinFor(b))) << b->Name();
     }
     const TColor face = static_cast<TColor>(form->SkinData1->Colours().ButtonFace);
     for (TWinControl* box : std::initializer_list<TWinControl*>{

@@ -42,7 +42,7 @@ std::size_t Index(Role role) {
 class MessageRecorder::Tap : public TSubclassHandler {
 public:
     Tap(MessageRecorder& owner, HWND window, Role role) : owner_(owner), window_(window), role_(role) {}
-    bool Handle(HWND window, UINT message, WPARAM wParam, LPARAM lParam, LRESULT&) override {
+    bool OnMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam, LRESULT&) override {
         owner_.Receive(role_, window, message, wParam, lParam);
         if (message == WM_NCDESTROY) {
             window_ = nullptr; // the chain lets go of us with this message; the handle may be reused

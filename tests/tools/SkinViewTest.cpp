@@ -223,7 +223,7 @@ TEST_F(SkinView, EveryPartOfTheViewerWearsTheSkin) {
             continue;
         }
         ++seen[rule->first];
-        EXPECT_TRUE(rule->second(object->ControlSkinFor(control->Handle()))) << rule->first;
+        EXPECT_TRUE(rule->second(object->Controls().SkinFor(control->Handle()))) << rule->first;
     }
     EXPECT_EQ(expected.size(), seen.size()) << "the viewer shows one of every skinned control";
 

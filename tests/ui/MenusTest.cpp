@@ -30,7 +30,7 @@ TEST(ShortCutText, ModifiersThenKeyName) {
 // Counts CM_MENUCHANGED reaching a window.
 struct TMenuChangedCounter : TSubclassHandler {
     int count = 0;
-    bool Handle(HWND, UINT message, WPARAM, LPARAM, LRESULT&) override {
+    bool OnMessage(HWND, UINT message, WPARAM, LPARAM, LRESULT&) override {
         count += message == CM_MENUCHANGED ? 1 : 0;
         return false;
     }
@@ -176,7 +176,7 @@ TEST_F(Menus, ShortcutsOfReachableItemsRunBeforeTheWindowSeesTheKey) {
     withShortCut(Add((new TPopupMenu(form))->Items(), "Next"), VK_F6 | scShift);
     struct TKeySeen : TSubclassHandler {
         std::string* ran;
-        bool Handle(HWND, UINT message, WPARAM, LPARAM, LRESULT&) override {
+        bool OnMessage(HWND, UINT message, WPARAM, LPARAM, LRESULT&) override {
             *ran += message == WM_KEYDOWN || message == WM_SYSKEYDOWN ? "key" : "";
             return false;
         }

@@ -63,7 +63,7 @@ LRESULT CALLBACK ForeignProc(HWND window, UINT message, WPARAM wParam, LPARAM lP
 // Logs, and consumes `consumed` with `answer`; `onMessage` runs first (detaching, deleting).
 struct Recorder : TSubclassHandler {
     Recorder(std::string n, UINT c = 0, LRESULT a = 0) : name(std::move(n)), consumed(c), answer(a) {}
-    bool Handle(HWND, UINT message, WPARAM, LPARAM, LRESULT& result) override {
+    bool OnMessage(HWND, UINT message, WPARAM, LPARAM, LRESULT& result) override {
         Log(name, message);
         if (message == consumed) {
             result = answer;
@@ -194,8 +194,8 @@ TEST_F(SubclassChainTest, FortyWindowsWithTwoHandlersEach) {
 struct Remover : Recorder {
     Remover(std::string n, HWND w, std::unique_ptr<Recorder>& v)
         : Recorder(std::move(n)), window(w), victim(v) {}
-    bool Handle(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override {
-        const bool ate = Recorder::Handle(hwnd, message, wParam, lParam, result);
+    bool OnMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override {
+        const bool ate = Recorder::OnMessage(hwnd, message, wParam, lParam, result);
         if (message == kProbe && victim != nullptr) {
             SubclassChain::Detach(window, victim.get());
             victim.reset(); // may be this object: nothing of it is touched after
@@ -271,7 +271,7 @@ namespace {
 // Asks the rest of the chain first, then changes its answer: what a frame handler does with
 // WM_NCCALCSIZE or WM_SIZE.
 struct AfterTheRest : TSubclassHandler {
-    bool Handle(HWND window, UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override {
+    bool OnMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override {
         Log("after", message);
         if (message != kProbe && message != WM_NCDESTROY) {
             return false;
@@ -300,7 +300,7 @@ TEST_F(SubclassChainTest, CallNextRunsOlderHandlersAndThePreviousProcedureOnce) 
 // A skin part that runs out of memory on the probe, before or after passing it on.
 struct Thrower : TSubclassHandler {
     explicit Thrower(bool passOnFirst) : passOn(passOnFirst) {}
-    bool Handle(HWND window, UINT message, WPARAM wParam, LPARAM lParam, LRESULT&) override {
+    bool OnMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam, LRESULT&) override {
         Log("thrower", message);
         if (message == kProbe) {
             if (passOn) {

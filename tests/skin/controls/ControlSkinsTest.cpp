@@ -176,10 +176,10 @@ protected:
         frame = new TWinSkinForm(host, *skin, nullptr);
         frame->Attach();
         // Children that only our forms' components get skins for, attached by hand.
-        frame->AddControlSkin(std::make_unique<TSkinProgress>())->AttachHandle(*frame, *skin, progress);
-        frame->AddControlSkin(std::make_unique<TSkinUpDown>())->AttachHandle(*frame, *skin, upDown);
-        frame->AddControlSkin(std::make_unique<TSkinStatusBar>())->AttachHandle(*frame, *skin, status);
-        frame->AddControlSkin(std::make_unique<TSkinTrackBar>())->AttachHandle(*frame, *skin, track);
+        frame->Controls().Add(std::make_unique<TSkinProgress>())->AttachHandle(frame->Controls(), *skin, progress);
+        frame->Controls().Add(std::make_unique<TSkinUpDown>())->AttachHandle(frame->Controls(), *skin, upDown);
+        frame->Controls().Add(std::make_unique<TSkinStatusBar>())->AttachHandle(frame->Controls(), *skin, status);
+        frame->Controls().Add(std::make_unique<TSkinTrackBar>())->AttachHandle(frame->Controls(), *skin, track);
         ShowWindow(host, SW_SHOW);
         SetForegroundWindow(host);
         Pump();
@@ -214,7 +214,7 @@ TEST_F(ControlSkins, ChildWindowsGetTheSkinTheirClassAndStyleCallFor) {
         {idSizer, "size box", [](TSkinControl* s) { return dynamic_cast<TSkinSizer*>(s) != nullptr; }},
     };
     for (const auto& row : rows) {
-        EXPECT_TRUE(row.is(frame->ControlSkinFor(GetDlgItem(host, row.id)))) << row.expected;
+        EXPECT_TRUE(row.is(frame->Controls().SkinFor(GetDlgItem(host, row.id)))) << row.expected;
     }
 }
 
@@ -315,8 +315,8 @@ TEST_F(ControlSkins, ADropDownComboBoxByHandleLetsGoWhenItsListClosesAndStaysHot
     for (const char* item : {"one", "two", "three"}) {
         SendMessageA(dropDown, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item));
     }
-    auto* comboSkin = static_cast<TSkinComBox*>(frame->AddControlSkin(std::make_unique<TSkinComBox>()));
-    comboSkin->AttachHandle(*frame, *skin, dropDown);
+    auto* comboSkin = static_cast<TSkinComBox*>(frame->Controls().Add(std::make_unique<TSkinComBox>()));
+    comboSkin->AttachHandle(frame->Controls(), *skin, dropDown);
     SetFocus(push);
     Pump();
     COMBOBOXINFO info{};
@@ -366,7 +366,7 @@ TEST_F(ControlSkins, ElementsWithoutPicturesFallBackToTheSkinsColoursAndTheOther
     ASSERT_TRUE(skin->LoadSkinBytes(ControlSkin("200,200,200", true)));
     frame->ReapplySkin();
     HWND vertical = Child(TRACKBAR_CLASSA, TBS_VERT, idTrack + 1, 360, 10, 30, 120);
-    frame->AddControlSkin(std::make_unique<TSkinTrackBar>())->AttachHandle(*frame, *skin, vertical);
+    frame->Controls().Add(std::make_unique<TSkinTrackBar>())->AttachHandle(frame->Controls(), *skin, vertical);
     SendMessageA(status, SB_SETTEXTA, 0, reinterpret_cast<LPARAM>("WWWW"));
     RECT lowered{}, raised{};
     SendMessageA(status, SB_GETRECT, 0, reinterpret_cast<LPARAM>(&lowered));
@@ -422,7 +422,7 @@ TEST_F(ControlSkins, EachClassConsumesOnlyWhatItPaintsOrTakesOver) {
         HWND control = Child(row.cls, row.style, ++id, 20, 200, 60, 24);
         test::MessageRecorder recorder;
         ASSERT_TRUE(recorder.Watch(control, Role::Control)); // behind the skin
-        frame->AddControlSkin(MakeControlSkin(row.kind))->AttachHandle(*frame, *skin, control);
+        frame->Controls().Add(MakeControlSkin(row.kind))->AttachHandle(frame->Controls(), *skin, control);
         Pump(50);
         for (UINT message : kMessages) {
             if (!row.pressed && (message == WM_LBUTTONDOWN || message == WM_LBUTTONUP)) {
@@ -455,8 +455,8 @@ TEST_F(ControlSkins, PushButtonTakesThePressAndClicksOnlyOnReleaseOverIt) {
     HWND button = Child("button", BS_PUSHBUTTON, 40, 100, 200, 80, 26, 0, "Two");
     test::MessageRecorder recorder;
     ASSERT_TRUE(recorder.Watch(button, Role::Control)); // behind the skin: what the control sees
-    frame->SkinControls();
-    ASSERT_NE(nullptr, frame->ControlSkinFor(button));
+    frame->Controls().SkinNewControls();
+    ASSERT_NE(nullptr, frame->Controls().SkinFor(button));
     ASSERT_TRUE(recorder.Watch(host, Role::Parent));
 
     recorder.Clear();
@@ -481,7 +481,7 @@ TEST_F(ControlSkins, PushButtonTakesThePressAndClicksOnlyOnReleaseOverIt) {
     SendMessageA(button, WM_LBUTTONUP, 0, MAKELPARAM(200, 200));
     Pump(100);
     EXPECT_TRUE(gCommands.empty());
-    EXPECT_FALSE(frame->ControlSkinFor(button)->Pressed());
+    EXPECT_FALSE(frame->Controls().SkinFor(button)->Pressed());
 }
 
 WNDPROC gPrevious = nullptr;
@@ -497,7 +497,7 @@ TEST_F(ControlSkins, DetachGivesProceduresBackUnlessSomeoneCameAfter) {
         SetWindowLongPtrA(check, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&LaterSubclass)));
     const LONG_PTR theirs = GetWindowLongPtrA(check, GWLP_WNDPROC);
     frame->DetachAndRestore();
-    EXPECT_TRUE(frame->ControlSkins().empty());
+    EXPECT_TRUE(frame->Controls().Skins().empty());
     EXPECT_EQ(pushProc, GetWindowLongPtrA(push, GWLP_WNDPROC));
     EXPECT_EQ(theirs, GetWindowLongPtrA(check, GWLP_WNDPROC)) << "theirs stays, ours only forwards";
     SendMessageA(check, BM_SETCHECK, BST_CHECKED, 0);
@@ -568,13 +568,13 @@ TEST(ControlSkinsFramework, FormControlsTakeTheFaceColourAndGetEverythingBack) {
     Pump(100);
     EXPECT_EQ(TColor{0xC8C8C8}, panel->Color());
     EXPECT_EQ(TColor{0xC8C8C8}, box->Color()) << "the check box keeps its parent's colour";
-    EXPECT_NE(nullptr, frame->ControlSkinFor(speed));
-    EXPECT_NE(nullptr, dynamic_cast<TSkinCheckBox*>(frame->ControlSkinFor(box->Handle())));
-    EXPECT_NE(nullptr, dynamic_cast<TSkinEdit*>(frame->ControlSkinFor(text->Handle())));
-    EXPECT_NE(nullptr, dynamic_cast<TSkinBox*>(frame->ControlSkinFor(panel->Handle())));
+    EXPECT_NE(nullptr, frame->Controls().SkinFor(speed));
+    EXPECT_NE(nullptr, dynamic_cast<TSkinCheckBox*>(frame->Controls().SkinFor(box->Handle())));
+    EXPECT_NE(nullptr, dynamic_cast<TSkinEdit*>(frame->Controls().SkinFor(text->Handle())));
+    EXPECT_NE(nullptr, dynamic_cast<TSkinBox*>(frame->Controls().SkinFor(panel->Handle())));
     EXPECT_EQ(Buttons[0], Shown(panel->Handle(), 13, 43)) << "the speed button at its place in the panel";
     EXPECT_EQ(Checks[0], Shown(box->Handle(), 6, 9)) << "the mark, painted into the box's buffer";
-    EXPECT_NE(nullptr, dynamic_cast<TSkinBitButton*>(frame->ControlSkinFor(bit->Handle())));
+    EXPECT_NE(nullptr, dynamic_cast<TSkinBitButton*>(frame->Controls().SkinFor(bit->Handle())));
     EXPECT_EQ(Buttons[0], Shown(bit->Handle(), 3, 3));
     SendMessageA(bit->Handle(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
     EXPECT_EQ(Buttons[1], Shown(bit->Handle(), 3, 3));
@@ -585,10 +585,10 @@ TEST(ControlSkinsFramework, FormControlsTakeTheFaceColourAndGetEverythingBack) {
     frame->ReapplySkin();
     EXPECT_EQ(TColor{0xC8960A}, panel->Color()) << "the new face colour";
 
-    const std::size_t before = frame->ControlSkins().size();
+    const std::size_t before = frame->Controls().Skins().size();
     delete box; // tells its skin first
-    frame->FreeDeadControlSkins();
-    EXPECT_EQ(before - 1, frame->ControlSkins().size());
+    frame->Controls().FreeDead();
+    EXPECT_EQ(before - 1, frame->Controls().Skins().size());
 
     frame->DetachAndRestore();
     EXPECT_EQ(panelColour, panel->Color());

@@ -121,7 +121,7 @@ protected:
         SetRange({0, 99, 10, 45});
         gFrame = new TWinSkinForm(host, *skin, nullptr);
         gFrame->Attach();
-        bars = dynamic_cast<TSkinScrollBar*>(gFrame->ControlSkinFor(pane));
+        bars = dynamic_cast<TSkinScrollBar*>(gFrame->Controls().SkinFor(pane));
         ShowWindow(host, SW_SHOW);
         Pump(100);
     }
@@ -307,11 +307,11 @@ TEST(ScrollBarSkinFramework, ControlsWithFrameBarsWearTheSkin) {
     auto* frame = new TWinSkinForm(form->Handle(), *skin, form);
     frame->Attach();
     Pump(100);
-    auto* bars = dynamic_cast<TSkinScrollBar*>(frame->ControlSkinFor(memo->Handle()));
+    auto* bars = dynamic_cast<TSkinScrollBar*>(frame->Controls().SkinFor(memo->Handle()));
     ASSERT_NE(nullptr, bars);
     EXPECT_TRUE(bars->OwnThumbDrag());
-    EXPECT_NE(nullptr, dynamic_cast<TSkinScrollBar*>(frame->ControlSkinFor(box->Handle())));
-    EXPECT_NE(nullptr, dynamic_cast<TSkinEdit*>(frame->ControlSkinFor(plain->Handle())));
+    EXPECT_NE(nullptr, dynamic_cast<TSkinScrollBar*>(frame->Controls().SkinFor(box->Handle())));
+    EXPECT_NE(nullptr, dynamic_cast<TSkinEdit*>(frame->Controls().SkinFor(plain->Handle())));
     const int arrow = GetSystemMetrics(SM_CXHSCROLL);
     const TSkinRect bar = VerticalBarOf(memo->Handle());
     RedrawWindow(memo->Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_FRAME | RDW_UPDATENOW);

@@ -94,7 +94,7 @@ protected:
             item.pszText = caption.data();
             SendMessageA(tab, TCM_INSERTITEMA, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(&item));
         }
-        SkinChildWindows(*frame, form->Handle());
+        SkinChildWindows(frame->Controls(), form->Handle());
         return tab;
     }
     TApplication* app = nullptr;
@@ -131,7 +131,7 @@ TEST_F(TabSkin, FocusedTabAndPageBorderShowOnEverySide) {
     for (const auto& row : rows) {
         SCOPED_TRACE(row.side);
         HWND tab = TabWindow(row.style, 3, 260, 200);
-        auto* skinned = dynamic_cast<TSkinTab*>(frame->ControlSkinFor(tab));
+        auto* skinned = dynamic_cast<TSkinTab*>(frame->Controls().SkinFor(tab));
         ASSERT_NE(nullptr, skinned) << "a tab control child gets the tab skin";
         EXPECT_EQ(row.side, skinned->Side());
         Shown(tab, 0, 0);
@@ -171,12 +171,12 @@ TEST_F(TabSkin, ScrollArrowsGetTheUpDownSkin) {
     Shown(tab, 0, 0);
     HWND arrows = FindWindowExA(tab, nullptr, UPDOWN_CLASSA, nullptr);
     ASSERT_NE(nullptr, arrows) << "the control made its scroll arrows";
-    EXPECT_NE(nullptr, dynamic_cast<TSkinUpDown*>(frame->ControlSkinFor(arrows)));
+    EXPECT_NE(nullptr, dynamic_cast<TSkinUpDown*>(frame->Controls().SkinFor(arrows)));
     RECT a{};
     GetWindowRect(arrows, &a);
     MapWindowPoints(nullptr, tab, reinterpret_cast<POINT*>(&a), 2);
     EXPECT_EQ(Arrows, WindowPixel(tab, a.left + 1, a.top + 1));
-    frame->ControlSkinFor(tab)->Repaint();
+    frame->Controls().SkinFor(tab)->Repaint();
     EXPECT_EQ(Arrows, WindowPixel(tab, a.left + 1, a.top + 1));
     DestroyWindow(tab);
 }
@@ -205,9 +205,9 @@ TEST_F(TabSkin, TabSetFacesFollowItsPlacesAndTheSelection) {
     HWND strip = set->Handle();
     EXPECT_EQ(PixelOf(GetSysColor(COLOR_WINDOW)), Shown(strip, places[1].left + 2, 12)) << "its own look";
 
-    SkinFormControls(*frame, *form);
-    ASSERT_NE(nullptr, dynamic_cast<TSkinTab31*>(frame->ControlSkinFor(set->Handle())));
-    auto* tabSkin = dynamic_cast<TSkinTab*>(frame->ControlSkinFor(pages->Handle()));
+    SkinFormControls(frame->Controls(), *form);
+    ASSERT_NE(nullptr, dynamic_cast<TSkinTab31*>(frame->Controls().SkinFor(set->Handle())));
+    auto* tabSkin = dynamic_cast<TSkinTab*>(frame->Controls().SkinFor(pages->Handle()));
     ASSERT_NE(nullptr, tabSkin);
     EXPECT_EQ(tsBottom, tabSkin->Side());
     EXPECT_EQ(Tabs[0], Shown(strip, places[0].left + 1, 20));

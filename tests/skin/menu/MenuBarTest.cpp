@@ -292,7 +292,7 @@ TEST_F(MenuBar, ItemsSitWhereWorkedOutOnTheSkinsBar) {
 // it is told, so the test plays the state that Windows keeps per window.
 struct TKeyboardCues : TSubclassHandler {
     LRESULT state = 0;
-    bool Handle(HWND, UINT message, WPARAM, LPARAM, LRESULT& result) override {
+    bool OnMessage(HWND, UINT message, WPARAM, LPARAM, LRESULT& result) override {
         if (message != WM_QUERYUISTATE) {
             return false;
         }
