@@ -19,6 +19,7 @@
 #include "skin/manager/WinSkinManage.h"
 #include "skin/model/WinSkinData.h"
 #include "skin/package/SkinPackageWriter.h"
+#include "tests/support/FrameworkBuilders.h"
 #include "tests/support/MessageRecorder.h"
 #include "tests/support/SkinFiles.h"
 #include "tests/support/WindowTestSupport.h"
@@ -137,12 +138,8 @@ protected:
     static void SetUpTestSuite() {
         INITCOMMONCONTROLSEX init{sizeof(init), ICC_WIN95_CLASSES | ICC_PROGRESS_CLASS | ICC_BAR_CLASSES};
         InitCommonControlsEx(&init);
-        WNDCLASSA wc{};
-        wc.lpfnWndProc = &HostProc;
-        wc.hInstance = GetModuleHandleA(nullptr);
-        wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-        wc.lpszClassName = "ControlSkinHost";
-        RegisterClassA(&wc);
+        test::RegisterWindowClass("ControlSkinHost", &HostProc, 0,
+                                  reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1));
     }
     HWND Child(const char* cls, DWORD style, int id, int x, int y, int w, int h, DWORD exStyle = 0,
                const char* text = "") {
@@ -539,21 +536,11 @@ TEST(ControlSkinsFramework, FormControlsTakeTheFaceColourAndGetEverythingBack) {
     app->Initialize();
     auto* form = new TForm(app);
     form->SetClientSize(300, 200);
-    auto* panel = new TPanel(form);
-    panel->SetParent(form);
-    panel->SetBounds(0, 0, 300, 120);
-    auto* box = new TCheckBox(form);
-    box->SetParent(panel);
-    box->SetBounds(10, 10, 100, 20);
-    auto* speed = new TSpeedButton(form);
-    speed->SetParent(panel);
-    speed->SetBounds(10, 40, 60, 30);
-    auto* text = new TEdit(form);
-    text->SetParent(form);
-    text->SetBounds(10, 140, 100, 22);
-    auto* bit = new TBitBtn(form);
-    bit->SetParent(form);
-    bit->SetBounds(150, 140, 80, 26);
+    auto* panel = test::PlaceControl<TPanel>(form, form, 0, 0, 300, 120);
+    auto* box = test::PlaceControl<TCheckBox>(form, panel, 10, 10, 100, 20);
+    auto* speed = test::PlaceControl<TSpeedButton>(form, panel, 10, 40, 60, 30);
+    auto* text = test::PlaceControl<TEdit>(form, form, 10, 140, 100, 22);
+    auto* bit = test::PlaceControl<TBitBtn>(form, form, 150, 140, 80, 26);
     bit->SetCaption("Bit");
     int clicks = 0;
     bit->OnClick = [&clicks](TComponent*) { ++clicks; };
@@ -605,17 +592,11 @@ TEST(ControlSkinsFramework, EachControlGetsItsOwnDoubleBufferingBack) {
     app->Initialize();
     auto* form = new TForm(app);
     form->SetClientSize(300, 200);
-    auto* panel = new TPanel(form); // colour only
-    panel->SetParent(form);
-    panel->SetBounds(0, 0, 300, 60);
+    auto* panel = test::PlaceControl<TPanel>(form, form, 0, 0, 300, 60); // colour only
     panel->SetDoubleBuffered(true);
-    auto* text = new TEdit(form); // skinned by its window
-    text->SetParent(form);
-    text->SetBounds(10, 80, 100, 22);
+    auto* text = test::PlaceControl<TEdit>(form, form, 10, 80, 100, 22); // skinned by its window
     text->SetDoubleBuffered(true);
-    auto* box = new TCheckBox(form); // painted into its buffer
-    box->SetParent(form);
-    box->SetBounds(10, 120, 100, 20);
+    auto* box = test::PlaceControl<TCheckBox>(form, form, 10, 120, 100, 20); // painted into its buffer
     form->Show();
     auto* skin = new TSkinData(nullptr);
     ASSERT_TRUE(skin->LoadSkinBytes(ControlSkin()));

@@ -66,6 +66,23 @@ std::vector<std::uint8_t> HandMadeSkin(std::uint32_t leftActive = LeftActive, bo
                Strip(16, 14, {CloseFrames[0], CloseFrames[1], CloseFrames[2], CloseFrames[3]}, false)}});
 }
 
+// The size of text in the screen's caption font, measured on the window's device context (the
+// screen's for null).
+SIZE CaptionTextExtent(HWND window, const char* text) {
+    HDC dc = GetDC(window);
+    NONCLIENTMETRICSA metrics{};
+    metrics.cbSize = sizeof(metrics);
+    SystemParametersInfoA(SPI_GETNONCLIENTMETRICS, sizeof(metrics), &metrics, 0);
+    HFONT font = CreateFontIndirectA(&metrics.lfCaptionFont);
+    HGDIOBJ old = SelectObject(dc, font);
+    SIZE extent{};
+    GetTextExtentPoint32A(dc, text, lstrlenA(text), &extent);
+    SelectObject(dc, old);
+    DeleteObject(font);
+    ReleaseDC(window, dc);
+    return extent;
+}
+
 std::vector<UINT> gBaseMessages; // what reached the window's own procedure
 int gBaseSizes = 0;              // the WM_SIZE messages among them
 // The caption messages that reached it, wParam 1 when the window was visible at that moment.
@@ -278,21 +295,8 @@ TEST_F(WinSkinForm, FrameMessagesKeepThePlatformCaptionAway) {
     char text[32] = {};
     GetWindowTextA(window, text, sizeof(text));
     EXPECT_STREQ("R&&D & another caption", text) << "stored by the window's own procedure";
-    {
-        // The title box fits the caption as drawn: every "&" is a character of it.
-        HDC dc = GetDC(window);
-        NONCLIENTMETRICSA metrics{};
-        metrics.cbSize = sizeof(metrics);
-        SystemParametersInfoA(SPI_GETNONCLIENTMETRICS, sizeof(metrics), &metrics, 0);
-        HFONT font = CreateFontIndirectA(&metrics.lfCaptionFont);
-        HGDIOBJ old = SelectObject(dc, font);
-        SIZE extent{};
-        GetTextExtentPoint32A(dc, text, lstrlenA(text), &extent);
-        SelectObject(dc, old);
-        DeleteObject(font);
-        ReleaseDC(window, dc);
-        EXPECT_EQ(extent.cx, manager->FindFormObject(window)->TitleBox().Width());
-    }
+    // The title box fits the caption as drawn: every "&" is a character of it.
+    EXPECT_EQ(CaptionTextExtent(window, text).cx, manager->FindFormObject(window)->TitleBox().Width());
     // The caption drag still goes to the window's own procedure (the button is up at once).
     PostMessageA(window, WM_LBUTTONUP, 0, 0);
     SendMessageA(window, WM_NCLBUTTONDOWN, HTCAPTION, ScreenPoint(150, 10));
@@ -437,17 +441,7 @@ TEST_F(WinSkinForm, MessageBoxWithALongCaptionGetsWider) {
     });
     const std::string caption(60, 'W');
     MessageBoxA(window, "x", caption.c_str(), MB_OK);
-    HDC dc = GetDC(nullptr);
-    NONCLIENTMETRICSA metrics{};
-    metrics.cbSize = sizeof(metrics);
-    SystemParametersInfoA(SPI_GETNONCLIENTMETRICS, sizeof(metrics), &metrics, 0);
-    HFONT font = CreateFontIndirectA(&metrics.lfCaptionFont);
-    HGDIOBJ old = SelectObject(dc, font);
-    SIZE space{};
-    GetTextExtentPoint32A(dc, " ", 1, &space);
-    SelectObject(dc, old);
-    DeleteObject(font);
-    ReleaseDC(nullptr, dc);
+    const SIZE space = CaptionTextExtent(nullptr, " ");
     EXPECT_GE(width, (60 + 7) * space.cx + 12) << "room for the caption's length in spaces";
     EXPECT_LE(std::abs(buttonShift), 4) << "moved with the widening (unmoved it would be far off)";
 }
