@@ -28,7 +28,7 @@ public:
     std::int32_t BottomHeight = 0;
     TBitmap32 Image;
     std::int32_t Trans = 0; // 1: magenta pixels are not drawn
-    std::int32_t Tile = 0;  // 1: the centre piece is tiled, else stretched
+    std::int32_t Tile = 0;  // not 0: the centre piece is tiled, 0: stretched (a border: Stretch not 1)
     std::string Name;
     std::int32_t FrameCount = 0;
     std::int32_t Style = 0;

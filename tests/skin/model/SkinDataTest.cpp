@@ -142,13 +142,13 @@ TEST_F(SkinDataTest, FrameBordersReadTheirKeysAndPutHorizontalEndsLeftAndRight) 
     EXPECT_EQ(d.FrameLeft()->BottomHeight, 8);
     EXPECT_EQ(d.FrameLeft()->LeftWidth, 0);
     EXPECT_EQ(d.FrameLeft()->FrameCount, 1);
-    EXPECT_EQ(d.FrameLeft()->Tile, 1);
+    EXPECT_EQ(d.FrameLeft()->Tile, 0) << "Stretch absent is 1: stretched";
     EXPECT_EQ(d.FrameLeft()->Trans, 1);
     EXPECT_EQ(d.FrameTop()->LeftWidth, 30);
     EXPECT_EQ(d.FrameTop()->RightWidth, 31);
     EXPECT_EQ(d.FrameTop()->TopHeight, 0);
     EXPECT_EQ(d.FrameTop()->FrameCount, 2);
-    EXPECT_EQ(d.FrameTop()->Tile, 0);
+    EXPECT_EQ(d.FrameTop()->Tile, 1) << "Stretch 0: tiled";
     EXPECT_EQ(d.FrameTop()->Trans, 0);
     EXPECT_TRUE(d.FrameBottom()->Image.Empty());
 }
