@@ -44,7 +44,6 @@ namespace {
 using test::ExpectedMessage;
 using test::kPosted;
 using test::kSent;
-using test::Match;
 using test::Pump;
 using test::Role;
 
@@ -451,6 +450,11 @@ TEST_F(ControlSkins, EachClassConsumesOnlyWhatItPaintsOrTakesOver) {
 TEST_F(ControlSkins, PushButtonTakesThePressAndClicksOnlyOnReleaseOverIt) {
     HWND button = Child("button", BS_PUSHBUTTON, 40, 100, 200, 80, 26, 0, "Two");
     test::MessageRecorder recorder;
+    // The presses the test sends and the commands our skin posts; the platform's painting and
+    // capture traffic around them is not ours.
+    recorder.SetNoiseFilter([](const test::RecordedMessage& m) {
+        return m.message != WM_LBUTTONDOWN && m.message != WM_LBUTTONUP && m.message != WM_COMMAND;
+    });
     ASSERT_TRUE(recorder.Watch(button, Role::Control)); // behind the skin: what the control sees
     frame->SkinControls();
     ASSERT_NE(nullptr, frame->ControlSkinFor(button));
@@ -460,14 +464,12 @@ TEST_F(ControlSkins, PushButtonTakesThePressAndClicksOnlyOnReleaseOverIt) {
     SendMessageA(button, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
     SendMessageA(button, WM_LBUTTONUP, 0, MAKELPARAM(5, 5));
     Pump(100);
-    const auto& seen = recorder.Sequence(Role::Control);
-    EXPECT_TRUE(std::none_of(seen.begin(), seen.end(), [](const test::RecordedMessage& m) {
-        return m.message == WM_LBUTTONDOWN;
-    })) << "the skin keeps the press from the control";
+    // The skin keeps the press from the control; the release reaches it.
     static const ExpectedMessage kRelease[] = {{WM_LBUTTONUP, kSent}};
-    recorder.ExpectSequence(Role::Control, kRelease, "the release reaches the control", Match::Subsequence);
-    static const ExpectedMessage kClick[] = {{WM_COMMAND, kPosted, MAKEWPARAM(40, BN_CLICKED)}};
-    recorder.ExpectSequence(Role::Parent, kClick, "one click posted to the parent", Match::Subsequence);
+    recorder.ExpectSequence(Role::Control, kRelease, "only the release reaches the control");
+    static const ExpectedMessage kClick[] = {
+        {WM_COMMAND, kPosted | test::kWParam, MAKEWPARAM(40, BN_CLICKED)}};
+    recorder.ExpectSequence(Role::Parent, kClick, "one click posted to the parent");
     EXPECT_EQ(std::vector<WPARAM>{MAKEWPARAM(40, BN_CLICKED)}, gCommands);
 
     // Pressed, then the mouse leaves: released outside, nothing is clicked.

@@ -83,6 +83,26 @@ SIZE CaptionTextExtent(HWND window, const char* text) {
     return extent;
 }
 
+// Keeps what our code sends or posts to a form (the skin's own messages and the caption buttons'
+// actions) and, of the messages in `sent`, those that arrive by a send: the test's own, or the
+// platform's answer to a call of ours. The rest is the platform's traffic (painting, capture,
+// activation, sizing), which differs between systems and runs.
+test::NoiseFilter OnlyOursAnd(std::vector<UINT> sent) {
+    return [sent = std::move(sent)](const test::RecordedMessage& m) {
+        switch (m.message) {
+        case SkinQuery:
+        case SkinAttached:
+        case SkinRepaintFrame:
+        case SkinReapply:
+        case WM_CLOSE:
+        case WM_SYSCOMMAND:
+            return false;
+        default:
+            return (m.flags & kSent) == 0 || std::find(sent.begin(), sent.end(), m.message) == sent.end();
+        }
+    };
+}
+
 std::vector<UINT> gBaseMessages; // what reached the window's own procedure
 int gBaseSizes = 0;              // the WM_SIZE messages among them
 // The caption messages that reached it, wParam 1 when the window was visible at that moment.
@@ -198,6 +218,14 @@ TEST_F(WinSkinForm, AttachingAsksFirstThenPostsTheSetUpThatFitsTheFrame) {
     Pump(600);
     ASSERT_EQ(nullptr, manager->FindFormObject(window));
     test::MessageRecorder recorder;
+    // The platform answers the frame change of the set-up with WM_NCCALCSIZE, once or more (twice
+    // on Wine): the first answer shows when the frame was fitted.
+    recorder.SetNoiseFilter([ours = OnlyOursAnd({}), fitted = false](const auto& m) mutable {
+        if (m.message == WM_NCCALCSIZE) {
+            return std::exchange(fitted, true);
+        }
+        return ours(m);
+    });
     recorder.Watch(window, Role::Form);
     skin->SetActive(true);
     manager->ExecutePendingAction(); // switched on at once rather than 250 ms later
@@ -212,7 +240,7 @@ TEST_F(WinSkinForm, AttachingAsksFirstThenPostsTheSetUpThatFitsTheFrame) {
         {SkinAttached, kPosted | test::kLParam, 0, 1000}, // the set-up after attaching
         {WM_NCCALCSIZE, kSent},                           // the frame fitted to the skin's borders
     };
-    recorder.ExpectSequence(Role::Form, kAttach, "attaching", Match::Subsequence);
+    recorder.ExpectSequence(Role::Form, kAttach, "attaching");
     EXPECT_EQ(ClientW, ClientSize().cx);
     EXPECT_EQ(ClientH, ClientSize().cy);
 }
@@ -220,6 +248,7 @@ TEST_F(WinSkinForm, AttachingAsksFirstThenPostsTheSetUpThatFitsTheFrame) {
 TEST_F(WinSkinForm, CaptionButtonsLightUpPressAndAct) {
     const int closeX = ClientW + 12 - 22 + 8, closeY = 12; // the close button's middle
     test::MessageRecorder recorder;
+    recorder.SetNoiseFilter(OnlyOursAnd({WM_NCMOUSEMOVE, WM_NCLBUTTONDOWN, WM_NCLBUTTONUP}));
     recorder.Watch(window, Role::Form);
     SendMessageA(window, WM_NCACTIVATE, TRUE, 0);
     EXPECT_EQ(CloseFrames[0], test::WindowPixel(window, closeX, closeY));
@@ -242,7 +271,7 @@ TEST_F(WinSkinForm, CaptionButtonsLightUpPressAndAct) {
         {WM_NCLBUTTONUP, kSent}, // the click ends on the close button
         {WM_CLOSE, kPosted},     // its action
     };
-    recorder.ExpectSequence(Role::Form, kClose, "releasing the close button", Match::Subsequence);
+    recorder.ExpectSequence(Role::Form, kClose, "releasing the close button");
     EXPECT_EQ(std::vector<UINT>{WM_CLOSE}, gBaseMessages);
 
     // Pressed, then released elsewhere on the frame: nothing runs.
@@ -265,7 +294,7 @@ TEST_F(WinSkinForm, CaptionButtonsLightUpPressAndAct) {
         {WM_NCLBUTTONUP, kSent},
         {WM_SYSCOMMAND, kPosted | kWParam, SC_MINIMIZE}, // the button's action
     };
-    recorder.ExpectSequence(Role::Form, kMinimise, "clicking the minimise button", Match::Subsequence);
+    recorder.ExpectSequence(Role::Form, kMinimise, "clicking the minimise button");
     EXPECT_TRUE(IsIconic(window));
     ShowWindow(window, SW_RESTORE);
     Pump(200);
