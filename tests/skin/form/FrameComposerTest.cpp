@@ -1,5 +1,5 @@
-// The composed frame of a hand-made skin whose border pieces are flat colours: every pixel of
-// the result is known without running our painter twice.
+// The composed frame of a hand-made skin whose border pieces are flat colours (or columns of
+// colours): every pixel of the result is known without running our painter twice.
 #include "skin/form/FrameComposer.h"
 #include "skin/model/WinSkinData.h"
 #include "tests/support/SkinFiles.h"
