@@ -71,6 +71,15 @@ private:
     HDC dc_;
     HGDIOBJ old_;
 };
+
+// Runs the item's Click; an exception there goes to the application's error box.
+void ClickReportingErrors(TMenuItem& item) {
+    try {
+        item.Click();
+    } catch (const std::exception& error) {
+        ApplicationHandleException(error, &item);
+    }
+}
 } // namespace
 
 HFONT ScreenMenuFont() {
@@ -132,38 +141,23 @@ TMenuItem::~TMenuItem() {
 }
 
 void TMenuItem::SetCaption(const std::string& caption) {
-    if (caption != caption_) {
-        caption_ = caption;
-        Changed();
-    }
+    ChangeField(caption_, caption);
 }
 
 void TMenuItem::SetEnabled(bool enabled) {
-    if (enabled != enabled_) {
-        enabled_ = enabled;
-        Changed();
-    }
+    ChangeField(enabled_, enabled);
 }
 
 void TMenuItem::SetChecked(bool checked) {
-    if (checked != checked_) {
-        checked_ = checked;
-        Changed();
-    }
+    ChangeField(checked_, checked);
 }
 
 void TMenuItem::SetVisible(bool visible) {
-    if (visible != visible_) {
-        visible_ = visible;
-        Changed();
-    }
+    ChangeField(visible_, visible);
 }
 
 void TMenuItem::SetShortCut(int shortCut) {
-    if (shortCut != shortCut_) {
-        shortCut_ = shortCut;
-        Changed();
-    }
+    ChangeField(shortCut_, shortCut);
 }
 
 HMENU TMenuItem::Handle() const {
@@ -421,11 +415,7 @@ bool TMenu::DispatchCommand(UINT command) {
     if (item == nullptr || item == items_) {
         return false;
     }
-    try {
-        item->Click();
-    } catch (const std::exception& error) {
-        ApplicationHandleException(error, item);
-    }
+    ClickReportingErrors(*item);
     return true;
 }
 
@@ -454,11 +444,7 @@ bool TMenu::DispatchShortCut(int shortCut) {
     if (item == nullptr) {
         return false;
     }
-    try {
-        item->Click();
-    } catch (const std::exception& error) {
-        ApplicationHandleException(error, item);
-    }
+    ClickReportingErrors(*item);
     return true;
 }
 
@@ -539,11 +525,7 @@ void TPopupMenu::Popup(int x, int y) {
     TMenuItem* chosen = command > 0 ? FindItem(static_cast<UINT>(command)) : nullptr;
     lastChoice_ = chosen != &Items() ? chosen : nullptr;
     if (lastChoice_ != nullptr) {
-        try {
-            lastChoice_->Click();
-        } catch (const std::exception& error) {
-            ApplicationHandleException(error, lastChoice_);
-        }
+        ClickReportingErrors(*lastChoice_);
     }
 }
 

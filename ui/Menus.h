@@ -85,6 +85,13 @@ private:
     friend class TMenu;
     // A caption, state or shortcut changed: the menu builds its native menu again.
     void Changed();
+    // Stores a new caption, state or shortcut; only a real change rebuilds the native menu.
+    template <class TValue> void ChangeField(TValue& field, const TValue& value) {
+        if (field != value) {
+            field = value;
+            Changed();
+        }
+    }
     void ForgetHandles();
 
     std::string caption_;

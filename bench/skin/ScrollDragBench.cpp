@@ -119,15 +119,9 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "no skin with scroll bars in %s\n", folder.c_str());
         return 1;
     }
-    WNDCLASSA wc{};
-    wc.lpfnWndProc = &DefWindowProcA;
-    wc.hInstance = GetModuleHandleA(nullptr);
-    wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-    wc.lpszClassName = "ScrollBenchHost";
-    RegisterClassA(&wc);
-    wc.lpfnWndProc = &PaneProc;
-    wc.lpszClassName = "ScrollBenchPane";
-    RegisterClassA(&wc);
+    const auto face = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+    test::RegisterWindowClass("ScrollBenchHost", &DefWindowProcA, 0, face);
+    test::RegisterWindowClass("ScrollBenchPane", &PaneProc, 0, face);
     HWND host = MakeWindow("ScrollBenchHost", "Scroll drag", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 30, 30, 300,
                            460, nullptr);
     HWND pane = MakeWindow("ScrollBenchPane", "", WS_CHILD | WS_VISIBLE | WS_VSCROLL, 10, 10, 200, 400, host);

@@ -28,7 +28,7 @@ void DrawBorder(TBitmap32& dest, const TSkinRect& rect, const TDataSkinBorder& b
     // A border wider than the window is composed only as far as the window shows it.
     DrawNineSlice(dest, rect, border.Image, cell,
                   {border.LeftWidth, border.TopHeight, border.RightWidth, border.BottomHeight},
-                  border.Tile != 1, border.Trans == 1 ? TTransparency::trMagenta : TTransparency::trOpaque);
+                  border.Tile != 0, border.Trans == 1 ? TTransparency::trMagenta : TTransparency::trOpaque);
 }
 } // namespace
 

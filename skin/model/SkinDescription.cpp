@@ -126,7 +126,7 @@ void TSkinDescriptionReader::ReadFrameBorder(TDataSkinBorder& border, const std:
     (vertical ? border.TopHeight : border.LeftWidth) = head;
     (vertical ? border.BottomHeight : border.RightWidth) = tail;
     border.FrameCount = Int(Personality, n + "Frame");
-    border.Tile = Int(Personality, n + "Stretch");
+    border.Tile = Int(Personality, n + "Stretch") != 1 ? 1 : 0; // Stretch 1 stretches the middle
     border.Trans = Int(Personality, n + "Trans");
     border.Image = Bitmap(Personality, n);
 }

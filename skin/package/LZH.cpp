@@ -101,8 +101,8 @@ TLZH::TLZH() = default;
 TLZH::~TLZH() = default;
 
 void TLZH::InitTables() {
-    FGetBuf = 0;
-    FGetLen = 0;
+    bitBuffer_ = 0;
+    bitCount_ = 0;
     try {
         tables_ = std::make_unique<TTables>();
     } catch (const std::bad_alloc&) {
@@ -132,7 +132,7 @@ template <class Input, class Output> void TLZH::DecodeLoop(std::int32_t textSize
     // The first N - F bytes are spaces; the last F are never referred to by a valid stream
     // before they are written, and are zero.
     std::fill(text.begin(), text.begin() + (N - F), static_cast<std::uint8_t>(' '));
-    BitReader<Input> bits{in, FGetBuf, FGetLen};
+    BitReader<Input> bits{in, bitBuffer_, bitCount_};
     const TPositionTables& positions = PositionTables();
     int r = N - F;
     for (std::int64_t count = 0; count < textSize;) {

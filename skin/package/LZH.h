@@ -56,8 +56,8 @@ private:
     void FreeTables();
     template <class Input, class Output> void DecodeLoop(std::int32_t textSize, Input& in, Output& out);
 
-    std::uint16_t FGetBuf = 0;
-    std::uint8_t FGetLen = 0;
+    std::uint16_t bitBuffer_ = 0; // input bits not used yet, the next one the most significant
+    std::uint8_t bitCount_ = 0;   // how many of bitBuffer_'s bits are input
     std::unique_ptr<TTables> tables_;
 };
 

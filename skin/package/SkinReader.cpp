@@ -74,66 +74,66 @@ bool TSkinReader::ReadSkinBytes(std::span<const std::uint8_t> file) {
 }
 
 bool TSkinReader::IndexPackage(std::vector<std::uint8_t> package) {
-    FNames.clear();
-    FCount = 0;
-    FData.clear();
+    names_.clear();
+    count_ = 0;
+    data_.clear();
     offsets_.clear();
     // Header fields the package does not reach stay 0.
     std::uint8_t header[16] = {};
     std::copy_n(package.begin(), std::min<std::size_t>(16, package.size()), header);
-    FVersion = ReadLE32(header);
-    FNamesLength = ReadLE32(header + 4);
+    version_ = ReadLE32(header);
+    namesLength_ = ReadLE32(header + 4);
     std::copy(header + 8, header + 16, reserved_.begin());
-    if (FVersion != SkinPackageVersion) {
+    if (version_ != SkinPackageVersion) {
         ShowSkinMessage(OlderSkinFileMessage);
         return false;
     }
     if (package.size() <= 16) {
         // Nothing beyond the header: a package without entries (a names length that the
         // package does not hold makes it damaged).
-        return FNamesLength == 0;
+        return namesLength_ == 0;
     }
     const std::size_t size = package.size();
-    if (FNamesLength < 0 || static_cast<std::size_t>(FNamesLength) > size - 16) {
+    if (namesLength_ < 0 || static_cast<std::size_t>(namesLength_) > size - 16) {
         return false;
     }
     // One line more than supported is enough to know the package is not usable.
     std::vector<std::string> names = SplitEntryNames(
-        std::span(package).subspan(16, static_cast<std::size_t>(FNamesLength)), MaxSkinEntries + 1);
-    const std::size_t sizesAt = 16 + static_cast<std::size_t>(FNamesLength);
+        std::span(package).subspan(16, static_cast<std::size_t>(namesLength_)), MaxSkinEntries + 1);
+    const std::size_t sizesAt = 16 + static_cast<std::size_t>(namesLength_);
     if (names.size() > MaxSkinEntries || names.size() * 4 > size - sizesAt) {
         return false;
     }
     const std::size_t count = names.size();
     std::int64_t offset = 0;
     for (std::size_t i = 0; i < count; ++i) {
-        FSizes[i] = ReadLE32(package.data() + sizesAt + 4 * i);
-        if (FSizes[i] < 0) {
+        sizes_[i] = ReadLE32(package.data() + sizesAt + 4 * i);
+        if (sizes_[i] < 0) {
             return false;
         }
         offsets_.push_back(offset);
-        offset += FSizes[i];
+        offset += sizes_[i];
     }
-    FNames = std::move(names);
-    FCount = static_cast<std::int32_t>(count);
+    names_ = std::move(names);
+    count_ = static_cast<std::int32_t>(count);
     package.erase(package.begin(), package.begin() + static_cast<std::ptrdiff_t>(sizesAt + 4 * count));
-    FData = std::move(package);
+    data_ = std::move(package);
     return true;
 }
 
 std::span<const std::uint8_t> TSkinReader::Entry(int index) const {
     const auto i = static_cast<std::size_t>(index);
-    const std::int64_t start = std::min<std::int64_t>(offsets_[i], static_cast<std::int64_t>(FData.size()));
+    const std::int64_t start = std::min<std::int64_t>(offsets_[i], static_cast<std::int64_t>(data_.size()));
     const std::int64_t end =
-        std::min<std::int64_t>(offsets_[i] + FSizes[i], static_cast<std::int64_t>(FData.size()));
-    return std::span<const std::uint8_t>(FData).subspan(static_cast<std::size_t>(start),
+        std::min<std::int64_t>(offsets_[i] + sizes_[i], static_cast<std::int64_t>(data_.size()));
+    return std::span<const std::uint8_t>(data_).subspan(static_cast<std::size_t>(start),
                                                         static_cast<std::size_t>(end - start));
 }
 
 int TSkinReader::IndexOf(const std::string& Name) const {
     const std::string wanted = LowerAscii(Name);
-    for (int i = 0; i < FCount; ++i) {
-        if (FNames[static_cast<std::size_t>(i)] == wanted) {
+    for (int i = 0; i < count_; ++i) {
+        if (names_[static_cast<std::size_t>(i)] == wanted) {
             return i;
         }
     }
@@ -149,8 +149,8 @@ void TSkinReader::GetFileByName(const std::string& Name, TMemoryStream& Dest) co
 }
 
 int TSkinReader::IndexOfPart(const std::string& Part) const {
-    for (int i = 0; i < FCount; ++i) {
-        if (FNames[static_cast<std::size_t>(i)].find(Part) != std::string::npos) {
+    for (int i = 0; i < count_; ++i) {
+        if (names_[static_cast<std::size_t>(i)].find(Part) != std::string::npos) {
             return i;
         }
     }
@@ -162,7 +162,7 @@ void TSkinReader::GetFileByPart(const std::string& Part, TMemoryStream& Dest, st
     if (const int i = IndexOfPart(Part); i >= 0) {
         const auto bytes = Entry(i);
         Dest = TMemoryStream(std::vector<std::uint8_t>(bytes.begin(), bytes.end()));
-        EntryName = FNames[static_cast<std::size_t>(i)];
+        EntryName = names_[static_cast<std::size_t>(i)];
     }
 }
 

@@ -44,10 +44,10 @@ public:
     // Copies the first entry whose (lower-cased) name contains Part; Part is taken as it is.
     void GetFileByPart(const std::string& Part, TMemoryStream& Dest, std::string& EntryName) const;
 
-    const std::vector<std::string>& Names() const { return FNames; }
-    std::int32_t Count() const { return FCount; }
-    std::int32_t Size(int index) const { return FSizes[static_cast<std::size_t>(index)]; }
-    std::int32_t Version() const { return FVersion; }
+    const std::vector<std::string>& Names() const { return names_; }
+    std::int32_t Count() const { return count_; }
+    std::int32_t Size(int index) const { return sizes_[static_cast<std::size_t>(index)]; }
+    std::int32_t Version() const { return version_; }
     // The bytes of entry `index`, cut short at the end of the entries' area.
     std::span<const std::uint8_t> Entry(int index) const;
 
@@ -55,13 +55,13 @@ private:
     // Takes the package over: its entries' bytes stay where they are, nothing is copied.
     bool IndexPackage(std::vector<std::uint8_t> package);
 
-    std::vector<std::string> FNames;
-    std::int32_t FCount = 0;
-    std::array<std::int32_t, MaxSkinEntries> FSizes{};
-    std::vector<std::uint8_t> FData;
+    std::vector<std::string> names_;
+    std::int32_t count_ = 0;
+    std::array<std::int32_t, MaxSkinEntries> sizes_{};
+    std::vector<std::uint8_t> data_;
     std::vector<std::int64_t> offsets_;
-    std::int32_t FVersion = 0;
-    std::int32_t FNamesLength = 0;
+    std::int32_t version_ = 0;
+    std::int32_t namesLength_ = 0;
     std::array<std::uint8_t, 8> reserved_{};
 };
 

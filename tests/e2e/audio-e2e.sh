@@ -10,12 +10,8 @@
 #   audio-e2e.sh RUN_DIR DRIVER CHECKS WORK_DIR
 # Exits 77 (skipped) only when PulseAudio or its recorder is not installed.
 set -uo pipefail
-here=$(cd "$(dirname "$0")" && pwd)
-root=$(cd "$here/../.." && pwd)
-if [ $# -ne 4 ]; then
-    echo "usage: $0 RUN_DIR DRIVER CHECKS WORK_DIR" >&2
-    exit 2
-fi
+source "$(dirname "$0")/program-session.sh"
+expect_arguments "RUN_DIR DRIVER CHECKS WORK_DIR" "$@"
 run_dir=$1 driver=$2 checks=$3 work=$4
 
 for tool in pulseaudio pactl parec; do
@@ -25,18 +21,13 @@ for tool in pulseaudio pactl parec; do
     fi
 done
 
-source "$root/scripts/wine-session.sh"
 source "$root/scripts/audio-capture.sh"
 
 began=$(date +%s%N)
-program_pid=""
 pulse_dir=""
 # Everything started here goes on the way out, whatever happened.
 finish() {
-    if [ -n "$program_pid" ]; then
-        kill "$program_pid" 2>/dev/null
-        wait "$program_pid" 2>/dev/null
-    fi
+    end_program
     stop_recording
     [ -n "$pulse_dir" ] && stop_pulse
     stop_session

@@ -8,15 +8,9 @@
 # MAKER is make_hostile_skins.exe, which writes the files. The program runs in a Wine prefix of
 # this test's own (its settings file c:\quellar.ini is written here).
 set -uo pipefail
-here=$(cd "$(dirname "$0")" && pwd)
-root=$(cd "$here/../.." && pwd)
-if [ $# -ne 4 ]; then
-    echo "usage: $0 RUN_DIR DRIVER MAKER WORK_DIR" >&2
-    exit 2
-fi
+source "$(dirname "$0")/program-session.sh"
+expect_arguments "RUN_DIR DRIVER MAKER WORK_DIR" "$@"
 run_dir=$1 driver=$2 maker=$3 work=$4
-
-source "$here/program-session.sh"
 open_program_session "$work"
 
 status=0
@@ -25,15 +19,8 @@ for family in names bitmap sections; do
     rm -rf "$dir"
     mkdir -p "$dir"
     cp "$run_dir/quellar.exe" "$run_dir/mos00.jpg" "$run_dir/mos01.jpg" "$dir/"
-    if ! wine "$maker" "$family" "$dir/skin0.skn" >"$work/$family.maker.log" 2>&1; then
-        echo "FAILED: $family: the skin file could not be made" >&2
-        status=1
-        continue
-    fi
-    for i in $(seq 1 10); do cp "$dir/skin0.skn" "$dir/skin$i.skn"; done
-    # A complete settings file with values of its own, so reading it through shows in the controls.
-    printf '[KOR Quellar]\r\nItem=Data\r\nPEST=1\r\nPC_SPK=N\r\nSOUND_DEV=Y\r\nSAMPLE_RATE=3\r\nTIME_CH=1234\r\nVAL_CH=7\r\nMAST_VOL=77\r\nWAVE_FRM=0\r\nDURATION=567\r\nAUTO=N\r\nFREQ=16500\r\n' \
-        >"$prefix/drive_c/quellar.ini"
+    make_skin_files "$maker" "$family" "$dir" || { status=1; continue; }
+    write_settings_file # its values of its own show in the controls when it is read through
     (cd "$dir" && exec wine quellar.exe) >"$work/$family.program.log" 2>&1 &
     program_pid=$!
     if (cd "$work" && timeout 60 wine "$driver" hostile-skins "$family.timeline"); then

@@ -8,16 +8,10 @@
 #
 #   skin-numbers-e2e.sh RUN_DIR DRIVER MAKER VIEWER WORK_DIR
 set -uo pipefail
-here=$(cd "$(dirname "$0")" && pwd)
-root=$(cd "$here/../.." && pwd)
-if [ $# -ne 5 ]; then
-    echo "usage: $0 RUN_DIR DRIVER MAKER VIEWER WORK_DIR" >&2
-    exit 2
-fi
+source "$(dirname "$0")/program-session.sh"
+expect_arguments "RUN_DIR DRIVER MAKER VIEWER WORK_DIR" "$@"
 run_dir=$(realpath "$1") driver=$(realpath "$2") maker=$(realpath "$3") viewer=$(realpath "$4") work=$(realpath -m "$5")
 families=${QUELLAR_SKIN_FAMILIES:-"skin0 border textshift txtback chunk check menuitem tilemenu"}
-
-source "$here/program-session.sh"
 open_program_session "$work"
 
 # Starts "$@" in $dir in the background, runs the driver in MODE and waits for the end.
@@ -44,15 +38,8 @@ for family in $families; do
     rm -rf "$dir"
     mkdir -p "$dir"
     cp "$run_dir/quellar.exe" "$run_dir/mos00.jpg" "$run_dir/mos01.jpg" "$viewer" "$dir/"
-    if ! wine "$maker" "$family" "$dir/skin0.skn" "$run_dir/skin0.skn" >"$work/$family.maker.log" 2>&1; then
-        echo "FAILED: $family: the skin file could not be made" >&2
-        status=1
-        continue
-    fi
-    for i in $(seq 1 10); do cp "$dir/skin0.skn" "$dir/skin$i.skn"; done
-    # A complete settings file, so no first-start box; the sound device only (no speaker waits).
-    printf '[KOR Quellar]\r\nItem=Data\r\nPEST=1\r\nPC_SPK=N\r\nSOUND_DEV=Y\r\nSAMPLE_RATE=3\r\nTIME_CH=1234\r\nVAL_CH=7\r\nMAST_VOL=77\r\nWAVE_FRM=0\r\nDURATION=567\r\nAUTO=N\r\nFREQ=16500\r\n' \
-        >"$prefix/drive_c/quellar.ini"
+    make_skin_files "$maker" "$family" "$dir" "$run_dir/skin0.skn" || { status=1; continue; }
+    write_settings_file # no first-start box, and no speaker waits
     drive program skin-numbers quellar.exe || status=1
     drive viewer skin-viewer "$(basename "$viewer")" skin0.skn || status=1
 done

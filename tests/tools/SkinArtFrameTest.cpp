@@ -20,7 +20,7 @@ void DrawBorder(TBitmap32& window, const TDataSkinBorder& e, const TSkinRect& re
     const int h = static_cast<int>(rect.Height());
     const TSkinRect cell = FrameCell(e.Image.Width(), e.Image.Height(), e.FrameCount, 1, stacked);
     const TBitmap32 piece = ComposeNineSlice(
-        e.Image, cell, w, h, {e.LeftWidth, e.TopHeight, e.RightWidth, e.BottomHeight}, e.Tile != 1);
+        e.Image, cell, w, h, {e.LeftWidth, e.TopHeight, e.RightWidth, e.BottomHeight}, e.Tile != 0);
     CopyPixels(window, rect.left, rect.top, piece, {0, 0, w, h}, TTransparency::trOpaque);
 }
 

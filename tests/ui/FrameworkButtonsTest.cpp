@@ -19,9 +19,7 @@ TEST_F(Framework, CheckBoxClickRunsOnlyOnAChangeOfState) {
 }
 
 TEST_F(Framework, WindowlessButtonIsClickedThroughItsParentsMouseMessages) {
-    auto* button = new TSpeedButton(form);
-    button->SetParent(form);
-    button->SetBounds(20, 30, 69, 46);
+    auto* button = test::PlaceControl<TSpeedButton>(form, form, 20, 30, 69, 46);
     int clicks = 0;
     button->OnClick = [&](TComponent*) { ++clicks; };
     form->Show();
@@ -41,9 +39,7 @@ TEST_F(Framework, WindowlessButtonIsClickedThroughItsParentsMouseMessages) {
 }
 
 TEST_F(Framework, HintShowsAfterTheMouseRestsOnAControlAndGoesOnAClick) {
-    auto* button = new TSpeedButton(form);
-    button->SetParent(form);
-    button->SetBounds(20, 30, 69, 46);
+    auto* button = test::PlaceControl<TSpeedButton>(form, form, 20, 30, 69, 46);
     button->SetHint("Start Quellar...");
     button->SetShowHint(true);
     form->Show();
@@ -66,9 +62,7 @@ TEST_F(Framework, AmpersandAcceleratorClicksItsButton) {
     auto* exitButton = new TSpeedButton(form);
     exitButton->SetParent(form);
     exitButton->SetCaption("E&xit");
-    auto* edit = new TEdit(form);
-    edit->SetParent(form);
-    edit->SetBounds(100, 100, 60, 22);
+    auto* edit = test::PlaceControl<TEdit>(form, form, 100, 100, 60, 22);
     int clicks = 0;
     exitButton->OnClick = [&](TComponent*) { ++clicks; };
     form->Show(); // a hidden window's buttons take no accelerators
@@ -83,12 +77,8 @@ TEST_F(Framework, AmpersandAcceleratorClicksItsButton) {
 }
 
 TEST_F(Framework, ParentPaintsItsWindowlessPictureIntoItsDeviceContext) {
-    auto* panel = new TPanel(form);
-    panel->SetParent(form);
-    panel->SetBounds(0, 0, 100, 100);
-    auto* image = new TImage(form);
-    image->SetParent(panel);
-    image->SetBounds(10, 10, 20, 20);
+    auto* panel = test::PlaceControl<TPanel>(form, form, 0, 0, 100, 100);
+    auto* image = test::PlaceControl<TImage>(form, panel, 10, 10, 20, 20);
     image->SetStretch(true);
     TBitmap red(4, 4);
     for (int i = 0; i < 16; ++i) {
@@ -108,9 +98,7 @@ TEST_F(Framework, ParentPaintsItsWindowlessPictureIntoItsDeviceContext) {
 }
 
 TEST_F(Framework, SpeedButtonDrawsTheGlyphCellOfItsStateWithoutTheTransparentColour) {
-    auto* button = new TSpeedButton(form);
-    button->SetParent(form);
-    button->SetBounds(0, 0, 69, 46);
+    auto* button = test::PlaceControl<TSpeedButton>(form, form, 0, 0, 69, 46);
     button->SetLayout(TButtonLayout::blGlyphTop);
     TBitmap glyph(40, 20); // two 20 x 20 cells: red (normal) and grey (disabled)
     for (int y = 0; y < 20; ++y) {
@@ -142,12 +130,8 @@ TEST_F(Framework, SpeedButtonDrawsTheGlyphCellOfItsStateWithoutTheTransparentCol
 }
 
 TEST_F(Framework, ClickHandlerRunsWithoutTheMouseCaptured) {
-    auto* first = new TSpeedButton(form);
-    first->SetParent(form);
-    first->SetBounds(20, 30, 69, 46);
-    auto* second = new TSpeedButton(form);
-    second->SetParent(form);
-    second->SetBounds(120, 30, 69, 46);
+    auto* first = test::PlaceControl<TSpeedButton>(form, form, 20, 30, 69, 46);
+    auto* second = test::PlaceControl<TSpeedButton>(form, form, 120, 30, 69, 46);
     form->Show();
     HWND hwnd = form->Handle();
     HWND captureInHandler = hwnd;

@@ -2,6 +2,7 @@
 // The fixture of the framework's tests against Wine's real Win32: an application with one
 // fixed-size main form, and the message boxes it showed.
 #include "base/Exception.h"
+#include "tests/support/FrameworkBuilders.h"
 #include "ui/Buttons.h"
 #include "ui/ComCtrls.h"
 #include "ui/Dialogs.h"

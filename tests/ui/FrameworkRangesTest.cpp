@@ -58,12 +58,8 @@ TEST_F(Framework, ScrollingControlsStayWithinTheirRange) {
     const auto style = GetWindowLongPtrA(memo->Handle(), GWL_STYLE);
     EXPECT_EQ(WS_HSCROLL | WS_VSCROLL | ES_MULTILINE, style & (WS_HSCROLL | WS_VSCROLL | ES_MULTILINE));
 
-    auto* box = new TScrollBox(form);
-    box->SetParent(form);
-    box->SetBounds(200, 10, 200, 150);
-    auto* inside = new TPanel(form);
-    inside->SetParent(box);
-    inside->SetBounds(0, 300, 100, 50);
+    auto* box = test::PlaceControl<TScrollBox>(form, form, 200, 10, 200, 150);
+    auto* inside = test::PlaceControl<TPanel>(form, box, 0, 300, 100, 50);
     box->UpdateRange();
     RECT client{};
     GetClientRect(box->Handle(), &client);

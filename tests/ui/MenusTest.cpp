@@ -2,6 +2,7 @@
 // its items, commands running the items' Click, and drawing and measuring requests reaching the
 // items of the menu bar and of the popup menu showing.
 #include "ui/Menus.h"
+#include "tests/support/FrameworkBuilders.h"
 #include "ui/Forms.h"
 
 #include <gtest/gtest.h>
@@ -62,10 +63,7 @@ protected:
         delete app;
     }
     TMenuItem* Add(TMenuItem& parent, const char* caption) {
-        auto* item = new TMenuItem(form);
-        item->SetCaption(caption);
-        parent.Add(item);
-        return item;
+        return test::AddMenuItem(form, parent, caption);
     }
     TApplication* app = nullptr;
     TForm* form = nullptr;

@@ -1,5 +1,5 @@
-// The composed frame of a hand-made skin whose border pieces are flat colours: every pixel of
-// the result is known without running our painter twice.
+// The composed frame of a hand-made skin whose border pieces are flat colours (or columns of
+// colours): every pixel of the result is known without running our painter twice.
 #include "skin/form/FrameComposer.h"
 #include "skin/model/WinSkinData.h"
 #include "tests/support/SkinFiles.h"
@@ -77,6 +77,37 @@ TEST_F(FrameComposer, RegionPlanShapesTransparentBordersAndTakesOthersWhole) {
         EXPECT_TRUE(s.shaped);
     }
     EXPECT_TRUE(PlanRegion(skin, 40, 30, frame, bkPopup).strips.empty()); // popup: the client part only
+}
+
+// A top border of four columns in four colours (two stacked frames), drawn 8 wide: stretched it
+// shows each column twice (A A B B C C D D), tiled it shows the four twice (A B C D A B C D).
+TEST(FrameComposerStretch, ABorderWithStretch1IsStretchedAndAnyOtherValueTiles) {
+    constexpr std::uint32_t A = 0x0000AA, B = 0x00BB00, C = 0xCC0000, D = 0xDDDDDD;
+    const std::uint32_t columns[] = {A, B, C, D};
+    TBitmap32 top(4, 4);
+    for (int y = 0; y < 4; ++y) {
+        for (int x = 0; x < 4; ++x) {
+            top.SetPixel(x, y, columns[x]);
+        }
+    }
+    const struct {
+        const char* stretch;         // the TopStretch line, empty for none
+        std::uint32_t second, fifth; // the pixels at x = 1 and x = 4
+    } rows[] = {
+        {"", A, C},               // absent: 1
+        {"TopStretch=1\n", A, C}, // stretched
+        {"TopStretch=0\n", B, A}, // tiled
+        {"TopStretch=2\n", B, A}, // tiled: only 1 stretches
+    };
+    for (const auto& row : rows) {
+        TSkinData skin{nullptr};
+        ASSERT_TRUE(skin.LoadSkinBytes(
+            test::SkinFile(std::string("[Personality]\nTop=t.bmp\nTopFrame=2\n") + row.stretch,
+                           {{"t.bmp", EncodeBitmapFile(top)}})));
+        const TBitmap32 composed = ComposeBorders(skin, 8, 10, FrameSizesOf(skin, bkFixed), true);
+        EXPECT_EQ(row.second, composed.Pixel(1, 0)) << row.stretch;
+        EXPECT_EQ(row.fifth, composed.Pixel(4, 0)) << row.stretch;
+    }
 }
 
 class OpaqueFrame : public FrameComposer {

@@ -6,6 +6,7 @@
 #include "skin/manager/WinSkinManage.h"
 #include "skin/menu/MenuBar.h"
 #include "skin/model/WinSkinData.h"
+#include "tests/support/FrameworkBuilders.h"
 #include "tests/support/SkinFiles.h"
 #include "tests/support/WindowTestSupport.h"
 #include "ui/Forms.h"
@@ -54,17 +55,11 @@ public:
         SetCaption("Frame");
         SetClientSize(500, 340);
         menu = new TMainMenu(this);
-        window = AddItem(menu->Items(), "&Window");
-        AddItem(*window, "&Tile");
-        AddItem(menu->Items(), "&Help");
+        window = test::AddMenuItem(this, menu->Items(), "&Window");
+        test::AddMenuItem(this, *window, "&Tile");
+        test::AddMenuItem(this, menu->Items(), "&Help");
         SetMenu(menu);
         SetWindowMenu(window);
-    }
-    TMenuItem* AddItem(TMenuItem& parent, const char* caption) {
-        auto* item = new TMenuItem(this);
-        item->SetCaption(caption);
-        parent.Add(item);
-        return item;
     }
     TMainMenu* menu = nullptr;
     TMenuItem* window = nullptr;

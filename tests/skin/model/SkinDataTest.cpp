@@ -25,10 +25,11 @@ protected:
     void SetUp() override { FreeSkinManage(); }
     void TearDown() override { FreeSkinManage(); }
 
-    // Loads a package into a fresh component the way a stored "SkinStream" does.
-    TSkinData& Load(const std::vector<std::uint8_t>& file) {
+    // Loads the skin file of that description and those members into a fresh component the way a
+    // stored "SkinStream" does.
+    TSkinData& Load(const std::string& ini, std::vector<TSkinPackageEntry> members = {}) {
         data_ = std::make_unique<TSkinData>(nullptr);
-        data_->SetSkinStream(file);
+        data_->SetSkinStream(SkinFile(ini, std::move(members)));
         EXPECT_TRUE(data_->LoadSkinStore());
         EXPECT_TRUE(data_->SkinLoaded());
         return *data_;
@@ -76,8 +77,8 @@ TEST_F(SkinDataTest, DefaultSkin3rdListHasItsLinesInOrder) {
 }
 
 TEST_F(SkinDataTest, ColoursFollowTheRgbRulesAndMenubarFollowsButtonFace) {
-    TSkinData& d = Load(
-        SkinFile("[Colours]\r\nButtonFace=200 200 200\r\nHilight=10,20,30\r\nMenu=10 20\r\nMenuText=\r\n"));
+    TSkinData& d =
+        Load("[Colours]\r\nButtonFace=200 200 200\r\nHilight=10,20,30\r\nMenu=10 20\r\nMenuText=\r\n");
     EXPECT_EQ(d.Colours().ButtonFace, 0x00C8C8C8);
     EXPECT_EQ(d.Colours().Menubar, 0x00C8C8C8);
     EXPECT_EQ(d.Colours().Hilight, 0x001E140A);
@@ -87,11 +88,10 @@ TEST_F(SkinDataTest, ColoursFollowTheRgbRulesAndMenubarFollowsButtonFace) {
 }
 
 TEST_F(SkinDataTest, GeneralElementsClampTileButButtonsAndProgressKeepIt) {
-    TSkinData& d =
-        Load(SkinFile("[SunkEdge]\r\nImage=e.bmp\r\nTile=2\r\n[MenuItem]\r\nImage=e.bmp\r\nTile=1\r\n"
-                      "[Buttons]\r\nBitmap=e.bmp\r\nTile=2\r\n[Progress]\r\nBitmap=e.bmp\r\nTile=2\r\n"
-                      "[Colours]\r\nButtonText=1 2 3\r\n",
-                      {{"e.bmp", Bmp(8, 4)}}));
+    TSkinData& d = Load("[SunkEdge]\r\nImage=e.bmp\r\nTile=2\r\n[MenuItem]\r\nImage=e.bmp\r\nTile=1\r\n"
+                        "[Buttons]\r\nBitmap=e.bmp\r\nTile=2\r\n[Progress]\r\nBitmap=e.bmp\r\nTile=2\r\n"
+                        "[Colours]\r\nButtonText=1 2 3\r\n",
+                        {{"e.bmp", Bmp(8, 4)}});
     ASSERT_NE(d.SunkEdge(), nullptr);
     EXPECT_EQ(d.SunkEdge()->Tile, 0);
     EXPECT_EQ(d.MenuItem()->Tile, 1);
@@ -106,10 +106,10 @@ TEST_F(SkinDataTest, GeneralElementsClampTileButButtonsAndProgressKeepIt) {
 }
 
 TEST_F(SkinDataTest, ElementsWithoutAnImageKeyAreAbsentAndWithABadOneAreEmpty) {
-    TSkinData& d = Load(
-        SkinFile("[Tabs]\r\nImage=gone.bmp\r\nBorder=b.bmp\r\n[ComboButton]\r\nImage=c.bmp\r\n"
-                 "[UpDown.Vert]\r\nImage=c.bmp\r\nGlyphImage=c.bmp\r\n[HorzScrollThumb]\r\nImage=c.bmp\r\n",
-                 {{"b.bmp", Bmp(6, 6)}, {"c.bmp", Bmp(4, 2)}}));
+    TSkinData& d =
+        Load("[Tabs]\r\nImage=gone.bmp\r\nBorder=b.bmp\r\n[ComboButton]\r\nImage=c.bmp\r\n"
+             "[UpDown.Vert]\r\nImage=c.bmp\r\nGlyphImage=c.bmp\r\n[HorzScrollThumb]\r\nImage=c.bmp\r\n",
+             {{"b.bmp", Bmp(6, 6)}, {"c.bmp", Bmp(4, 2)}});
     EXPECT_EQ(d.Scrollbar(), nullptr);
     ASSERT_NE(d.Tabs(), nullptr);
     EXPECT_TRUE(d.Tabs()->Image.Empty());
@@ -127,41 +127,40 @@ TEST_F(SkinDataTest, BitmapReferencesUseTheFileNamePartAndACaseSensitiveExtensio
     EXPECT_EQ(SkinBitmapMemberName("btn.BMP"), "");
     EXPECT_EQ(SkinBitmapMemberName("dir\\"), "");
     EXPECT_EQ(SkinBitmapMemberName("btn.bmp.png"), "");
-    TSkinData& d = Load(SkinFile("[Personality]\r\nLeft=Skins\\Dir\\Btn.bmp\r\nRight=btn.BMP\r\n",
-                                 {{"btn.bmp", Bmp(10, 30)}}));
+    TSkinData& d =
+        Load("[Personality]\r\nLeft=Skins\\Dir\\Btn.bmp\r\nRight=btn.BMP\r\n", {{"btn.bmp", Bmp(10, 30)}});
     EXPECT_EQ(d.FrameLeft()->Image.Width(), 10) << "the member name is matched without regard to case";
     EXPECT_TRUE(d.FrameRight()->Image.Empty());
 }
 
 TEST_F(SkinDataTest, FrameBordersReadTheirKeysAndPutHorizontalEndsLeftAndRight) {
-    TSkinData& d =
-        Load(SkinFile("[Personality]\r\nLeft=l.bmp\r\nLeftTopHeight=7\r\nLeftBotHeight=8\r\n"
-                      "Top=l.bmp\r\nTopTopHeight=30\r\nTopBotHeight=31\r\nTopFrame=2\r\nTopStretch=0\r\n"
-                      "TopTrans=0\r\n",
-                      {{"l.bmp", Bmp(4, 4)}}));
+    TSkinData& d = Load("[Personality]\r\nLeft=l.bmp\r\nLeftTopHeight=7\r\nLeftBotHeight=8\r\n"
+                        "Top=l.bmp\r\nTopTopHeight=30\r\nTopBotHeight=31\r\nTopFrame=2\r\nTopStretch=0\r\n"
+                        "TopTrans=0\r\n",
+                        {{"l.bmp", Bmp(4, 4)}});
     EXPECT_EQ(d.FrameLeft()->TopHeight, 7);
     EXPECT_EQ(d.FrameLeft()->BottomHeight, 8);
     EXPECT_EQ(d.FrameLeft()->LeftWidth, 0);
     EXPECT_EQ(d.FrameLeft()->FrameCount, 1);
-    EXPECT_EQ(d.FrameLeft()->Tile, 1);
+    EXPECT_EQ(d.FrameLeft()->Tile, 0) << "Stretch absent is 1: stretched";
     EXPECT_EQ(d.FrameLeft()->Trans, 1);
     EXPECT_EQ(d.FrameTop()->LeftWidth, 30);
     EXPECT_EQ(d.FrameTop()->RightWidth, 31);
     EXPECT_EQ(d.FrameTop()->TopHeight, 0);
     EXPECT_EQ(d.FrameTop()->FrameCount, 2);
-    EXPECT_EQ(d.FrameTop()->Tile, 0);
+    EXPECT_EQ(d.FrameTop()->Tile, 1) << "Stretch 0: tiled";
     EXPECT_EQ(d.FrameTop()->Trans, 0);
     EXPECT_TRUE(d.FrameBottom()->Image.Empty());
 }
 
 TEST_F(SkinDataTest, CaptionButtonSectionsAndTheirFrameCounts) {
     TSkinData& d =
-        Load(SkinFile("[Button1]\r\nButtonImage=w60.bmp\r\n[Buttons]\r\n[BUTTON.X]\r\nButtonImage=w90.bmp\r\n"
-                      "[Button.Radio]\r\n[button.checkbox]\r\n[MyButton]\r\n"
-                      "[buttonClose]\r\nButtonImage=w60.bmp\r\nAction=-1\r\n"
-                      "[ButtonIcon]\r\nButtonImage=w60.bmp\r\nAction=3\r\n"
-                      "[ButtonIcon2]\r\nButtonImage=w60.bmp\r\nAction=3\r\nframe=2\r\nCombineOp=5\r\n",
-                      {{"w60.bmp", Bmp(60, 20)}, {"w90.bmp", Bmp(90, 20)}}));
+        Load("[Button1]\r\nButtonImage=w60.bmp\r\n[Buttons]\r\n[BUTTON.X]\r\nButtonImage=w90.bmp\r\n"
+             "[Button.Radio]\r\n[button.checkbox]\r\n[MyButton]\r\n"
+             "[buttonClose]\r\nButtonImage=w60.bmp\r\nAction=-1\r\n"
+             "[ButtonIcon]\r\nButtonImage=w60.bmp\r\nAction=3\r\n"
+             "[ButtonIcon2]\r\nButtonImage=w60.bmp\r\nAction=3\r\nframe=2\r\nCombineOp=5\r\n",
+             {{"w60.bmp", Bmp(60, 20)}, {"w90.bmp", Bmp(90, 20)}});
     const auto& b = d.SysButtons();
     ASSERT_EQ(b.size(), 8u);
     EXPECT_EQ(b[0]->Name, "BUTTON1");
@@ -191,8 +190,7 @@ TEST_F(SkinDataTest, MdiButtonsAreCutFromTheMdiControlsStrip) {
             strip.SetPixel(x, y, static_cast<std::uint32_t>(x));
         }
     }
-    TSkinData& d =
-        Load(SkinFile("[MDICONTROLS]\r\nImage=mdi.bmp\r\n", {{"mdi.bmp", EncodeBitmapFile(strip)}}));
+    TSkinData& d = Load("[MDICONTROLS]\r\nImage=mdi.bmp\r\n", {{"mdi.bmp", EncodeBitmapFile(strip)}});
     const auto& b = d.SysButtons();
     ASSERT_EQ(b.size(), 3u);
     const int xs[3] = {42, 28, 14};
@@ -206,8 +204,8 @@ TEST_F(SkinDataTest, MdiButtonsAreCutFromTheMdiControlsStrip) {
 
 TEST_F(SkinDataTest, CheckAndRadioFrameCountsComeFromTheirCells) {
     auto radioFrames = [this](int w, int h, const std::string& extra = "") {
-        TSkinData& d = Load(SkinFile("[Buttons]\r\nRadioButton=r.bmp\r\nCheckButton=r.bmp\r\n" + extra,
-                                     {{"r.bmp", Bmp(w, h)}}));
+        TSkinData& d =
+            Load("[Buttons]\r\nRadioButton=r.bmp\r\nCheckButton=r.bmp\r\n" + extra, {{"r.bmp", Bmp(w, h)}});
         return d.Buttons()->RadioFrameCount;
     };
     EXPECT_EQ(radioFrames(52, 13), 4);
@@ -220,9 +218,9 @@ TEST_F(SkinDataTest, CheckAndRadioFrameCountsComeFromTheirCells) {
 
 TEST_F(SkinDataTest, TitleSettingsAndTextColoursFromTheirThreeKeys) {
     TSkinData& d =
-        Load(SkinFile("[Personality]\r\nTextShift=5\r\nTextShiftVert=2\r\nTextRightClip=9\r\n"
-                      "ActiveTextR=256\r\nActiveTextG=2\r\nActiveTextB=3\r\nInActiveTextR=1\r\n"
-                      "InActiveTextG=2\r\n[Fonts]\r\nFontHeight=$10\r\n[TitlebarSkin]\r\nSkinName=Demo\r\n"));
+        Load("[Personality]\r\nTextShift=5\r\nTextShiftVert=2\r\nTextRightClip=9\r\n"
+             "ActiveTextR=256\r\nActiveTextG=2\r\nActiveTextB=3\r\nInActiveTextR=1\r\n"
+             "InActiveTextG=2\r\n[Fonts]\r\nFontHeight=$10\r\n[TitlebarSkin]\r\nSkinName=Demo\r\n");
     EXPECT_EQ(d.SkinName(), "Demo");
     EXPECT_EQ(d.Title()->LeftWidth, 5);
     EXPECT_EQ(d.Title()->TopHeight, 2);
@@ -270,7 +268,7 @@ TEST_F(SkinDataTest, ActiveWithoutASkinRequestsNothingUntilItIsSwitchedOff) {
 }
 
 TEST_F(SkinDataTest, LoadedRegistersAndBeforeTheFirstActivationSwitchesAtOnce) {
-    TSkinData& d = Load(SkinFile("[Colours]\r\n"));
+    TSkinData& d = Load("[Colours]\r\n");
     d.Loaded();
     TSkinManage& m = *SkinManage();
     EXPECT_TRUE(m.hookInstalled);
