@@ -17,6 +17,7 @@ set(QUELLAR_SKIN_PORTABLE_SOURCES
     model/SkinLimits.cpp
     model/SkinManage.cpp
     model/SkinMessage.cpp
+    model/SkinModel.cpp
     model/WinSkinData.cpp
     controls/ControlGeometry.cpp
     controls/ControlDispatch.cpp

@@ -188,7 +188,7 @@ void SkinComponent(TControlSkinSet& skins, TComponent& component) {
         }
     }
     const TSkinChoice choice =
-        ChooseComponentSkin(FactsOf(component, data.Tabs() != nullptr && !data.Tabs()->Image.Empty()),
+        ChooseComponentSkin(FactsOf(component, data.Model().Tabs() != nullptr && !data.Model().Tabs()->Image.Empty()),
                             data.SkinControls(), data.Skin3rd());
     if (choice.skin == skNone && !choice.walkChildren) {
         SkinExtendedCombo(skins, component);

@@ -13,7 +13,7 @@ int TSkinButton::Frame() const {
 }
 
 void TSkinButton::PaintSkin(HDC dc, const RECT& rect) {
-    const TDataSkinButton* element = Skin().Buttons();
+    const TDataSkinButton* element = Skin().Model().Buttons();
     if (element == nullptr || element->Image.Empty()) {
         return;
     }
@@ -123,7 +123,7 @@ void TSkinButton::AfterMessage(TMessage& message) {
 }
 
 int TSkinBitButton::FaceFrames() const {
-    const TDataSkinButton* element = Skin().Buttons();
+    const TDataSkinButton* element = Skin().Model().Buttons();
     return element != nullptr ? element->FrameCount : 1;
 }
 

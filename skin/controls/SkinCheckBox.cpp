@@ -24,7 +24,7 @@ int TSkinCheckBox::Frame() const {
 }
 
 void TSkinCheckBox::PaintSkin(HDC dc, const RECT& rect) {
-    const TDataSkinButton* element = Skin().Buttons();
+    const TDataSkinButton* element = Skin().Model().Buttons();
     if (element == nullptr) {
         return;
     }

@@ -86,8 +86,8 @@ void TSkinComBox::MouseOver(HWND window, bool over) {
 }
 
 void TSkinComBox::PaintSkin(HDC dc, const RECT& rect) {
-    const TDataSkinBorder* button = Skin().ComboButton();
-    const TDataSkinObject* edge = Skin().SunkEdge();
+    const TDataSkinBorder* button = Skin().Model().ComboButton();
+    const TDataSkinObject* edge = Skin().Model().SunkEdge();
     if (button == nullptr || edge == nullptr || button->Image.Empty() || edge->Image.Empty()) {
         return;
     }
@@ -116,7 +116,7 @@ void TSkinComBox::PaintSkin(HDC dc, const RECT& rect) {
     StretchPixels(picture, parts.button, face,
                   FrameCell(face.Width(), face.Height(), button->FrameCount, frame),
                   TTransparency::trMagenta);
-    if (const TDataSkinObject* extra = Skin().ExtraImages(); extra != nullptr && !extra->Image.Empty()) {
+    if (const TDataSkinObject* extra = Skin().Model().ExtraImages(); extra != nullptr && !extra->Image.Empty()) {
         const int frames = std::max(extra->FrameCount, 1);
         const int cellWidth = extra->Image.Width() / frames;
         const int cellHeight = extra->Image.Height();

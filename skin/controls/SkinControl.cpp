@@ -33,7 +33,7 @@ void TSkinControl::AttachControl(TControlSkinSet& owner, TSkinData& skin, bool c
     caption_ = WindowText();
     if (colorFlag_) {
         SaveColour(control);
-        control.SetColor(static_cast<TColor>(skin.Colours().ButtonFace));
+        control.SetColor(static_cast<TColor>(skin.Model().Colours().ButtonFace));
     }
     attached_ = true;
     lifeState_ = slAttached;
@@ -53,7 +53,7 @@ void TSkinControl::AttachColourOnly(TControlSkinSet& owner, TSkinData& skin, boo
     control.SetWatcher(this);
     if (colorFlag_) {
         SaveColour(control);
-        control.SetColor(static_cast<TColor>(skin.Colours().ButtonFace));
+        control.SetColor(static_cast<TColor>(skin.Model().Colours().ButtonFace));
     }
     attached_ = true;
     lifeState_ = slAttached;
@@ -175,7 +175,7 @@ void TSkinControl::SkinChanged() {
         return;
     }
     if (colorFlag_ && control_ != nullptr) {
-        control_->SetColor(static_cast<TColor>(skin_->Colours().ButtonFace));
+        control_->SetColor(static_cast<TColor>(skin_->Model().Colours().ButtonFace));
     }
     if (graphic_ != nullptr) {
         graphic_->Invalidate();

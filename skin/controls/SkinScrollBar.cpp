@@ -171,7 +171,7 @@ void TSkinScrollBar::ReadThumb(TBarIndex bar) {
 
 void TSkinScrollBar::PaintSkin(HDC dc, const RECT& rect) {
     (void)rect; // the bars' places come from the frame's own measures
-    const TDataSkinObject* arrows = Skin().Scrollbar();
+    const TDataSkinObject* arrows = Skin().Model().Scrollbar();
     if (arrows == nullptr || arrows->Image.Empty() || !Measure()) {
         return;
     }
@@ -201,12 +201,12 @@ void TSkinScrollBar::PaintBar(HDC dc, TBarIndex bar) {
     auto along = [horz](int from, int to) {
         return horz ? TSkinRect{from, 0, to, kThickness} : TSkinRect{0, from, kThickness, to};
     };
-    TBitmap32 work(w, h, PixelOf(ResolveColour(Skin().Colours().Scrollbar)));
+    TBitmap32 work(w, h, PixelOf(ResolveColour(Skin().Model().Colours().Scrollbar)));
     const int a = length < 2 * arrow_ ? length / 2 : arrow_;
-    if (const TDataSkinObject* track = horz ? Skin().HorzScroll() : Skin().VertScroll(); track != nullptr) {
+    if (const TDataSkinObject* track = horz ? Skin().Model().HorzScroll() : Skin().Model().VertScroll(); track != nullptr) {
         DrawFrame(work, along(a, length - a), *track, 4, 1);
     }
-    const TDataSkinObject& strip = *Skin().Scrollbar();
+    const TDataSkinObject& strip = *Skin().Model().Scrollbar();
     const int first = kArrowFrame[horz ? 0 : 2] + (partState_ == (horz ? 1 : 3) ? 1 : 0);
     const int second = kArrowFrame[horz ? 1 : 3] + (partState_ == (horz ? 2 : 4) ? 1 : 0);
     const TBitmap32& image = strip.Image;
@@ -215,7 +215,7 @@ void TSkinScrollBar::PaintBar(HDC dc, TBarIndex bar) {
     StretchPixels(work, along(length - a, length), image,
                   FrameCell(image.Width(), image.Height(), kArrowFrames, second), TTransparency::trMagenta);
     ReadThumb(bar);
-    const TDataSkinObject* thumb = horz ? Skin().HorzScrollThumb() : Skin().VertScrollThumb();
+    const TDataSkinObject* thumb = horz ? Skin().Model().HorzScrollThumb() : Skin().Model().VertScrollThumb();
     if (thumb != nullptr && !thumb->Image.Empty() && b.thumbShown && b.thumb.track >= b.thumb.length &&
         b.thumb.length > 0) {
         const int frame = partState_ == (horz ? 5 : 6) ? 2 : 1;

@@ -27,7 +27,7 @@ void TSkinSpeedButton::PaintSkin(HDC dc, const RECT& rect) {
 
 void TSkinSpeedButton::Paint(HDC dc) {
     const TSpeedButton* button = Button();
-    const TDataSkinButton* element = Skin().Buttons();
+    const TDataSkinButton* element = Skin().Model().Buttons();
     if (button == nullptr || element == nullptr || element->Image.Empty() || dc == nullptr) {
         return;
     }
@@ -44,7 +44,7 @@ void TSkinSpeedButton::Paint(HDC dc) {
 
 void TSkinSpeedButton::PaintGlyphAndCaption(HDC dc, int width, int height, int frame) {
     const TSpeedButton* button = Button();
-    const TDataSkinButton* element = Skin().Buttons();
+    const TDataSkinButton* element = Skin().Model().Buttons();
     TWindowFont font(dc, button->Font().Handle());
     SetTextColor(dc, ButtonCaptionColour(Skin(), *element, frame));
     const TBitmap& glyph = button->Glyph();

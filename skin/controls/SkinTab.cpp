@@ -38,7 +38,7 @@ void TSkinTab::SkinChanged() {
 
 void TSkinTab::PrepareImages() {
     side_ = TabSideOf(static_cast<std::uint32_t>(GetWindowLongPtrA(Handle(), GWL_STYLE)));
-    const TDataSkinBorder* tabs = Skin().Tabs();
+    const TDataSkinBorder* tabs = Skin().Model().Tabs();
     tabFace_ = tabs != nullptr ? TDataSkinObject(*tabs) : TDataSkinObject("Tabs");
     paneImage_.Clear();
     if (tabs == nullptr || tabs->Image.Empty() || tabs->Image2.Empty()) {

@@ -20,7 +20,7 @@ void TSkinTab31::SkinChanged() {
 }
 
 void TSkinTab31::PrepareImage() {
-    const TDataSkinBorder* tabs = Skin().Tabs();
+    const TDataSkinBorder* tabs = Skin().Model().Tabs();
     tabFace_ = tabs != nullptr ? TDataSkinObject(*tabs) : TDataSkinObject("Tabs");
     tabFace_.Image = FlipVertical(tabFace_.Image);
 }

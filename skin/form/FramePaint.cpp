@@ -19,7 +19,7 @@ bool TWinSkinForm::Composable() const {
 }
 
 void TWinSkinForm::LayoutTitle(HDC dc, int width) {
-    const TDataSkinTitle& t = *skin_->Title();
+    const TDataSkinTitle& t = *skin_->Model().Title();
     const std::string caption = Caption();
     RECT measured{0, 0, 0, 0};
     // Measured as it is drawn: an "&" is a character of the caption, not an underline.
@@ -49,7 +49,7 @@ void TWinSkinForm::LayoutTitle(HDC dc, int width) {
     titleBox_ = PlaceTitleBox({frame_.left, 0, width - frame_.right, frame_.top}, measured.right,
                               measured.bottom, layout);
     where.titleBox = titleBox_;
-    if (const TDataSkinObject* bar = skin_->MenuBar(); bar != nullptr) {
+    if (const TDataSkinObject* bar = skin_->Model().MenuBar(); bar != nullptr) {
         where.menuBarLeftWidth = bar->LeftWidth;
     }
     rightmostLeft = 0;
@@ -66,11 +66,11 @@ void TWinSkinForm::LayoutTitle(HDC dc, int width) {
 
 void TWinSkinForm::DrawTitleText(HDC dc, bool active) {
     const std::string caption = Caption();
-    const TDataSkinTitle& t = *skin_->Title();
+    const TDataSkinTitle& t = *skin_->Model().Title();
     RECT box{titleBox_.left + t.TXTBackleft, titleBox_.top, titleBox_.right - t.TXTBackRight,
              titleBox_.bottom};
     SetBkMode(dc, TRANSPARENT);
-    const TSkinColours& colours = skin_->Colours();
+    const TSkinColours& colours = skin_->Model().Colours();
     SetTextColor(dc, ResolveColour(active ? colours.TitleTextActive : colours.TitleTextNoActive));
     DrawTextA(dc, caption.c_str(), static_cast<int>(caption.size()), &box,
               DT_SINGLELINE | DT_END_ELLIPSIS | DT_NOPREFIX | (rightToLeft_ ? DT_RIGHT : 0));

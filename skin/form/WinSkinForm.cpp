@@ -77,7 +77,7 @@ void TWinSkinForm::Attach() {
     ReadWindowIcon();
     if (form_ != nullptr) {
         formColour_ = form_->Color();
-        form_->SetColor(static_cast<TColor>(skin_->Colours().ButtonFace));
+        form_->SetColor(static_cast<TColor>(skin_->Model().Colours().ButtonFace));
         form_->SetFrameWatcher(this);
     }
     if (mdiKind_ == mkFrame) {
@@ -146,7 +146,7 @@ void TWinSkinForm::BuildLayout() {
     const TSkinRect work = WorkAreaOf(window_);
     frame_ = FrameWithin(frame_, static_cast<int>(work.Width()), static_cast<int>(work.Height()));
     DropCaptionButtons();
-    for (const auto& definition : skin_->SysButtons()) {
+    for (const auto& definition : skin_->Model().SysButtons()) {
         buttons_.push_back(std::make_unique<TWinSysButton>(*this, *definition));
     }
 }
@@ -232,7 +232,7 @@ void TWinSkinForm::FitFrame(bool reapplying) {
             GetTextExtentPoint32A(dc, " ", 1, &space);
         }
         ReleaseDC(window_, dc);
-        const TDataSkinTitle& t = *skin_->Title();
+        const TDataSkinTitle& t = *skin_->Model().Title();
         // 64-bit: the sum of the skin's numbers may pass the int range.
         const std::int64_t needed = (std::int64_t{static_cast<int>(Caption().size())} + 7) * space.cx +
                                     std::int64_t{frame_.left} + frame_.right + t.LeftWidth + t.RightWidth +
@@ -268,7 +268,7 @@ void TWinSkinForm::FitFrame(bool reapplying) {
 
 void TWinSkinForm::ReapplySkin() {
     if (form_ != nullptr) {
-        form_->SetColor(static_cast<TColor>(skin_->Colours().ButtonFace));
+        form_->SetColor(static_cast<TColor>(skin_->Model().Colours().ButtonFace));
     }
     controls_.SkinChanged();
     lifeState_ = lsReapplying;

@@ -50,7 +50,7 @@ int LeftOf(const TDataSkinObject* element) {
 // are in client coordinates, the background in window coordinates), or the colour Menu.
 TBitmap32 ItemBackground(const TSkinData& skin, const RECT& rect, HMENU parentMenu) {
     const int w = rect.right - rect.left, h = rect.bottom - rect.top;
-    TBitmap32 behind(w, h, PixelOf(ResolveColour(skin.Colours().Menu)));
+    TBitmap32 behind(w, h, PixelOf(ResolveColour(skin.Model().Colours().Menu)));
     const TWinSkinManage* manager = WindowsSkinManager();
     if (const TWinSkinPopMenu* popup = manager != nullptr ? manager->PopupShowing(parentMenu) : nullptr) {
         const POINT at = popup->ClientOffset();
@@ -64,9 +64,9 @@ TBitmap32 ItemBackground(const TSkinData& skin, const RECT& rect, HMENU parentMe
 TBitmap32 ComposeItem(const TSkinData& skin, const RECT& rect, bool separator, bool selected,
                       HMENU parentMenu) {
     const int w = rect.right - rect.left, h = rect.bottom - rect.top;
-    const TDataSkinObject* element = skin.MenuItem();
+    const TDataSkinObject* element = skin.Model().MenuItem();
     if (element == nullptr || element->Image.Empty()) {
-        const TSkinColor fill = selected ? skin.Colours().Hilight : skin.Colours().Menu;
+        const TSkinColor fill = selected ? skin.Model().Colours().Hilight : skin.Model().Colours().Menu;
         return TBitmap32(w, h, PixelOf(ResolveColour(fill)));
     }
     TBitmap32 picture = ItemBackground(skin, rect, parentMenu);
@@ -83,7 +83,7 @@ TBitmap32 ComposeItem(const TSkinData& skin, const RECT& rect, bool separator, b
 }
 
 COLORREF TextColour(const TSkinData& skin, const TMenuItemView& item, bool selected) {
-    const TSkinColours& c = skin.Colours();
+    const TSkinColours& c = skin.Model().Colours();
     if (item.enabled) {
         return ResolveColour(selected ? c.HilightText : c.MenuText);
     }
@@ -186,7 +186,7 @@ void PaintMenuItem(const TSkinData& skin, HDC dc, const RECT& rect, const TMenuI
     if (surface == nullptr) {
         return;
     }
-    const TDataSkinObject* element = skin.MenuItem();
+    const TDataSkinObject* element = skin.Model().MenuItem();
     const bool plain = element == nullptr || element->Image.Empty();
     if (!separator || plain) {
         int side = 16;
@@ -227,7 +227,7 @@ int OnScreenItemWidth(int width, HWND window) {
 void TSkinItemMeasurer::operator()(TMenuItem* item, HDC, int& width, int&) const {
     const TMenu* menu = item->ParentMenu();
     width = OnScreenItemWidth(
-        SkinnedItemWidth(width, LeftOf(skin->MenuItem()), menu != nullptr && menu->Images() != nullptr),
+        SkinnedItemWidth(width, LeftOf(skin->Model().MenuItem()), menu != nullptr && menu->Images() != nullptr),
         nullptr);
 }
 

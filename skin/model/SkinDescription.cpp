@@ -26,7 +26,7 @@ std::string SkinBitmapMemberName(const std::string& reference) {
 
 TSkinDescriptionReader::TSkinDescriptionReader(TSkinData& data, const TSkinIniFile& ini,
                                                const TSkinReader& package, std::vector<std::string>* warnings)
-    : d_(data), ini_(ini), package_(package), warnings_(warnings) {}
+    : d_(data), m_(data.Model()), ini_(ini), package_(package), warnings_(warnings) {}
 
 void TSkinDescriptionReader::Warn(const std::string& text) {
     if (warnings_ != nullptr && !text.empty()) {
@@ -133,7 +133,7 @@ void TSkinDescriptionReader::ReadFrameBorder(TDataSkinBorder& border, const std:
 
 void TSkinDescriptionReader::ReadColours() {
     const std::string s = "Colours";
-    TSkinColours& c = d_.colours_;
+    TSkinColours& c = m_.colours_;
     c.WindowText = Rgb(s, "WindowText", SystemColour(8));
     c.ButtonFace = Rgb(s, "ButtonFace", SystemColour(15));
     c.Scrollbar = Rgb(s, "Scrollbar", SystemColour(0));
@@ -153,7 +153,7 @@ void TSkinDescriptionReader::ReadColours() {
 }
 
 void TSkinDescriptionReader::ReadCaptionButtons() {
-    d_.sysButtons_.clear();
+    m_.sysButtons_.clear();
     std::vector<std::string> kept;
     for (const std::string& section : ini_.Sections()) {
         const std::string upper = IniUpper(section);
@@ -198,7 +198,7 @@ void TSkinDescriptionReader::ReadCaptionButtons() {
                 b->Image.Clear();
             }
         }
-        d_.sysButtons_.push_back(std::move(b));
+        m_.sysButtons_.push_back(std::move(b));
         ++made;
     }
     ReadMdiButtons(made);
@@ -211,7 +211,7 @@ void TSkinDescriptionReader::ReadMdiButtons(std::size_t first) {
         b->Align = b->Visibility = b->Visibility1 = 100;
         b->FrameCount = 4;
         b->CombineOp = 0;
-        d_.sysButtons_.push_back(std::move(b));
+        m_.sysButtons_.push_back(std::move(b));
     }
     TBitmap32 strip = Bitmap("MDICONTROLS", "Image");
     // Twelve cells: four frames for each of the three buttons.
@@ -221,7 +221,7 @@ void TSkinDescriptionReader::ReadMdiButtons(std::size_t first) {
     }
     const int c = strip.Width() / 12;
     for (int k = 0; k < 3; ++k) {
-        TDataSkinSysButton& b = *d_.sysButtons_[first + static_cast<std::size_t>(k)];
+        TDataSkinSysButton& b = *m_.sysButtons_[first + static_cast<std::size_t>(k)];
         b.Image = strip.Copy(4 * c * k, 0, 4 * c, strip.Height());
         b.Xcoord = (c + 4) * (3 - k);
     }
@@ -240,7 +240,7 @@ void TSkinDescriptionReader::ReadColourKeys(TDataSkinObject& e, const std::strin
     e.NormalColour = Int(section, "NormalColour");
     e.MouseOverColour = Int(section, "MouseOverColour");
     e.PressedColour = Int(section, "PressedColour");
-    const TSkinColor text = d_.colours_.ButtonText;
+    const TSkinColor text = m_.colours_.ButtonText;
     e.NormalColour2 = Rgb(section, "NormalColour2", text);
     e.MouseOverColour2 = Rgb(section, "MouseOverColour2", text);
     e.PressedColour2 = Rgb(section, "PressedColour2", text);
@@ -248,7 +248,7 @@ void TSkinDescriptionReader::ReadColourKeys(TDataSkinObject& e, const std::strin
 
 void TSkinDescriptionReader::ReadButtons() {
     const std::string s = "Buttons";
-    TDataSkinButton& b = *d_.buttons_;
+    TDataSkinButton& b = *m_.buttons_;
     b = TDataSkinButton(s);
     ReadSliceMargins(b, s);
     b.Image = ini_.ReadString(s, "Bitmap", "").empty() ? TBitmap32() : Bitmap(s, "Bitmap");
@@ -260,7 +260,7 @@ void TSkinDescriptionReader::ReadButtons() {
     b.PressedColour = Int(s, "PressedColour");
     b.RadioFrameCount = Int(s, "RadioButtonFrame");
     b.CheckFrameCount = Int(s, "CheckButtonFrame");
-    const TSkinColor text = d_.colours_.ButtonText;
+    const TSkinColor text = m_.colours_.ButtonText;
     b.NormalColour2 = Rgb(s, "NormalColour2", text);
     b.MouseOverColour2 = Rgb(s, "MouseOverColour2", text);
     b.PressedColour2 = Rgb(s, "PressedColour2", text);
@@ -277,7 +277,7 @@ TSkinColor TSkinDescriptionReader::ReadRGBKeys(const std::string& name, TSkinCol
 }
 
 void TSkinDescriptionReader::ReadTitle() {
-    TDataSkinTitle& t = *d_.title_;
+    TDataSkinTitle& t = *m_.title_;
     t = TDataSkinTitle("Title");
     t.Image =
         ini_.ReadString(Personality, "TextBack", "").empty() ? TBitmap32() : Bitmap(Personality, "TextBack");
@@ -360,33 +360,33 @@ std::unique_ptr<TDataSkinBorder> TSkinDescriptionReader::ReadSecondImage(const s
 }
 
 void TSkinDescriptionReader::ReadElements() {
-    d_.groupBoxEdge_ = ReadGeneral("GroupBoxEdge");
-    d_.toolbars_ = ReadGeneral("Toolbars");
-    d_.tabs_ = ReadSecondImage("Tabs", "Border");
-    d_.statusBarEdges_ = ReadGeneral("StatusBarEdges");
+    m_.groupBoxEdge_ = ReadGeneral("GroupBoxEdge");
+    m_.toolbars_ = ReadGeneral("Toolbars");
+    m_.tabs_ = ReadSecondImage("Tabs", "Border");
+    m_.statusBarEdges_ = ReadGeneral("StatusBarEdges");
     // A key skins do not carry: the second image comes from mirroring the first.
-    d_.comboButton_ = ReadSecondImage("ComboButton", "****");
-    if (d_.comboButton_ && !d_.comboButton_->Image.Empty()) {
-        d_.comboButton_->Image2 = MirrorBitmap(d_.comboButton_->Image);
+    m_.comboButton_ = ReadSecondImage("ComboButton", "****");
+    if (m_.comboButton_ && !m_.comboButton_->Image.Empty()) {
+        m_.comboButton_->Image2 = MirrorBitmap(m_.comboButton_->Image);
     }
-    d_.sunkEdge_ = ReadGeneral("SunkEdge");
-    d_.extraImages_ = ReadGeneral("ExtraImages");
-    d_.headerbar_ = ReadGeneral("Headerbar");
-    d_.menuItem_ = ReadGeneral("MenuItem");
-    d_.menuBackground_ = ReadGeneral("MenuBackground");
-    d_.scrollbar_ = ReadGeneral("Scrollbar");
-    d_.horzScroll_ = ReadGeneral("HorzScroll");
-    d_.vertScroll_ = ReadGeneral("VertScroll");
-    d_.horzScrollThumb_ = ReadGeneral("HorzScrollThumb");
-    d_.vertScrollThumb_ = ReadGeneral("VertScrollThumb");
-    d_.trackbarThumbHorz_ = ReadGeneral("Trackbar.ThumbHorz");
-    d_.trackbarThumbVert_ = ReadGeneral("Trackbar.ThumbVert");
-    d_.trackbarThumbLeft_ = ReadGeneral("Trackbar.ThumbLeft");
-    d_.trackbarThumbRight_ = ReadGeneral("Trackbar.ThumbRight");
-    d_.trackbarThumbUp_ = ReadGeneral("Trackbar.ThumbUp");
-    d_.trackbarThumbDown_ = ReadGeneral("Trackbar.ThumbDown");
-    d_.upDownHorz_ = ReadSecondImage("UpDown.Horz", "GlyphImage");
-    d_.upDownVert_ = ReadSecondImage("UpDown.Vert", "GlyphImage");
+    m_.sunkEdge_ = ReadGeneral("SunkEdge");
+    m_.extraImages_ = ReadGeneral("ExtraImages");
+    m_.headerbar_ = ReadGeneral("Headerbar");
+    m_.menuItem_ = ReadGeneral("MenuItem");
+    m_.menuBackground_ = ReadGeneral("MenuBackground");
+    m_.scrollbar_ = ReadGeneral("Scrollbar");
+    m_.horzScroll_ = ReadGeneral("HorzScroll");
+    m_.vertScroll_ = ReadGeneral("VertScroll");
+    m_.horzScrollThumb_ = ReadGeneral("HorzScrollThumb");
+    m_.vertScrollThumb_ = ReadGeneral("VertScrollThumb");
+    m_.trackbarThumbHorz_ = ReadGeneral("Trackbar.ThumbHorz");
+    m_.trackbarThumbVert_ = ReadGeneral("Trackbar.ThumbVert");
+    m_.trackbarThumbLeft_ = ReadGeneral("Trackbar.ThumbLeft");
+    m_.trackbarThumbRight_ = ReadGeneral("Trackbar.ThumbRight");
+    m_.trackbarThumbUp_ = ReadGeneral("Trackbar.ThumbUp");
+    m_.trackbarThumbDown_ = ReadGeneral("Trackbar.ThumbDown");
+    m_.upDownHorz_ = ReadSecondImage("UpDown.Horz", "GlyphImage");
+    m_.upDownVert_ = ReadSecondImage("UpDown.Vert", "GlyphImage");
 }
 
 namespace {
@@ -404,33 +404,33 @@ void SetCount(TDataSkinObject* e, std::int32_t count) {
 } // namespace
 
 void TSkinDescriptionReader::SetFrameCounts() {
-    SetCount(d_.buttons_.get(), 5);
-    SetCount(d_.title_.get(), 2);
-    SetCount(d_.progress_.get(), 2);
-    SetCount(d_.menuBar_.get(), 2);
-    SetCount(d_.groupBoxEdge_.get(), 2);
-    SetCount(d_.toolbars_.get(), 5);
-    SetCount(d_.tabs_.get(), 5);
-    SetCount(d_.statusBarEdges_.get(), 3);
-    SetCount(d_.comboButton_.get(), 4);
-    SetCount(d_.sunkEdge_.get(), 4);
-    SetCount(d_.extraImages_.get(), 5);
-    SetCount(d_.headerbar_.get(), 5);
-    SetCount(d_.menuItem_.get(), 5);
-    SetCount(d_.menuBackground_.get(), 1);
-    SetCount(d_.scrollbar_.get(), 23);
-    SetCount(d_.horzScroll_.get(), 4);
-    SetCount(d_.vertScroll_.get(), 4);
-    SetCount(d_.upDownVert_.get(), 8);
-    SetCount(d_.upDownHorz_.get(), 8);
+    SetCount(m_.buttons_.get(), 5);
+    SetCount(m_.title_.get(), 2);
+    SetCount(m_.progress_.get(), 2);
+    SetCount(m_.menuBar_.get(), 2);
+    SetCount(m_.groupBoxEdge_.get(), 2);
+    SetCount(m_.toolbars_.get(), 5);
+    SetCount(m_.tabs_.get(), 5);
+    SetCount(m_.statusBarEdges_.get(), 3);
+    SetCount(m_.comboButton_.get(), 4);
+    SetCount(m_.sunkEdge_.get(), 4);
+    SetCount(m_.extraImages_.get(), 5);
+    SetCount(m_.headerbar_.get(), 5);
+    SetCount(m_.menuItem_.get(), 5);
+    SetCount(m_.menuBackground_.get(), 1);
+    SetCount(m_.scrollbar_.get(), 23);
+    SetCount(m_.horzScroll_.get(), 4);
+    SetCount(m_.vertScroll_.get(), 4);
+    SetCount(m_.upDownVert_.get(), 8);
+    SetCount(m_.upDownHorz_.get(), 8);
     for (auto* thumb :
-         {d_.trackbarThumbHorz_.get(), d_.trackbarThumbVert_.get(), d_.trackbarThumbLeft_.get(),
-          d_.trackbarThumbRight_.get(), d_.trackbarThumbUp_.get(), d_.trackbarThumbDown_.get()}) {
+         {m_.trackbarThumbHorz_.get(), m_.trackbarThumbVert_.get(), m_.trackbarThumbLeft_.get(),
+          m_.trackbarThumbRight_.get(), m_.trackbarThumbUp_.get(), m_.trackbarThumbDown_.get()}) {
         SetCount(thumb, 5);
     }
-    SetCount(d_.horzScrollThumb_.get(), Int("HorzScrollThumb", "FrameCount"));
-    SetCount(d_.vertScrollThumb_.get(), Int("VertScrollThumb", "FrameCount"));
-    TDataSkinButton& b = *d_.buttons_;
+    SetCount(m_.horzScrollThumb_.get(), Int("HorzScrollThumb", "FrameCount"));
+    SetCount(m_.vertScrollThumb_.get(), Int("VertScrollThumb", "FrameCount"));
+    TDataSkinButton& b = *m_.buttons_;
     if (b.RadioFrameCount == 0) {
         b.RadioFrameCount = CellFrames(b.RadioImage);
     }
@@ -445,39 +445,39 @@ void TSkinDescriptionReader::BoundPictures() {
         Warn(BoundFrameStrip(picture, frames, stacked, where));
     };
     const std::string p = "[" + Personality + "] ";
-    for (TDataSkinBorder* border : {d_.frameLeft_.get(), d_.frameRight_.get()}) {
+    for (TDataSkinBorder* border : {m_.frameLeft_.get(), m_.frameRight_.get()}) {
         bound(border->Image, border->FrameCount, false, p + border->Name);
     }
-    for (TDataSkinBorder* border : {d_.frameTop_.get(), d_.frameBottom_.get()}) {
+    for (TDataSkinBorder* border : {m_.frameTop_.get(), m_.frameBottom_.get()}) {
         bound(border->Image, border->FrameCount, true, p + border->Name);
     }
-    bound(d_.title_->Image, d_.title_->FrameCount, false, p + "TextBack");
-    if (d_.menuBar_) {
-        bound(d_.menuBar_->Image, d_.menuBar_->FrameCount, true, p + "menuBar");
+    bound(m_.title_->Image, m_.title_->FrameCount, false, p + "TextBack");
+    if (m_.menuBar_) {
+        bound(m_.menuBar_->Image, m_.menuBar_->FrameCount, true, p + "menuBar");
     }
-    TDataSkinButton& b = *d_.buttons_;
+    TDataSkinButton& b = *m_.buttons_;
     bound(b.Image, b.FrameCount, false, "[Buttons] Bitmap");
     bound(b.CheckImage, b.CheckFrameCount, false, "[Buttons] CheckButton");
     bound(b.RadioImage, b.RadioFrameCount, false, "[Buttons] RadioButton");
-    for (const auto& sb : d_.sysButtons_) {
+    for (const auto& sb : m_.sysButtons_) {
         bound(sb->Image, sb->FrameCount, false, "[" + sb->Name + "] ButtonImage");
     }
-    if (d_.progress_) {
-        bound(d_.progress_->Image, d_.progress_->FrameCount, false, "[Progress] Bitmap");
-        bound(d_.progress_->Image2, 1, false, "[Progress] Chunk");
+    if (m_.progress_) {
+        bound(m_.progress_->Image, m_.progress_->FrameCount, false, "[Progress] Bitmap");
+        bound(m_.progress_->Image2, 1, false, "[Progress] Chunk");
     }
-    for (TDataSkinObject* e : d_.GeneralElements()) {
+    for (TDataSkinObject* e : m_.GeneralElements()) {
         if (e != nullptr) {
             bound(e->Image, e->FrameCount, false, "[" + e->Name + "] Image");
         }
     }
-    if (d_.tabs_) {
-        bound(d_.tabs_->Image2, 1, false, "[Tabs] Border");
+    if (m_.tabs_) {
+        bound(m_.tabs_->Image2, 1, false, "[Tabs] Border");
     }
-    if (d_.comboButton_) {
-        bound(d_.comboButton_->Image2, d_.comboButton_->FrameCount, false, "[ComboButton] Image");
+    if (m_.comboButton_) {
+        bound(m_.comboButton_->Image2, m_.comboButton_->FrameCount, false, "[ComboButton] Image");
     }
-    for (TDataSkinBorder* upDown : {d_.upDownHorz_.get(), d_.upDownVert_.get()}) {
+    for (TDataSkinBorder* upDown : {m_.upDownHorz_.get(), m_.upDownVert_.get()}) {
         if (upDown != nullptr) {
             bound(upDown->Image2, upDown->FrameCount, false, "[" + upDown->Name + "] GlyphImage");
         }
@@ -485,21 +485,21 @@ void TSkinDescriptionReader::BoundPictures() {
 }
 
 void TSkinDescriptionReader::Run() {
-    d_.skinName_ = ini_.ReadString("TitlebarSkin", "SkinName", "");
-    ReadFrameBorder(*d_.frameLeft_, "Left");
-    ReadFrameBorder(*d_.frameRight_, "Right");
-    ReadFrameBorder(*d_.frameTop_, "Top");
-    ReadFrameBorder(*d_.frameBottom_, "Bottom");
+    m_.skinName_ = ini_.ReadString("TitlebarSkin", "SkinName", "");
+    ReadFrameBorder(*m_.frameLeft_, "Left");
+    ReadFrameBorder(*m_.frameRight_, "Right");
+    ReadFrameBorder(*m_.frameTop_, "Top");
+    ReadFrameBorder(*m_.frameBottom_, "Bottom");
     ReadColours();
     ReadCaptionButtons();
     ReadButtons();
     ReadTitle();
-    d_.progress_ = ReadProgress();
-    d_.menuBar_ = ReadMenuBar();
+    m_.progress_ = ReadProgress();
+    m_.menuBar_ = ReadMenuBar();
     ReadElements();
     SetFrameCounts();
     BoundPictures();
-    RecreateButtonFaceBrush(d_.platform_.get(), d_.colours_.ButtonFace);
+    RecreateButtonFaceBrush(d_.platform_.get(), m_.colours_.ButtonFace);
     d_.skinLoaded_ = true;
 }
 

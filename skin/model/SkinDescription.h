@@ -62,6 +62,7 @@ private:
     void BoundPictures();
 
     TSkinData& d_;
+    TSkinModel& m_;
     const TSkinIniFile& ini_;
     const TSkinReader& package_;
     std::vector<std::string>* warnings_;

@@ -38,12 +38,7 @@ bool ReadingStoredProperties(const TComponent& c) {
 } // namespace
 
 TSkinData::TSkinData(TComponent* owner)
-    : TComponent(owner), skin3rd_(DefaultSkin3rd()), frameLeft_(std::make_unique<TDataSkinBorder>("Left")),
-      frameRight_(std::make_unique<TDataSkinBorder>("Right")),
-      frameTop_(std::make_unique<TDataSkinBorder>("Top")),
-      frameBottom_(std::make_unique<TDataSkinBorder>("Bottom")),
-      title_(std::make_unique<TDataSkinTitle>("Title")),
-      buttons_(std::make_unique<TDataSkinButton>("Buttons")), menuImagesStrip_(DrawMenuImages()),
+    : TComponent(owner), skin3rd_(DefaultSkin3rd()), menuImagesStrip_(DrawMenuImages()),
       platform_(CreateSkinDataPlatform(menuImagesStrip_)) {}
 
 TSkinData::~TSkinData() {

@@ -1,12 +1,13 @@
 #pragma once
 // TSkinData: the component that holds one skin. It takes a skin package (a .skn file, or the same
 // bytes stored with the form as "SkinStream"), has the package reader hand over the INI
-// description and the bitmaps it names, and builds the model the painters read: the elements,
-// the caption buttons and the skin colours. It also asks the skin manager to (re)skin windows.
+// description and the bitmaps it names, and builds the model the painters read (TSkinModel: the
+// elements, the caption buttons and the skin colours). It also asks the skin manager to (re)skin
+// windows.
 //
 // Everything here is portable except ButtonFaceBrush, the menu image list and AppIcon, which
 // live in the platform part (skin/SkinDataPlatform.h, Windows builds only).
-#include "skin/model/SkinElements.h"
+#include "skin/model/SkinModel.h"
 #include "ui/Component.h"
 
 #include <cstdint>
@@ -57,24 +58,6 @@ constexpr TSkinControlTypes DefaultSkinControls = 0x3FFFF;
 enum TSkinFormType { sfMainform, sfOnlyThisForm, sfDialog };
 
 // The skin colours, named after their keys in section "Colours".
-struct TSkinColours {
-    TSkinColor WindowText = SystemColour(8);
-    TSkinColor ButtonFace = SystemColour(15);
-    TSkinColor Scrollbar = SystemColour(0);
-    TSkinColor HilightText = SystemColour(14);
-    TSkinColor Hilight = SystemColour(13);
-    TSkinColor Menubar = SystemColour(15);
-    TSkinColor Menu = SystemColour(4);
-    TSkinColor MenuText = SystemColour(7);
-    TSkinColor ButtonText = SystemColour(18);
-    TSkinColor ButtonHilight = SystemColour(20);
-    TSkinColor Buttonlight = SystemColour(20);
-    TSkinColor ButtonShadow = SystemColour(16);
-    TSkinColor ButtonDkShadow = SystemColour(16);
-    TSkinColor MenuBarText = SystemColour(7);
-    TSkinColor TitleTextActive = SystemColour(9);
-    TSkinColor TitleTextNoActive = SystemColour(19);
-};
 
 // A skin description larger than this (16 MB) is not read: ours are a few kilobytes.
 inline constexpr std::size_t MaxSkinDescriptionBytes = 16u << 20;
@@ -162,55 +145,9 @@ public:
     // The model.
     bool SkinLoaded() const { return skinLoaded_; }
     const TSkinLoadStats& LoadStats() const { return loadStats_; }
-    const std::string& SkinName() const { return skinName_; }
-    TDataSkinBorder* FrameLeft() const { return frameLeft_.get(); }
-    TDataSkinBorder* FrameRight() const { return frameRight_.get(); }
-    TDataSkinBorder* FrameTop() const { return frameTop_.get(); }
-    TDataSkinBorder* FrameBottom() const { return frameBottom_.get(); }
-    TDataSkinTitle* Title() const { return title_.get(); }
-    TDataSkinButton* Buttons() const { return buttons_.get(); }
-    // The skin's caption buttons, then the three buttons of a maximised MDI child.
-    const std::vector<std::unique_ptr<TDataSkinSysButton>>& SysButtons() const { return sysButtons_; }
-    const TSkinColours& Colours() const { return colours_; }
-
-    // Optional elements: null when the skin does not give their image.
-    TDataSkinBorder* Progress() const { return progress_.get(); }
-    TDataSkinObject* MenuBar() const { return menuBar_.get(); }
-    TDataSkinObject* GroupBoxEdge() const { return groupBoxEdge_.get(); }
-    TDataSkinObject* Toolbars() const { return toolbars_.get(); }
-    TDataSkinBorder* Tabs() const { return tabs_.get(); }
-    TDataSkinObject* StatusBarEdges() const { return statusBarEdges_.get(); }
-    TDataSkinBorder* ComboButton() const { return comboButton_.get(); }
-    TDataSkinObject* SunkEdge() const { return sunkEdge_.get(); }
-    TDataSkinObject* ExtraImages() const { return extraImages_.get(); }
-    TDataSkinObject* Headerbar() const { return headerbar_.get(); }
-    TDataSkinObject* MenuItem() const { return menuItem_.get(); }
-    TDataSkinObject* MenuBackground() const { return menuBackground_.get(); }
-    TDataSkinObject* Scrollbar() const { return scrollbar_.get(); }
-    TDataSkinObject* HorzScroll() const { return horzScroll_.get(); }
-    TDataSkinObject* VertScroll() const { return vertScroll_.get(); }
-    TDataSkinObject* HorzScrollThumb() const { return horzScrollThumb_.get(); }
-    TDataSkinObject* VertScrollThumb() const { return vertScrollThumb_.get(); }
-    TDataSkinObject* TrackbarThumbHorz() const { return trackbarThumbHorz_.get(); }
-    TDataSkinObject* TrackbarThumbVert() const { return trackbarThumbVert_.get(); }
-    TDataSkinObject* TrackbarThumbLeft() const { return trackbarThumbLeft_.get(); }
-    TDataSkinObject* TrackbarThumbRight() const { return trackbarThumbRight_.get(); }
-    TDataSkinObject* TrackbarThumbUp() const { return trackbarThumbUp_.get(); }
-    TDataSkinObject* TrackbarThumbDown() const { return trackbarThumbDown_.get(); }
-    TDataSkinBorder* UpDownHorz() const { return upDownHorz_.get(); }
-    TDataSkinBorder* UpDownVert() const { return upDownVert_.get(); }
-    // The elements of the general sections (GroupBoxEdge ... UpDown.Vert) in reading order,
-    // absent ones as null.
-    std::vector<TDataSkinObject*> GeneralElements() const {
-        return {groupBoxEdge_.get(),       toolbars_.get(),          tabs_.get(),
-                statusBarEdges_.get(),     comboButton_.get(),       sunkEdge_.get(),
-                extraImages_.get(),        headerbar_.get(),         menuItem_.get(),
-                menuBackground_.get(),     scrollbar_.get(),         horzScroll_.get(),
-                vertScroll_.get(),         horzScrollThumb_.get(),   vertScrollThumb_.get(),
-                trackbarThumbHorz_.get(),  trackbarThumbVert_.get(), trackbarThumbLeft_.get(),
-                trackbarThumbRight_.get(), trackbarThumbUp_.get(),   trackbarThumbDown_.get(),
-                upDownHorz_.get(),         upDownVert_.get()};
-    }
+    // The elements, caption buttons and colours the description gave.
+    const TSkinModel& Model() const { return model_; }
+    TSkinModel& Model() { return model_; }
 
     // The system-menu pictures: a strip of 16 x 16 images, white (0xFFFFFF) as the mask colour.
     const TBitmap32& MenuImagesStrip() const { return menuImagesStrip_; }
@@ -243,22 +180,7 @@ private:
     std::vector<std::uint8_t> skinStream_;
     bool skinLoaded_ = false;
     TSkinLoadStats loadStats_;
-    std::string skinName_;
-    std::unique_ptr<TDataSkinBorder> frameLeft_, frameRight_, frameTop_, frameBottom_;
-    std::unique_ptr<TDataSkinTitle> title_;
-    std::unique_ptr<TDataSkinButton> buttons_;
-    std::vector<std::unique_ptr<TDataSkinSysButton>> sysButtons_;
-    TSkinColours colours_;
-    std::unique_ptr<TDataSkinBorder> progress_;
-    std::unique_ptr<TDataSkinObject> menuBar_, groupBoxEdge_, toolbars_;
-    std::unique_ptr<TDataSkinBorder> tabs_;
-    std::unique_ptr<TDataSkinObject> statusBarEdges_;
-    std::unique_ptr<TDataSkinBorder> comboButton_;
-    std::unique_ptr<TDataSkinObject> sunkEdge_, extraImages_, headerbar_, menuItem_, menuBackground_;
-    std::unique_ptr<TDataSkinObject> scrollbar_, horzScroll_, vertScroll_, horzScrollThumb_, vertScrollThumb_;
-    std::unique_ptr<TDataSkinObject> trackbarThumbHorz_, trackbarThumbVert_, trackbarThumbLeft_,
-        trackbarThumbRight_, trackbarThumbUp_, trackbarThumbDown_;
-    std::unique_ptr<TDataSkinBorder> upDownHorz_, upDownVert_;
+    TSkinModel model_;
 
     TBitmap32 menuImagesStrip_;
     std::unique_ptr<TSkinDataPlatform, TSkinDataPlatformDeleter> platform_;

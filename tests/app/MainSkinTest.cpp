@@ -116,7 +116,7 @@ TEST_F(MainSkin, EveryControlOfTheMainWindowWearsItsSkin) {
          {form->SpeedButton1, form->btnSetup, form->btnTest, form->btnStop, form->btnStart, form->btnExit}) {
         EXPECT_NE(nullptr, dynamic_cast<TSkinSpeedButton*>(object.Controls().SkinFor(b))) << b->Name();
     }
-    const TColor face = static_cast<TColor>(form->SkinData1->Colours().ButtonFace);
+    const TColor face = static_cast<TColor>(form->SkinData1->Model().Colours().ButtonFace);
     for (TWinControl* box : std::initializer_list<TWinControl*>{
              form->Panel1, form->Panel2, form->Panel3, form->GroupBox1, form->GroupBox2, form->GroupBox3}) {
         EXPECT_TRUE(Wears<TSkinBox>(object, box->Handle())) << box->Name();
@@ -140,7 +140,7 @@ TEST_F(MainSkin, EveryControlOfTheMainWindowWearsItsSkin) {
 
     // The check mark on screen is the skin's own cell, pixel for pixel (its magenta left out), and
     // a click still reaches the box and shows the next cell.
-    const TDataSkinButton& buttons = *form->SkinData1->Buttons();
+    const TDataSkinButton& buttons = *form->SkinData1->Model().Buttons();
     const TBitmap32& strip = buttons.CheckImage;
     const int cell = strip.Width() / std::max(buttons.CheckFrameCount, 1);
     HWND box = form->CheckBox1->Handle();
@@ -234,7 +234,7 @@ TEST_F(MainSkin, SpeedButtonsShowTheFrameOfTheirStateAndTrackBarsTheSkinsThumb) 
     form->Show();
     Pump(600);
     ASSERT_TRUE(Skinned());
-    const TDataSkinButton& buttons = *form->SkinData1->Buttons();
+    const TDataSkinButton& buttons = *form->SkinData1->Model().Buttons();
     for (int frame = 2; frame <= 4; ++frame) {
         ASSERT_NE(
             buttons.Image.Pixel(1, 1),
@@ -283,7 +283,7 @@ TEST_F(MainSkin, SpeedButtonsShowTheFrameOfTheirStateAndTrackBarsTheSkinsThumb) 
     for (TTrackBar* track : {form->TrackBar1, form->TrackBar2}) {
         const bool vertical = (GetWindowLongPtrA(track->Handle(), GWL_STYLE) & TBS_VERT) != 0;
         const TDataSkinObject* thumb =
-            vertical ? form->SkinData1->TrackbarThumbVert() : form->SkinData1->TrackbarThumbHorz();
+            vertical ? form->SkinData1->Model().TrackbarThumbVert() : form->SkinData1->Model().TrackbarThumbHorz();
         ASSERT_NE(nullptr, thumb);
         EXPECT_TRUE(ShowsSkinThumb(track->Handle(), *thumb)) << track->Name();
     }
@@ -392,8 +392,8 @@ TEST_F(MainSkin, TrayMenuWearsTheSkinsItemFramesAndBackground) {
     SetTimer(nullptr, 0, 300, &SelectFirstTrayItem);
     form->PopupMenu1->Popup(200, 200);
     // The skin's own pictures: item frames of 40 x 20 (4 normal, 1 selected), a 48 x 48 background.
-    const TBitmap32& item = form->SkinData1->MenuItem()->Image;
-    const TBitmap32& back = form->SkinData1->MenuBackground()->Image;
+    const TBitmap32& item = form->SkinData1->Model().MenuItem()->Image;
+    const TBitmap32& back = form->SkinData1->Model().MenuBackground()->Image;
     ASSERT_NE(item.Pixel(3 * 40 + 37, 10), item.Pixel(37, 10)) << "frames the test can tell apart";
     ASSERT_EQ(5u, gTray.items.size()) << "START, STOP, SHOW FORM, separator, Exit";
     EXPECT_EQ(item.Pixel(3 * 40 + 37, 10), gTray.items[0]) << "START selected";

@@ -74,7 +74,7 @@ protected:
         return WindowPixel(view->Handle(), p.x - window.left, p.y - window.top);
     }
     std::uint32_t FaceOfWornSkin() const {
-        const COLORREF c = ResolveColour(view->SkinData()->Colours().ButtonFace);
+        const COLORREF c = ResolveColour(view->SkinData()->Model().Colours().ButtonFace);
         return (GetRValue(c) << 16) | (GetGValue(c) << 8) | GetBValue(c);
     }
 

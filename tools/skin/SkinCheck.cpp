@@ -38,42 +38,42 @@ void Element(std::ostream& out, const char* label, const TDataSkinObject* e) {
 void ReportElements(const TSkinData& d, std::ostream& out) {
     out << "elements:\n";
     const std::pair<const char*, const TDataSkinObject*> elements[] = {
-        {"Left", d.FrameLeft()},
-        {"Right", d.FrameRight()},
-        {"Top", d.FrameTop()},
-        {"Bottom", d.FrameBottom()},
-        {"Title", d.Title()},
-        {"Buttons", d.Buttons()},
-        {"Progress", d.Progress()},
-        {"MenuBar", d.MenuBar()},
-        {"GroupBoxEdge", d.GroupBoxEdge()},
-        {"Toolbars", d.Toolbars()},
-        {"Tabs", d.Tabs()},
-        {"StatusBarEdges", d.StatusBarEdges()},
-        {"ComboButton", d.ComboButton()},
-        {"SunkEdge", d.SunkEdge()},
-        {"ExtraImages", d.ExtraImages()},
-        {"Headerbar", d.Headerbar()},
-        {"MenuItem", d.MenuItem()},
-        {"MenuBackground", d.MenuBackground()},
-        {"Scrollbar", d.Scrollbar()},
-        {"HorzScroll", d.HorzScroll()},
-        {"VertScroll", d.VertScroll()},
-        {"HorzScrollThumb", d.HorzScrollThumb()},
-        {"VertScrollThumb", d.VertScrollThumb()},
-        {"TrackbarThumbHorz", d.TrackbarThumbHorz()},
-        {"TrackbarThumbVert", d.TrackbarThumbVert()},
-        {"TrackbarThumbLeft", d.TrackbarThumbLeft()},
-        {"TrackbarThumbRight", d.TrackbarThumbRight()},
-        {"TrackbarThumbUp", d.TrackbarThumbUp()},
-        {"TrackbarThumbDown", d.TrackbarThumbDown()},
-        {"UpDownHorz", d.UpDownHorz()},
-        {"UpDownVert", d.UpDownVert()},
+        {"Left", d.Model().FrameLeft()},
+        {"Right", d.Model().FrameRight()},
+        {"Top", d.Model().FrameTop()},
+        {"Bottom", d.Model().FrameBottom()},
+        {"Title", d.Model().Title()},
+        {"Buttons", d.Model().Buttons()},
+        {"Progress", d.Model().Progress()},
+        {"MenuBar", d.Model().MenuBar()},
+        {"GroupBoxEdge", d.Model().GroupBoxEdge()},
+        {"Toolbars", d.Model().Toolbars()},
+        {"Tabs", d.Model().Tabs()},
+        {"StatusBarEdges", d.Model().StatusBarEdges()},
+        {"ComboButton", d.Model().ComboButton()},
+        {"SunkEdge", d.Model().SunkEdge()},
+        {"ExtraImages", d.Model().ExtraImages()},
+        {"Headerbar", d.Model().Headerbar()},
+        {"MenuItem", d.Model().MenuItem()},
+        {"MenuBackground", d.Model().MenuBackground()},
+        {"Scrollbar", d.Model().Scrollbar()},
+        {"HorzScroll", d.Model().HorzScroll()},
+        {"VertScroll", d.Model().VertScroll()},
+        {"HorzScrollThumb", d.Model().HorzScrollThumb()},
+        {"VertScrollThumb", d.Model().VertScrollThumb()},
+        {"TrackbarThumbHorz", d.Model().TrackbarThumbHorz()},
+        {"TrackbarThumbVert", d.Model().TrackbarThumbVert()},
+        {"TrackbarThumbLeft", d.Model().TrackbarThumbLeft()},
+        {"TrackbarThumbRight", d.Model().TrackbarThumbRight()},
+        {"TrackbarThumbUp", d.Model().TrackbarThumbUp()},
+        {"TrackbarThumbDown", d.Model().TrackbarThumbDown()},
+        {"UpDownHorz", d.Model().UpDownHorz()},
+        {"UpDownVert", d.Model().UpDownVert()},
     };
     for (const auto& [label, e] : elements) {
         Element(out, label, e);
     }
-    const TDataSkinButton& b = *d.Buttons();
+    const TDataSkinButton& b = *d.Model().Buttons();
     out << "  check boxes " << b.CheckImage.Width() << "x" << b.CheckImage.Height() << " ("
         << b.CheckFrameCount << " frames), radio buttons " << b.RadioImage.Width() << "x"
         << b.RadioImage.Height() << " (" << b.RadioFrameCount << " frames)\n";
@@ -81,7 +81,7 @@ void ReportElements(const TSkinData& d, std::ostream& out) {
 
 void ReportCaptionButtons(const TSkinData& d, std::ostream& out) {
     out << "caption buttons:\n";
-    for (const auto& sb : d.SysButtons()) {
+    for (const auto& sb : d.Model().SysButtons()) {
         out << "  " << std::left << std::setw(20) << sb->Name << "action " << sb->Action << ", align "
             << sb->Align << ", at " << sb->Xcoord << "," << sb->Ycoord << ", image " << sb->Image.Width()
             << "x" << sb->Image.Height() << ", " << sb->FrameCount << " frames\n";
@@ -89,7 +89,7 @@ void ReportCaptionButtons(const TSkinData& d, std::ostream& out) {
 }
 
 void ReportColours(const TSkinData& d, std::ostream& out) {
-    const TSkinColours& c = d.Colours();
+    const TSkinColours& c = d.Model().Colours();
     out << "colours:\n";
     const std::pair<const char*, TSkinColor> colours[] = {{"WindowText", c.WindowText},
                                                           {"ButtonFace", c.ButtonFace},
@@ -122,35 +122,35 @@ void FrameFitWarnings(const TSkinData& d, std::vector<std::string>& warnings) {
         }
     };
     const std::pair<const char*, const TDataSkinObject*> strips[] = {
-        {"Buttons", d.Buttons()},
-        {"Progress", d.Progress()},
-        {"Tabs", d.Tabs()},
-        {"StatusBarEdges", d.StatusBarEdges()},
-        {"ComboButton", d.ComboButton()},
-        {"SunkEdge", d.SunkEdge()},
-        {"ExtraImages", d.ExtraImages()},
-        {"MenuItem", d.MenuItem()},
-        {"Scrollbar", d.Scrollbar()},
-        {"HorzScroll", d.HorzScroll()},
-        {"VertScroll", d.VertScroll()},
-        {"HorzScrollThumb", d.HorzScrollThumb()},
-        {"VertScrollThumb", d.VertScrollThumb()},
-        {"Trackbar.ThumbHorz", d.TrackbarThumbHorz()},
-        {"Trackbar.ThumbVert", d.TrackbarThumbVert()},
-        {"UpDown.Horz", d.UpDownHorz()},
-        {"UpDown.Vert", d.UpDownVert()},
+        {"Buttons", d.Model().Buttons()},
+        {"Progress", d.Model().Progress()},
+        {"Tabs", d.Model().Tabs()},
+        {"StatusBarEdges", d.Model().StatusBarEdges()},
+        {"ComboButton", d.Model().ComboButton()},
+        {"SunkEdge", d.Model().SunkEdge()},
+        {"ExtraImages", d.Model().ExtraImages()},
+        {"MenuItem", d.Model().MenuItem()},
+        {"Scrollbar", d.Model().Scrollbar()},
+        {"HorzScroll", d.Model().HorzScroll()},
+        {"VertScroll", d.Model().VertScroll()},
+        {"HorzScrollThumb", d.Model().HorzScrollThumb()},
+        {"VertScrollThumb", d.Model().VertScrollThumb()},
+        {"Trackbar.ThumbHorz", d.Model().TrackbarThumbHorz()},
+        {"Trackbar.ThumbVert", d.Model().TrackbarThumbVert()},
+        {"UpDown.Horz", d.Model().UpDownHorz()},
+        {"UpDown.Vert", d.Model().UpDownVert()},
     };
     for (const auto& [name, e] : strips) {
         if (e != nullptr) {
             split(name, e->Image, e->FrameCount);
         }
     }
-    for (const TDataSkinBorder* upDown : {d.UpDownHorz(), d.UpDownVert()}) {
+    for (const TDataSkinBorder* upDown : {d.Model().UpDownHorz(), d.Model().UpDownVert()}) {
         if (upDown != nullptr) {
             split("GlyphImage", upDown->Image2, upDown->FrameCount);
         }
     }
-    const TDataSkinButton& b = *d.Buttons();
+    const TDataSkinButton& b = *d.Model().Buttons();
     for (const auto& [name, image, frames] : {std::tuple{"CheckButton", &b.CheckImage, b.CheckFrameCount},
                                               std::tuple{"RadioButton", &b.RadioImage, b.RadioFrameCount}}) {
         split(name, *image, frames);
@@ -159,7 +159,7 @@ void FrameFitWarnings(const TSkinData& d, std::vector<std::string>& warnings) {
                                " frames; the mark shows 4 (unchecked, checked, both disabled)");
         }
     }
-    for (const auto& sb : d.SysButtons()) {
+    for (const auto& sb : d.Model().SysButtons()) {
         split(sb->Name.c_str(), sb->Image, sb->FrameCount);
     }
 }
@@ -208,7 +208,7 @@ int CheckSkin(const std::vector<std::uint8_t>& file, std::ostream& out, const st
     const TSkinLoadStats& stats = data.LoadStats();
     out << "package: " << stats.Members << " members, description "
         << (stats.Description.empty() ? "(none)" : stats.Description) << "\n";
-    out << "skin: " << data.SkinName() << "\n";
+    out << "skin: " << data.Model().SkinName() << "\n";
     out << "bitmaps: " << stats.BitmapsDecoded << " decoded, " << stats.PixelsDecoded << " pixels\n";
     ReportElements(data, out);
     ReportCaptionButtons(data, out);

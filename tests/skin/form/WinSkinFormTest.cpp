@@ -532,10 +532,10 @@ TEST_F(WinSkinForm, ASkinOfTheSameFrameSizesCutsTheRegionFromItsOwnBorders) {
         const char* name;
         const TBitmap32& image;
         int width, height, windowX, windowY;
-    } starts[] = {{"left", skin->FrameLeft()->Image, 6, 2, 0, 0},
-                  {"right", skin->FrameRight()->Image, 6, 2, w - 6, 0},
-                  {"top", skin->FrameTop()->Image, 2, 24, 6, 0},
-                  {"bottom", skin->FrameBottom()->Image, 2, 5, 6, h - 5}};
+    } starts[] = {{"left", skin->Model().FrameLeft()->Image, 6, 2, 0, 0},
+                  {"right", skin->Model().FrameRight()->Image, 6, 2, w - 6, 0},
+                  {"top", skin->Model().FrameTop()->Image, 2, 24, 6, 0},
+                  {"bottom", skin->Model().FrameBottom()->Image, 2, 5, 6, h - 5}};
     int cut = 0;
     for (const auto& s : starts) {
         for (int y = 0; y < s.height; ++y) {
