@@ -20,80 +20,80 @@ void TToneGen::SetAMLevel(TTGAMLevel value) {
     if (!ValidLevel(value)) {
         return;
     }
-    FAMLevel = value;
-    SetAMAmplitude(FAMAmplitudes[value]);
-    SetAMWaveform(FAMWaveforms[value]);
-    SetAMFrequency(FAMFrequencies[value]);
+    amLevel_ = value;
+    SetAMAmplitude(amAmplitudes_[value]);
+    SetAMWaveform(amWaveforms_[value]);
+    SetAMFrequency(amFrequencies_[value]);
 }
 
 void TToneGen::SetAMAmplitude(std::int16_t value) {
     const std::int16_t a = CheckPercent(value);
-    FAMAmplitude = a;
-    FAMAmplitudes[FAMLevel] = a;
-    FWaveDirty = true;
+    amAmplitude_ = a;
+    amAmplitudes_[amLevel_] = a;
+    waveDirty_ = true;
 }
 
 void TToneGen::SetAMWaveform(TTGWave value) {
-    FAMWaveform = value;
-    FAMWaveforms[FAMLevel] = value;
-    FWaveDirty = true;
+    amWaveform_ = value;
+    amWaveforms_[amLevel_] = value;
+    waveDirty_ = true;
 }
 
 void TToneGen::SetAMFrequency(float value) {
-    FAMFrequency = value;
-    FAMFrequencies[FAMLevel] = value;
-    FWaveDirty = true;
+    amFrequency_ = value;
+    amFrequencies_[amLevel_] = value;
+    waveDirty_ = true;
 }
 
 void TToneGen::ResetAM() {
     for (int i = 0; i < kAMEntryCount; ++i) {
-        FAMAmplitudes[i] = 0;
-        FAMWaveforms[i] = tgSine;
-        FAMFrequencies[i] = static_cast<float>(i + 1) / 2.0f;
+        amAmplitudes_[i] = 0;
+        amWaveforms_[i] = tgSine;
+        amFrequencies_[i] = static_cast<float>(i + 1) / 2.0f;
     }
-    FWaveDirty = true;
+    waveDirty_ = true;
 }
 
 void TToneGen::SetAMParameter(TTGAMLevel level, std::int16_t amplitude, float frequency, TTGWave waveform) {
     if (!ValidLevel(level)) {
         return;
     }
-    FAMFrequencies[level] = frequency;
-    FAMWaveforms[level] = waveform;
-    FAMAmplitudes[level] = amplitude;
-    FWaveDirty = true;
+    amFrequencies_[level] = frequency;
+    amWaveforms_[level] = waveform;
+    amAmplitudes_[level] = amplitude;
+    waveDirty_ = true;
 }
 
 float TToneGen::SetAMNote(TTGAMLevel level, std::string_view note) {
     if (!ValidLevel(level)) {
         return 0;
     }
-    std::int32_t octave = FAMOctaves[level];
+    std::int32_t octave = amOctaves_[level];
     const std::int32_t f = ParseNote(note, octave);
     if (f <= 0) {
         return 0;
     }
     auto x = static_cast<float>(f);
-    if (FAMUseMultiplier) {
-        x = static_cast<float>(static_cast<double>(x) / FFrequency);
+    if (amUseMultiplier_) {
+        x = static_cast<float>(static_cast<double>(x) / frequency_);
     }
-    FAMFrequencies[level] = x;
-    FAMOctaves[level] = octave;
-    FWaveDirty = true;
+    amFrequencies_[level] = x;
+    amOctaves_[level] = octave;
+    waveDirty_ = true;
     return x;
 }
 
 TAMEntry TToneGen::AMEntry(TTGAMLevel level) const {
     const int i = ValidLevel(level) ? level : 0;
-    return TAMEntry{FAMAmplitudes[i], FAMWaveforms[i], FAMFrequencies[i], FAMOctaves[i]};
+    return TAMEntry{amAmplitudes_[i], amWaveforms_[i], amFrequencies_[i], amOctaves_[i]};
 }
 
 void TToneGen::WriteAMArray(TStream& stream) const {
     stream.WriteInt32(kStoredHighestIndex);
     for (int i = 0; i < kAMEntryCount; ++i) {
-        stream.WriteInt32(FAMAmplitudes[i]);
-        stream.WriteInt32(FAMWaveforms[i]);
-        stream.WriteInt32(std::bit_cast<std::int32_t>(FAMFrequencies[i]));
+        stream.WriteInt32(amAmplitudes_[i]);
+        stream.WriteInt32(amWaveforms_[i]);
+        stream.WriteInt32(std::bit_cast<std::int32_t>(amFrequencies_[i]));
     }
 }
 
@@ -105,9 +105,9 @@ void TToneGen::ReadAMArray(TStream& stream) {
         const std::int32_t waveform = stream.ReadInt32();
         const std::int32_t frequency = stream.ReadInt32();
         if (i < kAMEntryCount) {
-            FAMAmplitudes[i] = static_cast<std::int16_t>(amplitude);
-            FAMWaveforms[i] = static_cast<TTGWave>(waveform & 0xFF);
-            FAMFrequencies[i] = std::bit_cast<float>(frequency);
+            amAmplitudes_[i] = static_cast<std::int16_t>(amplitude);
+            amWaveforms_[i] = static_cast<TTGWave>(waveform & 0xFF);
+            amFrequencies_[i] = std::bit_cast<float>(frequency);
         }
     }
 }

@@ -22,11 +22,11 @@ TToneGen::TRangeAlert gRangeAlert;
 TToneGen::TToneGen(TComponent* owner, ISoundService* sound)
     : TComponent(owner), sound_(sound != nullptr ? sound : &DefaultSoundService()) {
     ResetAM();
-    FAMFrequency = FAMFrequencies[0];
-    FAMWaveform = FAMWaveforms[0];
-    FAMAmplitude = FAMAmplitudes[0];
-    FAMOctaves.fill(FOctave);
-    FWaveDirty = true;
+    amFrequency_ = amFrequencies_[0];
+    amWaveform_ = amWaveforms_[0];
+    amAmplitude_ = amAmplitudes_[0];
+    amOctaves_.fill(octave_);
+    waveDirty_ = true;
     if (gInstanceCount == 0 && !DesignMode()) {
         gSavedVolume = ReadDeviceVolume(gSavedVolumeKnown);
         ApplyVolume();
@@ -36,12 +36,12 @@ TToneGen::TToneGen(TComponent* owner, ISoundService* sound)
 
 TToneGen::~TToneGen() {
     Stop();
-    FData.reset();
-    FDataSize = 0;
+    data_.reset();
+    dataSize_ = 0;
     --gInstanceCount;
     // When the volume could not be read, 0 was saved; writing it back would silence the device.
     if (gInstanceCount == 0 && !DesignMode() && gSavedVolumeKnown) {
-        sound_->SetVolume(FDeviceID, gSavedVolume);
+        sound_->SetVolume(deviceId_, gSavedVolume);
     }
 }
 
@@ -62,78 +62,78 @@ std::int16_t TToneGen::CheckRange(std::int16_t low, std::int16_t high, std::int1
 }
 
 void TToneGen::SetFrequency(std::int16_t value) {
-    FWaveDirty = true;
-    FFrequency = CheckRange(20, 20000, value);
+    waveDirty_ = true;
+    frequency_ = CheckRange(20, 20000, value);
 }
 
 void TToneGen::SetDuration(std::int16_t value) {
-    FWaveDirty = true;
-    FDuration = CheckRange(10, 32767, value);
+    waveDirty_ = true;
+    duration_ = CheckRange(10, 32767, value);
 }
 
 void TToneGen::SetWaveform(TTGWave value) {
-    FWaveDirty = true;
-    FWaveform = value;
+    waveDirty_ = true;
+    waveform_ = value;
 }
 
 void TToneGen::SetAttack(std::int16_t value) {
-    FEnvelopeDirty = true;
-    FAttack = CheckPercent(value);
+    envelopeDirty_ = true;
+    attack_ = CheckPercent(value);
 }
 
 void TToneGen::SetHold(std::int16_t value) {
-    FEnvelopeDirty = true;
-    FHold = CheckPercent(value);
+    envelopeDirty_ = true;
+    hold_ = CheckPercent(value);
 }
 
 void TToneGen::SetDecay(std::int16_t value) {
-    FEnvelopeDirty = true;
-    FDecay = CheckPercent(value);
+    envelopeDirty_ = true;
+    decay_ = CheckPercent(value);
 }
 
 void TToneGen::SetSustain(std::int16_t value) {
-    FEnvelopeDirty = true;
-    FSustain = CheckPercent(value);
+    envelopeDirty_ = true;
+    sustain_ = CheckPercent(value);
 }
 
 void TToneGen::SetRelease(std::int16_t value) {
-    FEnvelopeDirty = true;
-    FRelease = CheckPercent(value);
+    envelopeDirty_ = true;
+    release_ = CheckPercent(value);
 }
 
 void TToneGen::SetResolution(TTGResolution value) {
-    FWaveDirty = true;
-    FResolution = value;
+    waveDirty_ = true;
+    resolution_ = value;
 }
 
 void TToneGen::SetQuality(TTGQuality value) {
-    FWaveDirty = true;
-    FQuality = value;
+    waveDirty_ = true;
+    quality_ = value;
 }
 
 // While a sound started here plays, the device is left alone: the next play writes the levels.
 void TToneGen::SetLeftVolume(std::int16_t value) {
-    FLeftVolume = CheckPercent(value);
-    if (Loading() || FIdle) {
+    leftVolume_ = CheckPercent(value);
+    if (Loading() || idle_) {
         ApplyVolume();
     }
 }
 
 void TToneGen::SetRightVolume(std::int16_t value) {
-    FRightVolume = CheckPercent(value);
-    if (Loading() || FIdle) {
+    rightVolume_ = CheckPercent(value);
+    if (Loading() || idle_) {
         ApplyVolume();
     }
 }
 
 void TToneGen::SetStereo(Bool32 value) {
-    FWaveDirty = true;
-    FStereo = value;
+    waveDirty_ = true;
+    stereo_ = value;
 }
 
 void TToneGen::SetAMUseMultiplier(Bool32 value) {
-    FWaveDirty = true;
-    FAMUseMultiplier = value;
+    waveDirty_ = true;
+    amUseMultiplier_ = value;
 }
 
 void TToneGen::Play() {
@@ -145,13 +145,13 @@ void TToneGen::PlayADSR() {
 }
 
 void TToneGen::PlayWith(bool withEnvelope) {
-    const bool stale = withEnvelope ? (FWaveDirty || FEnvelopeDirty) : (FWaveDirty || FHasEnvelope);
+    const bool stale = withEnvelope ? (waveDirty_ || envelopeDirty_) : (waveDirty_ || hasEnvelope_);
     if (stale) {
         RenderWave(withEnvelope);
     }
-    FIdle = false;
+    idle_ = false;
     PlayBuffer();
-    FIdle = !Async && !Loop;
+    idle_ = !Async && !Loop;
 }
 
 void TToneGen::PlayBuffer() {
@@ -163,14 +163,14 @@ void TToneGen::PlayBuffer() {
     } else if (Async) {
         flags |= ISoundService::kAsync;
     }
-    if (FData) {
-        sound_->PlayImage(FData.get(), flags);
+    if (data_) {
+        sound_->PlayImage(data_.get(), flags);
     }
 }
 
 void TToneGen::Stop() {
     sound_->StopAll();
-    FIdle = true;
+    idle_ = true;
 }
 
 void TToneGen::PresetVolume() {
@@ -188,9 +188,9 @@ void TToneGen::PrepareADSR() {
 }
 
 void TToneGen::ApplyVolume() {
-    const std::uint32_t left = static_cast<std::uint32_t>(FLeftVolume) * 65535u / 100u;
-    const std::uint32_t right = static_cast<std::uint32_t>(FRightVolume) * 65535u / 100u;
-    sound_->SetVolume(FDeviceID, left + right * 65536u);
+    const std::uint32_t left = static_cast<std::uint32_t>(leftVolume_) * 65535u / 100u;
+    const std::uint32_t right = static_cast<std::uint32_t>(rightVolume_) * 65535u / 100u;
+    sound_->SetVolume(deviceId_, left + right * 65536u);
 }
 
 std::uint32_t TToneGen::GetDeviceVolume() const {
@@ -199,9 +199,9 @@ std::uint32_t TToneGen::GetDeviceVolume() const {
 }
 
 std::uint32_t TToneGen::ReadDeviceVolume(bool& known) const {
-    const std::uint32_t support = sound_->SupportFlags(FDeviceID);
+    const std::uint32_t support = sound_->SupportFlags(deviceId_);
     std::uint32_t v = 0;
-    known = sound_->GetVolume(FDeviceID, v);
+    known = sound_->GetVolume(deviceId_, v);
     if (!known) {
         v = 0;
     }
@@ -212,27 +212,27 @@ std::uint32_t TToneGen::ReadDeviceVolume(bool& known) const {
 }
 
 std::int32_t TToneGen::SetNote(std::string_view note) {
-    std::int32_t octave = FOctave;
+    std::int32_t octave = octave_;
     const std::int32_t f = ParseNote(note, octave);
     if (f <= 0) {
         return 0;
     }
     SetFrequency(static_cast<std::int16_t>(f));
-    FOctave = octave;
-    FWaveDirty = true;
+    octave_ = octave;
+    waveDirty_ = true;
     return f;
 }
 
 bool TToneGen::ExportFile(const std::string& fileName) const {
-    if (!FData) {
+    if (!data_) {
         return false;
     }
     std::FILE* file = std::fopen(fileName.c_str(), "wb");
     if (file == nullptr) {
         return false;
     }
-    const auto size = static_cast<std::size_t>(FDataSize);
-    const bool written = std::fwrite(FData.get(), 1, size, file) == size;
+    const auto size = static_cast<std::size_t>(dataSize_);
+    const bool written = std::fwrite(data_.get(), 1, size, file) == size;
     const bool closed = std::fclose(file) == 0;
     return written && closed;
 }

@@ -50,47 +50,47 @@ public:
     ~TToneGen() override;
 
     // ---- published properties (getter named like the property, setter SetXxx) ----
-    std::int16_t Frequency() const { return FFrequency; } // hertz, 20..20000, default 440
+    std::int16_t Frequency() const { return frequency_; } // hertz, 20..20000, default 440
     void SetFrequency(std::int16_t value);
-    std::int16_t Duration() const { return FDuration; } // milliseconds, 10..32767, default 100
+    std::int16_t Duration() const { return duration_; } // milliseconds, 10..32767, default 100
     void SetDuration(std::int16_t value);
-    TTGWave Waveform() const { return FWaveform; }
+    TTGWave Waveform() const { return waveform_; }
     void SetWaveform(TTGWave value);
-    std::int16_t Attack() const { return FAttack; } // percent of the duration, default 10
+    std::int16_t Attack() const { return attack_; } // percent of the duration, default 10
     void SetAttack(std::int16_t value);
-    std::int16_t Hold() const { return FHold; } // default 5
+    std::int16_t Hold() const { return hold_; } // default 5
     void SetHold(std::int16_t value);
-    std::int16_t Decay() const { return FDecay; } // default 20
+    std::int16_t Decay() const { return decay_; } // default 20
     void SetDecay(std::int16_t value);
-    std::int16_t Sustain() const { return FSustain; } // percent of full level, default 50
+    std::int16_t Sustain() const { return sustain_; } // percent of full level, default 50
     void SetSustain(std::int16_t value);
-    std::int16_t Release() const { return FRelease; } // default 30
+    std::int16_t Release() const { return release_; } // default 30
     void SetRelease(std::int16_t value);
 
     // Plain fields, read when a sound is started. Loop wins over Async; a loop is asynchronous.
     Bool32 Async = true;
     Bool32 Loop = false;
 
-    TTGResolution Resolution() const { return FResolution; }
+    TTGResolution Resolution() const { return resolution_; }
     void SetResolution(TTGResolution value);
-    TTGQuality Quality() const { return FQuality; }
+    TTGQuality Quality() const { return quality_; }
     void SetQuality(TTGQuality value);
-    std::int16_t LeftVolume() const { return FLeftVolume; } // percent, default 100
+    std::int16_t LeftVolume() const { return leftVolume_; } // percent, default 100
     void SetLeftVolume(std::int16_t value);
-    std::int16_t RightVolume() const { return FRightVolume; }
+    std::int16_t RightVolume() const { return rightVolume_; }
     void SetRightVolume(std::int16_t value);
-    Bool32 Stereo() const { return FStereo; }
+    Bool32 Stereo() const { return stereo_; }
     void SetStereo(Bool32 value);
     // AMAmplitude, AMWaveform and AMFrequency are copies of the entry AMLevel selects.
-    TTGAMLevel AMLevel() const { return FAMLevel; }
+    TTGAMLevel AMLevel() const { return amLevel_; }
     void SetAMLevel(TTGAMLevel value);
-    std::int16_t AMAmplitude() const { return FAMAmplitude; }
+    std::int16_t AMAmplitude() const { return amAmplitude_; }
     void SetAMAmplitude(std::int16_t value);
-    TTGWave AMWaveform() const { return FAMWaveform; }
+    TTGWave AMWaveform() const { return amWaveform_; }
     void SetAMWaveform(TTGWave value);
-    float AMFrequency() const { return FAMFrequency; }
+    float AMFrequency() const { return amFrequency_; }
     void SetAMFrequency(float value);
-    Bool32 AMUseMultiplier() const { return FAMUseMultiplier; }
+    Bool32 AMUseMultiplier() const { return amUseMultiplier_; }
     void SetAMUseMultiplier(Bool32 value);
 
     // ---- operations ----
@@ -111,7 +111,7 @@ public:
     void SetAMParameter(TTGAMLevel level, std::int16_t amplitude, float frequency, TTGWave waveform);
     // The image, header first (samples 44 bytes further on); nullptr while there is none. Valid
     // until the next render or the component's destruction.
-    const std::uint8_t* GetDataBuffer() const { return FData.get(); }
+    const std::uint8_t* GetDataBuffer() const { return data_.get(); }
     // Writes the whole image (header, data, 32 padding bytes); false without an image or when the
     // file cannot be written.
     bool ExportFile(const std::string& fileName) const;
@@ -139,13 +139,13 @@ public:
     std::vector<TBinaryProperty> DefineBinaryProperties() override;
 
     // ---- state, for callers and tests ----
-    bool WaveDirty() const { return FWaveDirty; }
-    bool EnvelopeDirty() const { return FEnvelopeDirty; }
-    bool HasEnvelope() const { return FHasEnvelope; }
-    bool Idle() const { return FIdle; }
-    std::int32_t DataSize() const { return FDataSize; }
+    bool WaveDirty() const { return waveDirty_; }
+    bool EnvelopeDirty() const { return envelopeDirty_; }
+    bool HasEnvelope() const { return hasEnvelope_; }
+    bool Idle() const { return idle_; }
+    std::int32_t DataSize() const { return dataSize_; }
     TAMEntry AMEntry(TTGAMLevel level) const;
-    std::int32_t Octave() const { return FOctave; }
+    std::int32_t Octave() const { return octave_; }
 
     // ---- process-wide state ----
     // Number of live TToneGen objects.
@@ -175,36 +175,36 @@ private:
     void RenderOscillators(std::uint8_t* samples, std::int64_t dataLen);
     std::int32_t AMOscillatorFrequency(int entry);
 
-    Bool32 FWaveDirty = true;
-    Bool32 FEnvelopeDirty = true;
-    Bool32 FHasEnvelope = true;
-    Bool32 FIdle = true;
-    std::unique_ptr<std::uint8_t[]> FData;
-    std::int32_t FDataSize = 0;
-    std::int16_t FFrequency = 440;
-    std::int16_t FDuration = 100;
-    TTGWave FWaveform = tgSine;
-    std::int16_t FAttack = 10;
-    std::int16_t FHold = 5;
-    std::int16_t FDecay = 20;
-    std::int16_t FSustain = 50;
-    std::int16_t FRelease = 30;
-    TTGResolution FResolution = tg16Bit;
-    TTGQuality FQuality = tgHiQ;
-    std::int16_t FLeftVolume = 100;
-    std::int16_t FRightVolume = 100;
-    std::uint32_t FDeviceID = 0;
-    Bool32 FStereo = false;
-    std::int16_t FAMAmplitude = 0;
-    TTGWave FAMWaveform = tgSine;
-    float FAMFrequency = 0.5f;
-    Bool32 FAMUseMultiplier = true;
-    std::int32_t FOctave = 4;
-    TTGAMLevel FAMLevel = tgAMLevel1;
-    std::array<std::int16_t, kAMEntryCount> FAMAmplitudes{};
-    std::array<TTGWave, kAMEntryCount> FAMWaveforms{};
-    std::array<float, kAMEntryCount> FAMFrequencies{};
-    std::array<std::int32_t, kAMEntryCount> FAMOctaves{};
+    Bool32 waveDirty_ = true;
+    Bool32 envelopeDirty_ = true;
+    Bool32 hasEnvelope_ = true;
+    Bool32 idle_ = true;
+    std::unique_ptr<std::uint8_t[]> data_;
+    std::int32_t dataSize_ = 0;
+    std::int16_t frequency_ = 440;
+    std::int16_t duration_ = 100;
+    TTGWave waveform_ = tgSine;
+    std::int16_t attack_ = 10;
+    std::int16_t hold_ = 5;
+    std::int16_t decay_ = 20;
+    std::int16_t sustain_ = 50;
+    std::int16_t release_ = 30;
+    TTGResolution resolution_ = tg16Bit;
+    TTGQuality quality_ = tgHiQ;
+    std::int16_t leftVolume_ = 100;
+    std::int16_t rightVolume_ = 100;
+    std::uint32_t deviceId_ = 0;
+    Bool32 stereo_ = false;
+    std::int16_t amAmplitude_ = 0;
+    TTGWave amWaveform_ = tgSine;
+    float amFrequency_ = 0.5f;
+    Bool32 amUseMultiplier_ = true;
+    std::int32_t octave_ = 4;
+    TTGAMLevel amLevel_ = tgAMLevel1;
+    std::array<std::int16_t, kAMEntryCount> amAmplitudes_{};
+    std::array<TTGWave, kAMEntryCount> amWaveforms_{};
+    std::array<float, kAMEntryCount> amFrequencies_{};
+    std::array<std::int32_t, kAMEntryCount> amOctaves_{};
     ISoundService* sound_;
 };
 

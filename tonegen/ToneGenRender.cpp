@@ -24,13 +24,13 @@ std::int32_t RenderedAmplitude(std::int16_t stored) {
 
 // The frequency of table entry i in whole hertz; 0 (skipped) when it has none.
 std::int32_t TToneGen::AMOscillatorFrequency(int entry) {
-    const double value = FAMFrequencies[entry];
+    const double value = amFrequencies_[entry];
     if (std::isnan(value)) {
         return 0;
     }
-    if (FAMUseMultiplier) {
+    if (amUseMultiplier_) {
         // A multiple of Frequency, kept within 20..20000 like any frequency.
-        const double product = std::clamp(std::trunc(FFrequency * value), -32768.0, 32767.0);
+        const double product = std::clamp(std::trunc(frequency_ * value), -32768.0, 32767.0);
         return CheckRange(20, 20000, static_cast<std::int16_t>(product));
     }
     // Hertz, held as a 16-bit whole number: 32,768 and above has no value there.
@@ -41,22 +41,22 @@ std::int32_t TToneGen::AMOscillatorFrequency(int entry) {
 std::array<TOscillator, 1 + kAMEntryCount> TToneGen::Oscillators() {
     std::int32_t tableSum = 0;
     for (int i = 0; i < kAMEntryCount; ++i) {
-        tableSum += RenderedAmplitude(FAMAmplitudes[i]);
+        tableSum += RenderedAmplitude(amAmplitudes_[i]);
     }
     std::array<TOscillator, 1 + kAMEntryCount> oscillators;
-    oscillators[0] = TOscillator{100 - tableSum, FFrequency, FWaveform};
+    oscillators[0] = TOscillator{100 - tableSum, frequency_, waveform_};
     for (int i = 0; i < kAMEntryCount; ++i) {
-        std::int32_t a = RenderedAmplitude(FAMAmplitudes[i]);
+        std::int32_t a = RenderedAmplitude(amAmplitudes_[i]);
         if (tableSum > 100) {
             a = a * 100 / tableSum;
         }
-        oscillators[1 + i] = TOscillator{a, a > 0 ? AMOscillatorFrequency(i) : 0, FAMWaveforms[i]};
+        oscillators[1 + i] = TOscillator{a, a > 0 ? AMOscillatorFrequency(i) : 0, amWaveforms_[i]};
     }
     return oscillators;
 }
 
 void TToneGen::RenderOscillators(std::uint8_t* samples, std::int64_t dataLen) {
-    const TWaveFormat format = MakeWaveFormat(FResolution, FQuality, FStereo);
+    const TWaveFormat format = MakeWaveFormat(resolution_, quality_, stereo_);
     const auto oscillators = Oscillators();
     // The first oscillator that sounds writes onto silence without reading it; the rest of the
     // buffer (the padding and anything it does not reach) is filled with silence behind it.
@@ -81,8 +81,8 @@ void TToneGen::RenderOscillators(std::uint8_t* samples, std::int64_t dataLen) {
 bool TToneGen::RenderWave(bool withEnvelope) {
     // Every render draws the same noise; the program's own sequence goes on afterwards.
     const RandSeedGuard seed(1);
-    const TWaveFormat format = MakeWaveFormat(FResolution, FQuality, FStereo);
-    const std::int64_t dataLen = WaveDataLength(format, FDuration);
+    const TWaveFormat format = MakeWaveFormat(resolution_, quality_, stereo_);
+    const std::int64_t dataLen = WaveDataLength(format, duration_);
     const auto header =
         BuildWaveHeader(format.stereo, format.is16Bit, format.highRate, static_cast<std::uint32_t>(dataLen));
 
@@ -92,11 +92,11 @@ bool TToneGen::RenderWave(bool withEnvelope) {
     sound_->StopAll();
     const std::int64_t size = kWaveHeaderSize + dataLen + kWavePaddingSize;
     std::unique_ptr<std::uint8_t[]> image;
-    if (FDataSize == size) {
-        image = std::move(FData);
+    if (dataSize_ == size) {
+        image = std::move(data_);
     }
-    FData.reset();
-    FDataSize = 0;
+    data_.reset();
+    dataSize_ = 0;
     if (dataLen <= 0) {
         return false;
     }
@@ -109,16 +109,16 @@ bool TToneGen::RenderWave(bool withEnvelope) {
     std::memcpy(image.get(), header.data(), header.size());
     std::uint8_t* samples = image.get() + kWaveHeaderSize;
     RenderOscillators(samples, dataLen);
-    FEnvelopeDirty = true;
-    FWaveDirty = false;
-    FHasEnvelope = false;
+    envelopeDirty_ = true;
+    waveDirty_ = false;
+    hasEnvelope_ = false;
     if (withEnvelope) {
-        ApplyEnvelope(samples, dataLen, format, TEnvelope{FAttack, FHold, FDecay, FSustain, FRelease});
-        FEnvelopeDirty = false;
-        FHasEnvelope = true;
+        ApplyEnvelope(samples, dataLen, format, TEnvelope{attack_, hold_, decay_, sustain_, release_});
+        envelopeDirty_ = false;
+        hasEnvelope_ = true;
     }
-    FData = std::move(image);
-    FDataSize = static_cast<std::int32_t>(size);
+    data_ = std::move(image);
+    dataSize_ = static_cast<std::int32_t>(size);
     return true;
 }
 
