@@ -403,7 +403,7 @@ void TWinSkinManage::SetMdiMax(bool maximized) {
         } else if (form->WindowState() == wsMinimized) {
             form->SetCaptionStyles(true);
         } else {
-            const bool hadRegion = form->HasRegion();
+            const bool hadRegion = form->Painter().HasRegion();
             form->MarkRestored();
             form->RebuildRegion();
             form->SetCaptionStyles(false);

@@ -291,7 +291,7 @@ TEST_F(WinSkinForm, FrameMessagesKeepThePlatformCaptionAway) {
         SelectObject(dc, old);
         DeleteObject(font);
         ReleaseDC(window, dc);
-        EXPECT_EQ(extent.cx, manager->FindFormObject(window)->TitleBox().Width());
+        EXPECT_EQ(extent.cx, manager->FindFormObject(window)->Painter().TitleBox().Width());
     }
     // The caption drag still goes to the window's own procedure (the button is up at once).
     PostMessageA(window, WM_LBUTTONUP, 0, 0);
