@@ -47,7 +47,6 @@ enum TLifeState : int {
     lsDestroyed = 6, // WM_NCDESTROY seen: the manager frees the object
 };
 
-enum TWindowState : int { wsRestored = 0, wsMaximized = 1, wsMinimized = 2 };
 enum TMdiKind : int { mkPlain = 0, mkFrame = 1, mkChild = 2 };
 
 class TWinSkinForm : public TSubclassHandler,
