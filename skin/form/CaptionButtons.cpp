@@ -215,13 +215,13 @@ void TCaptionButtons::ShowSystemMenu(POINT screen) {
     }
     lastMenuRequest_ = now;
     if ((host_.Skin().SkinControls() & SkinControlBit(xcSystemMenu)) == 0) {
-        TrackPopupMenu(GetSystemMenu(host_.Window(), FALSE), TPM_RIGHTBUTTON, screen.x, screen.y, 0, host_.Window(),
-                       nullptr);
+        TrackPopupMenu(GetSystemMenu(host_.Window(), FALSE), TPM_RIGHTBUTTON, screen.x, screen.y, 0,
+                       host_.Window(), nullptr);
         return;
     }
     HMENU menu = BuildSystemMenu(host_.WindowState(), host_.CaptionState().captionFlags);
     systemMenu_ = menu;
-    host_.SetMenuShown(menu);
+    host_.SetDropDownMenu(menu);
     // The window, and this object with it, may go while the menu shows (a timer closes it):
     // afterwards nothing of it is touched unless it is still there.
     const std::weak_ptr<int> alive = alive_;
@@ -232,7 +232,7 @@ void TCaptionButtons::ShowSystemMenu(POINT screen) {
     if (alive.expired()) {
         return;
     }
-    host_.SetMenuShown(nullptr);
+    host_.SetDropDownMenu(nullptr);
     systemMenu_ = nullptr;
     if (!IsWindow(window)) {
         return;
@@ -265,7 +265,7 @@ void TCaptionButtons::StartHover(bool run) {
 }
 
 void TCaptionButtons::HoverTick() {
-    if (items_.hotItem == nullptr || host_.MenuShown() != nullptr) {
+    if (items_.hotItem == nullptr || host_.DropDownMenu() != nullptr) {
         return;
     }
     POINT cursor{};

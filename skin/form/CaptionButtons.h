@@ -36,8 +36,8 @@ public:
     // The window's icon, which the icon button shows when it has no image of its own.
     virtual const TBitmap32& Icon() const = 0;
     // The menu now shown from the window (a drop-down of the bar, the system menu), or null.
-    virtual HMENU MenuShown() const = 0;
-    virtual void SetMenuShown(HMENU menu) = 0;
+    virtual HMENU DropDownMenu() const = 0;
+    virtual void SetDropDownMenu(HMENU menu) = 0;
 };
 
 class TCaptionButtons {

@@ -1,4 +1,8 @@
 // The messages of a skinned window: what the frame takes over and what goes on to the window.
+// The window object keeps its own bookkeeping (activation, window state, styles, sizes) and hands
+// the rest to its parts: painting to the frame painter, the hover timer to the caption buttons,
+// menu items and the bar to the menu code; the mouse on the frame and the commands are in
+// FrameMouse.cpp.
 #include "skin/form/SkinMessages.h"
 #include "skin/form/WinSkinForm.h"
 #include "skin/manager/WinSkinManage.h"

@@ -1,10 +1,10 @@
 // The mouse on a skinned window's frame (caption buttons and bar items) and the window's
 // commands: what the frame takes and what goes on to the window.
 #include "skin/controls/SkinControl.h"
+#include "skin/form/SkinMessages.h"
 #include "skin/form/WinSkinForm.h"
 #include "skin/menu/MenuBar.h"
 #include "skin/menu/MenuTracking.h"
-#include "skin/form/SkinMessages.h"
 
 #include <windowsx.h>
 

@@ -117,8 +117,8 @@ TSkinRect TFramePainter::MeasureTitleBox(int width, int rightAlignedLeft) {
     layout.popup = host_.Popup();
     layout.rightAlignedButtonsLeft = rightAlignedLeft;
     const TFrameSizes& frame = host_.Frame();
-    titleBox_ = PlaceTitleBox({frame.left, 0, width - frame.right, frame.top}, measured.right, measured.bottom,
-                              layout);
+    titleBox_ = PlaceTitleBox({frame.left, 0, width - frame.right, frame.top}, measured.right,
+                              measured.bottom, layout);
     return titleBox_;
 }
 

@@ -1,3 +1,5 @@
+// The menu bar of a skinned window: made from the window's menu, read again when the program
+// changes it, and handed back at the end; Alt and a letter on our form reach it first.
 #include "skin/form/MenuBarOwner.h"
 
 #include "skin/menu/MenuHost.h"
@@ -56,8 +58,8 @@ void TMenuBarOwner::Release(bool formGoing, bool windowGone) {
     EndBarTracking(host_);
     HookForm(false);
     TCustomForm* form = host_.Form();
-    const bool ownedByMainMenu = form != nullptr && form->Menu() != nullptr && form->Menu()->HandleAllocated() &&
-                                 form->Menu()->Handle() == bar_->Menu();
+    const bool ownedByMainMenu = form != nullptr && form->Menu() != nullptr &&
+                                 form->Menu()->HandleAllocated() && form->Menu()->Handle() == bar_->Menu();
     if (ownedByMainMenu && formGoing) {
         bar_->ForgetMenu(); // the window goes with the form, the menu with its main menu
     } else if (!ownedByMainMenu && windowGone) {

@@ -1,3 +1,6 @@
+// The life of a skinned window: attaching (styles, frame sizes, parts), fitting the window to
+// the frame, re-applying a changed skin and the two ways of letting go, and the answers to what
+// its parts ask of it.
 #include "skin/form/WinSkinForm.h"
 
 #include "skin/controls/SkinControl.h"
@@ -197,9 +200,10 @@ void TWinSkinForm::FitFrame(bool reapplying) {
         ReleaseDC(window_, dc);
         const TDataSkinTitle& t = *skin_->Title();
         // 64-bit: the sum of the skin's numbers may pass the int range.
-        const std::int64_t needed = (std::int64_t{static_cast<int>(WindowCaption(window_).size())} + 7) * space.cx +
-                                    std::int64_t{frame_.left} + frame_.right + t.LeftWidth + t.RightWidth +
-                                    t.TXTBackleft + t.TXTBackRight;
+        const std::int64_t needed =
+            (std::int64_t{static_cast<int>(WindowCaption(window_).size())} + 7) * space.cx +
+            std::int64_t{frame_.left} + frame_.right + t.LeftWidth + t.RightWidth + t.TXTBackleft +
+            t.TXTBackRight;
         // A box is widened at most to the screen's width, so it and its buttons stay on it.
         const int fittedWidth = static_cast<int>(std::min<std::int64_t>(asked.width, work.Width()));
         const TWidening widening = WidenWithin(fittedWidth, needed, static_cast<int>(work.Width()));
@@ -335,6 +339,34 @@ void TWinSkinForm::DetachAndRestore() {
 void TWinSkinForm::RebuildRegion() {
     painter_.ForgetRegionSize();
     UpdateRegion();
+}
+
+void TWinSkinForm::FollowMdiMaximized(bool maximized) {
+    if (lifeState_ == lsDestroyed) {
+        return;
+    }
+    if (mdiKind_ == mkFrame) {
+        PostMessageA(window_, SkinRepaintFrame, 0, 0);
+        return;
+    }
+    if (mdiKind_ != mkChild) {
+        return;
+    }
+    if (maximized) {
+        painter_.DropRegion();
+        SetCaptionStyles(true);
+    } else if (windowState_ == wsMinimized) {
+        SetCaptionStyles(true);
+    } else {
+        const bool hadRegion = painter_.HasRegion();
+        windowState_ = wsRestored;
+        RebuildRegion();
+        SetCaptionStyles(false);
+        if (!hadRegion) {
+            SetWindowPos(window_, nullptr, 0, 0, 0, 0,
+                         SWP_FRAMECHANGED | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+        }
+    }
 }
 
 void TWinSkinForm::UpdateRegion() {

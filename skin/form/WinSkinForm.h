@@ -94,10 +94,10 @@ public:
     TBorderKind BorderKind() const { return borderKind_; }
     const std::string& ClassName() const { return className_; }
     int MdiKind() const { return mdiKind_; }
-    // For the manager's MDI bookkeeping: a maximised MDI child shows the platform's frame.
-    void DropRegion() { painter_.DropRegion(); }
-    void MarkRestored() { windowState_ = wsRestored; }
-    void RebuildRegion();
+    // Whether a skinned MDI frame shows a maximised child changed: a frame repaints its bar (it
+    // shows the child's buttons, or no longer does); a maximised child shows the platform's
+    // frame, a restored one ours again.
+    void FollowMdiMaximized(bool maximized);
 
     bool OnMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
     void PaintItem(TNCObject& item) override { painter_.PaintItem(item, menuBar_.Bar()); }
@@ -143,6 +143,8 @@ private:
     void Sized(WPARAM wParam);
     void SkinAttachedArrived();
     void RestoreSize();
+    // The region cut anew whatever the window's size.
+    void RebuildRegion();
 
     // What the parts ask (ICaptionHost, IFramePaintHost, IMdiHost).
     TCaptionState CaptionState() const override;
@@ -152,8 +154,6 @@ private:
         return painter_.MeasureTitleBox(width, rightAlignedLeft);
     }
     const TBitmap32& Icon() const override { return painter_.Icon(); }
-    HMENU MenuShown() const override { return menuBar_.DropDown(); }
-    void SetMenuShown(HMENU menu) override { menuBar_.SetDropDown(menu); }
     bool Composable() const override;
     bool Popup() const override { return (style_ & WS_POPUP) != 0; }
     TMenuBarOwner& MenuBarOwner() override { return menuBar_; }

@@ -1,7 +1,7 @@
 #include "skin/menu/MenuTracking.h"
 
-#include "skin/menu/MenuHost.h"
 #include "skin/menu/MenuBar.h"
+#include "skin/menu/MenuHost.h"
 #include "ui/ExceptionBoundary.h"
 
 #include <utility>

@@ -28,8 +28,9 @@ std::vector<std::uint8_t> ButtonSkin() {
                "\nYcoord=5\nVisibility=" + (std::string(b[2]) == "100" ? "100" : "0") +
                "\nVisibility1=0\nframe=4\nButtonImage=button.bmp\n";
     }
-    return test::SkinFile(ini, {{"f.bmp", test::Bmp(6, 6)},
-                                {"button.bmp", test::Strip(16, 14, {0x101010, 0x202020, 0x303030, 0x404040})}});
+    return test::SkinFile(ini,
+                          {{"f.bmp", test::Bmp(6, 6)},
+                           {"button.bmp", test::Strip(16, 14, {0x101010, 0x202020, 0x303030, 0x404040})}});
 }
 
 class TFakeCaptionHost : public ICaptionHost, public TNCHost {
@@ -45,8 +46,8 @@ public:
     void SetWindowState(int) override {}
     TSkinRect TitleBoxFor(int width, int) override { return {frame.left + 30, 4, width / 2, 20}; }
     const TBitmap32& Icon() const override { return icon; }
-    HMENU MenuShown() const override { return nullptr; }
-    void SetMenuShown(HMENU) override {}
+    HMENU DropDownMenu() const override { return nullptr; }
+    void SetDropDownMenu(HMENU) override {}
     void PaintItem(TNCObject&) override {}
 
     HWND window = nullptr;
