@@ -60,12 +60,14 @@ set(QUELLAR_SKIN_WINDOWS_ENGINE_SOURCES
     controls/SkinTab31.cpp
     controls/SkinTrackBar.cpp
     controls/SkinUpDown.cpp
-    form/CaptionActions.cpp
+    form/CaptionButtons.cpp
     form/DwmFrame.cpp
     form/FormMessages.cpp
-    form/FramePaint.cpp
+    form/FramePainter.cpp
+    form/FrameMouse.cpp
     form/FrameRegion.cpp
-    form/MdiClient.cpp
+    form/MdiLink.cpp
+    form/MenuBarOwner.cpp
     form/WinSkinForm.cpp
     menu/MenuItemMessages.cpp
     menu/MenuItemPaint.cpp

@@ -1,4 +1,8 @@
 // The messages of a skinned window: what the frame takes over and what goes on to the window.
+// The window object keeps its own bookkeeping (activation, window state, styles, sizes) and hands
+// the rest to its parts: painting to the frame painter, the hover timer to the caption buttons,
+// menu items and the bar to the menu code; the mouse on the frame and the commands are in
+// FrameMouse.cpp.
 #include "skin/form/SkinMessages.h"
 #include "skin/form/WinSkinForm.h"
 #include "skin/manager/WinSkinManage.h"
@@ -54,10 +58,10 @@ bool TWinSkinForm::HandleAlways(UINT message, WPARAM wParam, LPARAM lParam, LRES
         }
         return false;
     case WM_TIMER:
-        if (wParam != HoverTimerId) {
+        if (wParam != TCaptionButtons::HoverTimerId) {
             return false;
         }
-        HoverTick();
+        buttons_.HoverTick();
         result = 0;
         return true;
     case WM_MEASUREITEM:
@@ -144,7 +148,7 @@ void TWinSkinForm::SkinAttachedArrived() {
         UpdateRegion();
     }
     lifeState_ = lsRunning;
-    StartHover(active_);
+    buttons_.StartHover(active_);
     controls_.SkinNewControls(); // a dialog's controls may have come after the window
     RedrawWindow(window_, nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE);
 }
@@ -191,13 +195,7 @@ bool TWinSkinForm::HandleFrame(UINT message, WPARAM wParam, LPARAM lParam, LRESU
         return false;
     case CM_MENUCHANGED:
         result = Previous(message, wParam, lParam);
-        if (menuBar_ != nullptr && skin_->MenuUpdate()) {
-            if (GetMenu(window_) != nullptr) {
-                menuBar_->LoadFromWindowMenu();
-            } else if (form_ != nullptr && form_->Menu() != nullptr) {
-                // A main menu of ours filled its native menu again: its submenus are new.
-                menuBar_->LoadFromMenu(form_->Menu()->Handle());
-            }
+        if (skin_->MenuUpdate() && menuBar_.ReadChangedMenu()) {
             PaintFrame();
         }
         return true;
@@ -208,7 +206,7 @@ bool TWinSkinForm::HandleFrame(UINT message, WPARAM wParam, LPARAM lParam, LRESU
         // The access keys were shown or hidden (the user pressed Alt, or used the mouse): our
         // bar follows the window's state, as the platform's bar does.
         result = Previous(message, wParam, lParam);
-        if (menuBar_ != nullptr && (HIWORD(wParam) & UISF_HIDEACCEL) != 0 && PaintsFrame()) {
+        if (menuBar_.Bar() != nullptr && (HIWORD(wParam) & UISF_HIDEACCEL) != 0 && PaintsFrame()) {
             PaintFrame();
         }
         return true;
@@ -216,7 +214,7 @@ bool TWinSkinForm::HandleFrame(UINT message, WPARAM wParam, LPARAM lParam, LRESU
     case WM_SETICON:
         result = PaintsFrame() ? PreviousUnseen(message, wParam, lParam) : Previous(message, wParam, lParam);
         if (message == WM_SETICON) {
-            ReadWindowIcon();
+            painter_.ReadWindowIcon();
         }
         PaintFrame();
         return true;
@@ -303,7 +301,7 @@ bool TWinSkinForm::HandleNonClient(UINT message, WPARAM wParam, LPARAM lParam, L
     }
     case WM_NCACTIVATE:
         active_ = wParam != 0;
-        StartHover(active_);
+        buttons_.StartHover(active_);
         PaintFrame();
         result = TRUE; // the platform's caption is never drawn
         return true;

@@ -18,6 +18,9 @@ struct TFrameSizes {
     friend bool operator==(const TFrameSizes&, const TFrameSizes&) = default;
 };
 
+// What a window shows as: restored, maximised or minimised.
+enum TWindowState : int { wsRestored = 0, wsMaximized = 1, wsMinimized = 2 };
+
 // How a window's own style shapes its frame.
 enum TBorderKind : int {
     bkSizeable = 0, // WS_THICKFRAME or WS_EX_WINDOWEDGE

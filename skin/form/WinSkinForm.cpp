@@ -1,3 +1,6 @@
+// The life of a skinned window: attaching (styles, frame sizes, parts), fitting the window to
+// the frame, re-applying a changed skin and the two ways of letting go, and the answers to what
+// its parts ask of it.
 #include "skin/form/WinSkinForm.h"
 
 #include "skin/controls/SkinControl.h"
@@ -30,7 +33,6 @@ TWinSkinForm::TWinSkinForm(HWND window, TSkinData& skin, TCustomForm* form)
 
 TWinSkinForm::~TWinSkinForm() {
     EndBarTracking(*this);
-    HookFormLevel(false);
     controls_.DropAll();
     if (lifeState_ != lsDestroyed && attached_) {
         DetachAtExit();
@@ -38,25 +40,15 @@ TWinSkinForm::~TWinSkinForm() {
     if (form_ != nullptr && form_->FrameWatcher() == this) {
         form_->SetFrameWatcher(nullptr);
     }
-    buttons_.clear();
+    buttons_.Drop();
     // The system menu, if it shows now, is its modal loop's to destroy when the loop returns.
-}
-
-std::string TWinSkinForm::Caption() const {
-    char text[1001] = {};
-    GetWindowTextA(window_, text, sizeof(text));
-    return text;
 }
 
 void TWinSkinForm::Attach() {
     if (attached_) {
         return;
     }
-    NONCLIENTMETRICSA metrics{};
-    metrics.cbSize = sizeof(metrics);
-    if (SystemParametersInfoA(SPI_GETNONCLIENTMETRICS, sizeof(metrics), &metrics, 0)) {
-        captionFont_.Reset(CreateFontIndirectA(&metrics.lfCaptionFont));
-    }
+    painter_.MakeCaptionFont();
     style_ = static_cast<DWORD>(GetWindowLongPtrA(window_, GWL_STYLE));
     exStyle_ = static_cast<DWORD>(GetWindowLongPtrA(window_, GWL_EXSTYLE));
     rightToLeft_ = (exStyle_ & WS_EX_LEFTSCROLLBAR) != 0;
@@ -74,28 +66,21 @@ void TWinSkinForm::Attach() {
     HWND mdiClient = FindWindowExA(window_, nullptr, "MDIClient", nullptr);
     mdiKind_ = (exStyle_ & WS_EX_MDICHILD) != 0 ? mkChild : mdiClient != nullptr ? mkFrame : mkPlain;
     RefreshWindowState();
-    ReadWindowIcon();
+    painter_.ReadWindowIcon();
     if (form_ != nullptr) {
         formColour_ = form_->Color();
         form_->SetColor(static_cast<TColor>(skin_->Model().Colours().ButtonFace));
         form_->SetFrameWatcher(this);
     }
     if (mdiKind_ == mkFrame) {
-        mdiClient_ = mdiClient;
-        savedMenuUpdate_ = skin_->MenuUpdate();
-        SubclassChain::Attach(mdiClient_, &mdiLink_);
-        if (TWinSkinManage* manager = WindowsSkinManager(); manager != nullptr) {
-            manager->mdiClient = mdiClient_;
-        }
+        mdiLink_.Attach(mdiClient);
     }
     if ((skin_->SkinControls() & SkinControlBit(xcMainMenu)) != 0) {
         const TWinSkinManage* manager = WindowsSkinManager();
         const bool mdiMax = mdiKind_ == mkChild && manager != nullptr && manager->MdiMaximized();
         if (GetMenu(window_) != nullptr && mdiKind_ != mkChild) {
             // Our bar replaces the window's: it takes the items and removes the menu.
-            menuBar_ = std::make_unique<TWinSkinMenu>(*skin_, *this, window_);
-            menuBar_->LoadFromWindowMenu();
-            HookFormLevel(true);
+            menuBar_.TakeWindowMenu();
         }
         if (borderKind_ != bkPopup) {
             // Without this the window manager of Windows Vista on may draw its own frame and
@@ -117,43 +102,24 @@ void TWinSkinForm::Attach() {
     InvalidateRect(window_, nullptr, TRUE);
 }
 
-TBitmap32 TWinSkinForm::BorrowedIcon() const {
-    if (!skin_->AppIconImage().Empty()) {
-        return skin_->AppIconImage();
-    }
-    if (const TSkinManage* manager = SkinManage(); manager != nullptr) {
-        const auto& list = manager->SkinDataList();
-        for (auto it = list.rbegin(); it != list.rend(); ++it) {
-            if ((*it)->SkinFormtype() == sfMainform && !(*it)->AppIconImage().Empty()) {
-                return (*it)->AppIconImage();
-            }
-        }
-    }
-    return {};
-}
-
 void TWinSkinForm::BuildLayout() {
     if (!skin_->SkinLoaded()) {
         return;
     }
-    if (skin_->AppIconImage().Empty() && !icon_.Empty()) {
-        skin_->SetAppIconImage(icon_); // windows without an icon show the program's
+    if (skin_->AppIconImage().Empty() && !painter_.Icon().Empty()) {
+        skin_->SetAppIconImage(painter_.Icon()); // windows without an icon show the program's
     }
     frame_ = FrameSizesOf(*skin_, borderKind_);
-    if (menuBar_ != nullptr && borderKind_ != bkPopup) {
+    if (menuBar_.Bar() != nullptr && borderKind_ != bkPopup) {
         frame_.menu = GetSystemMetrics(SM_CYMENU);
     }
     const TSkinRect work = WorkAreaOf(window_);
     frame_ = FrameWithin(frame_, static_cast<int>(work.Width()), static_cast<int>(work.Height()));
-    DropCaptionButtons();
-    for (const auto& definition : skin_->Model().SysButtons()) {
-        buttons_.push_back(std::make_unique<TWinSysButton>(*this, *definition));
-    }
+    buttons_.Build(*skin_);
 }
 
 void TWinSkinForm::DropCaptionButtons() {
-    hotItem = nullptr;
-    buttons_.clear();
+    buttons_.Drop();
 }
 
 void TWinSkinForm::SetCaptionStyles(bool show) {
@@ -228,15 +194,16 @@ void TWinSkinForm::FitFrame(bool reapplying) {
         HDC dc = GetDC(window_);
         SIZE space{};
         {
-            DcSelect font(dc, CaptionFont());
+            DcSelect font(dc, painter_.CaptionFont());
             GetTextExtentPoint32A(dc, " ", 1, &space);
         }
         ReleaseDC(window_, dc);
         const TDataSkinTitle& t = *skin_->Model().Title();
         // 64-bit: the sum of the skin's numbers may pass the int range.
-        const std::int64_t needed = (std::int64_t{static_cast<int>(Caption().size())} + 7) * space.cx +
-                                    std::int64_t{frame_.left} + frame_.right + t.LeftWidth + t.RightWidth +
-                                    t.TXTBackleft + t.TXTBackRight;
+        const std::int64_t needed =
+            (std::int64_t{static_cast<int>(WindowCaption(window_).size())} + 7) * space.cx +
+            std::int64_t{frame_.left} + frame_.right + t.LeftWidth + t.RightWidth + t.TXTBackleft +
+            t.TXTBackRight;
         // A box is widened at most to the screen's width, so it and its buttons stay on it.
         const int fittedWidth = static_cast<int>(std::min<std::int64_t>(asked.width, work.Width()));
         const TWidening widening = WidenWithin(fittedWidth, needed, static_cast<int>(work.Width()));
@@ -272,7 +239,7 @@ void TWinSkinForm::ReapplySkin() {
     }
     controls_.SkinChanged();
     lifeState_ = lsReapplying;
-    ReadWindowIcon();
+    painter_.ReadWindowIcon();
     if ((skin_->SkinControls() & SkinControlBit(xcMainMenu)) != 0) {
         FitFrame(true);
         // Still re-applying: the region is cut anew from the new skin's borders even when the
@@ -322,35 +289,17 @@ void TWinSkinForm::ReleaseParts() {
         }
         ConvertPopupMenus(*form_, *skin_, false);
     }
-    if (mdiClient_ != nullptr) {
-        SubclassChain::Detach(mdiClient_, &mdiLink_);
-        mdiClient_ = nullptr;
-    }
+    mdiLink_.Detach();
 }
 
-// The bar's tracking ended and its menu handed on. A window that is going takes its menu along,
-// unless a main menu of ours owns it (it frees its menu itself); one that stays gets it back.
 void TWinSkinForm::ReleaseMenuBar() {
-    if (menuBar_ == nullptr) {
-        return;
+    if (menuBar_.Bar() != nullptr) {
+        menuBar_.Release(formGoing_, lifeState_ == lsDestroyed || !IsWindow(window_));
     }
-    EndBarTracking(*this);
-    HookFormLevel(false);
-    const bool ownedByMainMenu = form_ != nullptr && form_->Menu() != nullptr &&
-                                 form_->Menu()->HandleAllocated() &&
-                                 form_->Menu()->Handle() == menuBar_->Menu();
-    if (ownedByMainMenu && formGoing_) {
-        menuBar_->ForgetMenu(); // the window goes with the form, the menu with its main menu
-    } else if (!ownedByMainMenu && (lifeState_ == lsDestroyed || !IsWindow(window_))) {
-        menuBar_->DropMenu();
-    } else {
-        menuBar_->GiveMenuBack();
-    }
-    menuBar_.reset();
 }
 
 void TWinSkinForm::DetachAtExit() {
-    StartHover(false);
+    buttons_.StartHover(false);
     ReleaseParts();
     if (attached_) {
         SubclassChain::Detach(window_, this);
@@ -362,7 +311,7 @@ void TWinSkinForm::DetachAtExit() {
 
 void TWinSkinForm::DetachAndRestore() {
     const bool framed = (skin_->SkinControls() & SkinControlBit(xcMainMenu)) != 0;
-    StartHover(false);
+    buttons_.StartHover(false);
     if (!attached_) {
         return;
     }
@@ -382,116 +331,67 @@ void TWinSkinForm::DetachAndRestore() {
     ReleaseMenuBar();
     RestoreSize();
     frame_ = {};
-    if (hasRegion_) {
-        SetWindowRgn(window_, nullptr, TRUE);
-        hasRegion_ = false;
-    }
+    painter_.DropRegion();
     RedrawWindow(window_, nullptr, nullptr,
                  RDW_FRAME | RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
 }
 
-void TWinSkinForm::ReadWindowIcon() {
-    const int cx = GetSystemMetrics(SM_CXSMICON);
-    const int cy = GetSystemMetrics(SM_CYSMICON);
-    auto icon = reinterpret_cast<HICON>(SendMessageA(window_, WM_GETICON, ICON_SMALL, 0));
-    if (icon == nullptr) {
-        icon = reinterpret_cast<HICON>(SendMessageA(window_, WM_GETICON, ICON_BIG, 0));
-    }
-    if (icon == nullptr) { // our own forms carry the program's icon on their class
-        icon = reinterpret_cast<HICON>(GetClassLongPtrA(window_, GCLP_HICONSM));
-    }
-    if (icon == nullptr) {
-        icon = reinterpret_cast<HICON>(GetClassLongPtrA(window_, GCLP_HICON));
-    }
-    icon_ = TBitmap32();
-    if (icon == nullptr) {
-        icon_ = BorrowedIcon();
-        return;
-    }
-    const TDibSection dib = CreateTopDownDib(cx, cy);
-    if (dib.bits == nullptr) {
-        return;
-    }
-    MemoryDc dc;
-    TBitmap32 pixels(cx, cy, 0xFF00FF);
-    std::copy(pixels.Pixels().begin(), pixels.Pixels().end(), dib.bits);
-    {
-        DcSelect selected(dc.Get(), dib.Handle());
-        // A copy at small-icon size draws crisper than the big icon squeezed; it is ours to destroy.
-        auto small = static_cast<HICON>(CopyImage(icon, IMAGE_ICON, cx, cy, 0));
-        DrawIconEx(dc.Get(), 0, 0, small != nullptr ? small : icon, cx, cy, 0, nullptr, DI_NORMAL);
-        if (small != nullptr) {
-            DestroyIcon(small);
-        }
-        GdiFlush();
-    }
-    const std::uint32_t* p = dib.bits;
-    for (int y = 0; y < cy; ++y) {
-        std::copy(p + static_cast<std::ptrdiff_t>(y) * cx, p + static_cast<std::ptrdiff_t>(y + 1) * cx,
-                  pixels.Row(y));
-    }
-    for (int y = 0; y < cy; ++y) {
-        std::uint32_t* row = pixels.Row(y);
-        std::transform(row, row + cx, row, [](std::uint32_t c) { return c & 0xFFFFFF; });
-    }
-    icon_ = pixels;
-}
-
-void TWinSkinForm::DropRegion() {
-    if (hasRegion_) {
-        SetWindowRgn(window_, nullptr, TRUE);
-        hasRegion_ = false;
-    }
-    regionWidth_ = regionHeight_ = -1;
-}
-
 void TWinSkinForm::RebuildRegion() {
-    regionWidth_ = regionHeight_ = -1;
+    painter_.ForgetRegionSize();
     UpdateRegion();
 }
 
-void TWinSkinForm::HookFormLevel(bool on) {
-    if (form_ == nullptr || on == formLevelHooked_) {
+void TWinSkinForm::FollowMdiMaximized(bool maximized) {
+    if (lifeState_ == lsDestroyed) {
         return;
     }
-    if (on) {
-        savedFormProc_ = form_->WindowProc;
-        form_->WindowProc = [this](TMessage& m) { FormLevel(m); };
+    if (mdiKind_ == mkFrame) {
+        PostMessageA(window_, SkinRepaintFrame, 0, 0);
+        return;
+    }
+    if (mdiKind_ != mkChild) {
+        return;
+    }
+    if (maximized) {
+        painter_.DropRegion();
+        SetCaptionStyles(true);
+    } else if (windowState_ == wsMinimized) {
+        SetCaptionStyles(true);
     } else {
-        form_->WindowProc = std::move(savedFormProc_);
-        savedFormProc_ = nullptr;
-    }
-    formLevelHooked_ = on;
-}
-
-void TWinSkinForm::FormLevel(TMessage& m) {
-    const bool altOnly =
-        GetKeyState(VK_MENU) < 0 && GetKeyState(VK_CONTROL) >= 0 && GetKeyState(VK_SHIFT) >= 0;
-    if (m.Msg == CM_DIALOGCHAR && altOnly && dropDownMenu == nullptr && menuBar_ != nullptr) {
-        if (const TMenuBtn* item = menuBar_->AcceleratorItem(static_cast<char>(m.WParam)); item != nullptr) {
-            PostMessageA(window_, SkinOpenMenuItem, static_cast<WPARAM>(item->index), 1);
-            m.Result = 1;
-            return;
+        const bool hadRegion = painter_.HasRegion();
+        windowState_ = wsRestored;
+        RebuildRegion();
+        SetCaptionStyles(false);
+        if (!hadRegion) {
+            SetWindowPos(window_, nullptr, 0, 0, 0, 0,
+                         SWP_FRAMECHANGED | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
         }
     }
-    savedFormProc_(m);
 }
 
-POINT TWinSkinForm::WindowPoint(POINT screen) const {
-    RECT outer{};
-    GetWindowRect(window_, &outer);
-    return {screen.x - outer.left, screen.y - outer.top};
-}
-
-TWinSysButton* TWinSkinForm::ButtonAt(POINT p) const {
-    for (const auto& button : buttons_) {
-        const TSkinRect& r = button->rect;
-        if (button->visible && button->def->Action >= 0 && p.x >= r.left && p.x < r.right && p.y >= r.top &&
-            p.y < r.bottom) {
-            return button.get();
-        }
+void TWinSkinForm::UpdateRegion() {
+    if (windowState_ == wsMinimized || MdiChildNotRestored()) {
+        return;
     }
-    return nullptr;
+    painter_.UpdateRegion(borderKind_, lifeState_ == lsReapplying || mdiKind_ == mkChild);
+}
+
+TCaptionState TWinSkinForm::CaptionState() const {
+    const bool childMaximized = mdiKind_ == mkFrame && mdiLink_.ChildMaximized();
+    return {borderKind_, captionFlags_, active_, windowState_ == wsMaximized, childMaximized, frame_.menu};
+}
+
+bool TWinSkinForm::Composable() const {
+    return (lifeState_ == lsRunning || lifeState_ == lsReapplying) && borderKind_ != bkPopup &&
+           windowState_ != wsMinimized && !MdiChildNotRestored() && skin_->SkinLoaded();
+}
+
+void TWinSkinForm::PaintFrame(HDC dc) {
+    const bool barButtons = painter_.Paint(dc, buttons_, menuBar_.Bar());
+    if (TWinSkinManage* manager = WindowsSkinManager();
+        barButtons && manager != nullptr && !manager->MdiMaximized()) {
+        manager->SetMdiMax(true); // the children show the platform's frame now
+    }
 }
 
 } // namespace quellar

@@ -1,21 +1,30 @@
 #pragma once
 // TWinSkinForm: wears the skin on one top-level window (a form of ours or a foreign dialog such
-// as a message box). Once attached it sits in the window's subclass chain, takes away the
-// window's own caption styles, declares a frame as wide as the skin's borders, paints the
-// borders, the title bar with its plate and caption text and the caption buttons itself, cuts
-// the window region from the borders' transparent pixels and keeps the client area the size it
-// was. The skin manager creates, attaches, re-applies and frees these objects.
+// as a message box). It keeps the window's life: once attached it sits in the window's subclass
+// chain, takes away the window's own caption styles, declares a frame as wide as the skin's
+// borders and keeps the client area the size it was; on detaching it gives everything back. It
+// follows activation and the window state, and dispatches the window's messages
+// (FormMessages.cpp, FrameMouse.cpp) to its parts, each reaching the window through a small
+// interface:
+//   - the frame painter (TFramePainter): the frame, its buffers, title box, icon and region;
+//   - the caption buttons (TCaptionButtons): their layout, hover timer, actions, system menu;
+//   - the menu bar owner (TMenuBarOwner): the bar, the form-level hook, the shown menu;
+//   - the MDI link (TMdiLink): the MDI client of a frame, its pending child;
+//   - the control skins (TControlSkinSet).
+// The skin manager creates, attaches, re-applies and frees these objects.
 #include "skin/controls/ControlSkinSet.h"
+#include "skin/form/CaptionButtons.h"
 #include "skin/form/FrameGeometry.h"
+#include "skin/form/FramePainter.h"
+#include "skin/form/MdiLink.h"
+#include "skin/form/MenuBarOwner.h"
 #include "skin/form/NCObject.h"
-#include "skin/model/Bitmap32.h"
-#include "skin/painter/PaintSurface.h"
+#include "skin/menu/MenuHost.h"
 #include "ui/Controls.h"
 #include "ui/SubclassChain.h"
 
 #include <windows.h>
 
-#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -27,7 +36,6 @@ class TCustomForm;
 class TSkinControl;
 class TGraphicControl;
 class TWinSkinMenu;
-struct TMessage;
 
 // Life of a form object.
 enum TLifeState : int {
@@ -39,13 +47,15 @@ enum TLifeState : int {
     lsDestroyed = 6, // WM_NCDESTROY seen: the manager frees the object
 };
 
-enum TWindowState : int { wsRestored = 0, wsMaximized = 1, wsMinimized = 2 };
 enum TMdiKind : int { mkPlain = 0, mkFrame = 1, mkChild = 2 };
 
-// Whether the active child of an MDI client is maximised.
-bool MdiActiveChildMaximized(HWND client);
-
-class TWinSkinForm : public TSubclassHandler, public TNCHost, private TControlWatcher {
+class TWinSkinForm : public TSubclassHandler,
+                     public TNCHost,
+                     public IMenuHost,
+                     private ICaptionHost,
+                     private IFramePaintHost,
+                     private IMdiHost,
+                     private TControlWatcher {
 public:
     // form is our own form object of the window, or null for a foreign window.
     TWinSkinForm(HWND window, TSkinData& skin, TCustomForm* form);
@@ -71,57 +81,41 @@ public:
     void SetCaptionStyles(bool show);
     void RefreshWindowState();
 
-    HWND Window() const { return window_; }
-    TSkinData& Skin() const { return *skin_; }
-    TCustomForm* Form() const { return form_; }
+    HWND Window() const override { return window_; }
+    TSkinData& Skin() const override { return *skin_; }
+    TCustomForm* Form() const override { return form_; }
     int LifeState() const { return lifeState_; }
     void SetLifeState(int state) { lifeState_ = state; }
     // The skin this object wears is going: everything of the window back as it was.
     bool Wears(const TSkinData& skin) const { return skin_ == &skin; }
-    const TFrameSizes& Frame() const { return frame_; }
-    bool Active() const { return active_; }
-    int WindowState() const { return windowState_; }
+    const TFrameSizes& Frame() const override { return frame_; }
+    bool Active() const override { return active_; }
+    int WindowState() const override { return windowState_; }
     TBorderKind BorderKind() const { return borderKind_; }
-    const std::vector<std::unique_ptr<TWinSysButton>>& CaptionButtons() const { return buttons_; }
     const std::string& ClassName() const { return className_; }
     int MdiKind() const { return mdiKind_; }
-    bool HasRegion() const { return hasRegion_; }
-    // The title text box of the last frame paint (window coordinates).
-    const TSkinRect& TitleBox() const { return titleBox_; }
-    // For the manager's MDI bookkeeping: a maximised MDI child shows the platform's frame.
-    void DropRegion();
-    void MarkRestored() { windowState_ = wsRestored; }
-    void RebuildRegion();
+    // Whether a skinned MDI frame shows a maximised child changed: a frame repaints its bar (it
+    // shows the child's buttons, or no longer does); a maximised child shows the platform's
+    // frame, a restored one ours again.
+    void FollowMdiMaximized(bool maximized);
 
     bool OnMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
-    void PaintItem(TNCObject& item) override;
+    void PaintItem(TNCObject& item) override { painter_.PaintItem(item, menuBar_.Bar()); }
+    POINT WindowPoint(POINT screen) const override { return WindowPointOf(window_, screen); }
 
-    // The screen point in window coordinates (client origin moved by the frame, unless minimised).
-    POINT WindowPoint(POINT screen) const;
-    // The first visible caption button with an action of 0 or more that contains the point.
-    TWinSysButton* ButtonAt(POINT windowPoint) const;
-    // What the hot button does (close, maximise, minimise, system menu, ...).
-    void RunAction(POINT screen);
-    void ShowSystemMenu(POINT screen);
-    void ToggleMaximize();
-    void ToggleMinimize();
-    void Restore();
-
-    // The bar that replaces the window's menu bar; null when the window has none.
-    TWinSkinMenu* MenuBar() const { return menuBar_.get(); }
-
-    // The control skins of this window's controls.
+    // The parts.
+    TFramePainter& Painter() { return painter_; }
+    const TFramePainter& Painter() const { return painter_; }
+    TCaptionButtons& Buttons() { return buttons_; }
+    const std::vector<std::unique_ptr<TWinSysButton>>& CaptionButtons() const { return buttons_.List(); }
     TControlSkinSet& Controls() { return controls_; }
     const TControlSkinSet& Controls() const { return controls_; }
 
-    // The menu now shown from this window (a drop-down of the bar, the system menu), for reading
-    // item texts by command; null when none.
-    HMENU dropDownMenu = nullptr;
-    // The skinned system menu while it shows, else null.
-    HMENU SystemMenu() const { return systemMenu_; }
-
-    static constexpr UINT_PTR HoverTimerId = 0x51C1;
-    static constexpr UINT HoverIntervalMs = 250;
+    // The menu code's view of the window (IMenuHost).
+    TWinSkinMenu* MenuBar() const override { return menuBar_.Bar(); }
+    HMENU DropDownMenu() const override { return menuBar_.DropDown(); }
+    void SetDropDownMenu(HMENU menu) override { menuBar_.SetDropDown(menu); }
+    HMENU SystemMenu() const override { return buttons_.SystemMenu(); }
 
 private:
     // What both ways of detaching share: control skins, watcher, popup menus and MDI client given
@@ -131,17 +125,8 @@ private:
     // Our form is being torn down (its window is still there): let go of both now, while the
     // form's menu and components can still be asked.
     void ControlDestroying(TControl& control) override;
-    // In front of an MDI frame's client window: new children are skinned once the client
-    // refreshes its menu; tiling, cascading and closing children end the maximised look.
-    bool HandleMdiClient(HWND client, UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
-    // In front of our form's own message handling while the bar is there: Alt and a letter
-    // reach the bar before the form's controls.
-    void HookFormLevel(bool on);
-    void FormLevel(TMessage& message);
     // An MDI child that is minimised or maximised: the platform draws its frame.
     bool MdiChildNotRestored() const { return mdiKind_ == mkChild && windowState_ != wsRestored; }
-    // The frame bar again from our form's main menu (the last MDI child went).
-    void ReloadBarFromMainMenu();
     bool HandleAlways(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
     bool HandleFrame(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
     bool HandleNonClient(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
@@ -157,20 +142,21 @@ private:
     void GiveFrameBackToDwm();
     void Sized(WPARAM wParam);
     void SkinAttachedArrived();
-    void HoverTick();
-    void StartHover(bool run);
-    void ReadWindowIcon();
-    // The icon of a window without one: the skin's, else the main skin's.
-    TBitmap32 BorrowedIcon() const;
-    void LayoutTitle(HDC dc, int width);
-    void DrawTitleText(HDC dc, bool active);
     void RestoreSize();
-    std::string Caption() const;
-    // The system's caption font, or the GUI font where it could not be made.
-    HGDIOBJ CaptionFont() const {
-        return captionFont_.Get() != nullptr ? captionFont_.Get() : GetStockObject(DEFAULT_GUI_FONT);
+    // The region cut anew whatever the window's size.
+    void RebuildRegion();
+
+    // What the parts ask (ICaptionHost, IFramePaintHost, IMdiHost).
+    TCaptionState CaptionState() const override;
+    bool RightToLeft() const override { return rightToLeft_; }
+    void SetWindowState(int state) override { windowState_ = state; }
+    TSkinRect TitleBoxFor(int width, int rightAlignedLeft) override {
+        return painter_.MeasureTitleBox(width, rightAlignedLeft);
     }
-    bool Composable() const;
+    const TBitmap32& Icon() const override { return painter_.Icon(); }
+    bool Composable() const override;
+    bool Popup() const override { return (style_ & WS_POPUP) != 0; }
+    TMenuBarOwner& MenuBarOwner() override { return menuBar_; }
 
     HWND window_;
     TSkinData* skin_;
@@ -193,32 +179,14 @@ private:
     bool active_ = true;
     int windowState_ = wsRestored;
     std::uint32_t formColour_ = 0;
-    GdiObject captionFont_; // the system's caption font, made on attaching
-    TBitmap32 icon_;
-    TSkinRect titleBox_;
-    TBitmap32 framePixels_; // the frame as last composed, kept for its memory
-    TBitmap32 titleBack_;   // the title bar without caption buttons, as last composed
-    TPaintSurface canvas_;
-    std::vector<std::unique_ptr<TWinSysButton>> buttons_;
-    HMENU systemMenu_ = nullptr; // our plain popup copy, shown from the title bar
-    DWORD lastMenuRequest_ = 0;
-    bool hasRegion_ = false;
     bool dwmFrameOurs_ = false; // the window manager was told we paint the frame
-    int regionWidth_ = -1;
-    int regionHeight_ = -1;
-    bool hoverRunning_ = false;
     int mdiKind_ = mkPlain;
-    HWND mdiClient_ = nullptr;
-    HWND pendingMdiChild_ = nullptr;
-    bool savedMenuUpdate_ = false;
-    std::unique_ptr<TWinSkinMenu> menuBar_;
-    std::function<void(TMessage&)> savedFormProc_;
-    bool formLevelHooked_ = false;
-    TLinkTo<TWinSkinForm, &TWinSkinForm::HandleMdiClient> mdiLink_{*this};
-    TControlSkinSet controls_{window_, *skin_, form_};
     bool formGoing_ = false; // our form is in its destructor
-    // Expires with this object: what a modal loop checks before it touches the object again.
-    std::shared_ptr<int> alive_ = std::make_shared<int>(0);
+    TFramePainter painter_{*this};
+    TCaptionButtons buttons_{*this, *this};
+    TMenuBarOwner menuBar_{*this, *this};
+    TMdiLink mdiLink_{*this};
+    TControlSkinSet controls_{window_, *skin_, form_};
 };
 
 } // namespace quellar

@@ -390,28 +390,7 @@ void TWinSkinManage::SetMdiMax(bool maximized) {
     }
     mdiMaximized_ = maximized;
     for (const auto& form : forms_) {
-        if (form->MdiKind() == mkFrame && form->LifeState() != lsDestroyed) {
-            // Its bar shows the maximised child's buttons, or no longer does.
-            PostMessageA(form->Window(), SkinRepaintFrame, 0, 0);
-        }
-        if (form->MdiKind() != mkChild || form->LifeState() == lsDestroyed) {
-            continue;
-        }
-        if (maximized) {
-            form->DropRegion();
-            form->SetCaptionStyles(true);
-        } else if (form->WindowState() == wsMinimized) {
-            form->SetCaptionStyles(true);
-        } else {
-            const bool hadRegion = form->HasRegion();
-            form->MarkRestored();
-            form->RebuildRegion();
-            form->SetCaptionStyles(false);
-            if (!hadRegion) {
-                SetWindowPos(form->Window(), nullptr, 0, 0, 0, 0,
-                             SWP_FRAMECHANGED | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-            }
-        }
+        form->FollowMdiMaximized(maximized);
     }
 }
 

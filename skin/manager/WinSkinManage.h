@@ -48,7 +48,6 @@ public:
     int CountSkinnedMdiChildren() const;
     // Skins a new MDI child (they are not caught at their activation).
     bool AttachMdiChild(HWND window);
-    HWND mdiClient = nullptr;
 
     static constexpr UINT_PTR RequestTimerId = 1;
 

@@ -1,6 +1,6 @@
 // A skinned window's menu items: measuring and drawing requests answered with the skin, and the
 // form's popup menus handed to the skin and back.
-#include "skin/form/WinSkinForm.h"
+#include "skin/menu/MenuHost.h"
 #include "skin/menu/MenuItemLayout.h"
 #include "skin/menu/MenuItemPaint.h"
 #include "skin/model/SkinDataPlatform.h"
@@ -29,7 +29,7 @@ std::string ItemText(HMENU menu, UINT command) {
 }
 
 // The framework item of that command in the form's menu bar (not for the system menu).
-TMenuItem* FormMenuItem(const TWinSkinForm& form, UINT command, HMENU menu) {
+TMenuItem* FormMenuItem(const IMenuHost& form, UINT command, HMENU menu) {
     TMainMenu* bar = form.Form() != nullptr ? form.Form()->Menu() : nullptr;
     if (bar == nullptr || menu == form.SystemMenu() || command == 0) {
         return nullptr;
@@ -39,7 +39,7 @@ TMenuItem* FormMenuItem(const TWinSkinForm& form, UINT command, HMENU menu) {
 }
 
 // A raw native item as the painter sees it; the system menu's items carry their picture.
-TMenuItemView RawView(const TWinSkinForm& form, HMENU menu, UINT command, ULONG_PTR data) {
+TMenuItemView RawView(const IMenuHost& form, HMENU menu, UINT command, ULONG_PTR data) {
     TMenuItemView view;
     const std::string text = ItemText(menu, command);
     const auto tab = text.find('\t');
@@ -63,14 +63,14 @@ TMenuItemView RawView(const TWinSkinForm& form, HMENU menu, UINT command, ULONG_
 }
 } // namespace
 
-bool MeasureMenuItem(TWinSkinForm& form, MEASUREITEMSTRUCT& measure) {
+bool MeasureMenuItem(IMenuHost& form, MEASUREITEMSTRUCT& measure) {
     if (measure.CtlType != ODT_MENU) {
         return false;
     }
     const TSkinData& skin = form.Skin();
     HDC dc = GetDC(nullptr);
     HGDIOBJ old = SelectObject(dc, ScreenMenuFont());
-    if (TMenuItem* item = FormMenuItem(form, measure.itemID, form.dropDownMenu); item != nullptr) {
+    if (TMenuItem* item = FormMenuItem(form, measure.itemID, form.DropDownMenu()); item != nullptr) {
         TMenuMeasureItemEvent own = std::move(item->OnMeasureItem);
         item->OnMeasureItem = nullptr; // the skin's sizes go on the framework's own
         int width = 0, height = 0;
@@ -82,7 +82,7 @@ bool MeasureMenuItem(TWinSkinForm& form, MEASUREITEMSTRUCT& measure) {
             form.Window()));
         measure.itemHeight = static_cast<UINT>(height);
     } else {
-        const std::string text = ItemText(form.dropDownMenu, measure.itemID);
+        const std::string text = ItemText(form.DropDownMenu(), measure.itemID);
         RECT r{0, 0, 0, 0};
         DrawTextA(dc, text.empty() ? " " : text.c_str(), -1, &r,
                   DT_CALCRECT | DT_SINGLELINE | DT_EXPANDTABS | DT_NOCLIP);
@@ -96,7 +96,7 @@ bool MeasureMenuItem(TWinSkinForm& form, MEASUREITEMSTRUCT& measure) {
     return true;
 }
 
-bool DrawMenuItem(TWinSkinForm& form, const DRAWITEMSTRUCT& draw) {
+bool DrawMenuItem(IMenuHost& form, const DRAWITEMSTRUCT& draw) {
     if (draw.CtlType != ODT_MENU) {
         return false;
     }

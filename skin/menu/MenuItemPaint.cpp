@@ -1,6 +1,5 @@
 #include "skin/menu/MenuItemPaint.h"
 
-#include "skin/form/WinSkinForm.h"
 #include "skin/manager/WinSkinManage.h"
 #include "skin/menu/MenuItemLayout.h"
 #include "skin/menu/WinSkinPopMenu.h"

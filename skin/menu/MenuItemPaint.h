@@ -11,7 +11,7 @@
 namespace quellar {
 
 class TSkinData;
-class TWinSkinForm;
+class IMenuHost;
 class TCustomForm;
 class TMenuItem;
 
@@ -36,8 +36,8 @@ void PaintMenuItem(const TSkinData& skin, HDC dc, const RECT& rect, const TMenuI
                    HMENU parentMenu);
 
 // WM_MEASUREITEM / WM_DRAWITEM of a skinned window; false when not for a menu item.
-bool MeasureMenuItem(TWinSkinForm& form, MEASUREITEMSTRUCT& measure);
-bool DrawMenuItem(TWinSkinForm& form, const DRAWITEMSTRUCT& draw);
+bool MeasureMenuItem(IMenuHost& form, MEASUREITEMSTRUCT& measure);
+bool DrawMenuItem(IMenuHost& form, const DRAWITEMSTRUCT& draw);
 
 // Gives every item of the form's popup menus the skin's drawing and measuring (on), or takes it
 // back (off). Items with drawing of their own keep it.

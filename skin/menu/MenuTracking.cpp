@@ -1,7 +1,7 @@
 #include "skin/menu/MenuTracking.h"
 
-#include "skin/form/WinSkinForm.h"
 #include "skin/menu/MenuBar.h"
+#include "skin/menu/MenuHost.h"
 #include "ui/ExceptionBoundary.h"
 
 #include <utility>
@@ -12,7 +12,7 @@ namespace {
 
 // The one open drop-down of this thread (menus are modal: there is never a second).
 struct TTrackState {
-    TWinSkinForm* form = nullptr;
+    IMenuHost* form = nullptr;
     HHOOK hook = nullptr;
     TTrackView view;
     HMENU dropDown = nullptr;
@@ -75,14 +75,14 @@ LRESULT CALLBACK MenuFilterProc(int code, WPARAM wParam, LPARAM lParam) {
 // The tracking state and the hook for one open drop-down; both go whichever way it ends.
 class TTrackScope {
 public:
-    TTrackScope(TWinSkinForm& form, int index, HMENU dropDown) {
+    TTrackScope(IMenuHost& form, int index, HMENU dropDown) {
         gTrack = {};
         gTrack.open = true;
         gTrack.form = &form;
         gTrack.view.open = index;
         gTrack.view.rightToLeft = form.MenuBar()->RightToLeft();
         gTrack.dropDown = dropDown;
-        form.dropDownMenu = dropDown;
+        form.SetDropDownMenu(dropDown);
         gTrack.hook = SetWindowsHookExA(WH_MSGFILTER, &MenuFilterProc, nullptr, GetCurrentThreadId());
         if (gTrack.hook != nullptr) {
             ++gHookCount;
@@ -93,7 +93,7 @@ public:
             --gHookCount;
         }
         if (gTrack.form != nullptr) {
-            gTrack.form->dropDownMenu = nullptr;
+            gTrack.form->SetDropDownMenu(nullptr);
         }
         gTrack.form = nullptr;
         gTrack.hook = nullptr;
@@ -105,7 +105,7 @@ public:
 };
 
 // Shows the item's submenu below it and returns when the menu closes.
-void TrackDropDown(TWinSkinForm& form, TMenuBtn& item, bool fromKeyboard) {
+void TrackDropDown(IMenuHost& form, TMenuBtn& item, bool fromKeyboard) {
     HWND window = form.Window();
     RECT outer{};
     GetWindowRect(window, &outer);
@@ -127,7 +127,7 @@ void TrackDropDown(TWinSkinForm& form, TMenuBtn& item, bool fromKeyboard) {
 
 } // namespace
 
-void OpenBarItem(TWinSkinForm& form, int index, bool fromKeyboard) {
+void OpenBarItem(IMenuHost& form, int index, bool fromKeyboard) {
     TWinSkinMenu* bar = form.MenuBar();
     if (bar == nullptr || gTrack.open) {
         return;
@@ -165,7 +165,7 @@ void OpenBarItem(TWinSkinForm& form, int index, bool fromKeyboard) {
     }
 }
 
-void NoteMenuSelect(const TWinSkinForm& form, WPARAM wParam, LPARAM lParam) {
+void NoteMenuSelect(const IMenuHost& form, WPARAM wParam, LPARAM lParam) {
     if (gTrack.form != &form) {
         return;
     }
@@ -178,11 +178,11 @@ void NoteMenuSelect(const TWinSkinForm& form, WPARAM wParam, LPARAM lParam) {
     gTrack.view.selectedHasChildren = (flags & MF_POPUP) != 0;
 }
 
-void EndBarTracking(TWinSkinForm& form) {
+void EndBarTracking(IMenuHost& form) {
     if (gTrack.form != &form) {
         return;
     }
-    form.dropDownMenu = nullptr;
+    form.SetDropDownMenu(nullptr);
     gTrack.form = nullptr;
     gTrack.formGone = true;
     gTrack.next = -1;

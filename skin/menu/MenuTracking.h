@@ -8,7 +8,7 @@
 
 namespace quellar {
 
-class TWinSkinForm;
+class IMenuHost;
 
 // Posted by a skinned window to itself: open bar item wParam; lParam 1 when asked from the
 // keyboard (the drop-down then opens with its first item selected).
@@ -17,14 +17,14 @@ inline constexpr UINT SkinOpenMenuItem = 0x3510;
 // Opens bar item index of the form's bar: a plain command is posted as WM_COMMAND; an enabled
 // item with a submenu shows it below the item and returns when the menu closes, after any
 // switches to other items. Does nothing while a drop-down is open already.
-void OpenBarItem(TWinSkinForm& form, int index, bool fromKeyboard);
+void OpenBarItem(IMenuHost& form, int index, bool fromKeyboard);
 
 // WM_MENUSELECT reached the form's window (it is sent, so the hook never sees it).
-void NoteMenuSelect(const TWinSkinForm& form, WPARAM wParam, LPARAM lParam);
+void NoteMenuSelect(const IMenuHost& form, WPARAM wParam, LPARAM lParam);
 
 // The form's bar goes (detach, or the form's end): its open drop-down closes, and the tracking
 // touches neither the form nor its bar again.
-void EndBarTracking(TWinSkinForm& form);
+void EndBarTracking(IMenuHost& form);
 
 // Whether a drop-down of a bar is open on this thread.
 bool MenuBarTracking();

@@ -187,7 +187,7 @@ TEST_F(SkinView, ALetterTypedInAnOpenDropDownChoosesTheItemWithThatMnemonic) {
     PostMessageA(window, SkinOpenMenuItem, 0, 1); // File, opened from the keyboard
     Pump(800);
     EXPECT_EQ(MAKELRESULT(2, MNC_EXECUTE), answer) << "n: \"&Next skin\", third";
-    EXPECT_EQ(nullptr, WindowsSkinManager()->FindFormObject(window)->dropDownMenu) << "the menu closed";
+    EXPECT_EQ(nullptr, WindowsSkinManager()->FindFormObject(window)->DropDownMenu()) << "the menu closed";
     EXPECT_EQ("skin4.skn", FileName(view->CurrentFile()));
 }
 

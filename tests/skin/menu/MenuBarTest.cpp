@@ -124,14 +124,14 @@ POINT ItemCentre(HWND window, const TWinSkinForm& form, int i) {
 }
 
 void CALLBACK ScriptTick(HWND, UINT, UINT_PTR id, DWORD) {
-    gScript.seen.push_back(gScript.form->dropDownMenu);
+    gScript.seen.push_back(gScript.form->DropDownMenu());
     gScript.hooks.push_back(MenuFilterHookCount());
     if (gScript.next < gScript.keys.size()) {
         if (const WPARAM key = gScript.keys[gScript.next++]; key == kDetach) {
             gScript.form->DetachAndRestore();
         } else if (key >= kRightChoose) {
             RECT r{};
-            GetMenuItemRect(nullptr, gScript.form->dropDownMenu, static_cast<UINT>(key - kRightChoose), &r);
+            GetMenuItemRect(nullptr, gScript.form->DropDownMenu(), static_cast<UINT>(key - kRightChoose), &r);
             PostClick(gScript.window, {(r.left + r.right) / 2, (r.top + r.bottom) / 2}, WM_RBUTTONDOWN,
                       WM_RBUTTONUP);
         } else if (key >= kClickOn) {

@@ -183,14 +183,14 @@ TEST_F(MenuSkin, SystemMenuItemsWearTheSkin) {
         gSeen.menu = WindowsSkinManager()->FormObjects().back()->SystemMenu();
         DriveOpenMenu();
     });
-    frame->ShowSystemMenu({140, 140});
+    frame->Buttons().ShowSystemMenu({140, 140});
     ASSERT_NE(nullptr, gSeen.popup);
     ASSERT_EQ(5u, gSeen.itemRight.size()) << "restore, maximise, minimise, separator, close";
     EXPECT_EQ(Items[3], gSeen.itemRight[0]) << "the first item is selected, even disabled";
     EXPECT_EQ(Items[0], gSeen.itemRight[1]);
     EXPECT_EQ(Items[1], gSeen.itemRight[3]);
     EXPECT_EQ(Back, gSeen.ringTopLeft);
-    EXPECT_EQ(nullptr, frame->dropDownMenu) << "forgotten once the menu closed";
+    EXPECT_EQ(nullptr, frame->DropDownMenu()) << "forgotten once the menu closed";
 }
 
 TEST_F(MenuSkin, MeasuredItemsGetTheSkinsRoom) {
@@ -206,7 +206,7 @@ TEST_F(MenuSkin, MeasuredItemsGetTheSkinsRoom) {
     drawn.wID = 9;
     drawn.dwTypeData = drawnText;
     InsertMenuItemA(raw, 2, TRUE, &drawn);
-    frame->dropDownMenu = raw;
+    frame->SetDropDownMenu(raw);
     // A menu-bar item of the form: its own size (the caption's width), 25, 10 and the edge.
     auto* bar = new TMainMenu(form);
     auto* file = new TMenuItem(form);
@@ -268,7 +268,7 @@ TEST_F(MenuSkin, MeasuredItemsGetTheSkinsRoom) {
     DeleteObject(bits);
     DeleteDC(memory);
     ReleaseDC(nullptr, screen);
-    frame->dropDownMenu = nullptr;
+    frame->SetDropDownMenu(nullptr);
     DestroyMenu(raw);
 }
 

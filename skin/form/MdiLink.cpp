@@ -1,11 +1,11 @@
 // The MDI client of a skinned MDI frame: its children are skinned once it refreshes its menu
 // after creating them, and the frame follows whether a child is shown maximised.
+#include "skin/form/MdiLink.h"
+
+#include "skin/form/MenuBarOwner.h"
 #include "skin/form/SkinMessages.h"
-#include "skin/form/WinSkinForm.h"
 #include "skin/manager/WinSkinManage.h"
-#include "skin/menu/MenuBar.h"
 #include "skin/model/WinSkinData.h"
-#include "ui/Forms.h"
 
 namespace quellar {
 
@@ -16,24 +16,37 @@ bool MdiActiveChildMaximized(HWND client) {
     return active && maximized;
 }
 
-void TWinSkinForm::ReloadBarFromMainMenu() {
-    if (menuBar_ == nullptr) {
+void TMdiLink::Attach(HWND client) {
+    if (client_ != nullptr || client == nullptr) {
         return;
     }
-    if (form_ != nullptr && form_->Menu() != nullptr) {
-        menuBar_->LoadFromMainMenu(*form_->Menu());
-    } else {
-        menuBar_->LoadFromMenu(menuBar_->Menu()); // a foreign frame: the menu it had
-    }
-    PostMessageA(window_, SkinRepaintFrame, 0, 0);
+    client_ = client;
+    savedMenuUpdate_ = host_.Skin().MenuUpdate();
+    SubclassChain::Attach(client_, &link_);
 }
 
-bool TWinSkinForm::HandleMdiClient(HWND client, UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
-    const bool framed = (skin_->SkinControls() & SkinControlBit(xcMainMenu)) != 0;
+void TMdiLink::Detach() {
+    if (client_ != nullptr) {
+        SubclassChain::Detach(client_, &link_);
+        client_ = nullptr;
+    }
+}
+
+bool TMdiLink::ChildMaximized() const {
+    return MdiActiveChildMaximized(client_);
+}
+
+void TMdiLink::RepaintFrame() const {
+    PostMessageA(host_.Window(), SkinRepaintFrame, 0, 0);
+}
+
+bool TMdiLink::OnClientMessage(HWND client, UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
+    const bool framed = (host_.Skin().SkinControls() & SkinControlBit(xcMainMenu)) != 0;
     TWinSkinManage* manager = WindowsSkinManager();
+    TMenuBarOwner& bar = host_.MenuBarOwner();
     switch (message) {
     case WM_NCDESTROY:
-        mdiClient_ = nullptr; // the chain lets the client go with its window
+        client_ = nullptr; // the chain lets the client go with its window
         return false;
     case WM_NCCALCSIZE:
         if (framed) {
@@ -42,17 +55,18 @@ bool TWinSkinForm::HandleMdiClient(HWND client, UINT message, WPARAM wParam, LPA
         }
         return false;
     case WM_MDICREATE:
-        skin_->SetMenuUpdate(false);
+        host_.Skin().SetMenuUpdate(false);
         result = SubclassChain::CallNext(client, message, wParam, lParam);
-        pendingMdiChild_ = reinterpret_cast<HWND>(result);
+        pendingChild_ = reinterpret_cast<HWND>(result);
         return true;
     case WM_MDIDESTROY:
         result = SubclassChain::CallNext(client, message, wParam, lParam);
         if (framed && manager != nullptr) {
             manager->SetMdiMax(MdiActiveChildMaximized(client));
-            if (menuBar_ != nullptr && manager->CountSkinnedMdiChildren() == 0) {
-                skin_->SetMenuUpdate(savedMenuUpdate_);
-                ReloadBarFromMainMenu();
+            if (bar.Bar() != nullptr && manager->CountSkinnedMdiChildren() == 0) {
+                host_.Skin().SetMenuUpdate(savedMenuUpdate_);
+                bar.ReloadFromMainMenu();
+                RepaintFrame();
             }
         }
         return true;
@@ -68,23 +82,24 @@ bool TWinSkinForm::HandleMdiClient(HWND client, UINT message, WPARAM wParam, LPA
         if (framed && wParam != 0) {
             // The same menu again, with no new child to show, leaves the bar as it is.
             const auto asked = static_cast<LONG_PTR>(wParam);
-            if (menuBar_ != nullptr && (asked < 0 || reinterpret_cast<HMENU>(wParam) != menuBar_->Menu() ||
-                                        pendingMdiChild_ != nullptr)) {
-                menuBar_->LoadFromWindowMenu();
-                PostMessageA(window_, SkinRepaintFrame, 0, 0);
+            if (TWinSkinMenu* menu = bar.Bar();
+                menu != nullptr &&
+                (asked < 0 || reinterpret_cast<HMENU>(wParam) != menu->Menu() || pendingChild_ != nullptr)) {
+                menu->LoadFromWindowMenu();
+                RepaintFrame();
             }
-            if (GetMenu(window_) != nullptr) {
-                SetMenu(window_, nullptr);
+            if (HWND frame = host_.Window(); GetMenu(frame) != nullptr) {
+                SetMenu(frame, nullptr);
             }
         }
         return true;
     case WM_MDIREFRESHMENU:
         result = SubclassChain::CallNext(client, message, wParam, lParam);
-        if (pendingMdiChild_ != nullptr && manager != nullptr) {
-            manager->AttachMdiChild(pendingMdiChild_);
-            PostMessageA(window_, SkinRepaintFrame, 0, 0);
+        if (pendingChild_ != nullptr && manager != nullptr) {
+            manager->AttachMdiChild(pendingChild_);
+            RepaintFrame();
         }
-        pendingMdiChild_ = nullptr;
+        pendingChild_ = nullptr;
         return true;
     default:
         return false;

@@ -1,0 +1,98 @@
+// The menu bar of a skinned window: made from the window's menu, read again when the program
+// changes it, and handed back at the end; Alt and a letter on our form reach it first.
+#include "skin/form/MenuBarOwner.h"
+
+#include "skin/menu/MenuHost.h"
+#include "skin/menu/MenuTracking.h"
+#include "ui/Forms.h"
+#include "ui/Menus.h"
+#include "ui/Messages.h"
+
+namespace quellar {
+
+TMenuBarOwner::~TMenuBarOwner() {
+    EndBarTracking(host_);
+    HookForm(false);
+}
+
+void TMenuBarOwner::TakeWindowMenu() {
+    bar_ = std::make_unique<TWinSkinMenu>(host_.Skin(), items_, host_.Window());
+    bar_->LoadFromWindowMenu();
+    HookForm(true);
+}
+
+bool TMenuBarOwner::ReadChangedMenu() {
+    if (bar_ == nullptr) {
+        return false;
+    }
+    TCustomForm* form = host_.Form();
+    if (GetMenu(host_.Window()) != nullptr) {
+        bar_->LoadFromWindowMenu();
+    } else if (form != nullptr && form->Menu() != nullptr) {
+        // A main menu of ours filled its native menu again: its submenus are new.
+        bar_->LoadFromMenu(form->Menu()->Handle());
+    }
+    return true;
+}
+
+bool TMenuBarOwner::ReloadFromMainMenu() {
+    if (bar_ == nullptr) {
+        return false;
+    }
+    if (TCustomForm* form = host_.Form(); form != nullptr && form->Menu() != nullptr) {
+        bar_->LoadFromMainMenu(*form->Menu());
+    } else {
+        bar_->LoadFromMenu(bar_->Menu()); // a foreign frame: the menu it had
+    }
+    return true;
+}
+
+const TMenuBtn* TMenuBarOwner::AcceleratorItem(char key) const {
+    return dropDown_ == nullptr && bar_ != nullptr ? bar_->AcceleratorItem(key) : nullptr;
+}
+
+void TMenuBarOwner::Release(bool formGoing, bool windowGone) {
+    if (bar_ == nullptr) {
+        return;
+    }
+    EndBarTracking(host_);
+    HookForm(false);
+    TCustomForm* form = host_.Form();
+    const bool ownedByMainMenu = form != nullptr && form->Menu() != nullptr &&
+                                 form->Menu()->HandleAllocated() && form->Menu()->Handle() == bar_->Menu();
+    if (ownedByMainMenu && formGoing) {
+        bar_->ForgetMenu(); // the window goes with the form, the menu with its main menu
+    } else if (!ownedByMainMenu && windowGone) {
+        bar_->DropMenu();
+    } else {
+        bar_->GiveMenuBack();
+    }
+    bar_.reset();
+}
+
+void TMenuBarOwner::HookForm(bool on) {
+    if (on && hookedForm_ == nullptr && host_.Form() != nullptr) {
+        hookedForm_ = host_.Form();
+        savedFormProc_ = hookedForm_->WindowProc;
+        hookedForm_->WindowProc = [this](TMessage& m) { FormLevel(m); };
+    } else if (!on && hookedForm_ != nullptr) {
+        hookedForm_->WindowProc = std::move(savedFormProc_);
+        savedFormProc_ = nullptr;
+        hookedForm_ = nullptr;
+    }
+}
+
+void TMenuBarOwner::FormLevel(TMessage& m) {
+    const bool altOnly =
+        GetKeyState(VK_MENU) < 0 && GetKeyState(VK_CONTROL) >= 0 && GetKeyState(VK_SHIFT) >= 0;
+    if (m.Msg == CM_DIALOGCHAR && altOnly) {
+        if (const TMenuBtn* item = AcceleratorItem(static_cast<char>(m.WParam)); item != nullptr) {
+            PostMessageA(host_.Window(), SkinOpenMenuItem, static_cast<WPARAM>(item->index), 1);
+            m.Result = 1;
+            return;
+        }
+    }
+    savedFormProc_(m);
+}
+
+} // namespace quellar

@@ -1,0 +1,61 @@
+#pragma once
+// TMenuBarOwner: the menu bar of one skinned window and what goes with it. It owns the bar that
+// replaces the window's menu bar, the menu now shown from the window, and the hook in front of
+// our form's own message handling that lets Alt and a letter reach the bar before the form's
+// controls; and it hands the menu back when the window lets go of the skin.
+#include "skin/menu/MenuBar.h"
+
+#include <windows.h>
+
+#include <functional>
+#include <memory>
+
+namespace quellar {
+
+class IMenuHost;
+class TCustomForm;
+struct TMessage;
+
+class TMenuBarOwner {
+public:
+    // items holds the one hot item the bar shares with the caption buttons.
+    TMenuBarOwner(IMenuHost& host, TNCHost& items) : host_(host), items_(items) {}
+    ~TMenuBarOwner();
+    TMenuBarOwner(const TMenuBarOwner&) = delete;
+    TMenuBarOwner& operator=(const TMenuBarOwner&) = delete;
+
+    // The bar takes the items of the window's menu and removes the menu from the window.
+    void TakeWindowMenu();
+    TWinSkinMenu* Bar() const { return bar_.get(); }
+    HMENU DropDown() const { return dropDown_; }
+    void SetDropDown(HMENU menu) { dropDown_ = menu; }
+
+    // The program changed the menu: the bar reads it again. False when there is no bar.
+    bool ReadChangedMenu();
+    // The frame bar again from our form's main menu, or from the menu it had (a foreign frame).
+    bool ReloadFromMainMenu();
+    // The bar item whose accelerator is key, while no menu shows; null when none.
+    const TMenuBtn* AcceleratorItem(char key) const;
+
+    // The bar's tracking ended and its menu handed on. A window that is going takes its menu
+    // along, unless a main menu of ours owns it (it frees its menu itself); one that stays gets
+    // it back.
+    void Release(bool formGoing, bool windowGone);
+
+private:
+    // In front of our form's own message handling while the bar is there. The framework hands
+    // Alt and a letter to the form as CM_DIALOGCHAR through its WindowProc alone (the
+    // application's message loop calls Perform), never through the window procedure, so the
+    // subclass chain cannot see it: the hook wraps WindowProc.
+    void HookForm(bool on);
+    void FormLevel(TMessage& message);
+
+    IMenuHost& host_;
+    TNCHost& items_;
+    std::unique_ptr<TWinSkinMenu> bar_;
+    HMENU dropDown_ = nullptr;
+    TCustomForm* hookedForm_ = nullptr;
+    std::function<void(TMessage&)> savedFormProc_;
+};
+
+} // namespace quellar
