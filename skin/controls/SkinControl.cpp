@@ -23,8 +23,7 @@ void TSkinControl::AttachControl(TControlSkinSet& owner, TSkinData& skin, bool c
     colorFlag_ = colorFlag;
     control_ = &control;
     handle_ = control.Handle();
-    savedWindowProc_ = control.WindowProc;
-    control.WindowProc = [this](TMessage& m) { Dispatch(m); };
+    LinkTo(control);
     control.SetWatcher(this);
     savedDoubleBuffered_ = control.DoubleBuffered();
     doubleBufferedSaved_ = true;
@@ -65,8 +64,7 @@ void TSkinControl::AttachGraphic(TControlSkinSet& owner, TSkinData& skin, TGraph
     }
     Prepare(owner, skin);
     graphic_ = &control;
-    savedWindowProc_ = control.WindowProc;
-    control.WindowProc = [this](TMessage& m) { Dispatch(m); };
+    LinkTo(control);
     control.SetWatcher(this);
     enabled_ = control.Enabled();
     caption_ = control.Caption();
@@ -105,9 +103,7 @@ void TSkinControl::Detach() {
     }
     TControl* control = control_ != nullptr ? static_cast<TControl*>(control_) : graphic_;
     if (control != nullptr && lifeState_ != slDestroyed) {
-        if (savedWindowProc_) {
-            control->WindowProc = savedWindowProc_;
-        }
+        Unlink();
         control->SetWatcher(nullptr);
         RestoreDoubleBuffered();
     }
@@ -134,9 +130,7 @@ void TSkinControl::ControlDestroying(TControl& control) {
 void TSkinControl::LetGo() {
     TControl* owner = control_ != nullptr ? static_cast<TControl*>(control_) : graphic_;
     if (owner != nullptr) {
-        if (savedWindowProc_) {
-            owner->WindowProc = savedWindowProc_;
-        }
+        Unlink();
         if (owner->Watcher() == this) {
             owner->SetWatcher(nullptr);
         }
@@ -212,10 +206,22 @@ void TSkinControl::Dispatch(TMessage& message) {
     }
 }
 
+void TSkinControl::LinkTo(TControl& control) {
+    if (control.Links().Attach(&link_)) {
+        controlLinks_ = &control.Links();
+    }
+}
+
+void TSkinControl::Unlink() {
+    if (controlLinks_ != nullptr) {
+        controlLinks_->Detach(&link_);
+        controlLinks_ = nullptr;
+    }
+}
+
 void TSkinControl::PassOn(TMessage& message) {
-    if (savedWindowProc_) {
-        TWndMethod next = savedWindowProc_; // the handler may be given back while it runs
-        next(message);
+    if (controlLinks_ != nullptr) {
+        message.Result = controlLinks_->CallNext(handle_, message.Msg, message.WParam, message.LParam);
     } else if (handle_ != nullptr) {
         message.Result = SubclassChain::CallNext(handle_, message.Msg, message.WParam, message.LParam);
     }
@@ -258,7 +264,7 @@ void TSkinControl::AfterMessage(TMessage& message) {
         break;
     case WM_PAINT:
         // A double-buffered control has had the skin painted into its buffer already.
-        if (message.WParam != 0 || savedWindowProc_ == nullptr || control_ == nullptr ||
+        if (message.WParam != 0 || controlLinks_ == nullptr || control_ == nullptr ||
             !control_->DoubleBuffered()) {
             Repaint(reinterpret_cast<HDC>(message.WParam));
         }

@@ -1,7 +1,7 @@
 #pragma once
 // TSkinControl: paints one control of a skinned window with the skin. It sits in front of the
-// control's messages: a control of our framework through its WindowProc (speed buttons, which
-// have no window, the same way), any other window through the window's subclass chain. Each
+// control's messages as one link: of a framework control's links (speed buttons, which have no
+// window, the same way), of any other window's subclass chain. Each
 // message goes through BeforeMessage (false: the control never sees it), then to the control,
 // then through AfterMessage. The form object that made it owns it; a framework control tells it
 // before the control goes, and from then on it touches nothing of the control.
@@ -110,6 +110,8 @@ private:
     void ControlDestroying(TControl& control) override;
     // The control or its window is going: everything of it given back, nothing touched again.
     void LetGo();
+    void LinkTo(TControl& control);
+    void Unlink();
     void SaveColour(TWinControl& control);
     void Prepare(TControlSkinSet& owner, TSkinData& skin);
 
@@ -118,8 +120,9 @@ private:
     HWND handle_ = nullptr;
     TWinControl* control_ = nullptr;
     TGraphicControl* graphic_ = nullptr;
-    TWndMethod savedWindowProc_;
+    // In front of a framework control's links, or of a bare window's chain (linked_).
     TLinkTo<TSkinControl, &TSkinControl::WindowMessage> link_{*this};
+    TLinkSet* controlLinks_ = nullptr;
     bool linked_ = false;
     bool attached_ = false;
     int lifeState_ = slNew;
