@@ -218,6 +218,10 @@ LRESULT CallNext(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     return result;
 }
 
+LRESULT CallDefault(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    return CallPrevious(nullptr, window, message, wParam, lParam);
+}
+
 int ChainedWindowCount() {
     return static_cast<int>(gChains.size());
 }
@@ -276,12 +280,14 @@ void TLinkSet::Detach(TSubclassHandler* link) {
     if (link == nullptr) {
         return;
     }
-    std::replace(chain_->handlers.begin(), chain_->handlers.end(), link, static_cast<TSubclassHandler*>(nullptr));
+    std::replace(chain_->handlers.begin(), chain_->handlers.end(), link,
+                 static_cast<TSubclassHandler*>(nullptr));
     TidyLinks(*chain_);
 }
 
 bool TLinkSet::IsAttached(const TSubclassHandler* link) const {
-    return link != nullptr && std::find(chain_->handlers.begin(), chain_->handlers.end(), link) != chain_->handlers.end();
+    return link != nullptr &&
+           std::find(chain_->handlers.begin(), chain_->handlers.end(), link) != chain_->handlers.end();
 }
 
 LRESULT TLinkSet::Deliver(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -291,7 +297,8 @@ LRESULT TLinkSet::Deliver(HWND window, UINT message, WPARAM wParam, LPARAM lPara
         SubclassChain::Chain& chain;
         ~Tidy() { TidyLinks(chain); }
     } tidy{*chain};
-    return SubclassChain::Dispatch(*chain, window, message, wParam, lParam, chain->handlers.size(), previousCalled);
+    return SubclassChain::Dispatch(*chain, window, message, wParam, lParam, chain->handlers.size(),
+                                   previousCalled);
 }
 
 LRESULT TLinkSet::CallNext(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {

@@ -87,6 +87,9 @@ bool IsAttached(HWND window, const TSubclassHandler* handler);
 // to the previous procedure, and returns their answer; the handler may then adjust it and consume
 // the message ("previous procedure first"). Outside a dispatch it calls the previous procedure.
 LRESULT CallNext(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+// The default procedure (DefWindowProcA), for a fallback of OwnClassProcWith that answers only
+// some messages itself.
+LRESULT CallDefault(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 // How many windows carry our procedure's state (for leak checks).
 int ChainedWindowCount();
 

@@ -15,7 +15,8 @@ void TSkinControl::Prepare(TControlSkinSet& owner, TSkinData& skin) {
     skin_ = &skin;
 }
 
-void TSkinControl::AttachControl(TControlSkinSet& owner, TSkinData& skin, bool colorFlag, TWinControl& control) {
+void TSkinControl::AttachControl(TControlSkinSet& owner, TSkinData& skin, bool colorFlag,
+                                 TWinControl& control) {
     if (attached_) {
         return;
     }

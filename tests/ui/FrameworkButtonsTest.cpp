@@ -43,7 +43,8 @@ TEST_F(Framework, WindowlessButtonIsClickedThroughItsParentsMouseMessages) {
 // A link in front of a windowless control: notes the button press, may take itself off inside
 // it, and passes it on to the older links and the control.
 struct PressLink : TSubclassHandler {
-    PressLink(TControl& c, std::vector<std::string>& l, std::string n) : control(c), log(l), name(std::move(n)) {}
+    PressLink(TControl& c, std::vector<std::string>& l, std::string n)
+        : control(c), log(l), name(std::move(n)) {}
     bool OnMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override {
         if (message == WM_LBUTTONDOWN) {
             log.push_back(name);
