@@ -628,6 +628,9 @@ TEST(ControlSkinsFramework, EachControlGetsItsOwnDoubleBufferingBack) {
     auto* box = new TCheckBox(form); // painted into its buffer
     box->SetParent(form);
     box->SetBounds(10, 120, 100, 20);
+    auto* kept = new TCheckBox(form); // keeps its window until the skin goes
+    kept->SetParent(form);
+    kept->SetBounds(10, 150, 100, 20);
     form->Show();
     auto* skin = new TSkinData(nullptr);
     ASSERT_TRUE(skin->LoadSkinBytes(ControlSkin()));
@@ -639,6 +642,7 @@ TEST(ControlSkinsFramework, EachControlGetsItsOwnDoubleBufferingBack) {
     frame->DetachAndRestore();
     EXPECT_TRUE(panel->DoubleBuffered());
     EXPECT_TRUE(text->DoubleBuffered());
+    EXPECT_FALSE(kept->DoubleBuffered());
     delete frame;
     delete skin;
     delete app;
