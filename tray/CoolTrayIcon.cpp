@@ -29,9 +29,10 @@ HWND FindApplicationWindow() {
 } // namespace
 
 TCoolTrayIcon::TCoolTrayIcon(TComponent* owner, HWND ownerWindow) : TComponent(owner) {
-    messageWindow_ = std::make_unique<TTrayMessageWindow>([this](UINT message, WPARAM wParam, LPARAM lParam) {
-        return TrayWindowProc(message, wParam, lParam);
-    });
+    messageWindow_ = std::make_unique<TTrayMessageWindow>(
+        [this](UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
+            return TrayWindowProc(message, wParam, lParam, result);
+        });
     iconData_.cbSize = kTrayRecordSize;
     iconData_.hWnd = messageWindow_->Handle();
     iconData_.uID = kTrayIconId;

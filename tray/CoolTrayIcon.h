@@ -153,7 +153,8 @@ protected:
 private:
     static constexpr UINT_PTR kCycleTimerId = 1;
 
-    LRESULT TrayWindowProc(UINT message, WPARAM wParam, LPARAM lParam);
+    // The hidden window's messages: true when answered in `result`.
+    bool TrayWindowProc(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
     void AppWindowProc(UINT message, WPARAM wParam, LPARAM lParam);
     void OwnerWindowProc(UINT message, WPARAM wParam, LPARAM lParam);
     void HookAppWindow();

@@ -50,28 +50,32 @@ void ProcessWaitingMessages() {
 
 // ---- The hidden window --------------------------------------------------------------------
 
-LRESULT TCoolTrayIcon::TrayWindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
+bool TCoolTrayIcon::TrayWindowProc(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
     if (message == kTrayCallbackMessage) {
         if (enabled_) {
             RouteTrayMouse(LOWORD(lParam), CurrentKeys(), clickState_, *this);
         }
-        return 0;
+        result = 0;
+        return true;
     }
     if (message == WM_QUERYENDSESSION) {
-        return 1; // the icon never stands in the way of logging off
+        result = 1; // the icon never stands in the way of logging off
+        return true;
     }
     if (message == WM_TIMER && wParam == kCycleTimerId) {
         CycleTimerTick();
-        return 0;
+        result = 0;
+        return true;
     }
     if (message == TaskbarCreatedMessage() && message != 0) {
         // The notification area was re-created (its process restarted): put the icon back.
         if (iconVisible_) {
             AddTrayIcon();
         }
-        return 0;
+        result = 0;
+        return true;
     }
-    return DefWindowProcA(MessageWindow(), message, wParam, lParam);
+    return false;
 }
 
 void TCoolTrayIcon::TrayMouseMove(TTrayShift shift) {

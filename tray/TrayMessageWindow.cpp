@@ -9,10 +9,10 @@ namespace quellar {
 namespace {
 constexpr char kClassName[] = "QuellarTrayWindow";
 
-bool RegisterOnce(WNDPROC procedure) {
-    static const bool registered = [procedure] {
+bool RegisterOnce() {
+    static const bool registered = [] {
         WNDCLASSA windowClass{};
-        windowClass.lpfnWndProc = procedure;
+        windowClass.lpfnWndProc = SubclassChain::OwnClassProc;
         windowClass.hInstance = GetModuleHandleA(nullptr);
         windowClass.lpszClassName = kClassName;
         return RegisterClassA(&windowClass) != 0 || GetLastError() == ERROR_CLASS_ALREADY_EXISTS;
@@ -22,17 +22,17 @@ bool RegisterOnce(WNDPROC procedure) {
 } // namespace
 
 TTrayMessageWindow::TTrayMessageWindow(Handler handler) : handler_(std::move(handler)) {
-    if (!RegisterOnce(&Procedure)) {
+    if (!RegisterOnce()) {
         return;
     }
     window_ = CreateWindowExA(0, kClassName, "", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr,
-                              GetModuleHandleA(nullptr), this);
+                              GetModuleHandleA(nullptr), &link_);
 }
 
 TTrayMessageWindow::~TTrayMessageWindow() {
     if (window_ != nullptr) {
-        SetWindowLongPtrA(window_, GWLP_USERDATA, 0);
-        DestroyWindow(window_); // also ends its timers
+        SubclassChain::Detach(window_, &link_); // its last messages go to the default procedure
+        DestroyWindow(window_);                 // also ends its timers
     }
 }
 
@@ -53,17 +53,13 @@ void TTrayMessageWindow::StopTimer(UINT_PTR id) {
     }
 }
 
-LRESULT CALLBACK TTrayMessageWindow::Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_NCCREATE) {
-        const auto* create = reinterpret_cast<const CREATESTRUCTA*>(lParam);
-        SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(create->lpCreateParams));
+bool TTrayMessageWindow::Message(HWND window, UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
+    // Messages of the creation itself (before CreateWindowExA returns) go to the default.
+    if (window_ != window || !handler_) {
+        return false;
     }
-    auto* self = reinterpret_cast<TTrayMessageWindow*>(GetWindowLongPtrA(window, GWLP_USERDATA));
-    if (self == nullptr || self->window_ != window || !self->handler_) {
-        return DefWindowProcA(window, message, wParam, lParam);
-    }
-    return Guarded([&] { return self->handler_(message, wParam, lParam); },
-                   [&] { return DefWindowProcA(window, message, wParam, lParam); });
+    // A failure leaves this one message to the default procedure; the window keeps its link.
+    return Guarded([&] { return handler_(message, wParam, lParam, result); }, [] { return false; });
 }
 
 } // namespace quellar

@@ -2,6 +2,8 @@
 // The icon's hidden window: it receives the notification area's callback messages, the
 // platform's broadcasts (log-off query, "taskbar created") and the cycle timer's ticks. It is a
 // top-level window that is never shown, because a message-only window hears no broadcasts.
+#include "ui/SubclassChain.h"
+
 #include <windows.h>
 
 #include <functional>
@@ -10,9 +12,9 @@ namespace quellar {
 
 class TTrayMessageWindow {
 public:
-    // Every message after creation goes to the handler, which answers it (calling
-    // DefWindowProcA for what it does not handle).
-    using Handler = std::function<LRESULT(UINT message, WPARAM wParam, LPARAM lParam)>;
+    // Every message after creation goes to the handler: true when it answered in `result`,
+    // false leaves the message to the default procedure.
+    using Handler = std::function<bool(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result)>;
 
     explicit TTrayMessageWindow(Handler handler);
     ~TTrayMessageWindow();
@@ -26,9 +28,11 @@ public:
     void StopTimer(UINT_PTR id);
 
 private:
-    static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    // The window's link (its class procedure is the chain's).
+    bool Message(HWND window, UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
 
     Handler handler_;
+    TLinkTo<TTrayMessageWindow, &TTrayMessageWindow::Message> link_{*this};
     HWND window_ = nullptr;
 };
 

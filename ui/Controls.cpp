@@ -49,6 +49,7 @@ bool IsAccel(unsigned ch, const std::string& caption) {
 
 TControl::TControl(TComponent* owner) : TComponent(owner) {
     WindowProc = [this](TMessage& m) { WndProc(m); };
+    links_.Attach(&ownLink_);
     font_.SetColor(clWindowText);
 }
 
@@ -178,9 +179,16 @@ void TControl::NotifyWatcher() {
 }
 
 LRESULT TControl::Perform(UINT msg, WPARAM wParam, LPARAM lParam) {
-    TMessage m{msg, wParam, lParam, 0};
+    const auto* win = dynamic_cast<const TWinControl*>(this);
+    return links_.Deliver(win != nullptr ? win->handle_ : nullptr, msg, wParam, lParam);
+}
+
+bool TControl::OwnHandling(HWND window, UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
+    (void)window;
+    TMessage m{message, wParam, lParam, 0};
     WindowProc(m);
-    return m.Result;
+    result = m.Result;
+    return true;
 }
 
 void TControl::Click() {
@@ -386,7 +394,7 @@ bool TWinControl::ChainMessage(HWND window, UINT message, WPARAM wParam, LPARAM 
     }
     TMessage m{message, wParam, lParam, 0};
     try {
-        self.WindowProc(m);
+        m.Result = self.links_.Deliver(window, message, wParam, lParam);
     } catch (const std::exception& error) {
         ApplicationHandleException(error, &self);
     } catch (...) {
@@ -620,7 +628,7 @@ void TWinControl::PaintBuffered() {
             CreateCompatibleBitmap(dc, std::max<LONG>(client.right, 1), std::max<LONG>(client.bottom, 1)));
         if (memory.Get() != nullptr && bitmap.Get() != nullptr) {
             DcSelect selected(memory.Get(), bitmap.Get());
-            // Through WindowProc, so whatever watches the control paints into the bitmap too.
+            // Through the links, so a skin in front of the control paints into the bitmap too.
             Perform(WM_ERASEBKGND, reinterpret_cast<WPARAM>(memory.Get()), 0);
             Perform(WM_PAINT, reinterpret_cast<WPARAM>(memory.Get()), 0);
             BitBlt(dc, 0, 0, client.right, client.bottom, memory.Get(), 0, 0, SRCCOPY);

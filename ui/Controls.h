@@ -2,10 +2,10 @@
 // The control tree: TControl (anything with a place in a window), TGraphicControl (no window of
 // its own; its parent paints it and hands it the mouse) and TWinControl (a real window).
 //
-// Every control has a replaceable message handler, WindowProc: the framework delivers each
-// message through it, a control skin may put its own handler there and call the saved one.
-// TWinControl is the one place that calls the previous or default window procedure
-// (DefaultHandler); everything a control does not consume ends there.
+// Every message a control is given, by its window or by Perform, goes first through the control's
+// links (Links(): a control skin sits there, windowless controls alike) and then to WindowProc,
+// the control's own handling. TWinControl is the one place that hands what a control does not
+// consume on along its window's chain (DefaultHandler).
 #include "ui/Component.h"
 #include "ui/Graphics.h"
 #include "ui/Messages.h"
@@ -102,7 +102,11 @@ public:
     void SetWatcher(TControlWatcher* watcher) { watcher_ = watcher; }
     TControlWatcher* Watcher() const { return watcher_; }
 
+    // The links in front of the control's own handling; a link passes a message on with
+    // Links().CallNext.
+    TLinkSet& Links() { return links_; }
     TWndMethod WindowProc;
+    // Delivers the message through the links, then WindowProc.
     LRESULT Perform(UINT msg, WPARAM wParam = 0, LPARAM lParam = 0);
 
     TNotifyEvent OnClick;
@@ -133,6 +137,11 @@ protected:
 
 private:
     friend class TWinControl;
+    // The last link: the control's own handling through WindowProc.
+    bool OwnHandling(HWND window, UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
+
+    TLinkSet links_;
+    TLinkTo<TControl, &TControl::OwnHandling> ownLink_{*this};
     TWinControl* parent_ = nullptr;
     int left_ = 0, top_ = 0, width_ = 0, height_ = 0;
     TAlign align_ = TAlign::alNone;
@@ -243,7 +252,7 @@ protected:
 
 private:
     friend class TControl;
-    // The control's place in its window's subclass chain: every message goes to WindowProc, and
+    // The control's place in its window's subclass chain: every message goes to its links, and
     // what the control does not consume goes on along the chain (DefaultHandler).
     bool ChainMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
     void AttachHandle(HWND hwnd);
@@ -252,7 +261,7 @@ private:
     void RemoveControl(TControl* control);
     void RouteMouse(TMessage& message);
     void PaintHandler(TMessage& message);
-    // WM_PAINT of a double-buffered control: the whole paint, through WindowProc, into a bitmap.
+    // WM_PAINT of a double-buffered control: the whole paint, through the links, into a bitmap.
     void PaintBuffered();
     bool ReflectToChild(TMessage& message);
 

@@ -43,7 +43,7 @@ constexpr UINT kFirstMdiChild = 0xFF00;
 LRESULT CALLBACK MdiFrameDefault(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     auto client = static_cast<HWND>(GetPropA(window, kClientProp));
     return client != nullptr ? DefFrameProcA(window, client, message, wParam, lParam)
-                             : DefWindowProcA(window, message, wParam, lParam);
+                             : SubclassChain::CallDefault(window, message, wParam, lParam);
 }
 
 LRESULT CALLBACK MdiFrameClassProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -122,7 +122,7 @@ void TApplication::Initialize() {
     wc.cbSize = sizeof(wc);
     if (!GetClassInfoExA(GetModuleHandleA(nullptr), "TApplication", &wc)) {
         wc.cbSize = sizeof(wc);
-        wc.lpfnWndProc = AppWndProc;
+        wc.lpfnWndProc = SubclassChain::OwnClassProc;
         wc.hInstance = GetModuleHandleA(nullptr);
         wc.hIcon = LoadIconA(GetModuleHandleA(nullptr), "MAINICON");
         wc.hCursor = LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_ARROW));
@@ -134,7 +134,7 @@ void TApplication::Initialize() {
     const int cy = GetSystemMetrics(SM_CYSCREEN) / 2;
     handle_ = CreateWindowExA(0, "TApplication", title_.c_str(),
                               WS_POPUP | WS_CAPTION | WS_CLIPSIBLINGS | WS_SYSMENU | WS_MINIMIZEBOX, cx, cy,
-                              0, 0, nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
+                              0, 0, nullptr, nullptr, GetModuleHandleA(nullptr), &link_);
     if (handle_ == nullptr) {
         throw Exception("Cannot create the application window");
     }
@@ -147,12 +147,12 @@ void TApplication::SetTitle(const std::string& title) {
     }
 }
 
-LRESULT CALLBACK TApplication::AppWndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
-    return Guarded([&] { return AppMessage(hwnd, msg, wParam, lParam); },
-                   [&] { return DefWindowProcA(hwnd, msg, wParam, lParam); });
+bool TApplication::AppWindowMessage(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result) {
+    // A failure leaves this one message to the default procedure; the window keeps its link.
+    return Guarded([&] { return AppMessage(hwnd, msg, wParam, lParam, result); }, [] { return false; });
 }
 
-LRESULT TApplication::AppMessage(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+bool TApplication::AppMessage(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result) {
     TApplication* app = Application;
     if (app != nullptr && app->handle_ == hwnd) {
         switch (msg) {
@@ -160,42 +160,47 @@ LRESULT TApplication::AppMessage(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lPar
             if (wParam == kHintTimer) {
                 KillTimer(hwnd, kHintTimer);
                 app->ShowHintNow();
-                return 0;
+                result = 0;
+                return true;
             }
             break;
         case WM_SYSCOMMAND:
             if ((wParam & 0xFFF0) == SC_RESTORE && IsIconic(hwnd)) {
                 app->Restore();
-                return 0;
+                result = 0;
+                return true;
             }
             break;
         case WM_MEASUREITEM:
         case WM_DRAWITEM: // items of the popup menu it shows
             if (DispatchPopupOwnerDraw(msg, lParam)) {
-                return TRUE;
+                result = TRUE;
+                return true;
             }
             break;
         case WM_MENUCHAR:
-            if (LRESULT answer = 0; AnswerMenuChar(wParam, lParam, answer)) {
-                return answer;
+            if (AnswerMenuChar(wParam, lParam, result)) {
+                return true;
             }
             break;
         case WM_CLOSE:
             if (app->mainForm_ != nullptr) {
                 app->mainForm_->Close();
             }
-            return 0;
+            result = 0;
+            return true;
         case CM_RELEASE:
             if (auto* form = reinterpret_cast<TCustomForm*>(lParam);
                 std::find(app->forms_.begin(), app->forms_.end(), form) != app->forms_.end()) {
                 delete form;
             }
-            return 0;
+            result = 0;
+            return true;
         default:
             break;
         }
     }
-    return DefWindowProcA(hwnd, msg, wParam, lParam);
+    return false;
 }
 
 void TApplication::Run() {

@@ -69,12 +69,14 @@ public:
 
 private:
     friend class TCustomForm;
-    static LRESULT CALLBACK AppWndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
-    static LRESULT AppMessage(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
+    // The application window's link (its class procedure is the chain's): true when answered.
+    bool AppWindowMessage(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result);
+    static bool AppMessage(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result);
     bool PreTranslate(MSG& msg);
     void Dispatch(MSG& msg);
     void ShowHintNow();
 
+    TLinkTo<TApplication, &TApplication::AppWindowMessage> link_{*this};
     HWND handle_ = nullptr;
     std::string title_;
     TCustomForm* mainForm_ = nullptr;

@@ -24,32 +24,35 @@ THintWindow::~THintWindow() {
     ReleaseHandle();
 }
 
-LRESULT CALLBACK THintWindow::HintProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
-    return Guarded([&] { return HintMessage(hwnd, msg, wParam, lParam); },
-                   [&] { return DefWindowProcA(hwnd, msg, wParam, lParam); });
-}
-
-LRESULT THintWindow::HintMessage(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+bool THintWindow::HintMessage(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result) {
+    (void)wParam, (void)lParam;
     if (msg == WM_PAINT) {
-        PAINTSTRUCT ps;
-        HDC dc = BeginPaint(hwnd, &ps);
-        RECT r{};
-        GetClientRect(hwnd, &r);
-        FillRectColor(dc, r, clInfoBk);
-        char text[512] = {};
-        GetWindowTextA(hwnd, text, sizeof(text));
-        DcSelect font(dc, HintFont());
-        SetBkMode(dc, TRANSPARENT);
-        SetTextColor(dc, ColorToRGB(clInfoText));
-        InflateRect(&r, -kPadding, -kPadding + 1);
-        DrawTextA(dc, text, -1, &r, DT_LEFT | DT_NOPREFIX | DT_SINGLELINE);
-        EndPaint(hwnd, &ps);
-        return 0;
+        // A failure leaves this paint to the default procedure; the window keeps its link.
+        return Guarded(
+            [&] {
+                PAINTSTRUCT ps;
+                HDC dc = BeginPaint(hwnd, &ps);
+                RECT r{};
+                GetClientRect(hwnd, &r);
+                FillRectColor(dc, r, clInfoBk);
+                char text[512] = {};
+                GetWindowTextA(hwnd, text, sizeof(text));
+                DcSelect font(dc, HintFont());
+                SetBkMode(dc, TRANSPARENT);
+                SetTextColor(dc, ColorToRGB(clInfoText));
+                InflateRect(&r, -kPadding, -kPadding + 1);
+                DrawTextA(dc, text, -1, &r, DT_LEFT | DT_NOPREFIX | DT_SINGLELINE);
+                EndPaint(hwnd, &ps);
+                result = 0;
+                return true;
+            },
+            [] { return false; });
     }
     if (msg == WM_NCHITTEST) {
-        return HTTRANSPARENT; // the hint never takes the mouse from the control below
+        result = HTTRANSPARENT; // the hint never takes the mouse from the control below
+        return true;
     }
-    return DefWindowProcA(hwnd, msg, wParam, lParam);
+    return false;
 }
 
 void THintWindow::ActivateHint(int x, int y, const std::string& text) {
@@ -59,14 +62,14 @@ void THintWindow::ActivateHint(int x, int y, const std::string& text) {
         if (!GetClassInfoExA(GetModuleHandleA(nullptr), kHintClass, &wc)) {
             wc.cbSize = sizeof(wc);
             wc.style = CS_SAVEBITS;
-            wc.lpfnWndProc = HintProc;
+            wc.lpfnWndProc = SubclassChain::OwnClassProc;
             wc.hInstance = GetModuleHandleA(nullptr);
             wc.hCursor = LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_ARROW));
             wc.lpszClassName = kHintClass;
             RegisterClassExA(&wc);
         }
         handle_ = CreateWindowExA(WS_EX_TOOLWINDOW | WS_EX_TOPMOST, kHintClass, "", WS_POPUP | WS_BORDER, 0,
-                                  0, 0, 0, nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
+                                  0, 0, 0, nullptr, nullptr, GetModuleHandleA(nullptr), &link_);
         if (handle_ == nullptr) {
             return;
         }

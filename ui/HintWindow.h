@@ -1,5 +1,7 @@
 #pragma once
 // The small window that shows a control's hint near the cursor after the mouse rests on it.
+#include "ui/SubclassChain.h"
+
 #include <windows.h>
 
 #include <string>
@@ -21,8 +23,9 @@ public:
     HWND Handle() const { return handle_; }
 
 private:
-    static LRESULT CALLBACK HintProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
-    static LRESULT HintMessage(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
+    // The hint window's link (its class procedure is the chain's): paints and lets the mouse through.
+    bool HintMessage(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result);
+    TLinkTo<THintWindow, &THintWindow::HintMessage> link_{*this};
     HWND handle_ = nullptr;
     std::string text_;
 };

@@ -9,8 +9,6 @@
 
 namespace quellar::SubclassChain {
 
-namespace {
-
 // The state of one subclassed window. Handlers are kept oldest first and run newest first; a
 // detached handler leaves a null in its place while a dispatch is running, so the running loop's
 // positions stay valid and nothing calls the removed object.
@@ -23,11 +21,14 @@ struct Running {
 };
 
 struct Chain {
+    bool window = true;         // false: a control's link set, with nothing after the links
     WNDPROC previous = nullptr; // null: the default procedure (our own classes)
     std::vector<TSubclassHandler*> handlers;
     int depth = 0;                // dispatches of this window's messages in progress (they nest)
     std::vector<Running> running; // innermost last
 };
+
+namespace {
 
 // Keyed by handle rather than kept in a window property: foreign code cannot remove or replace
 // an entry, the state is counted without walking windows, and a lookup costs no atom. The price
@@ -74,16 +75,25 @@ bool RunHandler(Chain& chain, std::size_t i, HWND window, UINT message, WPARAM w
                 LRESULT& result, bool& previousCalled) {
     TSubclassHandler* handler = chain.handlers[i];
     const std::size_t depth = chain.running.size();
+    const auto run = [&] {
+        chain.running.push_back({i, false, 0});
+        return handler->OnMessage(window, message, wParam, lParam, result);
+    };
     bool failed = false;
-    const bool consumed = Guarded(
-        [&] {
-            chain.running.push_back({i, false, 0});
-            return handler->OnMessage(window, message, wParam, lParam, result);
-        },
-        [&] {
+    bool consumed = false;
+    if (chain.window) {
+        consumed = Guarded(run, [&] {
             failed = true;
             return false;
         });
+    } else {
+        try {
+            consumed = run();
+        } catch (...) { // a control's caller sees it, as it would without links
+            chain.running.resize(std::min(chain.running.size(), depth));
+            throw;
+        }
+    }
     const bool passedOn = chain.running.size() > depth && chain.running.back().previousCalled;
     const LRESULT passedResult = passedOn ? chain.running.back().previousResult : 0;
     chain.running.resize(std::min(chain.running.size(), depth));
@@ -105,12 +115,20 @@ LRESULT Dispatch(Chain& chain, HWND window, UINT message, WPARAM wParam, LPARAM 
     ++chain.depth;
     LRESULT result = 0;
     bool consumed = false;
-    for (std::size_t i = end; i-- > 0 && !consumed;) {
-        if (chain.handlers[i] != nullptr) {
-            consumed = RunHandler(chain, i, window, message, wParam, lParam, result, previousCalled);
+    try {
+        for (std::size_t i = end; i-- > 0 && !consumed;) {
+            if (chain.handlers[i] != nullptr) {
+                consumed = RunHandler(chain, i, window, message, wParam, lParam, result, previousCalled);
+            }
         }
+    } catch (...) { // only a control's link set lets an exception through
+        --chain.depth;
+        throw;
     }
     --chain.depth;
+    if (!chain.window) {
+        return result;
+    }
     // The previous procedure frees its own state at WM_NCDESTROY: it always sees it, once.
     if (!consumed || (message == WM_NCDESTROY && !previousCalled)) {
         result = CallPrevious(chain.previous, window, message, wParam, lParam);
@@ -200,6 +218,10 @@ LRESULT CallNext(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     return result;
 }
 
+LRESULT CallDefault(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    return CallPrevious(nullptr, window, message, wParam, lParam);
+}
+
 int ChainedWindowCount() {
     return static_cast<int>(gChains.size());
 }
@@ -226,3 +248,67 @@ LRESULT OwnClassProcWith(HWND window, UINT message, WPARAM wParam, LPARAM lParam
 }
 
 } // namespace quellar::SubclassChain
+
+namespace quellar {
+
+namespace {
+void TidyLinks(SubclassChain::Chain& chain) {
+    if (chain.depth == 0) {
+        std::erase(chain.handlers, nullptr);
+    }
+}
+} // namespace
+
+TLinkSet::TLinkSet() : chain_(std::make_shared<SubclassChain::Chain>()) {
+    chain_->window = false;
+}
+
+TLinkSet::~TLinkSet() {
+    // A delivery still running keeps the state alive; it calls none of the links again.
+    std::fill(chain_->handlers.begin(), chain_->handlers.end(), nullptr);
+}
+
+bool TLinkSet::Attach(TSubclassHandler* link) {
+    if (link == nullptr || IsAttached(link)) {
+        return false;
+    }
+    chain_->handlers.push_back(link);
+    return true;
+}
+
+void TLinkSet::Detach(TSubclassHandler* link) {
+    if (link == nullptr) {
+        return;
+    }
+    std::replace(chain_->handlers.begin(), chain_->handlers.end(), link,
+                 static_cast<TSubclassHandler*>(nullptr));
+    TidyLinks(*chain_);
+}
+
+bool TLinkSet::IsAttached(const TSubclassHandler* link) const {
+    return link != nullptr &&
+           std::find(chain_->handlers.begin(), chain_->handlers.end(), link) != chain_->handlers.end();
+}
+
+LRESULT TLinkSet::Deliver(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    const std::shared_ptr<SubclassChain::Chain> chain = chain_; // the owner may go inside
+    bool previousCalled = false;
+    struct Tidy {
+        SubclassChain::Chain& chain;
+        ~Tidy() { TidyLinks(chain); }
+    } tidy{*chain};
+    return SubclassChain::Dispatch(*chain, window, message, wParam, lParam, chain->handlers.size(),
+                                   previousCalled);
+}
+
+LRESULT TLinkSet::CallNext(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    const std::shared_ptr<SubclassChain::Chain> chain = chain_;
+    if (chain->running.empty()) {
+        return 0;
+    }
+    bool previousCalled = false;
+    return SubclassChain::Dispatch(*chain, window, message, wParam, lParam, chain->running.back().index,
+                                   previousCalled);
+}
+
+} // namespace quellar

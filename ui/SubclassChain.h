@@ -13,6 +13,8 @@
 // All calls come from the thread that owns the windows (window procedures run on it anyway).
 #include <windows.h>
 
+#include <memory>
+
 namespace quellar {
 
 class TSubclassHandler {
@@ -41,6 +43,37 @@ private:
 };
 
 namespace SubclassChain {
+struct Chain;
+}
+
+// The same chain in front of a message handler that is not a window procedure: every message a
+// framework control is given (by its window or by Perform, windowless controls too) goes through
+// its link set (ui/Controls.h). The rules are the window chain's: the link attached last sees each
+// message first, links detach in any order, also inside their own message, and CallNext shows the
+// message to the links attached before. What no link consumes is answered 0. Unlike a window's
+// chain, an exception thrown by a link goes on to the caller, as it would from a direct call.
+class TLinkSet {
+public:
+    TLinkSet();
+    ~TLinkSet();
+    TLinkSet(const TLinkSet&) = delete;
+    TLinkSet& operator=(const TLinkSet&) = delete;
+
+    // False when the link is null or already attached. The link must stay alive until it is
+    // detached or the set is gone.
+    bool Attach(TSubclassHandler* link);
+    void Detach(TSubclassHandler* link);
+    bool IsAttached(const TSubclassHandler* link) const;
+    // Shows the message to the links, newest first; `window` is what they are handed (may be null).
+    LRESULT Deliver(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    // From inside a link's OnMessage: the links attached before it answer. Outside a delivery: 0.
+    LRESULT CallNext(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+
+private:
+    std::shared_ptr<SubclassChain::Chain> chain_;
+};
+
+namespace SubclassChain {
 
 // Puts `handler` in front of the window's messages. False when the window is null, not a window
 // we may subclass, or the handler is already attached to it. The handler must stay alive until
@@ -54,6 +87,9 @@ bool IsAttached(HWND window, const TSubclassHandler* handler);
 // to the previous procedure, and returns their answer; the handler may then adjust it and consume
 // the message ("previous procedure first"). Outside a dispatch it calls the previous procedure.
 LRESULT CallNext(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+// The default procedure (DefWindowProcA), for a fallback of OwnClassProcWith that answers only
+// some messages itself.
+LRESULT CallDefault(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 // How many windows carry our procedure's state (for leak checks).
 int ChainedWindowCount();
 

@@ -113,7 +113,7 @@ int main() {
     for (const auto& side : sides) {
         HWND tab = TabControl(host, side.style);
         TSkinControl* skinned = frame.Controls().Add(std::make_unique<TSkinTab>());
-        skinned->AttachHandle(frame.Controls(), skin, tab);
+        skinned->Attach(frame.Controls(), skin, TSkinTarget::ByHandle(tab));
         Pump(50);
         Measure(side.name, tab, *skinned);
         DestroyWindow(tab);

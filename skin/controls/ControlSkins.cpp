@@ -1,6 +1,7 @@
 #include "skin/controls/ControlSkins.h"
 
 #include "skin/controls/ControlKind.h"
+#include "skin/controls/ControlSkinSet.h"
 #include "skin/controls/SkinBox.h"
 #include "skin/controls/SkinButton.h"
 #include "skin/controls/SkinCheckBox.h"
@@ -15,7 +16,6 @@
 #include "skin/controls/SkinTab31.h"
 #include "skin/controls/SkinTrackBar.h"
 #include "skin/controls/SkinUpDown.h"
-#include "skin/controls/ControlSkinSet.h"
 #include "skin/model/WinSkinData.h"
 #include "ui/ComCtrls.h"
 #include "ui/Forms.h"
@@ -109,7 +109,8 @@ TComponentFacts FactsOf(const TComponent& component, bool skinHasTabs) {
 
 namespace {
 
-TSkinControl* Attach(TControlSkinSet& skins, TSkinClass kind, const TSkinChoice& choice, TComponent& component) {
+TSkinControl* Attach(TControlSkinSet& skins, TSkinClass kind, const TSkinChoice& choice,
+                     TComponent& component) {
     std::unique_ptr<TSkinControl> skin = MakeControlSkin(kind, choice.scrollBarFlag);
     if (skin == nullptr) {
         return nullptr;
@@ -117,13 +118,11 @@ TSkinControl* Attach(TControlSkinSet& skins, TSkinClass kind, const TSkinChoice&
     TSkinData& data = skins.Skin();
     TSkinControl* made = skins.Add(std::move(skin));
     if (auto* graphic = dynamic_cast<TGraphicControl*>(&component); graphic != nullptr) {
-        made->AttachGraphic(skins, data, *graphic);
+        made->Attach(skins, data, TSkinTarget::Of(*graphic));
     } else if (auto* control = dynamic_cast<TWinControl*>(&component); control != nullptr) {
-        if (choice.byHandle) {
-            made->AttachHandle(skins, data, control->Handle());
-        } else {
-            made->AttachControl(skins, data, choice.colorFlag, *control);
-        }
+        made->Attach(skins, data,
+                     choice.byHandle ? TSkinTarget::ByHandle(control->Handle())
+                                     : TSkinTarget::Of(*control, choice.colorFlag));
     }
     return made;
 }
@@ -137,7 +136,7 @@ void SkinExtendedCombo(TControlSkinSet& skins, TComponent& component) {
     }
     HWND inner = GetWindow(combo->Handle(), GW_CHILD);
     if (inner != nullptr && skins.SkinFor(inner) == nullptr) {
-        skins.Add(std::make_unique<TSkinComBox>())->AttachHandle(skins, skins.Skin(), inner);
+        skins.Add(std::make_unique<TSkinComBox>())->Attach(skins, skins.Skin(), TSkinTarget::ByHandle(inner));
     }
 }
 
@@ -270,7 +269,7 @@ void SkinChildWindows(TControlSkinSet& skins, HWND window) {
         if (kind == skNone || target == nullptr || skins.SkinFor(target) != nullptr) {
             continue;
         }
-        skins.Add(MakeControlSkin(kind))->AttachHandle(skins, skins.Skin(), target);
+        skins.Add(MakeControlSkin(kind))->Attach(skins, skins.Skin(), TSkinTarget::ByHandle(target));
     }
 }
 

@@ -7,8 +7,10 @@ namespace quellar {
 
 class TSkinBox : public TSkinControl {
 public:
-    void AttachControl(TControlSkinSet& owner, TSkinData& skin, bool colorFlag, TWinControl& control) override;
     void RestoreColor() override;
+
+protected:
+    bool ColourOnly() const override { return true; }
 };
 
 } // namespace quellar

@@ -7,80 +7,60 @@
 namespace quellar {
 
 TSkinControl::~TSkinControl() {
-    Detach();
+    Release();
 }
 
-void TSkinControl::Prepare(TControlSkinSet& owner, TSkinData& skin) {
+void TSkinControl::Attach(TControlSkinSet& owner, TSkinData& skin, const TSkinTarget& target) {
+    if (attached_ || (target.control == nullptr && !IsWindow(target.window))) {
+        return;
+    }
     owner_ = &owner;
     skin_ = &skin;
-}
-
-void TSkinControl::AttachControl(TControlSkinSet& owner, TSkinData& skin, bool colorFlag, TWinControl& control) {
-    if (attached_) {
-        return;
-    }
-    Prepare(owner, skin);
-    colorFlag_ = colorFlag;
-    control_ = &control;
-    handle_ = control.Handle();
-    savedWindowProc_ = control.WindowProc;
-    control.WindowProc = [this](TMessage& m) { Dispatch(m); };
-    control.SetWatcher(this);
-    savedDoubleBuffered_ = control.DoubleBuffered();
-    doubleBufferedSaved_ = true;
-    control.SetDoubleBuffered(true);
-    RefreshState();
-    caption_ = WindowText();
-    if (colorFlag_) {
-        SaveColour(control);
-        control.SetColor(static_cast<TColor>(skin.Model().Colours().ButtonFace));
+    const bool colourOnly = target.control != nullptr && ColourOnly();
+    if (target.control != nullptr) {
+        AttachToControl(*target.control, target.colorFlag, colourOnly);
+    } else {
+        AttachToWindow(target.window);
     }
     attached_ = true;
     lifeState_ = slAttached;
+    if (colourOnly) {
+        return;
+    }
     AfterAttach();
-    control.Invalidate();
+    if (target.control != nullptr) {
+        target.control->Invalidate();
+    } else {
+        InvalidateRect(target.window, nullptr, TRUE);
+    }
 }
 
-void TSkinControl::AttachColourOnly(TControlSkinSet& owner, TSkinData& skin, bool colorFlag,
-                                    TWinControl& control) {
-    if (attached_) {
-        return;
+void TSkinControl::AttachToControl(TControl& control, bool colorFlag, bool colourOnly) {
+    auto* windowed = dynamic_cast<TWinControl*>(&control);
+    control_ = windowed;
+    graphic_ = dynamic_cast<TGraphicControl*>(&control);
+    handle_ = windowed != nullptr ? windowed->Handle() : nullptr;
+    colorFlag_ = windowed != nullptr && colorFlag;
+    if (!colourOnly) {
+        LinkTo(control);
     }
-    Prepare(owner, skin);
-    colorFlag_ = colorFlag;
-    control_ = &control;
-    handle_ = control.Handle();
     control.SetWatcher(this);
+    if (!colourOnly) {
+        if (windowed != nullptr) {
+            savedDoubleBuffered_ = windowed->DoubleBuffered();
+            doubleBufferedSaved_ = true;
+            windowed->SetDoubleBuffered(true);
+        }
+        RefreshState();
+        caption_ = WindowText();
+    }
     if (colorFlag_) {
-        SaveColour(control);
-        control.SetColor(static_cast<TColor>(skin.Model().Colours().ButtonFace));
+        SaveColour(*windowed);
+        windowed->SetColor(static_cast<TColor>(skin_->Model().Colours().ButtonFace));
     }
-    attached_ = true;
-    lifeState_ = slAttached;
 }
 
-void TSkinControl::AttachGraphic(TControlSkinSet& owner, TSkinData& skin, TGraphicControl& control) {
-    if (attached_) {
-        return;
-    }
-    Prepare(owner, skin);
-    graphic_ = &control;
-    savedWindowProc_ = control.WindowProc;
-    control.WindowProc = [this](TMessage& m) { Dispatch(m); };
-    control.SetWatcher(this);
-    enabled_ = control.Enabled();
-    caption_ = control.Caption();
-    attached_ = true;
-    lifeState_ = slAttached;
-    AfterAttach();
-    control.Invalidate();
-}
-
-void TSkinControl::AttachHandle(TControlSkinSet& owner, TSkinData& skin, HWND window) {
-    if (attached_ || !IsWindow(window)) {
-        return;
-    }
-    Prepare(owner, skin);
+void TSkinControl::AttachToWindow(HWND window) {
     handle_ = window;
     enabled_ = true;
     caption_ = WindowText();
@@ -89,34 +69,40 @@ void TSkinControl::AttachHandle(TControlSkinSet& owner, TSkinData& skin, HWND wi
         control_ = control; // a framework control tells us before it goes
         control->SetWatcher(this);
     }
-    attached_ = true;
-    lifeState_ = slAttached;
-    AfterAttach();
-    InvalidateRect(window, nullptr, TRUE);
 }
 
-void TSkinControl::Detach() {
-    if (!attached_) {
-        return;
+void TSkinControl::Release(bool gone) {
+    if (!gone) {
+        if (!attached_) {
+            return;
+        }
+        attached_ = false;
     }
-    attached_ = false;
     if (owner_ != nullptr) {
         DropHot();
     }
-    TControl* control = control_ != nullptr ? static_cast<TControl*>(control_) : graphic_;
-    if (control != nullptr && lifeState_ != slDestroyed) {
-        if (savedWindowProc_) {
-            control->WindowProc = savedWindowProc_;
+    if (TControl* control = control_ != nullptr ? static_cast<TControl*>(control_) : graphic_;
+        control != nullptr) {
+        Unlink();
+        if (control->Watcher() == this) {
+            control->SetWatcher(nullptr);
         }
-        control->SetWatcher(nullptr);
-        RestoreDoubleBuffered();
+        if (!gone) {
+            RestoreDoubleBuffered();
+        }
     }
     // The chain puts the window's procedure back only while ours is still its procedure; a
-    // window already destroyed has forgotten us.
-    if (linked_ && lifeState_ != slDestroyed) {
+    // window already destroyed has forgotten us (linked_ was cleared at its WM_NCDESTROY).
+    if (linked_ && handle_ != nullptr) {
         SubclassChain::Detach(handle_, &link_);
     }
     linked_ = false;
+    if (gone) {
+        lifeState_ = slDestroyed;
+        control_ = nullptr;
+        graphic_ = nullptr;
+        handle_ = nullptr;
+    }
 }
 
 void TSkinControl::RestoreDoubleBuffered() {
@@ -128,30 +114,7 @@ void TSkinControl::RestoreDoubleBuffered() {
 
 void TSkinControl::ControlDestroying(TControl& control) {
     (void)control; // going: nothing is written into it any more, not even its colour
-    LetGo();
-}
-
-void TSkinControl::LetGo() {
-    TControl* owner = control_ != nullptr ? static_cast<TControl*>(control_) : graphic_;
-    if (owner != nullptr) {
-        if (savedWindowProc_) {
-            owner->WindowProc = savedWindowProc_;
-        }
-        if (owner->Watcher() == this) {
-            owner->SetWatcher(nullptr);
-        }
-    }
-    if (owner_ != nullptr) {
-        DropHot();
-    }
-    if (linked_ && handle_ != nullptr) {
-        SubclassChain::Detach(handle_, &link_);
-    }
-    linked_ = false;
-    lifeState_ = slDestroyed;
-    control_ = nullptr;
-    graphic_ = nullptr;
-    handle_ = nullptr;
+    Release(true);
 }
 
 void TSkinControl::SaveColour(TWinControl& control) {
@@ -212,10 +175,22 @@ void TSkinControl::Dispatch(TMessage& message) {
     }
 }
 
+void TSkinControl::LinkTo(TControl& control) {
+    if (control.Links().Attach(&link_)) {
+        controlLinks_ = &control.Links();
+    }
+}
+
+void TSkinControl::Unlink() {
+    if (controlLinks_ != nullptr) {
+        controlLinks_->Detach(&link_);
+        controlLinks_ = nullptr;
+    }
+}
+
 void TSkinControl::PassOn(TMessage& message) {
-    if (savedWindowProc_) {
-        TWndMethod next = savedWindowProc_; // the handler may be given back while it runs
-        next(message);
+    if (controlLinks_ != nullptr) {
+        message.Result = controlLinks_->CallNext(handle_, message.Msg, message.WParam, message.LParam);
     } else if (handle_ != nullptr) {
         message.Result = SubclassChain::CallNext(handle_, message.Msg, message.WParam, message.LParam);
     }
@@ -229,7 +204,7 @@ bool TSkinControl::BeforeMessage(TMessage& message) {
         RestoreColor();
         RestoreDoubleBuffered();
         linked_ = false; // the chain forgets the window after WM_NCDESTROY
-        LetGo();
+        Release(true);
         return false;
     }
     return true;
@@ -258,7 +233,7 @@ void TSkinControl::AfterMessage(TMessage& message) {
         break;
     case WM_PAINT:
         // A double-buffered control has had the skin painted into its buffer already.
-        if (message.WParam != 0 || savedWindowProc_ == nullptr || control_ == nullptr ||
+        if (message.WParam != 0 || controlLinks_ == nullptr || control_ == nullptr ||
             !control_->DoubleBuffered()) {
             Repaint(reinterpret_cast<HDC>(message.WParam));
         }

@@ -1,7 +1,7 @@
 #pragma once
 // TSkinControl: paints one control of a skinned window with the skin. It sits in front of the
-// control's messages: a control of our framework through its WindowProc (speed buttons, which
-// have no window, the same way), any other window through the window's subclass chain. Each
+// control's messages as one link: of a framework control's links (speed buttons, which have no
+// window, the same way), of any other window's subclass chain. Each
 // message goes through BeforeMessage (false: the control never sees it), then to the control,
 // then through AfterMessage. The form object that made it owns it; a framework control tells it
 // before the control goes, and from then on it touches nothing of the control.
@@ -25,6 +25,19 @@ enum TSkinControlLife : int {
     slDestroyed = 6, // the control or its window is gone: the form frees the skin
 };
 
+// What a control skin is put in front of: a framework control (with a window or without, such as
+// a speed button), or any window by its handle.
+struct TSkinTarget {
+    TControl* control = nullptr;
+    HWND window = nullptr;  // when control is null
+    bool colorFlag = false; // a windowed framework control wears the skin's ButtonFace while skinned
+
+    static TSkinTarget Of(TControl& control, bool colorFlag = false) {
+        return {&control, nullptr, colorFlag};
+    }
+    static TSkinTarget ByHandle(HWND window) { return {nullptr, window, false}; }
+};
+
 class TSkinControl : public TControlWatcher {
 public:
     TSkinControl() = default;
@@ -32,14 +45,13 @@ public:
     TSkinControl(const TSkinControl&) = delete;
     TSkinControl& operator=(const TSkinControl&) = delete;
 
-    // A framework control with a window; colorFlag gives it the skin's ButtonFace while skinned.
-    virtual void AttachControl(TControlSkinSet& owner, TSkinData& skin, bool colorFlag, TWinControl& control);
-    // A framework control without a window (speed buttons).
-    virtual void AttachGraphic(TControlSkinSet& owner, TSkinData& skin, TGraphicControl& control);
-    // Any window, by its handle.
-    virtual void AttachHandle(TControlSkinSet& owner, TSkinData& skin, HWND window);
-    // Lets go of the control: its message handler or procedure back, its colour back.
-    void Detach();
+    // Puts the skin in front of the target's messages (a class that only colours, in front of
+    // none). No effect when already attached or the window is gone.
+    virtual void Attach(TControlSkinSet& owner, TSkinData& skin, const TSkinTarget& target);
+    // Lets go of the control: its link off, its watcher and buffering back (the colour goes back
+    // with RestoreColor). `gone`: the control or its window is going, so nothing is written into
+    // it and nothing of it is touched again.
+    void Release(bool gone = false);
     // Puts the saved colour back (when the skin had changed it).
     virtual void RestoreColor();
     // The skin was replaced: colours again, and a repaint.
@@ -68,8 +80,9 @@ protected:
     virtual void PaintSkin(HDC dc, const RECT& rect) { (void)dc, (void)rect; }
     // Class set-up once attached (images, child windows).
     virtual void AfterAttach() {}
-    // Only the colour of a framework control, no messages (panels and group boxes).
-    void AttachColourOnly(TControlSkinSet& owner, TSkinData& skin, bool colorFlag, TWinControl& control);
+    // True for a class that only gives a framework control its colour (panels, group boxes): it
+    // takes none of its messages. A window reached by its handle is skinned in full all the same.
+    virtual bool ColourOnly() const { return false; }
     void SetLifeState(int state) { lifeState_ = state; }
     bool Attached() const { return attached_ && lifeState_ != slDestroyed; }
 
@@ -108,25 +121,27 @@ private:
     // In front of a bare window's procedure: every message goes through Dispatch.
     bool WindowMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
     void ControlDestroying(TControl& control) override;
-    // The control or its window is going: everything of it given back, nothing touched again.
-    void LetGo();
+    void AttachToControl(TControl& control, bool colorFlag, bool colourOnly);
+    void AttachToWindow(HWND window);
+    void LinkTo(TControl& control);
+    void Unlink();
     void SaveColour(TWinControl& control);
-    void Prepare(TControlSkinSet& owner, TSkinData& skin);
 
     TSkinData* skin_ = nullptr;
     TControlSkinSet* owner_ = nullptr;
     HWND handle_ = nullptr;
     TWinControl* control_ = nullptr;
     TGraphicControl* graphic_ = nullptr;
-    TWndMethod savedWindowProc_;
+    // In front of a framework control's links, or of a bare window's chain (linked_).
     TLinkTo<TSkinControl, &TSkinControl::WindowMessage> link_{*this};
+    TLinkSet* controlLinks_ = nullptr;
     bool linked_ = false;
     bool attached_ = false;
     int lifeState_ = slNew;
     TColor savedColor_ = 0;
     bool savedParentColor_ = false;
     bool savedDoubleBuffered_ = false;
-    bool doubleBufferedSaved_ = false; // only AttachControl switches buffering on
+    bool doubleBufferedSaved_ = false; // only a windowed framework control is switched to buffering
     // Puts the control's own buffering back, if this skin changed it.
     void RestoreDoubleBuffered();
 };

@@ -20,7 +20,7 @@ void TSkinEdit::FindSpinButton() {
         if (lstrcmpiA(name.c_str(), "msctls_updown32") == 0 || lstrcmpiA(name.c_str(), "TSpinButton") == 0) {
             spin_ = std::make_unique<TSkinUpDown>();
             spin_->SetInset(true);
-            spin_->AttachHandle(Owner(), Skin(), child);
+            spin_->Attach(Owner(), Skin(), TSkinTarget::ByHandle(child));
             return;
         }
     }

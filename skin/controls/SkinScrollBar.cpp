@@ -31,29 +31,17 @@ TSkinScrollBar::~TSkinScrollBar() {
     alive_.reset();
 }
 
-void TSkinScrollBar::AttachScrollBars(TControlSkinSet& owner, TSkinData& skin, bool ownThumbDrag,
-                                      TWinControl& control) {
-    ownThumbDrag_ = ownThumbDrag;
-    const bool buffered = control.DoubleBuffered();
-    TSkinControl::AttachControl(owner, skin, false, control);
+void TSkinScrollBar::Attach(TControlSkinSet& owner, TSkinData& skin, const TSkinTarget& target) {
+    auto* windowed = dynamic_cast<TWinControl*>(target.control);
+    const bool buffered = windowed != nullptr && windowed->DoubleBuffered();
+    TSkinTarget frameOnly = target;
+    frameOnly.colorFlag = false;
+    TSkinControl::Attach(owner, skin, frameOnly);
     // The bars live in the frame: a buffered client paint gains nothing and the platform's own
     // controls (edits) paint themselves better unbuffered.
-    control.SetDoubleBuffered(buffered);
-}
-
-void TSkinScrollBar::AttachScrollBars(TControlSkinSet& owner, TSkinData& skin, bool ownThumbDrag, HWND window) {
-    ownThumbDrag_ = ownThumbDrag;
-    TSkinControl::AttachHandle(owner, skin, window);
-}
-
-void TSkinScrollBar::AttachControl(TControlSkinSet& owner, TSkinData& skin, bool colorFlag,
-                                   TWinControl& control) {
-    (void)colorFlag; // the control keeps its own colour: only its frame wears the skin
-    AttachScrollBars(owner, skin, ownThumbDrag_, control);
-}
-
-void TSkinScrollBar::AttachHandle(TControlSkinSet& owner, TSkinData& skin, HWND window) {
-    AttachScrollBars(owner, skin, ownThumbDrag_, window);
+    if (windowed != nullptr) {
+        windowed->SetDoubleBuffered(buffered);
+    }
 }
 
 void TSkinScrollBar::AfterAttach() {

@@ -16,12 +16,10 @@ public:
     TSkinScrollBar() = default;
     ~TSkinScrollBar() override;
 
-    // ownThumbDrag: the skin runs thumb drags itself; otherwise the platform does.
-    void AttachScrollBars(TControlSkinSet& owner, TSkinData& skin, bool ownThumbDrag, TWinControl& control);
-    void AttachScrollBars(TControlSkinSet& owner, TSkinData& skin, bool ownThumbDrag, HWND window);
-    // The dispatcher's attach calls land here, with the drag flag given beforehand.
-    void AttachControl(TControlSkinSet& owner, TSkinData& skin, bool colorFlag, TWinControl& control) override;
-    void AttachHandle(TControlSkinSet& owner, TSkinData& skin, HWND window) override;
+    // The control keeps its own colour and buffering: only its frame wears the skin. The drag
+    // flag is given beforehand.
+    void Attach(TControlSkinSet& owner, TSkinData& skin, const TSkinTarget& target) override;
+    // own: the skin runs thumb drags itself; otherwise the platform does.
     void SetOwnThumbDrag(bool own) { ownThumbDrag_ = own; }
 
     bool OwnThumbDrag() const { return ownThumbDrag_; }

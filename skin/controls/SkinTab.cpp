@@ -1,8 +1,8 @@
 #include "skin/controls/SkinTab.h"
 
 #include "skin/controls/ControlPaint.h"
-#include "skin/controls/SkinUpDown.h"
 #include "skin/controls/ControlSkinSet.h"
+#include "skin/controls/SkinUpDown.h"
 #include "skin/model/SkinDataPlatform.h"
 #include "skin/model/WinSkinData.h"
 #include "skin/painter/ImageTurns.h"
@@ -67,7 +67,9 @@ void TSkinTab::FindScrollButtons() {
     }
     scrollButtons_ = FindWindowExA(Handle(), nullptr, UPDOWN_CLASSA, nullptr);
     if (scrollButtons_ != nullptr && Owner().SkinFor(scrollButtons_) == nullptr) {
-        Owner().Add(std::make_unique<TSkinUpDown>())->AttachHandle(Owner(), Skin(), scrollButtons_);
+        Owner()
+            .Add(std::make_unique<TSkinUpDown>())
+            ->Attach(Owner(), Skin(), TSkinTarget::ByHandle(scrollButtons_));
     }
 }
 

@@ -38,6 +38,61 @@ TEST_F(Framework, WindowlessButtonIsClickedThroughItsParentsMouseMessages) {
     EXPECT_EQ(clicks, 1);
 }
 
+// A link in front of a windowless control: notes the button press, may take itself off inside
+// it, and passes it on to the older links and the control.
+struct PressLink : TSubclassHandler {
+    PressLink(TControl& c, std::vector<std::string>& l, std::string n)
+        : control(c), log(l), name(std::move(n)) {}
+    bool OnMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override {
+        if (message == WM_LBUTTONDOWN) {
+            log.push_back(name);
+            if (leaveInside) {
+                control.Links().Detach(this);
+            }
+        }
+        result = control.Links().CallNext(window, message, wParam, lParam);
+        return true;
+    }
+    TControl& control;
+    std::vector<std::string>& log;
+    std::string name;
+    bool leaveInside = false;
+};
+
+TEST_F(Framework, LinksOfAWindowlessControlSeeItsMouseNewestFirstAndLeaveInAnyOrder) {
+    auto* button = new TSpeedButton(form);
+    button->SetParent(form);
+    button->SetBounds(20, 30, 69, 46);
+    form->Show();
+    HWND hwnd = form->Handle();
+    std::vector<std::string> log;
+    const auto press = [&] {
+        log.clear();
+        SendMessageA(hwnd, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(40, 50));
+        const bool pressed = button->Pressed();
+        SendMessageA(hwnd, WM_LBUTTONUP, 0, MAKELPARAM(40, 50));
+        return pressed;
+    };
+    for (const bool newerFirst : {true, false}) {
+        for (const bool inside : {false, true}) {
+            PressLink older(*button, log, "older"), newer(*button, log, "newer");
+            ASSERT_TRUE(button->Links().Attach(&older));
+            ASSERT_TRUE(button->Links().Attach(&newer));
+            PressLink& first = newerFirst ? newer : older;
+            PressLink& second = newerFirst ? older : newer;
+            first.leaveInside = inside;
+            EXPECT_TRUE(press());
+            EXPECT_EQ(log, (std::vector<std::string>{"newer", "older"}));
+            button->Links().Detach(&first); // already gone when it left inside its message
+            EXPECT_TRUE(press());
+            EXPECT_EQ(log, std::vector<std::string>{second.name});
+            button->Links().Detach(&second);
+            EXPECT_TRUE(press()); // the button itself still answers
+            EXPECT_TRUE(log.empty());
+        }
+    }
+}
+
 TEST_F(Framework, HintShowsAfterTheMouseRestsOnAControlAndGoesOnAClick) {
     auto* button = test::PlaceControl<TSpeedButton>(form, form, 20, 30, 69, 46);
     button->SetHint("Start Quellar...");

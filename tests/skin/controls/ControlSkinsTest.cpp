@@ -172,10 +172,18 @@ protected:
         frame = new TWinSkinForm(host, *skin, nullptr);
         frame->Attach();
         // Children that only our forms' components get skins for, attached by hand.
-        frame->Controls().Add(std::make_unique<TSkinProgress>())->AttachHandle(frame->Controls(), *skin, progress);
-        frame->Controls().Add(std::make_unique<TSkinUpDown>())->AttachHandle(frame->Controls(), *skin, upDown);
-        frame->Controls().Add(std::make_unique<TSkinStatusBar>())->AttachHandle(frame->Controls(), *skin, status);
-        frame->Controls().Add(std::make_unique<TSkinTrackBar>())->AttachHandle(frame->Controls(), *skin, track);
+        frame->Controls()
+            .Add(std::make_unique<TSkinProgress>())
+            ->Attach(frame->Controls(), *skin, TSkinTarget::ByHandle(progress));
+        frame->Controls()
+            .Add(std::make_unique<TSkinUpDown>())
+            ->Attach(frame->Controls(), *skin, TSkinTarget::ByHandle(upDown));
+        frame->Controls()
+            .Add(std::make_unique<TSkinStatusBar>())
+            ->Attach(frame->Controls(), *skin, TSkinTarget::ByHandle(status));
+        frame->Controls()
+            .Add(std::make_unique<TSkinTrackBar>())
+            ->Attach(frame->Controls(), *skin, TSkinTarget::ByHandle(track));
         ShowWindow(host, SW_SHOW);
         SetForegroundWindow(host);
         Pump();
@@ -312,7 +320,7 @@ TEST_F(ControlSkins, ADropDownComboBoxByHandleLetsGoWhenItsListClosesAndStaysHot
         SendMessageA(dropDown, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item));
     }
     auto* comboSkin = static_cast<TSkinComBox*>(frame->Controls().Add(std::make_unique<TSkinComBox>()));
-    comboSkin->AttachHandle(frame->Controls(), *skin, dropDown);
+    comboSkin->Attach(frame->Controls(), *skin, TSkinTarget::ByHandle(dropDown));
     SetFocus(push);
     Pump();
     COMBOBOXINFO info{};
@@ -362,7 +370,9 @@ TEST_F(ControlSkins, ElementsWithoutPicturesFallBackToTheSkinsColoursAndTheOther
     ASSERT_TRUE(skin->LoadSkinBytes(ControlSkin("200,200,200", true)));
     frame->ReapplySkin();
     HWND vertical = Child(TRACKBAR_CLASSA, TBS_VERT, idTrack + 1, 360, 10, 30, 120);
-    frame->Controls().Add(std::make_unique<TSkinTrackBar>())->AttachHandle(frame->Controls(), *skin, vertical);
+    frame->Controls()
+        .Add(std::make_unique<TSkinTrackBar>())
+        ->Attach(frame->Controls(), *skin, TSkinTarget::ByHandle(vertical));
     SendMessageA(status, SB_SETTEXTA, 0, reinterpret_cast<LPARAM>("WWWW"));
     RECT lowered{}, raised{};
     SendMessageA(status, SB_GETRECT, 0, reinterpret_cast<LPARAM>(&lowered));
@@ -418,7 +428,9 @@ TEST_F(ControlSkins, EachClassConsumesOnlyWhatItPaintsOrTakesOver) {
         HWND control = Child(row.cls, row.style, ++id, 20, 200, 60, 24);
         test::MessageRecorder recorder;
         ASSERT_TRUE(recorder.Watch(control, Role::Control)); // behind the skin
-        frame->Controls().Add(MakeControlSkin(row.kind))->AttachHandle(frame->Controls(), *skin, control);
+        frame->Controls()
+            .Add(MakeControlSkin(row.kind))
+            ->Attach(frame->Controls(), *skin, TSkinTarget::ByHandle(control));
         Pump(50);
         for (UINT message : kMessages) {
             if (!row.pressed && (message == WM_LBUTTONDOWN || message == WM_LBUTTONUP)) {
@@ -598,7 +610,8 @@ TEST(ControlSkinsFramework, EachControlGetsItsOwnDoubleBufferingBack) {
     panel->SetDoubleBuffered(true);
     auto* text = test::PlaceControl<TEdit>(form, form, 10, 80, 100, 22); // skinned by its window
     text->SetDoubleBuffered(true);
-    auto* box = test::PlaceControl<TCheckBox>(form, form, 10, 120, 100, 20); // painted into its buffer
+    auto* box = test::PlaceControl<TCheckBox>(form, form, 10, 120, 100, 20);  // painted into its buffer
+    auto* kept = test::PlaceControl<TCheckBox>(form, form, 10, 150, 100, 20); // keeps its window until the skin goes
     form->Show();
     auto* skin = new TSkinData(nullptr);
     ASSERT_TRUE(skin->LoadSkinBytes(ControlSkin()));
@@ -610,6 +623,7 @@ TEST(ControlSkinsFramework, EachControlGetsItsOwnDoubleBufferingBack) {
     frame->DetachAndRestore();
     EXPECT_TRUE(panel->DoubleBuffered());
     EXPECT_TRUE(text->DoubleBuffered());
+    EXPECT_FALSE(kept->DoubleBuffered());
     delete frame;
     delete skin;
     delete app;
