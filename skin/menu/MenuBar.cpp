@@ -9,6 +9,7 @@
 #include "ui/Menus.h"
 
 #include <algorithm>
+#include <cctype>
 
 namespace quellar {
 
@@ -70,7 +71,8 @@ void TWinSkinMenu::AddItem(std::unique_ptr<TMenuBtn> item) {
     entry.hasCaption = !item->caption.empty();
     entry.enabled = item->enabled;
     entry.dropDown = item->submenu != nullptr;
-    entry.accelerator = AcceleratorOf(item->caption);
+    // The same letter the platform's menus take (MnemonicOf), kept lower-cased for the bar's lookup.
+    entry.accelerator = static_cast<char>(std::tolower(static_cast<unsigned char>(MnemonicOf(item->caption))));
     layout_.push_back(entry);
     items_.push_back(std::move(item));
 }
@@ -130,13 +132,13 @@ void TWinSkinMenu::ComposeBar(TBitmap32& pixels, const TSkinRect& bar, bool acti
     if (dress_.hasElement) {
         dress_.leftWidth = element->LeftWidth;
         dress_.rightWidth = element->RightWidth;
-        // Two frames one above the other, caps kept, the middle stretched when Tile is 1 and
-        // tiled otherwise; copied opaque.
+        // Two frames one above the other, caps kept, the middle tiled or stretched as Tile says;
+        // copied opaque.
         const TSkinRect cell = FrameCell(element->Image.Width(), element->Image.Height(),
                                          std::max(1, element->FrameCount), active ? 1 : 2, true);
         const TBitmap32 face =
             ComposeNineSlice(element->Image, cell, width, height,
-                             {element->LeftWidth, 0, element->RightWidth, 0}, element->Tile != 1);
+                             {element->LeftWidth, 0, element->RightWidth, 0}, element->Tile != 0);
         CopyPixels(pixels, bar.left, bar.top, face, {0, 0, width, height}, TTransparency::trOpaque);
     } else {
         const TBitmap32 fill(width, height, PixelOf(ResolveColour(skin_->Model().Colours().Menubar)));

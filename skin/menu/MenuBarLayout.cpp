@@ -36,19 +36,6 @@ int BarItemAt(const std::vector<TBarItem>& items, int x, int y) {
     return -1;
 }
 
-char AcceleratorOf(std::string_view caption) {
-    for (std::size_t i = 0; i + 1 < caption.size(); ++i) {
-        if (caption[i] != '&') {
-            continue;
-        }
-        if (caption[i + 1] != '&') {
-            return static_cast<char>(std::tolower(static_cast<unsigned char>(caption[i + 1])));
-        }
-        ++i; // "&&" shows one '&'
-    }
-    return 0;
-}
-
 int BarAcceleratorItem(const std::vector<TBarItem>& items, char key) {
     const char lower = static_cast<char>(std::tolower(static_cast<unsigned char>(key)));
     if (lower == 0) {

@@ -39,9 +39,6 @@ void LayOutBarItems(std::vector<TBarItem>& items, const TSkinRect& bar, int firs
 // The first item with a caption whose rectangle holds (x, y); -1 when none.
 int BarItemAt(const std::vector<TBarItem>& items, int x, int y);
 
-// The letter after a single '&' of a caption, lower-cased ("&&" is a plain '&'); 0 for none.
-char AcceleratorOf(std::string_view caption);
-
 // The first enabled item whose accelerator is `key` (either case); -1 when none.
 int BarAcceleratorItem(const std::vector<TBarItem>& items, char key);
 

@@ -318,7 +318,7 @@ std::unique_ptr<TDataSkinObject> TSkinDescriptionReader::ReadMenuBar() {
     e->Image = Bitmap(Personality, "menuBar");
     e->TopHeight = 0;
     e->BottomHeight = 0;
-    e->Tile = Int(Personality, "TileMenu");
+    e->Tile = Int(Personality, "TileMenu") != 1 ? 1 : 0; // TileMenu 1 stretches the middle
     e->LeftWidth = Int(Personality, "TileLeftMenu");
     e->RightWidth = Int(Personality, "TileRightMenu");
     return e;

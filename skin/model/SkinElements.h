@@ -28,8 +28,8 @@ public:
     std::int32_t BottomHeight = 0;
     TBitmap32 Image;
     std::int32_t Trans = 0; // 1: magenta pixels are not drawn
-    // Not 0: the centre piece is tiled, 0: stretched. A border's is 1 when its Stretch key is not 1.
-    // The menu bar's holds TileMenu as written, and the bar is tiled unless it is 1.
+    // Not 0: the centre piece is tiled, 0: stretched. A border's and the menu bar's are 1 when
+    // their key (Stretch, TileMenu) is not 1: a key of 1 stretches the middle.
     std::int32_t Tile = 0;
     std::string Name;
     std::int32_t FrameCount = 0;

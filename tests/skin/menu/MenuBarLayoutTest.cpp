@@ -58,14 +58,6 @@ TEST(MenuBarLayout, HitsAcceleratorsAndNeighbours) {
     EXPECT_EQ(-1, BarItemAt(items, 98, 5));
     EXPECT_EQ(-1, BarItemAt(items, 10, 19)); // the last row belongs to no item
 
-    const struct {
-        const char* caption;
-        char accelerator;
-    } captions[] = {{"&File", 'f'}, {"E&dit", 'd'}, {"Save && &Quit", 'q'},
-                    {"A&&B", 0},    {"Trail&", 0},  {"", 0}};
-    for (const auto& c : captions) {
-        EXPECT_EQ(c.accelerator, AcceleratorOf(c.caption)) << c.caption;
-    }
     items[0].accelerator = 'f';
     items[2].accelerator = 'e';
     items[3].accelerator = 'e';
