@@ -75,8 +75,7 @@ protected:
 };
 
 TEST_F(MainSkin, MainWindowWearsItsSkinThroughMinimiseToTheTrayAndBack) {
-    WriteSettings(kSaved);
-    Start();
+    StartWithSavedSettings();
     form->Show();
     Pump(600); // the skin is put on 250 ms after activation
     ASSERT_TRUE(Skinned());
@@ -106,8 +105,7 @@ template <class Skin> bool Wears(const TWinSkinForm& object, HWND window) {
 }
 
 TEST_F(MainSkin, EveryControlOfTheMainWindowWearsItsSkin) {
-    WriteSettings(kSaved);
-    Start();
+    StartWithSavedSettings();
     form->Show();
     Pump(600);
     ASSERT_TRUE(Skinned());
@@ -229,8 +227,7 @@ bool ShowsSkinThumb(HWND track, const TDataSkinObject& thumb) {
 }
 
 TEST_F(MainSkin, SpeedButtonsShowTheFrameOfTheirStateAndTrackBarsTheSkinsThumb) {
-    WriteSettings(kSaved);
-    Start();
+    StartWithSavedSettings();
     form->Show();
     Pump(600);
     ASSERT_TRUE(Skinned());
@@ -300,8 +297,7 @@ BOOL CALLBACK CollectChild(HWND child, LPARAM list) {
 // and GDI objects stay where they were. (One bitmap leaked per control repaint would grow the
 // GDI count by 10,000 and the memory by far more than the allowance.)
 TEST_F(MainSkin, TenThousandRepaintsLeaveNothingBehind) {
-    WriteSettings(kSaved);
-    Start();
+    StartWithSavedSettings();
     form->Show();
     Pump(600);
     ASSERT_TRUE(Skinned());
@@ -380,8 +376,7 @@ void CALLBACK SelectFirstTrayItem(HWND, UINT, UINT_PTR id, DWORD) {
 }
 
 TEST_F(MainSkin, TrayMenuWearsTheSkinsItemFramesAndBackground) {
-    WriteSettings(kSaved);
-    Start();
+    StartWithSavedSettings();
     form->Show();
     Pump(600);
     ASSERT_TRUE(Skinned());

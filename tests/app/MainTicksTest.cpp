@@ -20,8 +20,7 @@ protected:
     }
     // Starts with Sound device and PC SPK checked, Auto on with the given step.
     void StartAt(int frequency, const std::string& step) {
-        WriteSettings(kSaved);
-        Start();
+        StartWithSavedSettings();
         form->CheckBox1->SetChecked(true);
         form->CheckBox2->SetChecked(true);
         form->CheckBox3->SetChecked(true);

@@ -16,12 +16,13 @@ TEST(IniText, WriteKeepsTheTextsLinesAndLineEnds) {
         const char *section, *key, *value;
         std::string after;
     } cases[] = {
-        {"new text uses Windows line ends", "", "KOR Quellar", "Item", "Data", "[KOR Quellar]\r\nItem=Data\r\n"},
+        {"new text uses Windows line ends", "", "KOR Quellar", "Item", "Data",
+         "[KOR Quellar]\r\nItem=Data\r\n"},
         {"Unix line ends are kept", "[S]\na=1\n", "S", "b", "2", "[S]\na=1\nb=2\n"},
         {"a stray carriage return stays in its line", "[S]\nnote=x\r\n", "S", "k", "1",
          "[S]\nnote=x\r\nk=1\n"},
-        {"comments, blanks and other lines stay", "; comment\r\n\r\n[S]\r\n  a = 1  \r\n\r\n[T]\r\nb=2\r\n", "S",
-         "c", "3", "; comment\r\n\r\n[S]\r\n  a = 1  \r\nc=3\r\n\r\n[T]\r\nb=2\r\n"},
+        {"comments, blanks and other lines stay", "; comment\r\n\r\n[S]\r\n  a = 1  \r\n\r\n[T]\r\nb=2\r\n",
+         "S", "c", "3", "; comment\r\n\r\n[S]\r\n  a = 1  \r\nc=3\r\n\r\n[T]\r\nb=2\r\n"},
         {"section and key match without case", "; comment\r\n\r\n[S]\r\n  a = 1  \r\n\r\n[T]\r\nb=2\r\n", "t",
          "B", "4", "; comment\r\n\r\n[S]\r\n  a = 1  \r\n\r\n[T]\r\nb=4\r\n"},
         {"the last line gets a line end", "[S]\r\na=1", "S", "b", "2", "[S]\r\na=1\r\nb=2\r\n"},
