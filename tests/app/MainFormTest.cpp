@@ -186,22 +186,6 @@ TEST_F(MainWindow, StatusClockAndExit) {
     EXPECT_TRUE(boxes.empty());
 }
 
-TEST_F(MainWindow, SoundDeviceTickPlaysBeforeTheAutoStepAndWraps) {
-    StartWithSavedSettings();
-    form->TrackBar2->SetPosition(19900);
-    form->edtVC->SetText("100");
-    form->edtDU->SetText("70000");
-    form->ComboBox1->SetItemIndex(1);
-    form->SetupInitTone();
-    EXPECT_EQ(form->ToneGen1->Frequency(), 19900);
-    EXPECT_EQ(form->TrackBar2->Position(), 15000); // 20000 wraps to the bottom at once
-    EXPECT_EQ(form->ToneGen1->Duration(), 4464);   // the low 16 bits of 70000
-    EXPECT_EQ(form->ToneGen1->Quality(), tgLoQ);
-    EXPECT_TRUE(form->ToneGen1->Loop);
-    form->edtVC->SetText("x");
-    EXPECT_EQ(ConvertError([&] { form->GenSoundByTrack_PCSKP(); }), "'x' is not a valid integer value");
-}
-
 TEST_F(MainWindow, MinimisingHidesTheWindowAndShowFormBringsItBack) {
     StartWithSavedSettings();
     form->Show();
