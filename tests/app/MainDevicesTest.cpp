@@ -12,8 +12,7 @@ class MainDevices : public MainWindow {
 protected:
     void SetUp() override {
         MainWindow::SetUp();
-        WriteSettings(kSaved);
-        Start();
+        StartWithSavedSettings();
     }
     void Check(bool speakerBox, bool soundDeviceBox) {
         form->CheckBox1->SetChecked(speakerBox);

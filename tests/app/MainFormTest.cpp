@@ -7,10 +7,8 @@ namespace {
 TEST_F(MainWindow, WithoutTheIdlePictureStartUpShowsTheErrorAndEndsTouchingNothing) {
     DeleteFileA("mos00.jpg");
     Start();
-    ASSERT_EQ(boxes.size(), 1u);
-    EXPECT_EQ(boxes[0].text, "ERR:0x01:File for SYS not found !");
-    EXPECT_EQ(boxes[0].caption, "Error");
-    EXPECT_EQ(boxes[0].flags, static_cast<unsigned>(MB_OK | MB_ICONERROR));
+    EXPECT_EQ(boxes,
+              (std::vector<Box>{{"ERR:0x01:File for SYS not found !", "Error", MB_OK | MB_ICONERROR}}));
     EXPECT_TRUE(app->TerminateRequested());
     EXPECT_EQ(GetFileAttributesA(kIniFileName), INVALID_FILE_ATTRIBUTES);
     EXPECT_EQ(form->SkinData1->SkinFile(), "");
@@ -23,10 +21,8 @@ TEST_F(MainWindow, WithoutTheIdlePictureStartUpShowsTheErrorAndEndsTouchingNothi
 TEST_F(MainWindow, FirstStartCreatesTheFileAndStopsReadingAtItsFirstKey) {
     Start();
     EXPECT_EQ(IniLines(), (std::vector<std::string>{"[KOR Quellar]", "Item=Data"}));
-    ASSERT_EQ(boxes.size(), 1u);
-    EXPECT_EQ(boxes[0].text, "'' is not a valid integer value.");
-    EXPECT_EQ(boxes[0].caption, "KOR Quellar 3.3");
-    EXPECT_EQ(boxes[0].flags, static_cast<unsigned>(MB_OK | MB_ICONSTOP));
+    EXPECT_EQ(boxes, (std::vector<Box>{
+                         {"'' is not a valid integer value.", "KOR Quellar 3.3", MB_OK | MB_ICONSTOP}}));
     // Steps 1 to 11 ran, 14 and 15 did not.
     EXPECT_EQ(form->StatusBar1->PanelText(0), ShortDateText());
     EXPECT_GE(form->SkinNumber(), 0);
@@ -53,15 +49,13 @@ TEST_F(MainWindow, FirstSaveWritesTheThirteenLinesAndReadsThemBack) {
     boxes.clear();
     form->btnSetupClick(form->btnSetup);
     EXPECT_EQ(IniLines(), kFirstSave);
-    ASSERT_EQ(boxes.size(), 1u); // the re-read succeeds now: no error box
-    EXPECT_EQ(boxes[0].text, "Save configulation and Read System back success ...");
-    EXPECT_EQ(boxes[0].caption, "Information");
-    EXPECT_EQ(boxes[0].flags, static_cast<unsigned>(MB_OK | MB_ICONINFORMATION));
+    // The re-read succeeds now: no error box.
+    EXPECT_EQ(boxes, (std::vector<Box>{{"Save configulation and Read System back success ...", "Information",
+                                        MB_OK | MB_ICONINFORMATION}}));
 }
 
 TEST_F(MainWindow, SecondStartAppliesEveryKeyChecksPcSpeakerAndSetsOnlyCheckedTimers) {
-    WriteSettings(kSaved);
-    Start();
+    StartWithSavedSettings();
     EXPECT_TRUE(boxes.empty());
     EXPECT_EQ(form->cmbPest->ItemIndex(), 0);
     EXPECT_TRUE(form->CheckBox1->Checked()); // the file says N; start-up checks it anyway
@@ -86,8 +80,7 @@ TEST_F(MainWindow, SecondStartAppliesEveryKeyChecksPcSpeakerAndSetsOnlyCheckedTi
 }
 
 TEST_F(MainWindow, SettingsValuesAreReadStrictlyAndClampedWhereTheControlsClamp) {
-    WriteSettings(kSaved);
-    Start();
+    StartWithSavedSettings();
     WriteIni({"[kor quellar]", "pest=99", "PC_SPK=y", "SOUND_DEV=N", "SAMPLE_RATE=1", "TIME_CH=abc",
               "VAL_CH=x", "MAST_VOL=-5", "WAVE_FRM=7", "DURATION=1", "AUTO=", "FREQ=30000"});
     form->ReadALL(); // no box checked after reading: the bad "Time Change" is never converted
@@ -122,8 +115,7 @@ TEST_F(MainWindow, SettingsValuesAreReadStrictlyAndClampedWhereTheControlsClamp)
 }
 
 TEST_F(MainWindow, StartShowsRunningStateAndStopPutsItBackWithOneMessage) {
-    WriteSettings(kSaved);
-    Start();
+    StartWithSavedSettings();
     form->btnStartClick(form->btnStart);
     form->btnStartClick(form->btnStart);
     EXPECT_EQ(form->Image1->FileName(), "mos01.jpg");
@@ -138,10 +130,7 @@ TEST_F(MainWindow, StartShowsRunningStateAndStopPutsItBackWithOneMessage) {
     EXPECT_FALSE(form->Timer2->Enabled());
     EXPECT_FALSE(form->Timer3->Enabled());
     EXPECT_FALSE(form->TrayIcon1->CycleIcons());
-    ASSERT_EQ(boxes.size(), 1u);
-    EXPECT_EQ(boxes[0].text, "Stop KOR Quellar ...");
-    EXPECT_EQ(boxes[0].caption, "Information");
-    EXPECT_EQ(boxes[0].flags, static_cast<unsigned>(MB_OK | MB_ICONINFORMATION));
+    EXPECT_EQ(boxes, (std::vector<Box>{{"Stop KOR Quellar ...", "Information", MB_OK | MB_ICONINFORMATION}}));
     // STOP while idle, the tray click and the menu's STOP all show the message again.
     form->TrayIcon1Click(form->TrayIcon1);
     form->STOP1Click(form->STOP1);
@@ -149,8 +138,7 @@ TEST_F(MainWindow, StartShowsRunningStateAndStopPutsItBackWithOneMessage) {
 }
 
 TEST_F(MainWindow, MissingPicturesEndTheHandlersAtTheFailingStep) {
-    WriteSettings(kSaved);
-    Start();
+    StartWithSavedSettings();
     DeleteFileA("mos01.jpg");
     form->Method("btnStartClick")(form->btnStart);
     ASSERT_EQ(boxes.size(), 1u);
@@ -169,8 +157,7 @@ TEST_F(MainWindow, MissingPicturesEndTheHandlersAtTheFailingStep) {
 }
 
 TEST_F(MainWindow, SoundDeviceBoxEnablesTheSampleRateAndTestSetsTheToneGenerator) {
-    WriteSettings(kSaved);
-    Start();
+    StartWithSavedSettings();
     form->CheckBox2->SetChecked(false);
     EXPECT_FALSE(form->Label2->Enabled());
     EXPECT_FALSE(form->ComboBox1->Enabled());
@@ -187,8 +174,7 @@ TEST_F(MainWindow, SoundDeviceBoxEnablesTheSampleRateAndTestSetsTheToneGenerator
 }
 
 TEST_F(MainWindow, StatusClockAndExit) {
-    WriteSettings(kSaved);
-    Start();
+    StartWithSavedSettings();
     EXPECT_EQ(form->StatusBar1->PanelText(1), "");
     form->Timer1Timer(form->Timer1);
     EXPECT_EQ(form->StatusBar1->PanelText(1), LongTimeText());
@@ -200,26 +186,8 @@ TEST_F(MainWindow, StatusClockAndExit) {
     EXPECT_TRUE(boxes.empty());
 }
 
-TEST_F(MainWindow, SoundDeviceTickPlaysBeforeTheAutoStepAndWraps) {
-    WriteSettings(kSaved);
-    Start();
-    form->TrackBar2->SetPosition(19900);
-    form->edtVC->SetText("100");
-    form->edtDU->SetText("70000");
-    form->ComboBox1->SetItemIndex(1);
-    form->SetupInitTone();
-    EXPECT_EQ(form->ToneGen1->Frequency(), 19900);
-    EXPECT_EQ(form->TrackBar2->Position(), 15000); // 20000 wraps to the bottom at once
-    EXPECT_EQ(form->ToneGen1->Duration(), 4464);   // the low 16 bits of 70000
-    EXPECT_EQ(form->ToneGen1->Quality(), tgLoQ);
-    EXPECT_TRUE(form->ToneGen1->Loop);
-    form->edtVC->SetText("x");
-    EXPECT_EQ(ConvertError([&] { form->GenSoundByTrack_PCSKP(); }), "'x' is not a valid integer value");
-}
-
 TEST_F(MainWindow, MinimisingHidesTheWindowAndShowFormBringsItBack) {
-    WriteSettings(kSaved);
-    Start();
+    StartWithSavedSettings();
     form->Show();
     ASSERT_TRUE(IsWindowVisible(form->Handle()));
     SendMessageA(form->Handle(), WM_SYSCOMMAND, SC_MINIMIZE, 0);
@@ -231,8 +199,7 @@ TEST_F(MainWindow, MinimisingHidesTheWindowAndShowFormBringsItBack) {
 }
 
 TEST_F(MainWindow, SavingAfterTheFileWasDeletedWritesTheSectionAndElevenKeys) {
-    WriteSettings(kSaved);
-    Start();
+    StartWithSavedSettings();
     DeleteFileA(kIniFileName);
     form->btnSetupClick(form->btnSetup);
     std::vector<std::string> expected = kSaved;
@@ -242,8 +209,7 @@ TEST_F(MainWindow, SavingAfterTheFileWasDeletedWritesTheSectionAndElevenKeys) {
 }
 
 TEST_F(MainWindow, FailedSaveEndsAtTheFailingKeyWithoutTheSuccessMessage) {
-    WriteSettings(kSaved);
-    Start();
+    StartWithSavedSettings();
     DeleteFileA(kIniFileName);
     ASSERT_TRUE(CreateDirectoryA(kIniFileName, nullptr)); // a folder where the file should be
     form->Method("btnSetupClick")(form->btnSetup);
@@ -290,8 +256,7 @@ TEST_F(MainWindow, WhereTheFixedFileCannotBeCreatedThePerUserFileIsUsedWithoutAW
 }
 
 TEST_F(MainWindow, MenuItemsRunTheButtonsHandlers) {
-    WriteSettings(kSaved);
-    Start();
+    StartWithSavedSettings();
     TPopupMenu::SetPopupAnswer([this](HMENU) { return static_cast<int>(form->START1->Command()); });
     form->PopupMenu1->Popup(0, 0);
     TPopupMenu::SetPopupAnswer({});
@@ -311,8 +276,7 @@ struct Place {
 };
 
 TEST_F(MainWindow, WindowMatchesItsLayout) {
-    WriteSettings(kSaved);
-    Start();
+    StartWithSavedSettings();
     form->Show();
     HWND hwnd = form->Handle();
     EXPECT_EQ(HwndGetText(hwnd).rfind("KOR Quellar 3.00c", 0), 0u);
@@ -351,8 +315,7 @@ TEST_F(MainWindow, WindowMatchesItsLayout) {
 }
 
 TEST_F(MainWindow, TextsItemsFontsAndListsMatchTheLayout) {
-    WriteSettings(kSaved);
-    Start();
+    StartWithSavedSettings();
     EXPECT_EQ(form->Label1->Left(), 11);
     EXPECT_EQ(form->Label1->Top(), 28);
     EXPECT_EQ(form->Image1->Width(), 116); // fills its framed parent

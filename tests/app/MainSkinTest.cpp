@@ -67,6 +67,14 @@ protected:
         SendMessageA(form->Handle(), WM_NCLBUTTONUP, HTCAPTION, at);
     }
     bool Skinned() const { return SendMessageA(form->Handle(), SkinQuery, 0, 0) == 1; }
+    // Starts with the saved settings and shows the window once it wears the skin (put on 250 ms
+    // after activation).
+    void ShowSkinned() {
+        StartWithSavedSettings();
+        form->Show();
+        Pump(600);
+        ASSERT_TRUE(Skinned());
+    }
     SIZE Client() const {
         RECT c{};
         GetClientRect(form->Handle(), &c);
@@ -75,11 +83,7 @@ protected:
 };
 
 TEST_F(MainSkin, MainWindowWearsItsSkinThroughMinimiseToTheTrayAndBack) {
-    WriteSettings(kSaved);
-    Start();
-    form->Show();
-    Pump(600); // the skin is put on 250 ms after activation
-    ASSERT_TRUE(Skinned());
+    ASSERT_NO_FATAL_FAILURE(ShowSkinned());
     EXPECT_EQ(449, Client().cx);
     EXPECT_EQ(347, Client().cy);
     const TFrameSizes frame = WindowsSkinManager()->FindFormObject(form->Handle())->Frame();
@@ -101,16 +105,25 @@ TEST_F(MainSkin, MainWindowWearsItsSkinThroughMinimiseToTheTrayAndBack) {
     EXPECT_TRUE(boxes.empty());
 }
 
+// Whether a device context shows each wanted colour (0xRRGGBB) at its point, leaving the
+// pictures' magenta out; false when nothing is left to compare.
+bool ShowsPixels(HDC dc, const std::vector<std::pair<std::uint32_t, POINT>>& wanted) {
+    int compared = 0, same = 0;
+    for (const auto& [want, at] : wanted) {
+        if (want != 0xFF00FF) {
+            ++compared;
+            same += PixelOf(GetPixel(dc, at.x, at.y)) == want ? 1 : 0;
+        }
+    }
+    return compared > 0 && same == compared;
+}
+
 template <class Skin> bool Wears(const TWinSkinForm& object, HWND window) {
     return dynamic_cast<Skin*>(object.Controls().SkinFor(window)) != nullptr;
 }
 
 TEST_F(MainSkin, EveryControlOfTheMainWindowWearsItsSkin) {
-    WriteSettings(kSaved);
-    Start();
-    form->Show();
-    Pump(600);
-    ASSERT_TRUE(Skinned());
+    ASSERT_NO_FATAL_FAILURE(ShowSkinned());
     const TWinSkinForm& object = *WindowsSkinManager()->FindFormObject(form->Handle());
     for (TSpeedButton* b :
          {form->SpeedButton1, form->btnSetup, form->btnTest, form->btnStop, form->btnStart, form->btnExit}) {
@@ -149,23 +162,17 @@ TEST_F(MainSkin, EveryControlOfTheMainWindowWearsItsSkin) {
         GetWindowRect(box, &r);
         const int top = (r.bottom - r.top - strip.Height()) / 2;
         const int left = cell <= 14 ? (14 - cell) / 2 : 0;
-        RedrawWindow(box, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
-        HDC dc = GetWindowDC(box);
-        int compared = 0, same = 0;
+        std::vector<std::pair<std::uint32_t, POINT>> wanted;
         for (int y = 0; y < strip.Height(); ++y) {
             for (int x = 0; x < cell; ++x) {
-                const std::uint32_t want = strip.Pixel((frame - 1) * cell + x, y);
-                if (want == 0xFF00FF) {
-                    continue;
-                }
-                const COLORREF got = GetPixel(dc, left + x, top + y);
-                ++compared;
-                same += static_cast<std::uint32_t>((GetRValue(got) << 16) | (GetGValue(got) << 8) |
-                                                   GetBValue(got)) == want;
+                wanted.push_back({strip.Pixel((frame - 1) * cell + x, y), {left + x, top + y}});
             }
         }
+        RedrawWindow(box, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+        HDC dc = GetWindowDC(box);
+        const bool shows = ShowsPixels(dc, wanted);
         ReleaseDC(box, dc);
-        return compared > 0 && same == compared;
+        return shows;
     };
     const bool wasChecked = form->CheckBox1->Checked();
     EXPECT_TRUE(markMatches(wasChecked ? 2 : 1));
@@ -182,27 +189,21 @@ TEST_F(MainSkin, EveryControlOfTheMainWindowWearsItsSkin) {
 bool ShowsButtonFrame(TSpeedButton* button, const TDataSkinButton& buttons, int frame) {
     const TBitmap32& strip = buttons.Image;
     const int cell = strip.Width() / std::max(buttons.FrameCount, 1), left = (frame - 1) * cell;
+    std::vector<std::pair<std::uint32_t, POINT>> wanted;
+    for (int y = 0; y < 5; ++y) {
+        for (int x = 0; x < 5; ++x) {
+            wanted.push_back({strip.Pixel(left + x, y), {button->Left() + x, button->Top() + y}});
+            wanted.push_back(
+                {strip.Pixel(left + cell - 5 + x, strip.Height() - 5 + y),
+                 {button->Left() + button->Width() - 5 + x, button->Top() + button->Height() - 5 + y}});
+        }
+    }
     HWND parent = button->Parent()->Handle();
     UpdateWindow(parent);
     HDC dc = GetDC(parent);
-    int compared = 0, same = 0;
-    for (int y = 0; y < 5; ++y) {
-        for (int x = 0; x < 5; ++x) {
-            const std::pair<POINT, POINT> corners[] = {
-                {{left + x, y}, {button->Left() + x, button->Top() + y}},
-                {{left + cell - 5 + x, strip.Height() - 5 + y},
-                 {button->Left() + button->Width() - 5 + x, button->Top() + button->Height() - 5 + y}}};
-            for (const auto& [from, at] : corners) {
-                const std::uint32_t want = strip.Pixel(from.x, from.y);
-                if (want != 0xFF00FF) {
-                    ++compared;
-                    same += PixelOf(GetPixel(dc, at.x, at.y)) == want ? 1 : 0;
-                }
-            }
-        }
-    }
+    const bool shows = ShowsPixels(dc, wanted);
     ReleaseDC(parent, dc);
-    return compared > 0 && same == compared;
+    return shows;
 }
 
 // Whether a track bar's thumb on screen is frame 2 of 5 of the skin's thumb picture scaled to the
@@ -213,27 +214,21 @@ bool ShowsSkinThumb(HWND track, const TDataSkinObject& thumb) {
     SendMessageA(track, TBM_GETTHUMBRECT, 0, reinterpret_cast<LPARAM>(&r));
     const int cellW = thumb.Image.Width() / 5, cellH = thumb.Image.Height();
     const int w = r.right - r.left, h = r.bottom - r.top;
-    HDC dc = GetDC(track);
-    int compared = 0, same = 0;
+    std::vector<std::pair<std::uint32_t, POINT>> wanted;
     for (int y = 0; y < h; ++y) {
         for (int x = 0; x < w; ++x) {
-            const std::uint32_t want = thumb.Image.Pixel(cellW + x * cellW / w, y * cellH / h);
-            if (want != 0xFF00FF) {
-                ++compared;
-                same += PixelOf(GetPixel(dc, r.left + x, r.top + y)) == want ? 1 : 0;
-            }
+            wanted.push_back(
+                {thumb.Image.Pixel(cellW + x * cellW / w, y * cellH / h), {r.left + x, r.top + y}});
         }
     }
+    HDC dc = GetDC(track);
+    const bool shows = ShowsPixels(dc, wanted);
     ReleaseDC(track, dc);
-    return compared > 0 && same == compared;
+    return shows;
 }
 
 TEST_F(MainSkin, SpeedButtonsShowTheFrameOfTheirStateAndTrackBarsTheSkinsThumb) {
-    WriteSettings(kSaved);
-    Start();
-    form->Show();
-    Pump(600);
-    ASSERT_TRUE(Skinned());
+    ASSERT_NO_FATAL_FAILURE(ShowSkinned());
     const TDataSkinButton& buttons = *form->SkinData1->Model().Buttons();
     for (int frame = 2; frame <= 4; ++frame) {
         ASSERT_NE(
@@ -282,8 +277,8 @@ TEST_F(MainSkin, SpeedButtonsShowTheFrameOfTheirStateAndTrackBarsTheSkinsThumb) 
     // The thumbs are painted through the custom drawing the form hands back to each track bar.
     for (TTrackBar* track : {form->TrackBar1, form->TrackBar2}) {
         const bool vertical = (GetWindowLongPtrA(track->Handle(), GWL_STYLE) & TBS_VERT) != 0;
-        const TDataSkinObject* thumb =
-            vertical ? form->SkinData1->Model().TrackbarThumbVert() : form->SkinData1->Model().TrackbarThumbHorz();
+        const TDataSkinObject* thumb = vertical ? form->SkinData1->Model().TrackbarThumbVert()
+                                                : form->SkinData1->Model().TrackbarThumbHorz();
         ASSERT_NE(nullptr, thumb);
         EXPECT_TRUE(ShowsSkinThumb(track->Handle(), *thumb)) << track->Name();
     }
@@ -300,11 +295,7 @@ BOOL CALLBACK CollectChild(HWND child, LPARAM list) {
 // and GDI objects stay where they were. (One bitmap leaked per control repaint would grow the
 // GDI count by 10,000 and the memory by far more than the allowance.)
 TEST_F(MainSkin, TenThousandRepaintsLeaveNothingBehind) {
-    WriteSettings(kSaved);
-    Start();
-    form->Show();
-    Pump(600);
-    ASSERT_TRUE(Skinned());
+    ASSERT_NO_FATAL_FAILURE(ShowSkinned());
     std::vector<HWND> children;
     EnumChildWindows(form->Handle(), &CollectChild, reinterpret_cast<LPARAM>(&children));
     ASSERT_GT(children.size(), 20u);
@@ -380,11 +371,7 @@ void CALLBACK SelectFirstTrayItem(HWND, UINT, UINT_PTR id, DWORD) {
 }
 
 TEST_F(MainSkin, TrayMenuWearsTheSkinsItemFramesAndBackground) {
-    WriteSettings(kSaved);
-    Start();
-    form->Show();
-    Pump(600);
-    ASSERT_TRUE(Skinned());
+    ASSERT_NO_FATAL_FAILURE(ShowSkinned());
     ASSERT_TRUE(form->PopupMenu1->OwnerDraw());
     EXPECT_NE(nullptr, form->START1->OnDrawItem.target<TSkinItemPainter>());
     gTray = {};

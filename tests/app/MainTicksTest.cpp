@@ -20,8 +20,7 @@ protected:
     }
     // Starts with Sound device and PC SPK checked, Auto on with the given step.
     void StartAt(int frequency, const std::string& step) {
-        WriteSettings(kSaved);
-        Start();
+        StartWithSavedSettings();
         form->CheckBox1->SetChecked(true);
         form->CheckBox2->SetChecked(true);
         form->CheckBox3->SetChecked(true);
@@ -62,6 +61,7 @@ TEST_F(MainTicks, NearTheTopTheSoundDevicePlaysBeforeTheStepAndTheSpeakerAfterIt
     EXPECT_EQ(sound.Count(TRecordingSoundService::TCall::play), 1);
     EXPECT_EQ(sound.calls.back().value,
               ISoundService::kAsync | ISoundService::kMemory | ISoundService::kLoop);
+    EXPECT_TRUE(form->ToneGen1->Loop);
 
     form->TrackBar2->SetPosition(19900);
     form->GenSoundByTrack_PCSKP();
@@ -179,12 +179,12 @@ TEST_F(MainTicks, FailingTextsEndTheTickAtTheConversion) {
 
     form->edtDU->SetText("1000");
     form->edtVC->SetText("1e3");
-    EXPECT_NE(ConvertError([&] { form->SetupInitTone(); }), "no error");
+    EXPECT_EQ(ConvertError([&] { form->SetupInitTone(); }), "'1e3' is not a valid integer value");
     EXPECT_EQ(form->ToneGen1->Frequency(), 18100); // set before the failing step
     EXPECT_EQ(sound.Count(TRecordingSoundService::TCall::play), plays);
 
     // Speaker: a bad step sounds nothing; a bad "Time Change" still steps.
-    EXPECT_NE(ConvertError([&] { form->GenSoundByTrack_PCSKP(); }), "no error");
+    EXPECT_EQ(ConvertError([&] { form->GenSoundByTrack_PCSKP(); }), "'1e3' is not a valid integer value");
     EXPECT_TRUE(BeepedFrequencies().empty());
     form->edtVC->SetText("100");
     form->edtTC->SetText("");

@@ -14,8 +14,7 @@ namespace {
 class MainTray : public MainWindow {
 protected:
     void StartWithRecordedShell() {
-        WriteSettings(kSaved);
-        Start();
+        StartWithSavedSettings();
         shell.iconPresent = true; // the window's load already added the real icon
         form->TrayIcon1->SetShell(&shell);
     }

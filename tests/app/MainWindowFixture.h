@@ -14,6 +14,7 @@
 #include <chrono>
 #include <fstream>
 #include <functional>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -24,7 +25,12 @@ struct Box {
     std::string text;
     std::string caption;
     unsigned flags;
+    bool operator==(const Box&) const = default;
 };
+
+inline void PrintTo(const Box& box, std::ostream* os) {
+    *os << "\"" << box.caption << "\": \"" << box.text << "\" flags 0x" << std::hex << box.flags << std::dec;
+}
 
 const std::vector<std::string> kFirstSave = {
     "[KOR Quellar]", "Item=Data",  "PEST=1",     "PC_SPK=N",   "SOUND_DEV=N", "SAMPLE_RATE=0", "TIME_CH=0",
@@ -75,6 +81,8 @@ protected:
         form = app->CreateForm<TfrmMain>();
         return form;
     }
+    // A start that finds the settings of kSaved.
+    TfrmMain* StartWithSavedSettings();
     static std::vector<std::string> IniLines(const std::string& path = kIniFileName) {
         std::ifstream file(path);
         std::vector<std::string> lines;
@@ -132,6 +140,11 @@ private:
 const std::vector<std::string> kSaved = {"PEST=0",       "PC_SPK=N",    "SOUND_DEV=Y", "SAMPLE_RATE=3",
                                          "TIME_CH=250",  "VAL_CH=-100", "MAST_VOL=70", "WAVE_FRM=4",
                                          "DURATION=800", "AUTO=Y",      "FREQ=18000"};
+
+inline TfrmMain* MainWindow::StartWithSavedSettings() {
+    WriteSettings(kSaved);
+    return Start();
+}
 
 } // namespace test
 } // namespace quellar

@@ -124,27 +124,30 @@ TEST_F(Speaker, NtFamilyBeepsAndTouchesNoPort) {
     EXPECT_EQ(fake.port61, 0x30);
 }
 
-TEST_F(Speaker, NtFamilyToneLastsItsDurationEvenWhenBeepReturnsAtOnce) {
+// The tone lasts its duration: a Beep that returns at once is followed by the wait, one that
+// took the duration is not, and a negative duration beeps for no time.
+TEST_F(Speaker, NtFamilyToneLastsItsDurationWhateverBeepTakes) {
+    const struct {
+        const char* name;
+        std::uint32_t beepTakesMs;
+        std::int32_t durationMs;
+        std::uint32_t beepMs, sleeps, elapsedMs;
+    } cases[] = {
+        {"Beep returns at once", 0, 100, 100, 100, 100},
+        {"Beep takes longer than the duration", 120, 100, 100, 0, 120},
+        {"negative duration", 0, -1, 0, 0, 0},
+    };
     fake.platformId = kPlatformNtFamily;
-    fake.beepTakesMs = 0; // no beeper: Beep returns at once
-    const std::uint32_t start = fake.tick;
-    SpeakerTone(1000, 100);
-    EXPECT_EQ(fake.tick - start, 100u);
-    EXPECT_EQ(fake.SleepCount(), 100u);
-}
-
-TEST_F(Speaker, NtFamilyBeepThatTookItsDurationIsNotFollowedByAWait) {
-    fake.platformId = kPlatformNtFamily;
-    fake.beepTakesMs = 120;
-    SpeakerTone(1000, 100);
-    EXPECT_EQ(fake.SleepCount(), 0u);
-}
-
-TEST_F(Speaker, NtFamilyNegativeDurationBeepsForNoTime) {
-    fake.platformId = kPlatformNtFamily;
-    SpeakerTone(1000, -1);
-    const std::vector<Event> expected = {{Beep, 1000, 0}};
-    EXPECT_EQ(fake.events, expected);
+    for (const auto& c : cases) {
+        fake.events.clear();
+        fake.beepTakesMs = c.beepTakesMs;
+        const std::uint32_t start = fake.tick;
+        SpeakerTone(1000, c.durationMs);
+        const std::vector<Event> beep = {{Beep, 1000, c.beepMs}};
+        EXPECT_EQ(fake.PortAndBeepCalls(), beep) << c.name;
+        EXPECT_EQ(fake.SleepCount(), c.sleeps) << c.name;
+        EXPECT_EQ(fake.tick - start, c.elapsedMs) << c.name;
+    }
 }
 
 TEST_F(Speaker, WaitOfZeroOrLessSleepsOnce) {

@@ -14,6 +14,7 @@
 #include "app/UMain.h"
 #include "app/UMainLayout.h"
 #include "tests/e2e/AudioScenario.h"
+#include "tonegen/WaveHeader.h"
 
 #include <windows.h>
 
@@ -21,11 +22,11 @@
 #include <mmsystem.h>
 #include <psapi.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
-#include <cstring>
 #include <functional>
 #include <numbers>
 #include <stdexcept>
@@ -104,29 +105,38 @@ HWND FindMainWindow() {
     return hwnd != nullptr && IsWindowVisible(hwnd) ? hwnd : nullptr;
 }
 
-struct BoxSearch {
+constexpr char kBoxClass[] = "#32770";
+constexpr char kPopupMenuClass[] = "#32768";
+
+struct TopWindowSearch {
     DWORD pid;
-    const std::string* caption;
+    const char* className;
+    const std::string* caption; // null: any caption
     HWND found;
 };
 
-BOOL CALLBACK MatchBox(HWND hwnd, LPARAM lp) {
-    auto* s = reinterpret_cast<BoxSearch*>(lp);
+BOOL CALLBACK MatchTopWindow(HWND hwnd, LPARAM lp) {
+    auto* s = reinterpret_cast<TopWindowSearch*>(lp);
     char title[256] = {};
     GetWindowTextA(hwnd, title, sizeof title);
-    if (ProcessOf(hwnd) == s->pid && ClassOf(hwnd) == "#32770" && IsWindowVisible(hwnd) &&
-        *s->caption == title) {
+    if (ProcessOf(hwnd) == s->pid && ClassOf(hwnd) == s->className && IsWindowVisible(hwnd) &&
+        (s->caption == nullptr || *s->caption == title)) {
         s->found = hwnd;
         return FALSE;
     }
     return TRUE;
 }
 
+// A visible top-level window of the process of this class (and caption, if one is given).
+HWND FindTopWindow(DWORD pid, const char* className, const std::string* caption = nullptr) {
+    TopWindowSearch search{pid, className, caption, nullptr};
+    EnumWindows(MatchTopWindow, reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
 // A visible message box of the process with this caption.
 HWND FindBox(DWORD pid, const std::string& caption) {
-    BoxSearch search{pid, &caption, nullptr};
-    EnumWindows(MatchBox, reinterpret_cast<LPARAM>(&search));
-    return search.found;
+    return FindTopWindow(pid, kBoxClass, &caption);
 }
 
 DWORD FindProcess(const std::string& windowTitle) {
@@ -157,6 +167,27 @@ void AnswerBox(DWORD pid, const std::string& caption, const std::string& expecte
     PostMessageA(ok, BM_CLICK, 0, 0);
     WaitUntil([&] { return !IsWindow(box) || !IsWindowVisible(box); }, kBoxTimeoutMs,
               "the \"" + caption + "\" box to close");
+}
+
+// Fails as soon as the process shows a box within forMs.
+void ExpectNoBox(DWORD pid, int forMs) {
+    for (int waited = 0; waited < forMs; waited += 20) {
+        if (HWND box = FindTopWindow(pid, kBoxClass)) {
+            Fail("the program shows a box: \"" + TextOf(GetDlgItem(box, 0xFFFF)) + "\"");
+        }
+        Sleep(20);
+    }
+}
+
+// Waits up to 10 s for the process to end.
+void WaitForEnd(HANDLE process, const std::string& what) {
+    const DWORD waited = process != nullptr ? WaitForSingleObject(process, 10000) : WAIT_FAILED;
+    if (process != nullptr) {
+        CloseHandle(process);
+    }
+    if (waited != WAIT_OBJECT_0) {
+        Fail(what + " did not end within 10 s");
+    }
 }
 
 struct MainControls {
@@ -232,6 +263,10 @@ MainControls FindControls(HWND form) {
         }
     }
     return c;
+}
+
+MainControls MainWindowControls() {
+    return FindControls(WaitForWindow(FindMainWindow, kWindowTimeoutMs, "the main window"));
 }
 
 // ---- acting on the controls ----
@@ -335,28 +370,13 @@ void ExpectIni(const char* key, const std::string& expected) {
 // to its end.
 void PlayMarker() {
     constexpr std::uint32_t rate = 96000, frames = rate * kMarkerMs / 1000, dataBytes = frames * 4;
-    std::vector<std::uint8_t> image(44 + dataBytes);
-    auto put32 = [&](std::size_t at, std::uint32_t v) {
-        for (int i = 0; i < 4; ++i) {
-            image[at + static_cast<std::size_t>(i)] = static_cast<std::uint8_t>(v >> (8 * i));
-        }
-    };
+    std::vector<std::uint8_t> image(kWaveHeaderSize + dataBytes);
+    const auto header = BuildWaveHeader(true, true, true, dataBytes);
+    std::copy(header.begin(), header.end(), image.begin());
     auto put16 = [&](std::size_t at, std::uint16_t v) {
         image[at] = static_cast<std::uint8_t>(v);
         image[at + 1] = static_cast<std::uint8_t>(v >> 8);
     };
-    std::memcpy(&image[0], "RIFF", 4);
-    put32(4, 36 + dataBytes);
-    std::memcpy(&image[8], "WAVEfmt ", 8);
-    put32(16, 16);
-    put16(20, 1); // PCM
-    put16(22, 2);
-    put32(24, rate);
-    put32(28, rate * 4);
-    put16(32, 4);
-    put16(34, 16);
-    std::memcpy(&image[36], "data", 4);
-    put32(40, dataBytes);
     for (std::uint32_t f = 0; f < frames; ++f) {
         const double v = 0.5 * std::sin(2 * std::numbers::pi * kMarkerHz * f / rate);
         const auto sample = static_cast<std::uint16_t>(static_cast<std::int16_t>(std::lround(v * 32767)));
@@ -441,11 +461,7 @@ void ExitAndWaitForEnd(const MainControls& c, DWORD pid, Timeline& timeline) {
     }
     timeline.Note(kExit);
     ClickCommand(c.form, "btnExit");
-    const DWORD waited = WaitForSingleObject(process, 10000);
-    CloseHandle(process);
-    if (waited != WAIT_OBJECT_0) {
-        Fail("the program did not end within 10 s of Exit");
-    }
+    WaitForEnd(process, "the program, after Exit,");
     timeline.Note(kGone);
 }
 
@@ -453,7 +469,7 @@ void ExitAndWaitForEnd(const MainControls& c, DWORD pid, Timeline& timeline) {
 void RunSteady(Timeline& timeline) {
     const DWORD pid = FindProcess(kAppTitle);
     AnswerBox(pid, kAppTitle, "'' is not a valid integer value.");
-    const MainControls c = FindControls(WaitForWindow(FindMainWindow, kWindowTimeoutMs, "the main window"));
+    const MainControls c = MainWindowControls();
     if (IsChecked(c.soundDevice) || IsChecked(c.pcSpeaker)) {
         Fail("first start: a device box is checked although no settings were read");
     }
@@ -471,7 +487,7 @@ void RunSteady(Timeline& timeline) {
 
 // Second start: the steady run's settings are read back into the controls.
 void RunSweep(Timeline& timeline) {
-    const MainControls c = FindControls(WaitForWindow(FindMainWindow, kWindowTimeoutMs, "the main window"));
+    const MainControls c = MainWindowControls();
     const DWORD pid = ProcessOf(c.form);
     const bool restored = IsChecked(c.soundDevice) && IsSelected(c.sampleRate, kSampleRateText) &&
                           TextOf(c.timeChange) == std::to_string(kSteady.intervalMs) &&
@@ -497,7 +513,7 @@ void RunSweep(Timeline& timeline) {
 // saved, then idle for idleSeconds ("idle" noted), running for runSeconds ("start" and "stop"
 // noted) and Exit. The script writes a complete settings file first, so no first-start box.
 void RunHold(Timeline& timeline, double idleSeconds, double runSeconds) {
-    const MainControls c = FindControls(WaitForWindow(FindMainWindow, kWindowTimeoutMs, "the main window"));
+    const MainControls c = MainWindowControls();
     const DWORD pid = ProcessOf(c.form);
     Enter(c, kHold);
     SaveAndCheck(c, pid, kHold);
@@ -509,31 +525,14 @@ void RunHold(Timeline& timeline, double idleSeconds, double runSeconds) {
     timeline.Note(kStop);
     ExitAndWaitForEnd(c, pid, timeline);
 }
-BOOL CALLBACK MatchAnyBox(HWND hwnd, LPARAM lp) {
-    auto* s = reinterpret_cast<BoxSearch*>(lp);
-    if (ProcessOf(hwnd) == s->pid && ClassOf(hwnd) == "#32770" && IsWindowVisible(hwnd)) {
-        s->found = hwnd;
-        return FALSE;
-    }
-    return TRUE;
-}
-
 // Start-up with hostile skin files as every skin (hostile-skins-e2e.sh writes them and a
 // complete settings file first): the main window shows, no box of the program appears in the
 // seconds after it (when a skin would be applied), start-up ran to its end (the controls show
 // the settings file and PC SPK is checked), and Exit ends the program.
 void RunHostileSkins(Timeline& timeline) {
-    const MainControls c = FindControls(WaitForWindow(FindMainWindow, kWindowTimeoutMs, "the main window"));
+    const MainControls c = MainWindowControls();
     const DWORD pid = ProcessOf(c.form);
-    const std::string caption;
-    for (int i = 0; i < 100; ++i) {
-        BoxSearch search{pid, &caption, nullptr};
-        EnumWindows(MatchAnyBox, reinterpret_cast<LPARAM>(&search));
-        if (search.found != nullptr) {
-            Fail("the program shows a box: \"" + TextOf(GetDlgItem(search.found, 0xFFFF)) + "\"");
-        }
-        Sleep(20);
-    }
+    ExpectNoBox(pid, 2000);
     const bool read = TextOf(c.timeChange) == IniValue("TIME_CH") &&
                       TextOf(c.duration) == IniValue("DURATION") &&
                       std::to_string(SliderPosition(c.frequency)) == IniValue("FREQ") &&
@@ -588,18 +587,6 @@ double RepaintMs(HWND window) {
     return (Now() - began) * 1000.0 / kRepaints;
 }
 
-void ExpectNoBox(DWORD pid, int forMs) {
-    const std::string caption;
-    for (int waited = 0; waited < forMs; waited += 20) {
-        BoxSearch search{pid, &caption, nullptr};
-        EnumWindows(MatchAnyBox, reinterpret_cast<LPARAM>(&search));
-        if (search.found != nullptr) {
-            Fail("a box appeared: \"" + TextOf(GetDlgItem(search.found, 0xFFFF)) + "\"");
-        }
-        Sleep(20);
-    }
-}
-
 void ExpectMemoryBounded(double peakMb) {
     if (peakMb > kMemoryLimitMb) {
         Fail("the process grew to " + std::to_string(peakMb) + " MB");
@@ -635,7 +622,7 @@ std::string CheckStopBox(DWORD pid) {
 // The program on a skin of hostile numbers: it shows its window and keeps answering through
 // repaints, START and STOP, STOP's box lies on the screen, and its memory stays bounded.
 void RunSkinNumbers(Timeline& timeline) {
-    const MainControls c = FindControls(WaitForWindow(FindMainWindow, kWindowTimeoutMs, "the main window"));
+    const MainControls c = MainWindowControls();
     const DWORD pid = ProcessOf(c.form);
     ExpectNoBox(pid, 600); // the skin is applied 250 ms after start-up
     const double repaint = RepaintMs(c.form);
@@ -653,15 +640,6 @@ void RunSkinNumbers(Timeline& timeline) {
     ExitAndWaitForEnd(c, pid, timeline);
 }
 
-BOOL CALLBACK MatchPopupMenu(HWND hwnd, LPARAM lp) {
-    auto* s = reinterpret_cast<BoxSearch*>(lp);
-    if (ProcessOf(hwnd) == s->pid && ClassOf(hwnd) == "#32768" && IsWindowVisible(hwnd)) {
-        s->found = hwnd;
-        return FALSE;
-    }
-    return TRUE;
-}
-
 // The viewer's right-click menu opens on the screen (its skinned items measured no wider than
 // the work area) and Escape closes it.
 std::string CheckPopupMenu(HWND view, DWORD pid) {
@@ -670,20 +648,14 @@ std::string CheckPopupMenu(HWND view, DWORD pid) {
     POINT at{client.right / 3, client.bottom / 3};
     ClientToScreen(view, &at);
     PostMessageA(view, WM_CONTEXTMENU, reinterpret_cast<WPARAM>(view), MAKELPARAM(at.x, at.y));
-    const std::string caption;
-    BoxSearch search{pid, &caption, nullptr};
-    WaitUntil(
-        [&] {
-            EnumWindows(MatchPopupMenu, reinterpret_cast<LPARAM>(&search));
-            return search.found != nullptr;
-        },
-        kBoxTimeoutMs, "the viewer's popup menu");
+    HWND popup = WaitForWindow([&] { return FindTopWindow(pid, kPopupMenuClass); }, kBoxTimeoutMs,
+                               "the viewer's popup menu");
     Sleep(200); // measured and shown
     RECT menu{};
-    GetWindowRect(search.found, &menu);
+    GetWindowRect(popup, &menu);
     const std::string where = "popup " + RectText(menu);
-    PostMessageA(search.found, WM_KEYDOWN, VK_ESCAPE, 0);
-    WaitUntil([&] { return !IsWindowVisible(search.found); }, kBoxTimeoutMs, "the popup menu to close");
+    PostMessageA(popup, WM_KEYDOWN, VK_ESCAPE, 0);
+    WaitUntil([&] { return !IsWindowVisible(popup); }, kBoxTimeoutMs, "the popup menu to close");
     if (!Inside(menu, WorkArea())) {
         Fail("the popup menu is not on the screen: " + where);
     }
@@ -711,13 +683,7 @@ void RunSkinViewer(Timeline& timeline) {
     HANDLE process = OpenProcess(SYNCHRONIZE, FALSE, pid);
     timeline.Note(kExit);
     PostMessageA(view, WM_CLOSE, 0, 0);
-    const DWORD waited = process != nullptr ? WaitForSingleObject(process, 10000) : WAIT_FAILED;
-    if (process != nullptr) {
-        CloseHandle(process);
-    }
-    if (waited != WAIT_OBJECT_0) {
-        Fail("the viewer did not end within 10 s of closing");
-    }
+    WaitForEnd(process, "the viewer, once closed,");
 }
 
 } // namespace

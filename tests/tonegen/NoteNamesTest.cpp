@@ -8,6 +8,8 @@
 
 #include <cstring>
 #include <string>
+#include <utility>
+#include <vector>
 
 namespace quellar::test {
 namespace {
@@ -17,39 +19,37 @@ std::int32_t ParseAt4(const std::string& text) {
     return ParseNote(text, octave);
 }
 
-TEST(NoteNames, LettersAccidentalsAndCase) {
-    EXPECT_EQ(ParseAt4("A"), 440);
-    EXPECT_EQ(ParseAt4("a"), 440);
-    EXPECT_EQ(ParseAt4("  A \t"), 440);
-    EXPECT_EQ(ParseAt4("C"), 523) << "C of octave 4 lies above its A";
-    EXPECT_EQ(ParseAt4("A#"), 466);
-    EXPECT_EQ(ParseAt4("A+"), 466);
-    EXPECT_EQ(ParseAt4("B-"), 466);
-    EXPECT_EQ(ParseAt4("c#"), 554);
-    EXPECT_EQ(ParseAt4("G#"), 831);
-    EXPECT_EQ(ParseAt4("A-"), 415) << "G sharp of octave 3";
-}
-
+// Out of range too: an absolute index past 64 bits, and the flat of A of octave 0.
 TEST(NoteNames, NotesThatDoNotExistAreRejected) {
     for (const char* text : {"E#", "B+", "C-",  "F-",  "H",   "A4", "O",    "OXA",  "",    "  ", "A#-",
                              "AA", "N",  "N-1", "N+5", "N 5", "Nx", "N122", "N115", "O9E", "5A", "<A>"}) {
         EXPECT_EQ(ParseAt4(text), 0) << '"' << text << '"';
     }
+    EXPECT_EQ(ParseAt4("N99999999999999999999"), 0);
+    EXPECT_EQ(ParseAt4("O0A-"), 0);
 }
 
-TEST(NoteNames, OctavePrefixesAndAbsoluteIndices) {
-    EXPECT_EQ(ParseAt4(">A"), 880);
-    EXPECT_EQ(ParseAt4("<<<<<<<<<<A"), 28) << "octave 0, n = 0, 27.5 Hz rounded up";
-    EXPECT_EQ(ParseAt4(">>>>>>>>>>C"), 16744) << "octave held at 9";
-    EXPECT_EQ(ParseAt4("N48"), 440);
-    EXPECT_EQ(ParseAt4("N0"), 28);
-    EXPECT_EQ(ParseAt4("N114"), 19912);
-    EXPECT_EQ(ParseAt4("n057"), 740);
-    EXPECT_EQ(ParseAt4("N000000000048"), 440);
-    EXPECT_EQ(ParseAt4("N99999999999999999999"), 0);
-    EXPECT_EQ(ParseAt4("O9D#"), 19912) << "the highest letter note";
-    EXPECT_EQ(ParseAt4("O0A"), 28);
-    EXPECT_EQ(ParseAt4("O0A-"), 0) << "no octave below 0";
+// From octave 4: letters, accidentals and case ("C" lies above its A, "A-" is the G sharp of
+// octave 3), octave prefixes held to 0 .. 9 ("<<<<<<<<<<A" is octave 0, 27.5 Hz rounded up), the
+// absolute form counted from A of octave 0, and "O9D#", the highest letter note.
+TEST(NoteNames, LettersAccidentalsOctavesAndAbsoluteIndices) {
+    const std::pair<std::int32_t, std::vector<std::string>> cases[] = {
+        {440, {"A", "a", "  A \t", "N48", "N000000000048"}},
+        {466, {"A#", "A+", "B-"}},
+        {28, {"<<<<<<<<<<A", "N0", "O0A"}},
+        {19912, {"N114", "O9D#"}},
+        {523, {"C"}},
+        {554, {"c#"}},
+        {831, {"G#"}},
+        {415, {"A-"}},
+        {880, {">A"}},
+        {16744, {">>>>>>>>>>C"}},
+        {740, {"n057"}}};
+    for (const auto& [hz, texts] : cases) {
+        for (const std::string& text : texts) {
+            EXPECT_EQ(ParseAt4(text), hz) << '"' << text << '"';
+        }
+    }
 }
 
 TEST(NoteNames, TheOctaveIsWrittenOnlyForANote) {

@@ -3,6 +3,7 @@
 // saved and restored. Under Wine the device's output lands in a capture file (an ALSA file sink
 // set up by the test's environment); where there is no capture file the audio checks skip.
 #include "RecordingSoundService.h"
+#include "tests/support/WavAnalysis.h"
 #include "tonegen/ToneGen.h"
 #include "tonegen/WinmmSoundService.h"
 
@@ -14,13 +15,9 @@
 
 #include <algorithm>
 #include <chrono>
-#include <cmath>
-#include <cstdio>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <memory>
-#include <numbers>
+#include <optional>
 #include <string>
 #include <thread>
 #include <vector>
@@ -56,12 +53,7 @@ public:
     TWinmmSoundService winmm;
 };
 
-// 16-bit samples of the first channel of a captured WAV file.
-struct TCapture {
-    std::uint32_t rate = 0;
-    std::uint16_t channels = 0;
-    std::vector<std::int16_t> samples;
-};
+using quellar::testing::Capture;
 
 // The sink writes one file per opening of the device: capture.wav, then capture.wav.0001, ...
 std::filesystem::path CaptureDir() {
@@ -85,73 +77,46 @@ std::vector<std::filesystem::path> CaptureFiles() {
     return files;
 }
 
-bool ReadCapture(const std::filesystem::path& path, TCapture& capture) {
-    std::ifstream in(path, std::ios::binary);
-    const std::string b((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    if (b.size() < 44 || b.compare(0, 4, "RIFF") != 0) {
-        return false;
-    }
-    const auto u16 = [&](std::size_t at) {
-        return static_cast<std::uint16_t>(std::uint8_t(b[at]) | std::uint8_t(b[at + 1]) << 8);
-    };
-    capture.channels = u16(22);
-    capture.rate = u16(24) | static_cast<std::uint32_t>(u16(26)) << 16;
-    if (u16(34) != 16 || capture.channels == 0 || capture.rate == 0) {
-        return false;
-    }
-    // The data chunk's size is final only after the device was closed: take what is there.
-    const std::size_t frames = (b.size() - 44) / (2u * capture.channels);
-    capture.samples.resize(frames);
-    for (std::size_t i = 0; i < frames; ++i) {
-        capture.samples[i] = static_cast<std::int16_t>(u16(44 + i * 2 * capture.channels));
-    }
-    return true;
-}
+// A full-scale sine has a power of 1/4: a tone is heard in a window above 1/8 and absent below
+// 1/400.
+constexpr double kHeard = 0.125, kAbsent = 0.0025;
 
-// Relative power of frequency f in samples[from, from + n) (Goertzel), about 1 for a
-// full-scale sine.
-double PowerAt(const TCapture& c, std::size_t from, std::size_t n, double f) {
-    const double w = 2 * std::numbers::pi * f / c.rate, k = 2 * std::cos(w);
-    double s1 = 0, s2 = 0;
-    for (std::size_t i = 0; i < n; ++i) {
-        const double s0 = c.samples[from + i] / 32768.0 + k * s1 - s2;
-        s2 = s1;
-        s1 = s0;
+// The power of f in each 10 ms window of the capture.
+std::vector<double> WindowPowers(const Capture& c, double f) {
+    std::vector<double> powers;
+    for (std::size_t i = 0; (i + 1) * static_cast<std::size_t>(c.rate / 100) <= c.samples.size(); ++i) {
+        powers.push_back(quellar::testing::PowerAt(c, i / 100.0, (i + 1) / 100.0, f));
     }
-    return (s1 * s1 + s2 * s2 - k * s1 * s2) / (n * n / 4.0);
+    return powers;
 }
 
 // Whether every 10 ms window of the capture holds f and none holds other. The device may pad
 // the end of a stream with silence: windows after the last one holding f must be silent.
-void ExpectOnly(const TCapture& c, double f, double other) {
-    const std::size_t window = c.rate / 100;
-    std::vector<double> powers;
-    for (std::size_t from = 0; from + window <= c.samples.size(); from += window) {
-        ASSERT_LT(PowerAt(c, from, window, other), 0.01) << other << " Hz heard at sample " << from;
-        powers.push_back(PowerAt(c, from, window, f));
+void ExpectOnly(const Capture& c, double f, double other) {
+    const std::vector<double> others = WindowPowers(c, other);
+    for (std::size_t i = 0; i < others.size(); ++i) {
+        ASSERT_LT(others[i], kAbsent) << other << " Hz heard at " << i * 10 << " ms";
     }
-    while (!powers.empty() && powers.back() < 0.01) {
+    std::vector<double> powers = WindowPowers(c, f);
+    while (!powers.empty() && powers.back() < kAbsent) {
         powers.pop_back();
     }
     ASSERT_FALSE(powers.empty()) << f << " Hz never heard";
     for (std::size_t i = 0; i < powers.size(); ++i) {
-        ASSERT_GT(powers[i], 0.5) << f << " Hz missing at sample " << i * window;
+        ASSERT_GT(powers[i], kHeard) << f << " Hz missing at " << i * 10 << " ms";
     }
 }
 
 // A loop is fed by the platform image after image; on a starved machine the device fills the
 // moments it waits for the next one with silence. What the program owes is a loop of its tone
 // and nothing else: no window holds `other`, and f sounds in at least `windows` 10 ms windows.
-void ExpectLoopOf(const TCapture& c, double f, double other, std::size_t windows) {
-    const std::size_t window = c.rate / 100;
-    std::size_t heard = 0, silent = 0;
-    for (std::size_t from = 0; from + window <= c.samples.size(); from += window) {
-        ASSERT_LT(PowerAt(c, from, window, other), 0.01) << other << " Hz heard at sample " << from;
-        const double power = PowerAt(c, from, window, f);
-        heard += power > 0.5 ? 1 : 0;
-        silent += power < 0.01 ? 1 : 0;
+void ExpectLoopOf(const Capture& c, double f, double other, std::size_t windows) {
+    const std::vector<double> others = WindowPowers(c, other), powers = WindowPowers(c, f);
+    for (std::size_t i = 0; i < others.size(); ++i) {
+        ASSERT_LT(others[i], kAbsent) << other << " Hz heard at " << i * 10 << " ms";
     }
-    EXPECT_GE(heard, windows) << f << " Hz heard in " << heard << " windows (" << silent << " silent)";
+    const auto heard = std::count_if(powers.begin(), powers.end(), [](double p) { return p > kHeard; });
+    EXPECT_GE(static_cast<std::size_t>(heard), windows) << f << " Hz heard in " << heard << " windows";
 }
 
 class WinmmPlayback : public ::testing::Test {
@@ -166,13 +131,13 @@ protected:
         }
     }
     // The capture of the n-th opening of the device.
-    static TCapture Captured(std::size_t n) {
-        TCapture c;
+    static Capture Captured(std::size_t n) {
         const auto files = CaptureFiles();
-        if (files.size() <= n || !ReadCapture(files[n], c)) {
+        auto c = files.size() > n ? quellar::testing::ReadWav(files[n].string()) : std::nullopt;
+        if (!c) {
             ADD_FAILURE() << "no capture number " << n << " in " << CaptureDir().string();
         }
-        return c;
+        return c.value_or(Capture{});
     }
     static void Configure(TToneGen& t, int frequency, int durationMs) {
         t.SetFrequency(static_cast<std::int16_t>(frequency));
@@ -188,8 +153,8 @@ TEST_F(WinmmPlayback, ASynchronousPlayFromMemoryReachesTheDevice) {
     t.Loop = false;
     t.Play();
     EXPECT_TRUE(t.Idle());
-    TCapture c = Captured(0);
-    EXPECT_EQ(c.rate, 96000u);
+    Capture c = Captured(0);
+    EXPECT_EQ(c.rate, 96000);
     ASSERT_GE(c.samples.size(), 28800u) << "the whole tone";
     c.samples.resize(28800);
     ExpectOnly(c, 1000, 3000);
@@ -203,7 +168,7 @@ TEST_F(WinmmPlayback, ALoopKeepsSoundingUntilStop) {
     EXPECT_FALSE(t.Idle());
     std::this_thread::sleep_for(600ms);
     t.Stop();
-    const TCapture stopped = Captured(0);
+    const Capture stopped = Captured(0);
     // The 100 ms image sounded several times over (the sink runs without a clock, so only a
     // lower bound holds), the same tone throughout.
     EXPECT_GT(stopped.samples.size(), 3 * 9600u);
@@ -227,7 +192,7 @@ TEST_F(WinmmPlayback, ASecondPlayStopsTheFirst) {
     std::this_thread::sleep_for(400ms);
     second.Stop();
     ASSERT_EQ(CaptureFiles().size(), 2u);
-    const TCapture a = Captured(0);
+    const Capture a = Captured(0);
     EXPECT_EQ(a.samples.size(), firstLength) << "the first tone ended when the second began";
     ExpectLoopOf(a, 1000, 3000, 30);
     ExpectLoopOf(Captured(1), 3000, 1000, 30);

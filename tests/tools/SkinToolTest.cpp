@@ -43,6 +43,13 @@ protected:
         err_.str("");
         return RunSkinTool(args, out_, err_);
     }
+    // What "check" reports on the skin file of that description and those members; a skin it
+    // warns about exits with 1.
+    std::string CheckReport(const std::string& ini, std::vector<TSkinPackageEntry> members) {
+        Write(dir_ / "s.skn", test::SkinFile(ini, std::move(members)));
+        EXPECT_EQ(Run({"check", (dir_ / "s.skn").string()}), 1);
+        return out_.str();
+    }
 
     fs::path dir_;
     std::ostringstream out_;
@@ -91,13 +98,11 @@ TEST_F(SkinToolTest, ExtractedNamesNeverLeaveTheFolder) {
 }
 
 TEST_F(SkinToolTest, CheckReportsTheModelAndWarnsAboutBadReferencesAndValues) {
-    Write(dir_ / "s.skn",
-          test::SkinFile("[TitlebarSkin]\r\nSkinName=Probe\r\n[Personality]\r\nLeft=left.bmp\r\n"
-                         "Right=gone.bmp\r\nTop=top.BMP\r\nLeftFrame=two\r\n[Colours]\r\nMenu=red\r\n"
-                         "[Button1]\r\nButtonImage=junk.bmp\r\nAction=0\r\n",
-                         {{"left.bmp", test::Bmp(8, 40)}, {"junk.bmp", test::Bytes("not a bitmap")}}));
-    EXPECT_EQ(Run({"check", (dir_ / "s.skn").string()}), 1);
-    const std::string report = out_.str();
+    const std::string report =
+        CheckReport("[TitlebarSkin]\r\nSkinName=Probe\r\n[Personality]\r\nLeft=left.bmp\r\n"
+                    "Right=gone.bmp\r\nTop=top.BMP\r\nLeftFrame=two\r\n[Colours]\r\nMenu=red\r\n"
+                    "[Button1]\r\nButtonImage=junk.bmp\r\nAction=0\r\n",
+                    {{"left.bmp", test::Bmp(8, 40)}, {"junk.bmp", test::Bytes("not a bitmap")}});
     EXPECT_NE(report.find("skin: Probe"), std::string::npos);
     EXPECT_NE(report.find("Left                8x40, 1 frames"), std::string::npos) << report;
     EXPECT_NE(report.find("BUTTON1"), std::string::npos);
@@ -110,11 +115,9 @@ TEST_F(SkinToolTest, CheckReportsTheModelAndWarnsAboutBadReferencesAndValues) {
 }
 
 TEST_F(SkinToolTest, CheckSaysWhenAStripDoesNotFitItsFrames) {
-    Write(dir_ / "s.skn",
-          test::SkinFile("[Buttons]\r\nBitmap=b.bmp\r\nCheckButton=c.bmp\r\nCheckButtonFrame=3\r\n",
-                         {{"b.bmp", test::Bmp(52, 20)}, {"c.bmp", test::Bmp(39, 13)}}));
-    EXPECT_EQ(Run({"check", (dir_ / "s.skn").string()}), 1);
-    const std::string report = out_.str();
+    const std::string report =
+        CheckReport("[Buttons]\r\nBitmap=b.bmp\r\nCheckButton=c.bmp\r\nCheckButtonFrame=3\r\n",
+                    {{"b.bmp", test::Bmp(52, 20)}, {"c.bmp", test::Bmp(39, 13)}});
     EXPECT_NE(report.find("Buttons: 52 pixels do not split into 5 frames"), std::string::npos) << report;
     EXPECT_NE(report.find("CheckButton: 3 frames; the mark shows 4"), std::string::npos) << report;
 }
@@ -132,12 +135,10 @@ TEST_F(SkinToolTest, MakeDrawsAndPacksTheSkinTheBuildMakesFromTheSameStyle) {
 }
 
 TEST_F(SkinToolTest, CheckNamesEveryNumberOutsideItsRangeAndEveryPictureLeftEmpty) {
-    Write(dir_ / "s.skn",
-          test::SkinFile("[Personality]\r\nLeft=wide.bmp\r\nLeftFrame=2\r\nTextShift=100000\r\n"
-                         "[MenuItem]\r\nImage=wide.bmp\r\nLeftWidth=2000000\r\n",
-                         {{"wide.bmp", test::Bmp(8194, 1)}}));
-    EXPECT_EQ(Run({"check", (dir_ / "s.skn").string()}), 1);
-    const std::string report = out_.str();
+    const std::string report =
+        CheckReport("[Personality]\r\nLeft=wide.bmp\r\nLeftFrame=2\r\nTextShift=100000\r\n"
+                    "[MenuItem]\r\nImage=wide.bmp\r\nLeftWidth=2000000\r\n",
+                    {{"wide.bmp", test::Bmp(8194, 1)}});
     EXPECT_NE(report.find("[Personality] TextShift=100000: outside -4096 .. 4096, 4096 used"),
               std::string::npos)
         << report;

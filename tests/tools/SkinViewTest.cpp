@@ -21,6 +21,7 @@
 #include "skin/menu/MenuTracking.h"
 #include "skin/model/SkinDataPlatform.h"
 #include "skin/model/WinSkinData.h"
+#include "skin/painter/PaintSurface.h"
 #include "tests/support/SkinFiles.h"
 #include "tests/support/WindowTestSupport.h"
 #include "ui/Dialogs.h"
@@ -65,6 +66,11 @@ protected:
         return std::filesystem::path(path).filename().string();
     }
     static std::string Listed(const char* name) { return std::string(QUELLAR_RUN_DIR) + "/" + name; }
+    // Opens a listed skin and lets the window take it on.
+    void Wear(const char* name) {
+        ASSERT_TRUE(view->OpenSkin(Listed(name))) << name;
+        Pump(300);
+    }
     // The colour of the form's own background, near its bottom-right corner above the status bar.
     std::uint32_t Background() const {
         RECT window{};
@@ -74,8 +80,7 @@ protected:
         return WindowPixel(view->Handle(), p.x - window.left, p.y - window.top);
     }
     std::uint32_t FaceOfWornSkin() const {
-        const COLORREF c = ResolveColour(view->SkinData()->Model().Colours().ButtonFace);
-        return (GetRValue(c) << 16) | (GetGValue(c) << 8) | GetBValue(c);
+        return PixelOf(ResolveColour(view->SkinData()->Model().Colours().ButtonFace));
     }
 
     TApplication* app = nullptr;
@@ -146,8 +151,7 @@ void CALLBACK CancelOpenDialog(HWND, UINT, UINT_PTR id, DWORD) {
 }
 
 TEST_F(SkinView, MenuShortcutsActFromTheKeyboard) {
-    ASSERT_TRUE(view->OpenSkin(Listed("skin0.skn")));
-    Pump(300);
+    ASSERT_NO_FATAL_FAILURE(Wear("skin0.skn"));
     auto press = [this](WPARAM key, BYTE shift, BYTE ctrl) {
         BYTE state[256] = {};
         state[VK_SHIFT] = shift;
@@ -171,8 +175,7 @@ TEST_F(SkinView, MenuShortcutsActFromTheKeyboard) {
 }
 
 TEST_F(SkinView, ALetterTypedInAnOpenDropDownChoosesTheItemWithThatMnemonic) {
-    ASSERT_TRUE(view->OpenSkin(Listed("skin0.skn")));
-    Pump(300);
+    ASSERT_NO_FATAL_FAILURE(Wear("skin0.skn"));
     static HWND window = nullptr;
     static HMENU file = nullptr;
     static LRESULT answer = 0;
@@ -196,8 +199,7 @@ template <class Skin> bool Is(const TSkinControl* skin) {
 }
 
 TEST_F(SkinView, EveryPartOfTheViewerWearsTheSkin) {
-    ASSERT_TRUE(view->OpenSkin(Listed("skin0.skn")));
-    Pump(300);
+    ASSERT_NO_FATAL_FAILURE(Wear("skin0.skn"));
     const TWinSkinForm* object = WindowsSkinManager()->FindFormObject(view->Handle());
     ASSERT_NE(nullptr, object);
     const std::map<std::string, std::function<bool(const TSkinControl*)>> expected = {
@@ -253,8 +255,7 @@ void RunWindowItem(TfrmSkinView& view, const std::string& caption) {
 }
 
 TEST_F(SkinView, TheWindowMenuOpensMdiChildrenThatWearTheSkinAndArrangesThem) {
-    ASSERT_TRUE(view->OpenSkin(Listed("skin0.skn")));
-    Pump(300);
+    ASSERT_NO_FATAL_FAILURE(Wear("skin0.skn"));
     ASSERT_EQ("&Window", view->MainMenu()->Items().Item(2)->Caption());
     RunWindowItem(*view, "&New child");
     RunWindowItem(*view, "&New child");

@@ -94,16 +94,11 @@ TEST(LzhTables, PositionCodesFollowTheFixedLengths) {
     EXPECT_EQ(t.d_len[80], 5);
     EXPECT_EQ(t.d_code[255], 63);
     EXPECT_EQ(t.d_len[255], 8);
-    int count[9] = {};
+    std::vector<int> codesOfLength(9); // how many of the 256 codes have 0 .. 8 bits
     for (int i = 0; i < 256; ++i) {
-        ++count[t.d_len[i]];
+        ++codesOfLength[t.d_len[i]];
     }
-    EXPECT_EQ(count[3], 32);
-    EXPECT_EQ(count[4], 48);
-    EXPECT_EQ(count[5], 64);
-    EXPECT_EQ(count[6], 48);
-    EXPECT_EQ(count[7], 48);
-    EXPECT_EQ(count[8], 16);
+    EXPECT_EQ(codesOfLength, (std::vector<int>{0, 0, 0, 32, 48, 64, 48, 48, 16}));
 }
 
 // Every leaf hangs under the root and parents and children agree.
@@ -170,18 +165,14 @@ TEST(LzhDecode, ExhaustedInputReadsAsZeroBits) {
     EXPECT_EQ(again.DecodeBuffer({}, 40), out) << "zero bits decode the same way every time";
 }
 
-TEST(LzhDecode, LengthBeyondWhatTheDataCanHoldIsRefused) {
+// Beyond what the data can hold is refused; zero or a negative length produces nothing.
+TEST(LzhDecode, LengthsOutsideWhatTheDataCanHoldAreRefusedOrEmpty) {
     TLZH lzh;
-    const std::vector<std::uint8_t> tiny(10, 0x55);
+    const std::vector<std::uint8_t> tiny(10, 0x55), bits(16, 0xA5);
     EXPECT_THROW(lzh.DecodeBuffer(tiny, 0x7FFFFFFF), ElzhException);
     EXPECT_THROW(lzh.DecodeBuffer(tiny, static_cast<std::int32_t>(TLZH::MaxOutputFor(10) + 1)),
                  ElzhException);
     EXPECT_NO_THROW(lzh.DecodeBuffer(tiny, static_cast<std::int32_t>(TLZH::MaxOutputFor(10))));
-}
-
-TEST(LzhDecode, NegativeOrZeroLengthProducesNothing) {
-    TLZH lzh;
-    const std::vector<std::uint8_t> bits(16, 0xA5);
     EXPECT_TRUE(lzh.DecodeBuffer(bits, 0).empty());
     EXPECT_TRUE(lzh.DecodeBuffer(bits, -5).empty());
 }
