@@ -55,7 +55,7 @@ int TSpeedButton::GlyphCell() const {
     if (!Enabled() && numGlyphs_ >= 2) {
         return 1;
     }
-    if ((pressed_ && pressedInside_) || down_) {
+    if (Sunk()) {
         return numGlyphs_ >= 3 ? 2 : 0;
     }
     return 0;
@@ -65,27 +65,29 @@ void TSpeedButton::MouseDown(int, int) {
     if (!Enabled()) {
         return;
     }
-    pressed_ = true;
-    pressedInside_ = true;
+    held_ = true;
+    heldInside_ = true;
+    heldOver_ = true;
     Invalidate();
 }
 
 void TSpeedButton::MouseMove(int x, int y) {
-    if (!pressed_) {
+    if (!held_) {
         return;
     }
     const bool inside = x >= 0 && y >= 0 && x < Width() && y < Height();
-    if (inside != pressedInside_) {
-        pressedInside_ = inside;
+    if (inside != heldInside_) {
+        heldInside_ = inside;
         Invalidate();
     }
 }
 
 void TSpeedButton::MouseUp(int x, int y) {
-    if (!pressed_) {
+    heldOver_ = false;
+    if (!held_) {
         return;
     }
-    pressed_ = false;
+    held_ = false;
     Invalidate();
     const bool inside = x >= 0 && y >= 0 && x < Width() && y < Height();
     if (inside && Enabled()) {
@@ -103,15 +105,13 @@ void TSpeedButton::WndProc(TMessage& message) {
         break;
     case CM_MOUSELEAVE:
         mouseIn_ = false;
+        heldOver_ = false;
         if (flat_ && Enabled()) {
             Invalidate();
         }
         break;
     case CM_DIALOGCHAR:
-        if (IsAccel(static_cast<unsigned>(message.WParam), caption_) && Enabled() && Showing()) {
-            Click();
-            message.Result = 1;
-        }
+        ClickOnAccelerator(*this, caption_, message);
         break;
     default:
         TGraphicControl::WndProc(message);
@@ -121,7 +121,7 @@ void TSpeedButton::WndProc(TMessage& message) {
 
 void TSpeedButton::PaintFrame(HDC dc, const RECT& r) const {
     RECT frame = r;
-    const bool sunk = (pressed_ && pressedInside_) || down_;
+    const bool sunk = Sunk();
     if (flat_) {
         if (sunk) {
             DrawEdge(dc, &frame, BDR_SUNKENOUTER, BF_RECT);
@@ -156,7 +156,7 @@ void TSpeedButton::Paint(HDC dc) {
     g.spacing = spacing_;
     g.speedButton = true;
     TButtonPlacement p = PlaceGlyphAndCaption(g);
-    const int shift = ((pressed_ && pressedInside_) || down_) ? 1 : 0; // a pressed face moves down-right
+    const int shift = Sunk() ? 1 : 0; // a pressed face moves down-right
     if (g.glyphWidth > 0) {
         const int cell = GlyphCell();
         const RECT part{cell * g.glyphWidth, 0, (cell + 1) * g.glyphWidth, g.glyphHeight};

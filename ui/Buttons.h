@@ -25,10 +25,15 @@ public:
     void SetSpacing(int spacing);
     bool Flat() const { return flat_; }
     void SetFlat(bool flat);
+    // Latched down (a grouped or sticky button), whatever the mouse does.
     bool Down() const { return down_; }
     void SetDown(bool down);
-    // Pressed with the mouse and not yet released.
-    bool Pressed() const { return pressed_; }
+    // Held down with the mouse and the cursor over it now: the press a release here would click.
+    bool Pressed() const { return held_ && heldInside_; }
+    // Held down since a press on it, and the cursor has not left it for another control or window
+    // since. While the mouse is held the parent keeps sending it the moves, so a move off the button
+    // within the parent is no leave: this stays set until the release or a real leave.
+    bool HeldOver() const { return heldOver_; }
     bool MouseInControl() const { return mouseIn_; }
     void Click() override;
 
@@ -42,6 +47,8 @@ protected:
 private:
     void PaintFrame(HDC dc, const RECT& r) const;
     int GlyphCell() const;
+    // Pressed or down: the face is drawn sunk.
+    bool Sunk() const { return Pressed() || down_; }
     TBitmap glyph_;
     int numGlyphs_ = 1;
     TButtonLayout layout_ = TButtonLayout::blGlyphLeft;
@@ -49,8 +56,9 @@ private:
     int spacing_ = 4;
     bool flat_ = false;
     bool down_ = false;
-    bool pressed_ = false;
-    bool pressedInside_ = false;
+    bool held_ = false;
+    bool heldInside_ = false;
+    bool heldOver_ = false;
     bool mouseIn_ = false;
 };
 

@@ -6,6 +6,15 @@ namespace {
 constexpr UINT kLabelFormat = DT_LEFT | DT_WORDBREAK | DT_EXPANDTABS;
 } // namespace
 
+bool ClickOnAccelerator(TControl& control, const std::string& caption, TMessage& message) {
+    if (!IsAccel(static_cast<unsigned>(message.WParam), caption) || !control.Enabled() || !control.Showing()) {
+        return false;
+    }
+    control.Click();
+    message.Result = 1;
+    return true;
+}
+
 // ---- TCustomLabel ----
 
 TCustomLabel::TCustomLabel(TComponent* owner) : TGraphicControl(owner) {}
@@ -277,10 +286,7 @@ void TButton::WndProc(TMessage& message) {
         }
         break;
     case CM_DIALOGCHAR:
-        if (IsAccel(static_cast<unsigned>(message.WParam), caption_) && Enabled() && Showing()) {
-            Click();
-            message.Result = 1;
-        }
+        ClickOnAccelerator(*this, caption_, message);
         break;
     default:
         TWinControl::WndProc(message);

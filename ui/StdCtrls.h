@@ -9,6 +9,10 @@
 
 namespace quellar {
 
+// A CM_DIALOGCHAR for a button: when the character is the accelerator of `caption` and the
+// control is enabled and showing, clicks it and answers the message as taken (true).
+bool ClickOnAccelerator(TControl& control, const std::string& caption, TMessage& message);
+
 class TCustomLabel : public TGraphicControl {
     QUELLAR_COMPONENT_CLASS(TCustomLabel, TGraphicControl)
 public:

@@ -45,14 +45,10 @@ void TSkinButton::SetPressed(bool pressed) {
 }
 
 void TSkinButton::SetHot(bool hot) {
-    hot_ = hot;
-    if (hot) {
-        BecomeHot();
-    } else {
-        pressed_ = false;
-        DropHot();
+    if (!hot) {
+        pressed_ = false; // the mouse went: a release now is no click
     }
-    Repaint();
+    TSkinControl::SetHot(hot);
 }
 
 bool TSkinButton::BeforeMessage(TMessage& message) {
@@ -110,14 +106,10 @@ void TSkinButton::AfterMessage(TMessage& message) {
             SetHot(false);
         }
         break;
-    case CM_MOUSEENTER:
-    case CM_MOUSELEAVE:
-        if (enabled_) {
-            SetHot(message.Msg == CM_MOUSEENTER);
-        }
-        break;
     default:
-        TSkinControl::AfterMessage(message);
+        if (!FollowHover(message)) {
+            TSkinControl::AfterMessage(message);
+        }
         break;
     }
 }

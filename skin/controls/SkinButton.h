@@ -21,7 +21,7 @@ protected:
     virtual void PaintCaption(HDC dc, const RECT& rect, int frame);
     void Click();
     void SetPressed(bool pressed);
-    void SetHot(bool hot);
+    void SetHot(bool hot) override;
 };
 
 // Bit buttons: the face of the element's own frame count, the caption placed as a glyph

@@ -7,6 +7,9 @@
 #include "skin/painter/Raster.h"
 #include "ui/StdCtrls.h"
 
+#include <algorithm>
+#include <iterator>
+
 namespace quellar {
 
 int TSkinCheckBox::Frame() const {
@@ -54,18 +57,13 @@ void TSkinCheckBox::PaintSkin(HDC dc, const RECT& rect) {
 }
 
 void TSkinCheckBox::AfterMessage(TMessage& message) {
-    switch (message.Msg) {
-    case BM_SETCHECK:
-    case WM_LBUTTONDOWN:
-    case WM_LBUTTONUP:
-    case WM_LBUTTONDBLCLK:
-    case CM_EXIT:
+    // The control draws its own box when it is checked, pressed or left: the mark goes over it again.
+    const UINT redrawn[] = {BM_SETCHECK, WM_LBUTTONDOWN, WM_LBUTTONUP, WM_LBUTTONDBLCLK, CM_EXIT};
+    if (std::find(std::begin(redrawn), std::end(redrawn), message.Msg) != std::end(redrawn)) {
         Repaint();
-        break;
-    default:
-        TSkinControl::AfterMessage(message);
-        break;
+        return;
     }
+    TSkinControl::AfterMessage(message);
 }
 
 } // namespace quellar

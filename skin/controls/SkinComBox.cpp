@@ -179,16 +179,6 @@ void TSkinComBox::PaintBuffered() {
     EndPaint(Handle(), &ps);
 }
 
-void TSkinComBox::SetHot(bool hot) {
-    hot_ = hot;
-    if (hot) {
-        BecomeHot(); // the control that was hot before is told the mouse left it
-    } else {
-        DropHot();
-    }
-    Repaint();
-}
-
 void TSkinComBox::AfterMessage(TMessage& message) {
     switch (message.Msg) {
     case WM_LBUTTONDOWN:
@@ -221,14 +211,10 @@ void TSkinComBox::AfterMessage(TMessage& message) {
             MouseOver(Handle(), false);
         }
         break;
-    case CM_MOUSEENTER:
-    case CM_MOUSELEAVE:
-        if (enabled_) {
-            SetHot(message.Msg == CM_MOUSEENTER);
-        }
-        break;
     default:
-        TSkinControl::AfterMessage(message);
+        if (!FollowHover(message)) {
+            TSkinControl::AfterMessage(message);
+        }
         break;
     }
 }

@@ -23,7 +23,6 @@ private:
     // combo box too, so the hot look stays while the mouse goes from one to the other.
     bool EditMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
     void PaintBuffered();
-    void SetHot(bool hot);
     // The mouse moved over the combo box or its edit (`over`), or left one of them: the hot look
     // follows, and the window the mouse is on is asked to tell when it leaves.
     void MouseOver(HWND window, bool over);

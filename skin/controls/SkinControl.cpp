@@ -355,6 +355,26 @@ void TSkinControl::DropHot() {
     }
 }
 
+void TSkinControl::SetHot(bool hot) {
+    hot_ = hot;
+    if (hot) {
+        BecomeHot(); // the control that was hot before is told the mouse left it
+    } else {
+        DropHot();
+    }
+    Repaint();
+}
+
+bool TSkinControl::FollowHover(const TMessage& message) {
+    if (message.Msg != CM_MOUSEENTER && message.Msg != CM_MOUSELEAVE) {
+        return false;
+    }
+    if (enabled_) {
+        SetHot(message.Msg == CM_MOUSEENTER);
+    }
+    return true;
+}
+
 void TSkinControl::MouseLeft() {
     TMessage leave{CM_MOUSELEAVE, 0, 0, 0};
     if (control_ != nullptr || graphic_ != nullptr) {

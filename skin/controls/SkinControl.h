@@ -64,7 +64,8 @@ public:
     TGraphicControl* GraphicControl() const { return graphic_; }
     int LifeState() const { return lifeState_; }
     bool Hot() const { return hot_; }
-    bool Pressed() const { return pressed_; }
+    // Shows the pressed look (a class whose control keeps the press itself answers from it).
+    virtual bool Pressed() const { return pressed_; }
     // Mouse left without the control hearing of it (another skinned control became hot).
     void MouseLeft();
     // The control's parent heard a notification from it (WM_COMMAND's code): a window reached by
@@ -102,6 +103,11 @@ protected:
     // The form's hot button: this one becomes it (the previous one is told it lost the mouse).
     void BecomeHot();
     void DropHot();
+    // The hot look on or off: the form's hot control becomes this one or loses it, and a repaint.
+    virtual void SetHot(bool hot);
+    // An enabled control's hot look follows the framework's CM_MOUSEENTER and CM_MOUSELEAVE;
+    // true when the message was one of them.
+    bool FollowHover(const TMessage& message);
 
     TSkinData& Skin() const { return *skin_; }
     TControlSkinSet& Owner() const { return *owner_; }

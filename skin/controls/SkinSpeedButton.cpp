@@ -12,12 +12,28 @@ TSpeedButton* TSkinSpeedButton::Button() const {
     return dynamic_cast<TSpeedButton*>(GraphicControl());
 }
 
+// The face shows the press from the button down until the release, or until the mouse leaves
+// for another control or window: dragged off the button within its parent (which keeps sending
+// it the moves) it still looks pressed, and once it has left it does not look pressed again
+// when the mouse comes back while held. That is how the skinned button has always looked, so
+// it reads HeldOver, not Pressed (held and over it now), which the framework's own face follows.
+bool TSkinSpeedButton::Pressed() const {
+    const TSpeedButton* button = Button();
+    return button != nullptr && button->HeldOver();
+}
+
+TControlState TSkinSpeedButton::LookState() const {
+    TControlState state = State();
+    state.pressed = Pressed();
+    return state;
+}
+
 int TSkinSpeedButton::Frame() const {
     const TSpeedButton* button = Button();
     if (button != nullptr && button->Down()) {
         return 2;
     }
-    return PushButtonFrame(State());
+    return PushButtonFrame(LookState());
 }
 
 void TSkinSpeedButton::PaintSkin(HDC dc, const RECT& rect) {
@@ -69,7 +85,7 @@ void TSkinSpeedButton::PaintGlyphAndCaption(HDC dc, int width, int height, int f
     in.spacing = button->Spacing();
     in.speedButton = true;
     const TGlyphCaptionLayout placed = LayOutGlyphAndCaption(in);
-    TControlState state = State();
+    TControlState state = LookState();
     state.pressed = state.pressed || button->Down();
     const int cell = GlyphCell(glyphs, state) - 1;
     const RECT part{cell * in.glyphWidth, 0, (cell + 1) * in.glyphWidth, in.glyphHeight};
@@ -90,9 +106,8 @@ bool TSkinSpeedButton::BeforeMessage(TMessage& message) {
         return false;
     case WM_LBUTTONDOWN:
     case WM_LBUTTONDBLCLK:
-        PassOn(message);
+        PassOn(message); // the button takes the press
         if (enabled_) {
-            pressed_ = true;
             InvalidateWhole();
         }
         return false;
@@ -103,14 +118,7 @@ bool TSkinSpeedButton::BeforeMessage(TMessage& message) {
 
 void TSkinSpeedButton::AfterMessage(TMessage& message) {
     switch (message.Msg) {
-    case WM_KEYUP:
-        if (message.WParam == VK_SPACE) {
-            pressed_ = false;
-            InvalidateWhole();
-        }
-        break;
     case WM_LBUTTONUP:
-        pressed_ = false;
         InvalidateWhole();
         break;
     case WM_MOUSEMOVE:
@@ -122,8 +130,7 @@ void TSkinSpeedButton::AfterMessage(TMessage& message) {
         }
         break;
     case CM_MOUSELEAVE:
-        hot_ = false;
-        pressed_ = false;
+        hot_ = false; // the button has let go of the press it shows (HeldOver)
         DropHot();
         if (GraphicControl()->Visible()) {
             InvalidateWhole();

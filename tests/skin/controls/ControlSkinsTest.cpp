@@ -582,6 +582,32 @@ TEST(ControlSkinsFramework, FormControlsTakeTheFaceColourAndGetEverythingBack) {
     SendMessageA(bit->Handle(), WM_LBUTTONUP, 0, MAKELPARAM(5, 5));
     EXPECT_EQ(1, clicks) << "released over it: one click";
 
+    // Held on the speed button, the skin's face stays pressed while the mouse is dragged off it
+    // within the panel (the button's own Pressed follows the mouse), loses it once the mouse
+    // leaves for another window and shows hot, not pressed, on the way back; released, one click.
+    int speedClicks = 0;
+    speed->OnClick = [&speedClicks](TComponent*) { ++speedClicks; };
+    const struct {
+        const char* step;
+        UINT message;
+        int x;
+        std::uint32_t face;
+        bool pressed;
+    } presses[] = {
+        {"pressed", WM_LBUTTONDOWN, 5, Buttons[1], true},
+        {"dragged off", WM_MOUSEMOVE, 100, Buttons[1], false},
+        {"dragged back", WM_MOUSEMOVE, 5, Buttons[1], true},
+        {"left the window", CM_MOUSELEAVE, 5, Buttons[0], true},
+        {"back in, still held", WM_MOUSEMOVE, 6, Buttons[3], true},
+        {"released", WM_LBUTTONUP, 6, Buttons[3], false},
+    };
+    for (const auto& press : presses) {
+        speed->Perform(press.message, press.message == WM_LBUTTONUP ? 0 : MK_LBUTTON, MAKELPARAM(press.x, 5));
+        EXPECT_EQ(press.face, Shown(panel->Handle(), 13, 43)) << press.step;
+        EXPECT_EQ(press.pressed, speed->Pressed()) << press.step;
+    }
+    EXPECT_EQ(1, speedClicks);
+
     ASSERT_TRUE(skin->LoadSkinBytes(ControlSkin("10,150,200")));
     frame->ReapplySkin();
     EXPECT_EQ(TColor{0xC8960A}, panel->Color()) << "the new face colour";
