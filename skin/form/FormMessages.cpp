@@ -28,13 +28,13 @@ bool TWinSkinForm::OnMessage(HWND, UINT message, WPARAM wParam, LPARAM lParam, L
         return true;
     }
     if ((skin_->SkinControls() & SkinControlBit(xcMainMenu)) == 0 ||
-        ((style_ & WS_CHILD) != 0 && mdiKind_ != mkChild)) {
+        ((facts_.style & WS_CHILD) != 0 && facts_.mdiKind != mkChild)) {
         return false;
     }
     if (HandleFrame(message, wParam, lParam, result)) {
         return true;
     }
-    if (lifeState_ == lsCreated || windowState_ == wsMinimized || MdiChildNotRestored()) {
+    if (facts_.lifeState == lsCreated || facts_.windowState == wsMinimized || facts_.MdiChildNotRestored()) {
         return false;
     }
     return HandleNonClient(message, wParam, lParam, result);
@@ -49,12 +49,12 @@ bool TWinSkinForm::HandleAlways(UINT message, WPARAM wParam, LPARAM lParam, LRES
         result = 1;
         return true;
     case WM_NCDESTROY:
-        lifeState_ = lsDestroyed;
+        facts_.lifeState = lsDestroyed;
         DetachAtExit();
         return false;
     case WM_STYLECHANGED:
         if (wParam == static_cast<WPARAM>(GWL_STYLE)) {
-            style_ = reinterpret_cast<const STYLESTRUCT*>(lParam)->styleNew;
+            facts_.style = reinterpret_cast<const STYLESTRUCT*>(lParam)->styleNew;
         }
         return false;
     case WM_TIMER:
@@ -117,38 +117,38 @@ void TWinSkinForm::Sized(WPARAM wParam) {
     // SIZE_MAXSHOW and SIZE_MAXHIDE tell of another window being maximised or restored: this
     // window's own state stays what it was.
     if (wParam == SIZE_MINIMIZED) {
-        windowState_ = wsMinimized;
+        facts_.windowState = wsMinimized;
     } else if (wParam == SIZE_MAXIMIZED) {
-        windowState_ = wsMaximized;
+        facts_.windowState = wsMaximized;
     } else if (wParam == SIZE_RESTORED) {
-        windowState_ = wsRestored;
+        facts_.windowState = wsRestored;
     }
-    if (mdiKind_ == mkChild && wParam == SIZE_MAXIMIZED && !MdiMaximized()) {
+    if (facts_.mdiKind == mkChild && wParam == SIZE_MAXIMIZED && !MdiMaximized()) {
         // The frame's bar shows a maximised child's buttons: the frame paints them (the platform
         // repaints no frame when an MDI child is maximised).
         if (HWND frame = GetParent(GetParent(window_)); frame != nullptr) {
             PostMessageA(frame, SkinRepaintFrame, 0, 0);
         }
     }
-    const bool mdiAside = mdiKind_ == mkChild && (MdiMaximized() || windowState_ != wsRestored);
-    if (windowState_ != wsMinimized && !mdiAside && (lifeState_ == lsRunning || lifeState_ == lsReapplying)) {
+    const bool mdiAside = facts_.mdiKind == mkChild && (MdiMaximized() || facts_.windowState != wsRestored);
+    if (facts_.windowState != wsMinimized && !mdiAside && (facts_.lifeState == lsRunning || facts_.lifeState == lsReapplying)) {
         UpdateRegion();
     }
 }
 
 void TWinSkinForm::SkinAttachedArrived() {
-    if (lifeState_ == lsCreated && mdiKind_ == mkChild && MdiMaximized()) {
-        SetCaptionStyles(true);
+    if (facts_.lifeState == lsCreated && facts_.mdiKind == mkChild && MdiMaximized()) {
+        fit_.SetCaptionStyles(true);
         SetWindowPos(window_, nullptr, 0, 0, 0, 0,
                      SWP_FRAMECHANGED | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-    } else if (lifeState_ == lsCreated && windowState_ != wsMinimized && borderKind_ != bkPopup) {
-        lifeState_ = lsFitting;
-        FitFrame(false);
-        lifeState_ = lsRunning;
+    } else if (facts_.lifeState == lsCreated && facts_.windowState != wsMinimized && facts_.borderKind != bkPopup) {
+        facts_.lifeState = lsFitting;
+        fit_.FitFrame(false);
+        facts_.lifeState = lsRunning;
         UpdateRegion();
     }
-    lifeState_ = lsRunning;
-    buttons_.StartHover(active_);
+    facts_.lifeState = lsRunning;
+    buttons_.StartHover(facts_.active);
     controls_.SkinNewControls(); // a dialog's controls may have come after the window
     RedrawWindow(window_, nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE);
 }
@@ -162,33 +162,33 @@ bool TWinSkinForm::HandleFrame(UINT message, WPARAM wParam, LPARAM lParam, LRESU
         Sized(wParam);
         return true;
     case WM_ACTIVATE:
-        active_ = LOWORD(wParam) != WA_INACTIVE;
+        facts_.active = LOWORD(wParam) != WA_INACTIVE;
         return false;
     case WM_NCACTIVATE: // painted below unless minimised
-        active_ = wParam != 0;
+        facts_.active = wParam != 0;
         return false;
     case WM_GETMINMAXINFO: {
         result = Previous(message, wParam, lParam);
-        RefreshWindowState();
-        if (windowState_ == wsMinimized) {
-            SetCaptionStyles(true);
-        } else if (mdiKind_ != mkChild) {
-            SetCaptionStyles(false);
-        } else if (windowState_ == wsRestored) {
+        fit_.RefreshWindowState();
+        if (facts_.windowState == wsMinimized) {
+            fit_.SetCaptionStyles(true);
+        } else if (facts_.mdiKind != mkChild) {
+            fit_.SetCaptionStyles(false);
+        } else if (facts_.windowState == wsRestored) {
             if (TWinSkinManage* manager = WindowsSkinManager();
                 manager != nullptr && manager->MdiMaximized()) {
                 manager->SetMdiMax(false);
             }
-            SetCaptionStyles(false);
+            fit_.SetCaptionStyles(false);
         } else {
-            SetCaptionStyles(true);
+            fit_.SetCaptionStyles(true);
         }
         auto* info = reinterpret_cast<MINMAXINFO*>(lParam);
         info->ptMaxTrackSize = {GetSystemMetrics(SM_CXMAXIMIZED), GetSystemMetrics(SM_CYMAXIMIZED)};
         return true;
     }
     case WM_WINDOWPOSCHANGED:
-        RefreshWindowState();
+        fit_.RefreshWindowState();
         return false;
     case WM_MENUSELECT:
         NoteMenuSelect(*this, wParam, lParam);
@@ -206,13 +206,13 @@ bool TWinSkinForm::HandleFrame(UINT message, WPARAM wParam, LPARAM lParam, LRESU
         // The access keys were shown or hidden (the user pressed Alt, or used the mouse): our
         // bar follows the window's state, as the platform's bar does.
         result = Previous(message, wParam, lParam);
-        if (menuBar_.Bar() != nullptr && (HIWORD(wParam) & UISF_HIDEACCEL) != 0 && PaintsFrame()) {
+        if (menuBar_.Bar() != nullptr && (HIWORD(wParam) & UISF_HIDEACCEL) != 0 && facts_.PaintsFrame()) {
             PaintFrame();
         }
         return true;
     case WM_SETTEXT:
     case WM_SETICON:
-        result = PaintsFrame() ? PreviousUnseen(message, wParam, lParam) : Previous(message, wParam, lParam);
+        result = facts_.PaintsFrame() ? PreviousUnseen(message, wParam, lParam) : Previous(message, wParam, lParam);
         if (message == WM_SETICON) {
             painter_.ReadWindowIcon();
         }
@@ -248,40 +248,11 @@ LRESULT TWinSkinForm::PreviousUnseen(UINT message, WPARAM wParam, LPARAM lParam)
     return result;
 }
 
-bool TWinSkinForm::PaintsFrame() const {
-    return lifeState_ != lsCreated && windowState_ != wsMinimized && !MdiChildNotRestored() &&
-           borderKind_ != bkPopup;
-}
-
-LRESULT TWinSkinForm::CalcSize(WPARAM wParam, LPARAM lParam) {
-    // The proposed window rectangle, before the previous procedure turns it into its client.
-    const RECT proposed = *reinterpret_cast<RECT*>(lParam);
-    const LRESULT previous = Previous(WM_NCCALCSIZE, wParam, lParam);
-    if (wParam == 0 && (borderKind_ == bkPopup || MdiChildNotRestored())) {
-        return previous;
-    }
-    if (borderKind_ == bkPopup || MdiChildNotRestored()) {
-        auto* params = reinterpret_cast<NCCALCSIZE_PARAMS*>(lParam);
-        params->rgrc[1] = params->rgrc[0];
-        return WVR_VALIDRECTS;
-    }
-    const TSkinRect c = ClientRectOf({proposed.left, proposed.top, proposed.right, proposed.bottom}, frame_);
-    const RECT client{c.left, c.top, c.right, c.bottom};
-    if (wParam == 0) {
-        *reinterpret_cast<RECT*>(lParam) = client;
-        return 0;
-    }
-    auto* params = reinterpret_cast<NCCALCSIZE_PARAMS*>(lParam);
-    params->rgrc[0] = client;
-    params->rgrc[1] = client;
-    return WVR_VALIDRECTS;
-}
-
 // The frame's painting and hit testing, once attached and while the window shows.
 bool TWinSkinForm::HandleNonClient(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
     switch (message) {
     case WM_NCPAINT: {
-        if (borderKind_ == bkPopup || MdiChildNotRestored()) {
+        if (facts_.borderKind == bkPopup || facts_.MdiChildNotRestored()) {
             return false;
         }
         HDC dc = nullptr;
@@ -300,23 +271,23 @@ bool TWinSkinForm::HandleNonClient(UINT message, WPARAM wParam, LPARAM lParam, L
         return true;
     }
     case WM_NCACTIVATE:
-        active_ = wParam != 0;
-        buttons_.StartHover(active_);
+        facts_.active = wParam != 0;
+        buttons_.StartHover(facts_.active);
         PaintFrame();
         result = TRUE; // the platform's caption is never drawn
         return true;
     case WM_NCCALCSIZE:
-        result = CalcSize(wParam, lParam);
+        result = fit_.CalcSize(wParam, lParam);
         return true;
     case WM_NCHITTEST: {
         const LRESULT previous = Previous(message, wParam, lParam);
         const POINT p = WindowPoint({GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)});
-        result = SkinHitTest(static_cast<int>(previous), p.y, frame_.top);
-        if ((style_ & WS_THICKFRAME) != 0 && windowState_ == wsRestored && result != HTCLIENT) {
+        result = SkinHitTest(static_cast<int>(previous), p.y, facts_.frame.top);
+        if ((facts_.style & WS_THICKFRAME) != 0 && facts_.windowState == wsRestored && result != HTCLIENT) {
             RECT outer{};
             GetWindowRect(window_, &outer);
             if (const int sizing =
-                    SizingHitTest(p.x, p.y, outer.right - outer.left, outer.bottom - outer.top, frame_);
+                    SizingHitTest(p.x, p.y, outer.right - outer.left, outer.bottom - outer.top, facts_.frame);
                 sizing != HtNowhere) {
                 result = sizing;
             }

@@ -19,7 +19,7 @@ bool TWinSkinForm::HandleMouse(UINT message, WPARAM wParam, LPARAM lParam, LRESU
     result = 0;
     switch (message) {
     case WM_NCMOUSEMOVE:
-        if (!active_) {
+        if (!facts_.active) {
             return true; // an inactive window's buttons do not light up
         }
         if (item != nullptr) {
@@ -32,7 +32,7 @@ bool TWinSkinForm::HandleMouse(UINT message, WPARAM wParam, LPARAM lParam, LRESU
         return false;
     case WM_NCLBUTTONDOWN:
         if (item != nullptr) {
-            if (!active_) {
+            if (!facts_.active) {
                 SetForegroundWindow(window_);
             }
             if (barItem != nullptr) {
@@ -42,7 +42,7 @@ bool TWinSkinForm::HandleMouse(UINT message, WPARAM wParam, LPARAM lParam, LRESU
             }
             return true;
         }
-        if (windowState_ == wsMaximized && active_ && wParam == HTCAPTION) {
+        if (facts_.windowState == wsMaximized && facts_.active && wParam == HTCAPTION) {
             result = Previous(message, HTMENU, lParam); // a maximised window is not dragged
             return true;
         }
@@ -70,14 +70,14 @@ bool TWinSkinForm::HandleMouse(UINT message, WPARAM wParam, LPARAM lParam, LRESU
         }
         return true;
     case WM_NCLBUTTONDBLCLK:
-        if (windowState_ != wsRestored) {
+        if (facts_.windowState != wsRestored) {
             buttons_.Restore();
-        } else if ((captionFlags_ & cfMaximizeBox) != 0) {
+        } else if ((facts_.captionFlags & cfMaximizeBox) != 0) {
             buttons_.ToggleMaximize();
         }
         return true;
     case WM_NCRBUTTONDOWN:
-        if (wParam != HTCAPTION || mdiKind_ == mkChild) {
+        if (wParam != HTCAPTION || facts_.mdiKind == mkChild) {
             return false; // an MDI child's menu is the platform's
         }
         buttons_.ShowSystemMenu(screen);
@@ -126,16 +126,16 @@ bool TWinSkinForm::HandleCommand(UINT message, WPARAM wParam, LPARAM lParam, LRE
         }
     }
     if (command == SC_MINIMIZE) {
-        windowState_ = wsMinimized;
-        if (mdiKind_ == mkChild) {
-            SetCaptionStyles(true);
+        facts_.windowState = wsMinimized;
+        if (facts_.mdiKind == mkChild) {
+            fit_.SetCaptionStyles(true);
         }
     } else if (command == SC_MAXIMIZE) {
-        windowState_ = wsMaximized;
+        facts_.windowState = wsMaximized;
     } else if (command == SC_RESTORE) {
-        windowState_ = wsRestored;
-        if (mdiKind_ == mkChild) {
-            SetCaptionStyles(false);
+        facts_.windowState = wsRestored;
+        if (facts_.mdiKind == mkChild) {
+            fit_.SetCaptionStyles(false);
         }
     }
     return false;
