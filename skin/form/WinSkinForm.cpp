@@ -39,6 +39,10 @@ TWinSkinForm::~TWinSkinForm() {
     // The system menu, if it shows now, is its modal loop's to destroy when the loop returns.
 }
 
+bool TWinSkinForm::OnMessage(HWND, UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
+    return messages_.Dispatch(message, wParam, lParam, result);
+}
+
 void TWinSkinForm::Attach() {
     if (attached_) {
         return;

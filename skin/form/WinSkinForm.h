@@ -3,8 +3,8 @@
 // as a message box). It keeps the window's life: once attached it sits in the window's subclass
 // chain, takes away the window's own caption styles, declares a frame as wide as the skin's
 // borders and keeps the client area the size it was; on detaching it gives everything back. It
-// follows activation and the window state, and dispatches the window's messages
-// (FormMessages.cpp, FrameMouse.cpp) to its parts, each reaching the window through a small
+// follows activation and the window state, and its message handling (TFormMessages) dispatches
+// the window's messages to its parts, each reaching the window through a small
 // interface that the frame fit answers:
 //   - the frame fit (TFrameFit): the window's facts (TWindowFacts), its caption styles and its
 //     size around the skin's frame;
@@ -16,6 +16,7 @@
 // The skin manager creates, attaches, re-applies and frees these objects.
 #include "skin/controls/ControlSkinSet.h"
 #include "skin/form/CaptionButtons.h"
+#include "skin/form/FormMessages.h"
 #include "skin/form/FrameFit.h"
 #include "skin/form/FrameGeometry.h"
 #include "skin/form/FramePainter.h"
@@ -98,6 +99,8 @@ public:
     HMENU SystemMenu() const override { return buttons_.SystemMenu(); }
 
 private:
+    friend class TFormMessages;
+
     // What both ways of detaching share: control skins, watcher, popup menus and MDI client given
     // back; then the menu bar.
     void ReleaseParts();
@@ -105,18 +108,7 @@ private:
     // Our form is being torn down (its window is still there): let go of both now, while the
     // form's menu and components can still be asked.
     void ControlDestroying(TControl& control) override;
-    bool HandleAlways(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
-    bool HandleFrame(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
-    bool HandleNonClient(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
-    bool HandleMouse(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
-    bool HandleCommand(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
-    LRESULT Previous(UINT message, WPARAM wParam, LPARAM lParam);
-    // The previous procedure with the window's WS_VISIBLE bit cleared for the call.
-    LRESULT PreviousUnseen(UINT message, WPARAM wParam, LPARAM lParam);
-    // Tells the window manager it paints the frame again (once, if it was told otherwise).
     void GiveFrameBackToDwm();
-    void Sized(WPARAM wParam);
-    void SkinAttachedArrived();
     // The region cut anew whatever the window's size.
     void RebuildRegion();
 
@@ -134,6 +126,7 @@ private:
     TMenuBarOwner menuBar_{*this, *this};
     TMdiLink mdiLink_{fit_};
     TControlSkinSet controls_{window_, *skin_, form_};
+    TFormMessages messages_{*this};
 };
 
 } // namespace quellar
