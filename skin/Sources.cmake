@@ -63,6 +63,7 @@ set(QUELLAR_SKIN_WINDOWS_ENGINE_SOURCES
     form/CaptionButtons.cpp
     form/DwmFrame.cpp
     form/FormMessages.cpp
+    form/FrameFit.cpp
     form/FramePainter.cpp
     form/FrameMouse.cpp
     form/FrameRegion.cpp

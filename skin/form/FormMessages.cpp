@@ -4,6 +4,7 @@
 // menu items and the bar to the menu code; the mouse on the frame and the commands are in
 // FrameMouse.cpp.
 #include "skin/form/SkinMessages.h"
+#include "skin/form/FormMessages.h"
 #include "skin/form/WinSkinForm.h"
 #include "skin/manager/WinSkinManage.h"
 #include "skin/menu/MenuBar.h"
@@ -19,59 +20,59 @@
 
 namespace quellar {
 
-LRESULT TWinSkinForm::Previous(UINT message, WPARAM wParam, LPARAM lParam) {
-    return SubclassChain::CallNext(window_, message, wParam, lParam);
+LRESULT TFormMessages::Previous(UINT message, WPARAM wParam, LPARAM lParam) {
+    return SubclassChain::CallNext(win_.window_, message, wParam, lParam);
 }
 
-bool TWinSkinForm::OnMessage(HWND, UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
+bool TFormMessages::Dispatch(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
     if (HandleAlways(message, wParam, lParam, result)) {
         return true;
     }
-    if ((skin_->SkinControls() & SkinControlBit(xcMainMenu)) == 0 ||
-        ((style_ & WS_CHILD) != 0 && mdiKind_ != mkChild)) {
+    if ((win_.skin_->SkinControls() & SkinControlBit(xcMainMenu)) == 0 ||
+        ((win_.facts_.style & WS_CHILD) != 0 && win_.facts_.mdiKind != mkChild)) {
         return false;
     }
     if (HandleFrame(message, wParam, lParam, result)) {
         return true;
     }
-    if (lifeState_ == lsCreated || windowState_ == wsMinimized || MdiChildNotRestored()) {
+    if (win_.facts_.lifeState == lsCreated || win_.facts_.windowState == wsMinimized || win_.facts_.MdiChildNotRestored()) {
         return false;
     }
     return HandleNonClient(message, wParam, lParam, result);
 }
 
 // Whatever the skin covers.
-bool TWinSkinForm::HandleAlways(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
-    const TSkinDataPlatform* platform = skin_->Platform();
+bool TFormMessages::HandleAlways(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
+    const TSkinDataPlatform* platform = win_.skin_->Platform();
     HBRUSH face = platform != nullptr ? platform->ButtonFaceBrush : nullptr;
     switch (message) {
     case SkinQuery:
         result = 1;
         return true;
     case WM_NCDESTROY:
-        lifeState_ = lsDestroyed;
-        DetachAtExit();
+        win_.facts_.lifeState = lsDestroyed;
+        win_.DetachAtExit();
         return false;
     case WM_STYLECHANGED:
         if (wParam == static_cast<WPARAM>(GWL_STYLE)) {
-            style_ = reinterpret_cast<const STYLESTRUCT*>(lParam)->styleNew;
+            win_.facts_.style = reinterpret_cast<const STYLESTRUCT*>(lParam)->styleNew;
         }
         return false;
     case WM_TIMER:
         if (wParam != TCaptionButtons::HoverTimerId) {
             return false;
         }
-        buttons_.HoverTick();
+        win_.buttons_.HoverTick();
         result = 0;
         return true;
     case WM_MEASUREITEM:
-        if (wParam != 0 || !MeasureMenuItem(*this, *reinterpret_cast<MEASUREITEMSTRUCT*>(lParam))) {
+        if (wParam != 0 || !MeasureMenuItem(win_, *reinterpret_cast<MEASUREITEMSTRUCT*>(lParam))) {
             return false;
         }
         result = TRUE;
         return true;
     case WM_DRAWITEM:
-        if (wParam != 0 || !DrawMenuItem(*this, *reinterpret_cast<const DRAWITEMSTRUCT*>(lParam))) {
+        if (wParam != 0 || !DrawMenuItem(win_, *reinterpret_cast<const DRAWITEMSTRUCT*>(lParam))) {
             return false;
         }
         result = TRUE;
@@ -81,18 +82,18 @@ bool TWinSkinForm::HandleAlways(UINT message, WPARAM wParam, LPARAM lParam, LRES
         // mnemonics only through this answer.
         return AnswerMenuChar(wParam, lParam, result);
     case WM_ERASEBKGND:
-        if (form_ != nullptr || face == nullptr) {
+        if (win_.form_ != nullptr || face == nullptr) {
             return false;
         }
         Previous(message, wParam, lParam);
-        if (RECT client{}; GetClientRect(window_, &client)) {
+        if (RECT client{}; GetClientRect(win_.window_, &client)) {
             FillRect(reinterpret_cast<HDC>(wParam), &client, face);
         }
         result = 1;
         return true;
     case WM_CTLCOLORBTN:
     case WM_CTLCOLORSTATIC:
-        if (form_ != nullptr || face == nullptr) {
+        if (win_.form_ != nullptr || face == nullptr) {
             return false;
         }
         result = Previous(message, wParam, lParam);
@@ -113,48 +114,48 @@ bool MdiMaximized() {
 }
 } // namespace
 
-void TWinSkinForm::Sized(WPARAM wParam) {
+void TFormMessages::Sized(WPARAM wParam) {
     // SIZE_MAXSHOW and SIZE_MAXHIDE tell of another window being maximised or restored: this
     // window's own state stays what it was.
     if (wParam == SIZE_MINIMIZED) {
-        windowState_ = wsMinimized;
+        win_.facts_.windowState = wsMinimized;
     } else if (wParam == SIZE_MAXIMIZED) {
-        windowState_ = wsMaximized;
+        win_.facts_.windowState = wsMaximized;
     } else if (wParam == SIZE_RESTORED) {
-        windowState_ = wsRestored;
+        win_.facts_.windowState = wsRestored;
     }
-    if (mdiKind_ == mkChild && wParam == SIZE_MAXIMIZED && !MdiMaximized()) {
+    if (win_.facts_.mdiKind == mkChild && wParam == SIZE_MAXIMIZED && !MdiMaximized()) {
         // The frame's bar shows a maximised child's buttons: the frame paints them (the platform
         // repaints no frame when an MDI child is maximised).
-        if (HWND frame = GetParent(GetParent(window_)); frame != nullptr) {
+        if (HWND frame = GetParent(GetParent(win_.window_)); frame != nullptr) {
             PostMessageA(frame, SkinRepaintFrame, 0, 0);
         }
     }
-    const bool mdiAside = mdiKind_ == mkChild && (MdiMaximized() || windowState_ != wsRestored);
-    if (windowState_ != wsMinimized && !mdiAside && (lifeState_ == lsRunning || lifeState_ == lsReapplying)) {
-        UpdateRegion();
+    const bool mdiAside = win_.facts_.mdiKind == mkChild && (MdiMaximized() || win_.facts_.windowState != wsRestored);
+    if (win_.facts_.windowState != wsMinimized && !mdiAside && (win_.facts_.lifeState == lsRunning || win_.facts_.lifeState == lsReapplying)) {
+        win_.UpdateRegion();
     }
 }
 
-void TWinSkinForm::SkinAttachedArrived() {
-    if (lifeState_ == lsCreated && mdiKind_ == mkChild && MdiMaximized()) {
-        SetCaptionStyles(true);
-        SetWindowPos(window_, nullptr, 0, 0, 0, 0,
+void TFormMessages::SkinAttachedArrived() {
+    if (win_.facts_.lifeState == lsCreated && win_.facts_.mdiKind == mkChild && MdiMaximized()) {
+        win_.fit_.SetCaptionStyles(true);
+        SetWindowPos(win_.window_, nullptr, 0, 0, 0, 0,
                      SWP_FRAMECHANGED | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-    } else if (lifeState_ == lsCreated && windowState_ != wsMinimized && borderKind_ != bkPopup) {
-        lifeState_ = lsFitting;
-        FitFrame(false);
-        lifeState_ = lsRunning;
-        UpdateRegion();
+    } else if (win_.facts_.lifeState == lsCreated && win_.facts_.windowState != wsMinimized && win_.facts_.borderKind != bkPopup) {
+        win_.facts_.lifeState = lsFitting;
+        win_.fit_.FitFrame(false);
+        win_.facts_.lifeState = lsRunning;
+        win_.UpdateRegion();
     }
-    lifeState_ = lsRunning;
-    buttons_.StartHover(active_);
-    controls_.SkinNewControls(); // a dialog's controls may have come after the window
-    RedrawWindow(window_, nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE);
+    win_.facts_.lifeState = lsRunning;
+    win_.buttons_.StartHover(win_.facts_.active);
+    win_.controls_.SkinNewControls(); // a dialog's controls may have come after the window
+    RedrawWindow(win_.window_, nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE);
 }
 
 // The frame's own bookkeeping, whatever the window's state.
-bool TWinSkinForm::HandleFrame(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
+bool TFormMessages::HandleFrame(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
     switch (message) {
     case WM_SIZE:
         // The window's own procedure sees the resize once.
@@ -162,41 +163,41 @@ bool TWinSkinForm::HandleFrame(UINT message, WPARAM wParam, LPARAM lParam, LRESU
         Sized(wParam);
         return true;
     case WM_ACTIVATE:
-        active_ = LOWORD(wParam) != WA_INACTIVE;
+        win_.facts_.active = LOWORD(wParam) != WA_INACTIVE;
         return false;
     case WM_NCACTIVATE: // painted below unless minimised
-        active_ = wParam != 0;
+        win_.facts_.active = wParam != 0;
         return false;
     case WM_GETMINMAXINFO: {
         result = Previous(message, wParam, lParam);
-        RefreshWindowState();
-        if (windowState_ == wsMinimized) {
-            SetCaptionStyles(true);
-        } else if (mdiKind_ != mkChild) {
-            SetCaptionStyles(false);
-        } else if (windowState_ == wsRestored) {
+        win_.fit_.RefreshWindowState();
+        if (win_.facts_.windowState == wsMinimized) {
+            win_.fit_.SetCaptionStyles(true);
+        } else if (win_.facts_.mdiKind != mkChild) {
+            win_.fit_.SetCaptionStyles(false);
+        } else if (win_.facts_.windowState == wsRestored) {
             if (TWinSkinManage* manager = WindowsSkinManager();
                 manager != nullptr && manager->MdiMaximized()) {
                 manager->SetMdiMax(false);
             }
-            SetCaptionStyles(false);
+            win_.fit_.SetCaptionStyles(false);
         } else {
-            SetCaptionStyles(true);
+            win_.fit_.SetCaptionStyles(true);
         }
         auto* info = reinterpret_cast<MINMAXINFO*>(lParam);
         info->ptMaxTrackSize = {GetSystemMetrics(SM_CXMAXIMIZED), GetSystemMetrics(SM_CYMAXIMIZED)};
         return true;
     }
     case WM_WINDOWPOSCHANGED:
-        RefreshWindowState();
+        win_.fit_.RefreshWindowState();
         return false;
     case WM_MENUSELECT:
-        NoteMenuSelect(*this, wParam, lParam);
+        NoteMenuSelect(win_, wParam, lParam);
         return false;
     case CM_MENUCHANGED:
         result = Previous(message, wParam, lParam);
-        if (skin_->MenuUpdate() && menuBar_.ReadChangedMenu()) {
-            PaintFrame();
+        if (win_.skin_->MenuUpdate() && win_.menuBar_.ReadChangedMenu()) {
+            win_.PaintFrame();
         }
         return true;
     case WM_COMMAND:
@@ -206,24 +207,24 @@ bool TWinSkinForm::HandleFrame(UINT message, WPARAM wParam, LPARAM lParam, LRESU
         // The access keys were shown or hidden (the user pressed Alt, or used the mouse): our
         // bar follows the window's state, as the platform's bar does.
         result = Previous(message, wParam, lParam);
-        if (menuBar_.Bar() != nullptr && (HIWORD(wParam) & UISF_HIDEACCEL) != 0 && PaintsFrame()) {
-            PaintFrame();
+        if (win_.menuBar_.Bar() != nullptr && (HIWORD(wParam) & UISF_HIDEACCEL) != 0 && win_.facts_.PaintsFrame()) {
+            win_.PaintFrame();
         }
         return true;
     case WM_SETTEXT:
     case WM_SETICON:
-        result = PaintsFrame() ? PreviousUnseen(message, wParam, lParam) : Previous(message, wParam, lParam);
+        result = win_.facts_.PaintsFrame() ? PreviousUnseen(message, wParam, lParam) : Previous(message, wParam, lParam);
         if (message == WM_SETICON) {
-            painter_.ReadWindowIcon();
+            win_.painter_.ReadWindowIcon();
         }
-        PaintFrame();
+        win_.PaintFrame();
         return true;
     case SkinAttached:
         SkinAttachedArrived();
         result = 0;
         return true;
     case SkinReapply:
-        ReapplySkin();
+        win_.ReapplySkin();
         result = 0;
         return true;
     default:
@@ -235,53 +236,24 @@ bool TWinSkinForm::HandleFrame(UINT message, WPARAM wParam, LPARAM lParam, LRESU
 // a window that keeps WS_CAPTION (owned windows do), and it paints nothing for a window without
 // WS_VISIBLE. The bit alone is cleared (not ShowWindow: nothing is hidden or repainted) while the
 // default procedure stores the text or icon, and put back at once. Wine paints nothing there.
-LRESULT TWinSkinForm::PreviousUnseen(UINT message, WPARAM wParam, LPARAM lParam) {
-    const auto style = static_cast<DWORD>(GetWindowLongPtrA(window_, GWL_STYLE));
+LRESULT TFormMessages::PreviousUnseen(UINT message, WPARAM wParam, LPARAM lParam) {
+    const auto style = static_cast<DWORD>(GetWindowLongPtrA(win_.window_, GWL_STYLE));
     if ((style & WS_VISIBLE) == 0) {
         return Previous(message, wParam, lParam);
     }
-    SetWindowLongPtrA(window_, GWL_STYLE, static_cast<LONG_PTR>(style & ~static_cast<DWORD>(WS_VISIBLE)));
+    SetWindowLongPtrA(win_.window_, GWL_STYLE, static_cast<LONG_PTR>(style & ~static_cast<DWORD>(WS_VISIBLE)));
     const LRESULT result = Previous(message, wParam, lParam);
     // The previous procedure may have changed other bits meanwhile: only WS_VISIBLE comes back.
-    const auto after = static_cast<DWORD>(GetWindowLongPtrA(window_, GWL_STYLE));
-    SetWindowLongPtrA(window_, GWL_STYLE, static_cast<LONG_PTR>(after | WS_VISIBLE));
+    const auto after = static_cast<DWORD>(GetWindowLongPtrA(win_.window_, GWL_STYLE));
+    SetWindowLongPtrA(win_.window_, GWL_STYLE, static_cast<LONG_PTR>(after | WS_VISIBLE));
     return result;
 }
 
-bool TWinSkinForm::PaintsFrame() const {
-    return lifeState_ != lsCreated && windowState_ != wsMinimized && !MdiChildNotRestored() &&
-           borderKind_ != bkPopup;
-}
-
-LRESULT TWinSkinForm::CalcSize(WPARAM wParam, LPARAM lParam) {
-    // The proposed window rectangle, before the previous procedure turns it into its client.
-    const RECT proposed = *reinterpret_cast<RECT*>(lParam);
-    const LRESULT previous = Previous(WM_NCCALCSIZE, wParam, lParam);
-    if (wParam == 0 && (borderKind_ == bkPopup || MdiChildNotRestored())) {
-        return previous;
-    }
-    if (borderKind_ == bkPopup || MdiChildNotRestored()) {
-        auto* params = reinterpret_cast<NCCALCSIZE_PARAMS*>(lParam);
-        params->rgrc[1] = params->rgrc[0];
-        return WVR_VALIDRECTS;
-    }
-    const TSkinRect c = ClientRectOf({proposed.left, proposed.top, proposed.right, proposed.bottom}, frame_);
-    const RECT client{c.left, c.top, c.right, c.bottom};
-    if (wParam == 0) {
-        *reinterpret_cast<RECT*>(lParam) = client;
-        return 0;
-    }
-    auto* params = reinterpret_cast<NCCALCSIZE_PARAMS*>(lParam);
-    params->rgrc[0] = client;
-    params->rgrc[1] = client;
-    return WVR_VALIDRECTS;
-}
-
 // The frame's painting and hit testing, once attached and while the window shows.
-bool TWinSkinForm::HandleNonClient(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
+bool TFormMessages::HandleNonClient(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
     switch (message) {
     case WM_NCPAINT: {
-        if (borderKind_ == bkPopup || MdiChildNotRestored()) {
+        if (win_.facts_.borderKind == bkPopup || win_.facts_.MdiChildNotRestored()) {
             return false;
         }
         HDC dc = nullptr;
@@ -289,34 +261,34 @@ bool TWinSkinForm::HandleNonClient(UINT message, WPARAM wParam, LPARAM lParam, L
             // The system keeps the region handed to GetDCEx: it gets a copy of the update region.
             HRGN copy = CreateRectRgn(0, 0, 0, 0);
             CombineRgn(copy, reinterpret_cast<HRGN>(wParam), nullptr, RGN_COPY);
-            dc = GetDCEx(window_, copy, DCX_WINDOW | DCX_INTERSECTRGN | DCX_CACHE);
+            dc = GetDCEx(win_.window_, copy, DCX_WINDOW | DCX_INTERSECTRGN | DCX_CACHE);
         }
         if (dc == nullptr) {
-            dc = GetWindowDC(window_);
+            dc = GetWindowDC(win_.window_);
         }
-        PaintFrame(dc);
-        ReleaseDC(window_, dc);
+        win_.PaintFrame(dc);
+        ReleaseDC(win_.window_, dc);
         result = 0;
         return true;
     }
     case WM_NCACTIVATE:
-        active_ = wParam != 0;
-        buttons_.StartHover(active_);
-        PaintFrame();
+        win_.facts_.active = wParam != 0;
+        win_.buttons_.StartHover(win_.facts_.active);
+        win_.PaintFrame();
         result = TRUE; // the platform's caption is never drawn
         return true;
     case WM_NCCALCSIZE:
-        result = CalcSize(wParam, lParam);
+        result = win_.fit_.CalcSize(wParam, lParam);
         return true;
     case WM_NCHITTEST: {
         const LRESULT previous = Previous(message, wParam, lParam);
-        const POINT p = WindowPoint({GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)});
-        result = SkinHitTest(static_cast<int>(previous), p.y, frame_.top);
-        if ((style_ & WS_THICKFRAME) != 0 && windowState_ == wsRestored && result != HTCLIENT) {
+        const POINT p = win_.WindowPoint({GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)});
+        result = SkinHitTest(static_cast<int>(previous), p.y, win_.facts_.frame.top);
+        if ((win_.facts_.style & WS_THICKFRAME) != 0 && win_.facts_.windowState == wsRestored && result != HTCLIENT) {
             RECT outer{};
-            GetWindowRect(window_, &outer);
+            GetWindowRect(win_.window_, &outer);
             if (const int sizing =
-                    SizingHitTest(p.x, p.y, outer.right - outer.left, outer.bottom - outer.top, frame_);
+                    SizingHitTest(p.x, p.y, outer.right - outer.left, outer.bottom - outer.top, win_.facts_.frame);
                 sizing != HtNowhere) {
                 result = sizing;
             }
@@ -329,11 +301,11 @@ bool TWinSkinForm::HandleNonClient(UINT message, WPARAM wParam, LPARAM lParam, L
         result = 0;
         return true;
     case SkinRepaintFrame:
-        PaintFrame();
+        win_.PaintFrame();
         result = 0;
         return true;
     case SkinOpenMenuItem:
-        OpenBarItem(*this, static_cast<int>(wParam), lParam != 0);
+        OpenBarItem(win_, static_cast<int>(wParam), lParam != 0);
         result = 0;
         return true;
     case WM_NCMOUSEMOVE:

@@ -2,6 +2,7 @@
 // commands: what the frame takes and what goes on to the window.
 #include "skin/controls/SkinControl.h"
 #include "skin/form/SkinMessages.h"
+#include "skin/form/FormMessages.h"
 #include "skin/form/WinSkinForm.h"
 #include "skin/menu/MenuBar.h"
 #include "skin/menu/MenuTracking.h"
@@ -10,39 +11,39 @@
 
 namespace quellar {
 
-bool TWinSkinForm::HandleMouse(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
+bool TFormMessages::HandleMouse(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
     const POINT screen{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
-    TWinSysButton* button = buttons_.ButtonAt(WindowPoint(screen));
-    TWinSkinMenu* bar = menuBar_.Bar();
-    TMenuBtn* barItem = button == nullptr && bar != nullptr ? bar->ItemAt(WindowPoint(screen)) : nullptr;
+    TWinSysButton* button = win_.buttons_.ButtonAt(win_.WindowPoint(screen));
+    TWinSkinMenu* bar = win_.menuBar_.Bar();
+    TMenuBtn* barItem = button == nullptr && bar != nullptr ? bar->ItemAt(win_.WindowPoint(screen)) : nullptr;
     TNCObject* item = button != nullptr ? static_cast<TNCObject*>(button) : barItem;
     result = 0;
     switch (message) {
     case WM_NCMOUSEMOVE:
-        if (!active_) {
+        if (!win_.facts_.active) {
             return true; // an inactive window's buttons do not light up
         }
         if (item != nullptr) {
             item->Enter();
             return true;
         }
-        if (hotItem != nullptr) {
-            hotItem->Leave();
+        if (win_.hotItem != nullptr) {
+            win_.hotItem->Leave();
         }
         return false;
     case WM_NCLBUTTONDOWN:
         if (item != nullptr) {
-            if (!active_) {
-                SetForegroundWindow(window_);
+            if (!win_.facts_.active) {
+                SetForegroundWindow(win_.window_);
             }
             if (barItem != nullptr) {
-                OpenBarItem(*this, barItem->index, false);
+                OpenBarItem(win_, barItem->index, false);
             } else {
                 item->Press();
             }
             return true;
         }
-        if (windowState_ == wsMaximized && active_ && wParam == HTCAPTION) {
+        if (win_.facts_.windowState == wsMaximized && win_.facts_.active && wParam == HTCAPTION) {
             result = Previous(message, HTMENU, lParam); // a maximised window is not dragged
             return true;
         }
@@ -51,7 +52,7 @@ bool TWinSkinForm::HandleMouse(UINT message, WPARAM wParam, LPARAM lParam, LRESU
             // the platform's caption as it starts and ends: the frame is repainted from inside
             // that loop and once more after it. Only the handle is used after the call (the
             // window may be gone by then, and this object with it).
-            HWND window = window_;
+            HWND window = win_.window_;
             PostMessageA(window, SkinRepaintFrame, 0, 0);
             result = Previous(message, wParam, lParam);
             PostMessageA(window, SkinRepaintFrame, 0, 0);
@@ -62,36 +63,36 @@ bool TWinSkinForm::HandleMouse(UINT message, WPARAM wParam, LPARAM lParam, LRESU
         if (item == nullptr) {
             return false;
         }
-        if (button != nullptr && button == hotItem) {
+        if (button != nullptr && button == win_.hotItem) {
             button->Release();
-            buttons_.RunAction(screen);
-        } else if (barItem != nullptr && barItem == hotItem && barItem->state == nsPressed) {
+            win_.buttons_.RunAction(screen);
+        } else if (barItem != nullptr && barItem == win_.hotItem && barItem->state == nsPressed) {
             barItem->Release(); // a plain command, posted when it was pressed
         }
         return true;
     case WM_NCLBUTTONDBLCLK:
-        if (windowState_ != wsRestored) {
-            buttons_.Restore();
-        } else if ((captionFlags_ & cfMaximizeBox) != 0) {
-            buttons_.ToggleMaximize();
+        if (win_.facts_.windowState != wsRestored) {
+            win_.buttons_.Restore();
+        } else if ((win_.facts_.captionFlags & cfMaximizeBox) != 0) {
+            win_.buttons_.ToggleMaximize();
         }
         return true;
     case WM_NCRBUTTONDOWN:
-        if (wParam != HTCAPTION || mdiKind_ == mkChild) {
+        if (wParam != HTCAPTION || win_.facts_.mdiKind == mkChild) {
             return false; // an MDI child's menu is the platform's
         }
-        buttons_.ShowSystemMenu(screen);
+        win_.buttons_.ShowSystemMenu(screen);
         return true;
     default:
         return false;
     }
 }
 
-bool TWinSkinForm::HandleCommand(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
+bool TFormMessages::HandleCommand(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
     const WPARAM command = wParam & 0xFFF0;
     if (message == WM_COMMAND) {
         if (lParam != 0) {
-            if (TSkinControl* from = controls_.SkinFor(reinterpret_cast<HWND>(lParam)); from != nullptr) {
+            if (TSkinControl* from = win_.controls_.SkinFor(reinterpret_cast<HWND>(lParam)); from != nullptr) {
                 from->ParentNotified(HIWORD(wParam));
             }
         }
@@ -104,7 +105,7 @@ bool TWinSkinForm::HandleCommand(UINT message, WPARAM wParam, LPARAM lParam, LRE
         case SC_PREVWINDOW:
         case SC_CLOSE:
         case SC_RESTORE:
-            PostMessageA(window_, WM_SYSCOMMAND, LOWORD(wParam), 0);
+            PostMessageA(win_.window_, WM_SYSCOMMAND, LOWORD(wParam), 0);
             result = 0;
             return true;
         default:
@@ -112,30 +113,30 @@ bool TWinSkinForm::HandleCommand(UINT message, WPARAM wParam, LPARAM lParam, LRE
         }
     }
     const char key = static_cast<char>(lParam & 0xFF);
-    if (command == SC_KEYMENU && menuBar_.DropDown() == nullptr && key != ' ' && key != '-' &&
+    if (command == SC_KEYMENU && win_.menuBar_.DropDown() == nullptr && key != ' ' && key != '-' &&
         GetCapture() == nullptr) {
         // Alt or F10 alone: no menu mode on a window without the platform's caption and bar.
         // Alt and a letter: the bar item with that accelerator opens, first item selected.
-        const TMenuBtn* accelerated = key != 0 ? menuBar_.AcceleratorItem(key) : nullptr;
+        const TMenuBtn* accelerated = key != 0 ? win_.menuBar_.AcceleratorItem(key) : nullptr;
         if (key == 0 || accelerated != nullptr) {
             if (accelerated != nullptr) {
-                PostMessageA(window_, SkinOpenMenuItem, static_cast<WPARAM>(accelerated->index), 1);
+                PostMessageA(win_.window_, SkinOpenMenuItem, static_cast<WPARAM>(accelerated->index), 1);
             }
             result = 1;
             return true;
         }
     }
     if (command == SC_MINIMIZE) {
-        windowState_ = wsMinimized;
-        if (mdiKind_ == mkChild) {
-            SetCaptionStyles(true);
+        win_.facts_.windowState = wsMinimized;
+        if (win_.facts_.mdiKind == mkChild) {
+            win_.fit_.SetCaptionStyles(true);
         }
     } else if (command == SC_MAXIMIZE) {
-        windowState_ = wsMaximized;
+        win_.facts_.windowState = wsMaximized;
     } else if (command == SC_RESTORE) {
-        windowState_ = wsRestored;
-        if (mdiKind_ == mkChild) {
-            SetCaptionStyles(false);
+        win_.facts_.windowState = wsRestored;
+        if (win_.facts_.mdiKind == mkChild) {
+            win_.fit_.SetCaptionStyles(false);
         }
     }
     return false;

@@ -73,26 +73,24 @@ void TMenuBarOwner::Release(bool formGoing, bool windowGone) {
 void TMenuBarOwner::HookForm(bool on) {
     if (on && hookedForm_ == nullptr && host_.Form() != nullptr) {
         hookedForm_ = host_.Form();
-        savedFormProc_ = hookedForm_->WindowProc;
-        hookedForm_->WindowProc = [this](TMessage& m) { FormLevel(m); };
+        hookedForm_->Links().Attach(&formLink_);
     } else if (!on && hookedForm_ != nullptr) {
-        hookedForm_->WindowProc = std::move(savedFormProc_);
-        savedFormProc_ = nullptr;
+        hookedForm_->Links().Detach(&formLink_);
         hookedForm_ = nullptr;
     }
 }
 
-void TMenuBarOwner::FormLevel(TMessage& m) {
+bool TMenuBarOwner::FormLevel(HWND /*window*/, UINT message, WPARAM wParam, LPARAM /*lParam*/, LRESULT& result) {
     const bool altOnly =
         GetKeyState(VK_MENU) < 0 && GetKeyState(VK_CONTROL) >= 0 && GetKeyState(VK_SHIFT) >= 0;
-    if (m.Msg == CM_DIALOGCHAR && altOnly) {
-        if (const TMenuBtn* item = AcceleratorItem(static_cast<char>(m.WParam)); item != nullptr) {
+    if (message == CM_DIALOGCHAR && altOnly) {
+        if (const TMenuBtn* item = AcceleratorItem(static_cast<char>(wParam)); item != nullptr) {
             PostMessageA(host_.Window(), SkinOpenMenuItem, static_cast<WPARAM>(item->index), 1);
-            m.Result = 1;
-            return;
+            result = 1;
+            return true;
         }
     }
-    savedFormProc_(m);
+    return false; // the form's own handling and the links before this one
 }
 
 } // namespace quellar

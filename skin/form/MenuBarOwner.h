@@ -4,17 +4,16 @@
 // our form's own message handling that lets Alt and a letter reach the bar before the form's
 // controls; and it hands the menu back when the window lets go of the skin.
 #include "skin/menu/MenuBar.h"
+#include "ui/SubclassChain.h"
 
 #include <windows.h>
 
-#include <functional>
 #include <memory>
 
 namespace quellar {
 
 class IMenuHost;
 class TCustomForm;
-struct TMessage;
 
 class TMenuBarOwner {
 public:
@@ -43,19 +42,19 @@ public:
     void Release(bool formGoing, bool windowGone);
 
 private:
-    // In front of our form's own message handling while the bar is there. The framework hands
-    // Alt and a letter to the form as CM_DIALOGCHAR through its WindowProc alone (the
-    // application's message loop calls Perform), never through the window procedure, so the
-    // subclass chain cannot see it: the hook wraps WindowProc.
+    // A link in front of our form's own message handling while the bar is there. The framework
+    // hands Alt and a letter to the form as CM_DIALOGCHAR through Perform alone (the
+    // application's message loop calls it), never through the window procedure, so the window's
+    // subclass chain cannot see it: the hook sits in the form's link set instead.
     void HookForm(bool on);
-    void FormLevel(TMessage& message);
+    bool FormLevel(HWND window, UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
 
     IMenuHost& host_;
     TNCHost& items_;
     std::unique_ptr<TWinSkinMenu> bar_;
     HMENU dropDown_ = nullptr;
     TCustomForm* hookedForm_ = nullptr;
-    std::function<void(TMessage&)> savedFormProc_;
+    TLinkTo<TMenuBarOwner, &TMenuBarOwner::FormLevel> formLink_{*this};
 };
 
 } // namespace quellar

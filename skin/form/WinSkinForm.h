@@ -3,9 +3,11 @@
 // as a message box). It keeps the window's life: once attached it sits in the window's subclass
 // chain, takes away the window's own caption styles, declares a frame as wide as the skin's
 // borders and keeps the client area the size it was; on detaching it gives everything back. It
-// follows activation and the window state, and dispatches the window's messages
-// (FormMessages.cpp, FrameMouse.cpp) to its parts, each reaching the window through a small
-// interface:
+// follows activation and the window state, and its message handling (TFormMessages) dispatches
+// the window's messages to its parts, each reaching the window through a small
+// interface that the frame fit answers:
+//   - the frame fit (TFrameFit): the window's facts (TWindowFacts), its caption styles and its
+//     size around the skin's frame;
 //   - the frame painter (TFramePainter): the frame, its buffers, title box, icon and region;
 //   - the caption buttons (TCaptionButtons): their layout, hover timer, actions, system menu;
 //   - the menu bar owner (TMenuBarOwner): the bar, the form-level hook, the shown menu;
@@ -14,6 +16,8 @@
 // The skin manager creates, attaches, re-applies and frees these objects.
 #include "skin/controls/ControlSkinSet.h"
 #include "skin/form/CaptionButtons.h"
+#include "skin/form/FormMessages.h"
+#include "skin/form/FrameFit.h"
 #include "skin/form/FrameGeometry.h"
 #include "skin/form/FramePainter.h"
 #include "skin/form/MdiLink.h"
@@ -37,24 +41,9 @@ class TSkinControl;
 class TGraphicControl;
 class TWinSkinMenu;
 
-// Life of a form object.
-enum TLifeState : int {
-    lsCreated = 0,
-    lsRunning = 1,
-    lsReapplying = 3,
-    lsDetachingAtExit = 4,
-    lsFitting = 5,
-    lsDestroyed = 6, // WM_NCDESTROY seen: the manager frees the object
-};
-
-enum TMdiKind : int { mkPlain = 0, mkFrame = 1, mkChild = 2 };
-
 class TWinSkinForm : public TSubclassHandler,
                      public TNCHost,
                      public IMenuHost,
-                     private ICaptionHost,
-                     private IFramePaintHost,
-                     private IMdiHost,
                      private TControlWatcher {
 public:
     // form is our own form object of the window, or null for a foreign window.
@@ -69,31 +58,21 @@ public:
     void DetachAndRestore();
     // Only the procedure back (the window is going, or the program ends).
     void DetachAtExit();
-    void DropCaptionButtons();
     // Frame sizes and caption buttons from the skin.
     void BuildLayout();
     // After the skin changed: new sizes, frame, region and colours.
     void ReapplySkin();
 
     void PaintFrame(HDC dc = nullptr);
-    void FitFrame(bool reapplying);
     void UpdateRegion();
-    void SetCaptionStyles(bool show);
-    void RefreshWindowState();
 
     HWND Window() const override { return window_; }
     TSkinData& Skin() const override { return *skin_; }
     TCustomForm* Form() const override { return form_; }
-    int LifeState() const { return lifeState_; }
-    void SetLifeState(int state) { lifeState_ = state; }
+    int LifeState() const { return facts_.lifeState; }
+    void SetLifeState(int state) { facts_.lifeState = state; }
     // The skin this object wears is going: everything of the window back as it was.
     bool Wears(const TSkinData& skin) const { return skin_ == &skin; }
-    const TFrameSizes& Frame() const override { return frame_; }
-    bool Active() const override { return active_; }
-    int WindowState() const override { return windowState_; }
-    TBorderKind BorderKind() const { return borderKind_; }
-    const std::string& ClassName() const { return className_; }
-    int MdiKind() const { return mdiKind_; }
     // Whether a skinned MDI frame shows a maximised child changed: a frame repaints its bar (it
     // shows the child's buttons, or no longer does); a maximised child shows the platform's
     // frame, a restored one ours again.
@@ -104,10 +83,12 @@ public:
     POINT WindowPoint(POINT screen) const override { return WindowPointOf(window_, screen); }
 
     // The parts.
+    TFrameFit& Fit() { return fit_; }
+    const TFrameFit& Fit() const { return fit_; }
     TFramePainter& Painter() { return painter_; }
     const TFramePainter& Painter() const { return painter_; }
     TCaptionButtons& Buttons() { return buttons_; }
-    const std::vector<std::unique_ptr<TWinSysButton>>& CaptionButtons() const { return buttons_.List(); }
+    const TCaptionButtons& Buttons() const { return buttons_; }
     TControlSkinSet& Controls() { return controls_; }
     const TControlSkinSet& Controls() const { return controls_; }
 
@@ -118,6 +99,8 @@ public:
     HMENU SystemMenu() const override { return buttons_.SystemMenu(); }
 
 private:
+    friend class TFormMessages;
+
     // What both ways of detaching share: control skins, watcher, popup menus and MDI client given
     // back; then the menu bar.
     void ReleaseParts();
@@ -125,68 +108,25 @@ private:
     // Our form is being torn down (its window is still there): let go of both now, while the
     // form's menu and components can still be asked.
     void ControlDestroying(TControl& control) override;
-    // An MDI child that is minimised or maximised: the platform draws its frame.
-    bool MdiChildNotRestored() const { return mdiKind_ == mkChild && windowState_ != wsRestored; }
-    bool HandleAlways(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
-    bool HandleFrame(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
-    bool HandleNonClient(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
-    bool HandleMouse(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
-    bool HandleCommand(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
-    LRESULT Previous(UINT message, WPARAM wParam, LPARAM lParam);
-    LRESULT CalcSize(WPARAM wParam, LPARAM lParam);
-    // The previous procedure with the window's WS_VISIBLE bit cleared for the call.
-    LRESULT PreviousUnseen(UINT message, WPARAM wParam, LPARAM lParam);
-    // Whether our frame replaces the platform's now (attached, shown restored or maximised).
-    bool PaintsFrame() const;
-    // Tells the window manager it paints the frame again (once, if it was told otherwise).
     void GiveFrameBackToDwm();
-    void Sized(WPARAM wParam);
-    void SkinAttachedArrived();
-    void RestoreSize();
     // The region cut anew whatever the window's size.
     void RebuildRegion();
-
-    // What the parts ask (ICaptionHost, IFramePaintHost, IMdiHost).
-    TCaptionState CaptionState() const override;
-    bool RightToLeft() const override { return rightToLeft_; }
-    void SetWindowState(int state) override { windowState_ = state; }
-    TSkinRect TitleBoxFor(int width, int rightAlignedLeft) override {
-        return painter_.MeasureTitleBox(width, rightAlignedLeft);
-    }
-    const TBitmap32& Icon() const override { return painter_.Icon(); }
-    bool Composable() const override;
-    bool Popup() const override { return (style_ & WS_POPUP) != 0; }
-    TMenuBarOwner& MenuBarOwner() override { return menuBar_; }
 
     HWND window_;
     TSkinData* skin_;
     TCustomForm* form_;
     bool attached_ = false;
-    int lifeState_ = lsCreated;
-    std::string className_;
-    HWND owner_ = nullptr;
-    DWORD style_ = 0;
-    DWORD exStyle_ = 0;
-    bool rightToLeft_ = false;
-    unsigned captionFlags_ = 0;
-    DWORD removedCaptionBits_ = 0; // the WS_CAPTION bits the skin took away
-    TBorderKind borderKind_ = bkFixed;
-    TFrameSizes frame_;
-    int initialExtraWidth_ = 0;
-    int initialExtraHeight_ = 0;
-    int clientWidth_ = 0;
-    int clientHeight_ = 0;
-    bool active_ = true;
-    int windowState_ = wsRestored;
     std::uint32_t formColour_ = 0;
     bool dwmFrameOurs_ = false; // the window manager was told we paint the frame
-    int mdiKind_ = mkPlain;
     bool formGoing_ = false; // our form is in its destructor
-    TFramePainter painter_{*this};
-    TCaptionButtons buttons_{*this, *this};
+    TFrameFit fit_{window_, *skin_, painter_, menuBar_, mdiLink_};
+    TWindowFacts& facts_ = fit_.Facts();
+    TFramePainter painter_{fit_};
+    TCaptionButtons buttons_{fit_, *this};
     TMenuBarOwner menuBar_{*this, *this};
-    TMdiLink mdiLink_{*this};
+    TMdiLink mdiLink_{fit_};
     TControlSkinSet controls_{window_, *skin_, form_};
+    TFormMessages messages_{*this};
 };
 
 } // namespace quellar

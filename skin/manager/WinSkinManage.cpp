@@ -266,7 +266,7 @@ void TWinSkinManage::UnregisterSkinData(TSkinData* data) {
 void TWinSkinManage::DropAllCaptionButtons() {
     TSkinManage::DropAllCaptionButtons();
     for (const auto& form : forms_) {
-        form->DropCaptionButtons();
+        form->Buttons().Drop();
     }
 }
 
@@ -335,7 +335,7 @@ void TWinSkinManage::ReworkForSkinChange(TSkinData* data, bool onlyFirst) {
         }
     }
     for (TWinSkinForm* form : using_) {
-        form->DropCaptionButtons();
+        form->Buttons().Drop();
         form->BuildLayout();
     }
     for (TWinSkinForm* form : using_) {
@@ -396,7 +396,7 @@ void TWinSkinManage::SetMdiMax(bool maximized) {
 
 int TWinSkinManage::CountSkinnedMdiChildren() const {
     return static_cast<int>(std::count_if(forms_.begin(), forms_.end(), [](const auto& form) {
-        return form->MdiKind() == mkChild && form->LifeState() != lsDestroyed;
+        return form->Fit().Facts().mdiKind == mkChild && form->LifeState() != lsDestroyed;
     }));
 }
 

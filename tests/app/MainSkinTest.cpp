@@ -49,7 +49,7 @@ protected:
     // The middle of the first visible caption button with the given action, in window coordinates.
     POINT ButtonMiddle(int action) const {
         const TWinSkinForm* object = WindowsSkinManager()->FindFormObject(form->Handle());
-        for (const auto& b : object->CaptionButtons()) {
+        for (const auto& b : object->Buttons().List()) {
             if (b->visible && b->def->Action == action) {
                 return {static_cast<int>((b->rect.left + b->rect.right) / 2),
                         static_cast<int>((b->rect.top + b->rect.bottom) / 2)};
@@ -86,7 +86,7 @@ TEST_F(MainSkin, MainWindowWearsItsSkinThroughMinimiseToTheTrayAndBack) {
     ASSERT_NO_FATAL_FAILURE(ShowSkinned());
     EXPECT_EQ(449, Client().cx);
     EXPECT_EQ(347, Client().cy);
-    const TFrameSizes frame = WindowsSkinManager()->FindFormObject(form->Handle())->Frame();
+    const TFrameSizes frame = WindowsSkinManager()->FindFormObject(form->Handle())->Fit().Frame();
     RECT r{};
     GetWindowRect(form->Handle(), &r);
     EXPECT_EQ(449 + frame.left + frame.right, r.right - r.left);

@@ -276,7 +276,7 @@ TEST_F(SkinView, TheWindowMenuOpensMdiChildrenThatWearTheSkinAndArrangesThem) {
     const TWinSkinForm* frame = manager->FindFormObject(mdi->Handle());
     ASSERT_NE(nullptr, frame);
     int shown = 0;
-    for (const auto& button : frame->CaptionButtons()) {
+    for (const auto& button : frame->Buttons().List()) {
         if (button->def->Visibility != 100 || !button->visible) {
             continue;
         }

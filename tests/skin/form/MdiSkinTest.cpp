@@ -106,7 +106,7 @@ protected:
     }
     // The middle of the frame's caption button for MDI button k, in window coordinates.
     POINT BarButton(int k) const {
-        const auto& buttons = FrameObject()->CaptionButtons();
+        const auto& buttons = FrameObject()->Buttons().List();
         const TSkinRect& r = buttons[buttons.size() - 3 + static_cast<std::size_t>(k)]->rect;
         return {static_cast<int>(r.left + r.right) / 2, static_cast<int>(r.top + r.bottom) / 2};
     }
@@ -144,7 +144,7 @@ TEST_F(MdiSkin, AMaximisedChildsButtonsSitInTheFramesBarAndActFromThere) {
     HWND window = child->Handle();
     // Skinned as it opened: the framework's client refreshed its menu after making it.
     ASSERT_EQ(1, SendMessageA(window, SkinQuery, 0, 0));
-    EXPECT_EQ(mkChild, manager->FindFormObject(window)->MdiKind());
+    EXPECT_EQ(mkChild, manager->FindFormObject(window)->Fit().Facts().mdiKind);
     EXPECT_EQ(LeftColour, WindowPixel(window, 2, 60));
     EXPECT_TRUE(HasRegion(window)) << "its cut corner";
     EXPECT_EQ(0, GetWindowLongPtrA(window, GWL_STYLE) & WS_CAPTION);

@@ -121,7 +121,7 @@ TEST(SkinSoak, RepaintsAndActivationChangesKeepMemoryAndGdiObjectsFlat) {
 
     RECT outer{};
     GetWindowRect(window, &outer);
-    EXPECT_TRUE(RepaintCoversTitleBar(window, (outer.right - outer.left) / 2, form->Frame().top / 2))
+    EXPECT_TRUE(RepaintCoversTitleBar(window, (outer.right - outer.left) / 2, form->Fit().Frame().top / 2))
         << "the rounds painted the frame";
     EXPECT_GT(before.memory, 0u) << "the platform reports the process's memory";
     EXPECT_LE(after.memory, before.memory + kAllowedGrowth);

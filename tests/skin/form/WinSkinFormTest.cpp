@@ -597,7 +597,7 @@ TEST_F(WinSkinForm, DestroyedWindowsAreDroppedEmptyOnesRefusedAndPopupsKeepTheir
     EXPECT_FALSE(manager->AttachWindow(reinterpret_cast<std::uintptr_t>(empty)));
     const TWinSkinForm* form = manager->FindFormObject(popup);
     ASSERT_NE(nullptr, form) << "a popup is attached";
-    EXPECT_EQ(bkPopup, form->BorderKind());
+    EXPECT_EQ(bkPopup, form->Fit().Facts().borderKind);
     RECT c{};
     GetClientRect(popup, &c);
     EXPECT_EQ(50, c.right) << "a popup keeps its own frame";
@@ -648,7 +648,7 @@ protected:
 TEST_F(WinSkinMdi, ChildrenAreSkinnedWhenTheClientRefreshesItsMenu) {
     TWinSkinForm* frameObject = manager->FindFormObject(frame);
     ASSERT_NE(nullptr, frameObject);
-    EXPECT_EQ(mkFrame, frameObject->MdiKind());
+    EXPECT_EQ(mkFrame, frameObject->Fit().Facts().mdiKind);
     HWND child = NewChild("Child one");
     RECT before{};
     GetClientRect(child, &before);
@@ -656,7 +656,7 @@ TEST_F(WinSkinMdi, ChildrenAreSkinnedWhenTheClientRefreshesItsMenu) {
     SendMessageA(gMdiClient, WM_MDIREFRESHMENU, 0, 0);
     Pump(200);
     ASSERT_EQ(1, SendMessageA(child, SkinQuery, 0, 0));
-    EXPECT_EQ(mkChild, manager->FindFormObject(child)->MdiKind());
+    EXPECT_EQ(mkChild, manager->FindFormObject(child)->Fit().Facts().mdiKind);
     EXPECT_EQ(1, manager->CountSkinnedMdiChildren());
     RECT after{};
     GetClientRect(child, &after);
@@ -667,7 +667,7 @@ TEST_F(WinSkinMdi, ChildrenAreSkinnedWhenTheClientRefreshesItsMenu) {
     // Maximised, the child shows the platform's caption; restored, the skin's frame again.
     SendMessageA(gMdiClient, WM_MDIMAXIMIZE, reinterpret_cast<WPARAM>(child), 0);
     Pump(100);
-    EXPECT_EQ(wsMaximized, manager->FindFormObject(child)->WindowState());
+    EXPECT_EQ(wsMaximized, manager->FindFormObject(child)->Fit().WindowState());
     EXPECT_TRUE(Captioned(child));
     SendMessageA(gMdiClient, WM_MDIRESTORE, reinterpret_cast<WPARAM>(child), 0);
     Pump(100);
