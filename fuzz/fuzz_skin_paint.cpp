@@ -114,7 +114,8 @@ void RequireFramesFit(const TBitmap32& picture, int frames, bool stacked) {
 
 // What the key table promises the painters.
 void CheckModel(const TSkinData& d) {
-    for (const TDataSkinBorder* b : {d.Model().FrameLeft(), d.Model().FrameRight(), d.Model().FrameTop(), d.Model().FrameBottom()}) {
+    for (const TDataSkinBorder* b :
+         {d.Model().FrameLeft(), d.Model().FrameRight(), d.Model().FrameTop(), d.Model().FrameBottom()}) {
         RequireMargins(*b);
         Require(b->FrameCount >= 1 && b->FrameCount <= MaxFrameCount);
         RequireFramesFit(b->Image, b->FrameCount, b == d.Model().FrameTop() || b == d.Model().FrameBottom());
@@ -170,7 +171,8 @@ void PaintFrame(const TSkinData& d, int w, int h, bool active) {
 
         NoHost host;
         std::vector<std::unique_ptr<TWinSysButton>> buttons;
-        TCaptionPlacement where{w, box, frame, d.Model().MenuBar() ? d.Model().MenuBar()->LeftWidth : 0, false};
+        TCaptionPlacement where{w, box, frame, d.Model().MenuBar() ? d.Model().MenuBar()->LeftWidth : 0,
+                                false};
         int rightmost = 0;
         const TCaptionState state{kind, cfMaximizeBox | cfMinimizeBox | cfSystemMenu, active, false, false,
                                   20};

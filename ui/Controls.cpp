@@ -9,10 +9,10 @@
 
 namespace quellar {
 
-
 bool IsAccel(unsigned ch, const std::string& caption) {
     const char mnemonic = MnemonicOf(caption);
-    return mnemonic != 0 && std::toupper(static_cast<unsigned char>(mnemonic)) == std::toupper(static_cast<int>(ch & 0xFF));
+    return mnemonic != 0 &&
+           std::toupper(static_cast<unsigned char>(mnemonic)) == std::toupper(static_cast<int>(ch & 0xFF));
 }
 
 // ---- TControl ----

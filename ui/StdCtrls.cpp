@@ -7,7 +7,8 @@ constexpr UINT kLabelFormat = DT_LEFT | DT_WORDBREAK | DT_EXPANDTABS;
 } // namespace
 
 bool ClickOnAccelerator(TControl& control, const std::string& caption, TMessage& message) {
-    if (!IsAccel(static_cast<unsigned>(message.WParam), caption) || !control.Enabled() || !control.Showing()) {
+    if (!IsAccel(static_cast<unsigned>(message.WParam), caption) || !control.Enabled() ||
+        !control.Showing()) {
         return false;
     }
     control.Click();

@@ -12,7 +12,9 @@ namespace quellar {
 TControlSkinSet::TControlSkinSet(HWND window, TSkinData& skin, TCustomForm* form)
     : window_(window), skin_(skin), form_(form) {}
 
-TControlSkinSet::~TControlSkinSet() { DropAll(); }
+TControlSkinSet::~TControlSkinSet() {
+    DropAll();
+}
 
 TSkinControl* TControlSkinSet::Add(std::unique_ptr<TSkinControl> skin) {
     skins_.push_back(std::move(skin));
@@ -21,7 +23,8 @@ TSkinControl* TControlSkinSet::Add(std::unique_ptr<TSkinControl> skin) {
 
 TSkinControl* TControlSkinSet::SkinFor(HWND control) const {
     for (const auto& skin : skins_) {
-        if (skin->Handle() == control && skin->GraphicControl() == nullptr && skin->LifeState() != slDestroyed) {
+        if (skin->Handle() == control && skin->GraphicControl() == nullptr &&
+            skin->LifeState() != slDestroyed) {
             return skin.get();
         }
     }

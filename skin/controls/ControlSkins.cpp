@@ -186,9 +186,9 @@ void SkinComponent(TControlSkinSet& skins, TComponent& component) {
             return; // the program skinned it its own way
         }
     }
-    const TSkinChoice choice =
-        ChooseComponentSkin(FactsOf(component, data.Model().Tabs() != nullptr && !data.Model().Tabs()->Image.Empty()),
-                            data.SkinControls(), data.Skin3rd());
+    const TSkinChoice choice = ChooseComponentSkin(
+        FactsOf(component, data.Model().Tabs() != nullptr && !data.Model().Tabs()->Image.Empty()),
+        data.SkinControls(), data.Skin3rd());
     if (choice.skin == skNone && !choice.walkChildren) {
         SkinExtendedCombo(skins, component);
         return;

@@ -116,7 +116,8 @@ void TSkinComBox::PaintSkin(HDC dc, const RECT& rect) {
     StretchPixels(picture, parts.button, face,
                   FrameCell(face.Width(), face.Height(), button->FrameCount, frame),
                   TTransparency::trMagenta);
-    if (const TDataSkinObject* extra = Skin().Model().ExtraImages(); extra != nullptr && !extra->Image.Empty()) {
+    if (const TDataSkinObject* extra = Skin().Model().ExtraImages();
+        extra != nullptr && !extra->Image.Empty()) {
         const int frames = std::max(extra->FrameCount, 1);
         const int cellWidth = extra->Image.Width() / frames;
         const int cellHeight = extra->Image.Height();

@@ -191,7 +191,8 @@ void TSkinScrollBar::PaintBar(HDC dc, TBarIndex bar) {
     };
     TBitmap32 work(w, h, PixelOf(ResolveColour(Skin().Model().Colours().Scrollbar)));
     const int a = length < 2 * arrow_ ? length / 2 : arrow_;
-    if (const TDataSkinObject* track = horz ? Skin().Model().HorzScroll() : Skin().Model().VertScroll(); track != nullptr) {
+    if (const TDataSkinObject* track = horz ? Skin().Model().HorzScroll() : Skin().Model().VertScroll();
+        track != nullptr) {
         DrawFrame(work, along(a, length - a), *track, 4, 1);
     }
     const TDataSkinObject& strip = *Skin().Model().Scrollbar();

@@ -3,8 +3,8 @@
 // the rest to its parts: painting to the frame painter, the hover timer to the caption buttons,
 // menu items and the bar to the menu code; the mouse on the frame and the commands are in
 // FrameMouse.cpp.
-#include "skin/form/SkinMessages.h"
 #include "skin/form/FormMessages.h"
+#include "skin/form/SkinMessages.h"
 #include "skin/form/WinSkinForm.h"
 #include "skin/manager/WinSkinManage.h"
 #include "skin/menu/MenuBar.h"
@@ -35,7 +35,8 @@ bool TFormMessages::Dispatch(UINT message, WPARAM wParam, LPARAM lParam, LRESULT
     if (HandleFrame(message, wParam, lParam, result)) {
         return true;
     }
-    if (win_.facts_.lifeState == lsCreated || win_.facts_.windowState == wsMinimized || win_.facts_.MdiChildNotRestored()) {
+    if (win_.facts_.lifeState == lsCreated || win_.facts_.windowState == wsMinimized ||
+        win_.facts_.MdiChildNotRestored()) {
         return false;
     }
     return HandleNonClient(message, wParam, lParam, result);
@@ -131,8 +132,10 @@ void TFormMessages::Sized(WPARAM wParam) {
             PostMessageA(frame, SkinRepaintFrame, 0, 0);
         }
     }
-    const bool mdiAside = win_.facts_.mdiKind == mkChild && (MdiMaximized() || win_.facts_.windowState != wsRestored);
-    if (win_.facts_.windowState != wsMinimized && !mdiAside && (win_.facts_.lifeState == lsRunning || win_.facts_.lifeState == lsReapplying)) {
+    const bool mdiAside =
+        win_.facts_.mdiKind == mkChild && (MdiMaximized() || win_.facts_.windowState != wsRestored);
+    if (win_.facts_.windowState != wsMinimized && !mdiAside &&
+        (win_.facts_.lifeState == lsRunning || win_.facts_.lifeState == lsReapplying)) {
         win_.UpdateRegion();
     }
 }
@@ -142,7 +145,8 @@ void TFormMessages::SkinAttachedArrived() {
         win_.fit_.SetCaptionStyles(true);
         SetWindowPos(win_.window_, nullptr, 0, 0, 0, 0,
                      SWP_FRAMECHANGED | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-    } else if (win_.facts_.lifeState == lsCreated && win_.facts_.windowState != wsMinimized && win_.facts_.borderKind != bkPopup) {
+    } else if (win_.facts_.lifeState == lsCreated && win_.facts_.windowState != wsMinimized &&
+               win_.facts_.borderKind != bkPopup) {
         win_.facts_.lifeState = lsFitting;
         win_.fit_.FitFrame(false);
         win_.facts_.lifeState = lsRunning;
@@ -207,13 +211,15 @@ bool TFormMessages::HandleFrame(UINT message, WPARAM wParam, LPARAM lParam, LRES
         // The access keys were shown or hidden (the user pressed Alt, or used the mouse): our
         // bar follows the window's state, as the platform's bar does.
         result = Previous(message, wParam, lParam);
-        if (win_.menuBar_.Bar() != nullptr && (HIWORD(wParam) & UISF_HIDEACCEL) != 0 && win_.facts_.PaintsFrame()) {
+        if (win_.menuBar_.Bar() != nullptr && (HIWORD(wParam) & UISF_HIDEACCEL) != 0 &&
+            win_.facts_.PaintsFrame()) {
             win_.PaintFrame();
         }
         return true;
     case WM_SETTEXT:
     case WM_SETICON:
-        result = win_.facts_.PaintsFrame() ? PreviousUnseen(message, wParam, lParam) : Previous(message, wParam, lParam);
+        result = win_.facts_.PaintsFrame() ? PreviousUnseen(message, wParam, lParam)
+                                           : Previous(message, wParam, lParam);
         if (message == WM_SETICON) {
             win_.painter_.ReadWindowIcon();
         }
@@ -241,7 +247,8 @@ LRESULT TFormMessages::PreviousUnseen(UINT message, WPARAM wParam, LPARAM lParam
     if ((style & WS_VISIBLE) == 0) {
         return Previous(message, wParam, lParam);
     }
-    SetWindowLongPtrA(win_.window_, GWL_STYLE, static_cast<LONG_PTR>(style & ~static_cast<DWORD>(WS_VISIBLE)));
+    SetWindowLongPtrA(win_.window_, GWL_STYLE,
+                      static_cast<LONG_PTR>(style & ~static_cast<DWORD>(WS_VISIBLE)));
     const LRESULT result = Previous(message, wParam, lParam);
     // The previous procedure may have changed other bits meanwhile: only WS_VISIBLE comes back.
     const auto after = static_cast<DWORD>(GetWindowLongPtrA(win_.window_, GWL_STYLE));
@@ -284,11 +291,12 @@ bool TFormMessages::HandleNonClient(UINT message, WPARAM wParam, LPARAM lParam, 
         const LRESULT previous = Previous(message, wParam, lParam);
         const POINT p = win_.WindowPoint({GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)});
         result = SkinHitTest(static_cast<int>(previous), p.y, win_.facts_.frame.top);
-        if ((win_.facts_.style & WS_THICKFRAME) != 0 && win_.facts_.windowState == wsRestored && result != HTCLIENT) {
+        if ((win_.facts_.style & WS_THICKFRAME) != 0 && win_.facts_.windowState == wsRestored &&
+            result != HTCLIENT) {
             RECT outer{};
             GetWindowRect(win_.window_, &outer);
-            if (const int sizing =
-                    SizingHitTest(p.x, p.y, outer.right - outer.left, outer.bottom - outer.top, win_.facts_.frame);
+            if (const int sizing = SizingHitTest(p.x, p.y, outer.right - outer.left, outer.bottom - outer.top,
+                                                 win_.facts_.frame);
                 sizing != HtNowhere) {
                 result = sizing;
             }

@@ -44,7 +44,9 @@ HWND TFrameFit::ReadWindow() {
     facts_.captionFlags = CaptionFlagsOf(facts_.style, GetSystemMenu(window, FALSE) != nullptr);
     facts_.borderKind = BorderKindOf(facts_.style, facts_.exStyle);
     HWND mdiClient = FindWindowExA(window, nullptr, "MDIClient", nullptr);
-    facts_.mdiKind = (facts_.exStyle & WS_EX_MDICHILD) != 0 ? mkChild : mdiClient != nullptr ? mkFrame : mkPlain;
+    facts_.mdiKind = (facts_.exStyle & WS_EX_MDICHILD) != 0 ? mkChild
+                     : mdiClient != nullptr                 ? mkFrame
+                                                            : mkPlain;
     RefreshWindowState();
     return mdiClient;
 }
@@ -129,8 +131,8 @@ void TFrameFit::FitFrame(bool reapplying) {
         // 64-bit: the sum of the skin's numbers may pass the int range.
         const std::int64_t needed =
             (std::int64_t{static_cast<int>(WindowCaption(facts_.window).size())} + 7) * space.cx +
-            std::int64_t{facts_.frame.left} + facts_.frame.right + t.LeftWidth + t.RightWidth + t.TXTBackleft +
-            t.TXTBackRight;
+            std::int64_t{facts_.frame.left} + facts_.frame.right + t.LeftWidth + t.RightWidth +
+            t.TXTBackleft + t.TXTBackRight;
         // A box is widened at most to the screen's width, so it and its buttons stay on it.
         const int fittedWidth = static_cast<int>(std::min<std::int64_t>(asked.width, work.Width()));
         const TWidening widening = WidenWithin(fittedWidth, needed, static_cast<int>(work.Width()));
@@ -154,21 +156,24 @@ void TFrameFit::FitFrame(bool reapplying) {
     GetWindowRect(facts_.window, &outer);
     const TSkinRect fitted = FitWindowToWorkArea(outer.left, outer.top, width, asked.height, work);
     // An MDI child keeps its place inside its frame; only its size is bounded.
-    const bool stays = (facts_.style & WS_CHILD) != 0 || (fitted.left == outer.left && fitted.top == outer.top);
+    const bool stays =
+        (facts_.style & WS_CHILD) != 0 || (fitted.left == outer.left && fitted.top == outer.top);
     SetWindowPos(facts_.window, nullptr, fitted.left, fitted.top, static_cast<int>(fitted.Width()),
                  static_cast<int>(fitted.Height()),
                  SWP_FRAMECHANGED | SWP_NOZORDER | (stays ? SWP_NOMOVE : 0) | SWP_NOACTIVATE);
 }
 
 void TFrameFit::RestoreSize() {
-    if (facts_.lifeState == lsDetachingAtExit || ((facts_.style & WS_CHILD) != 0 && facts_.mdiKind != mkChild)) {
+    if (facts_.lifeState == lsDetachingAtExit ||
+        ((facts_.style & WS_CHILD) != 0 && facts_.mdiKind != mkChild)) {
         return;
     }
     RECT outer{};
     GetWindowRect(facts_.window, &outer);
-    const int width = (outer.right - outer.left) - facts_.frame.left - facts_.frame.right + facts_.initialExtraWidth;
-    const int height =
-        (outer.bottom - outer.top) - facts_.frame.top - facts_.frame.menu - facts_.frame.bottom + facts_.initialExtraHeight;
+    const int width =
+        (outer.right - outer.left) - facts_.frame.left - facts_.frame.right + facts_.initialExtraWidth;
+    const int height = (outer.bottom - outer.top) - facts_.frame.top - facts_.frame.menu -
+                       facts_.frame.bottom + facts_.initialExtraHeight;
     SetWindowPos(facts_.window, nullptr, 0, 0, width, height,
                  SWP_FRAMECHANGED | SWP_NOACTIVATE | SWP_NOZORDER | SWP_NOMOVE);
 }
@@ -185,7 +190,8 @@ LRESULT TFrameFit::CalcSize(WPARAM wParam, LPARAM lParam) {
         params->rgrc[1] = params->rgrc[0];
         return WVR_VALIDRECTS;
     }
-    const TSkinRect c = ClientRectOf({proposed.left, proposed.top, proposed.right, proposed.bottom}, facts_.frame);
+    const TSkinRect c =
+        ClientRectOf({proposed.left, proposed.top, proposed.right, proposed.bottom}, facts_.frame);
     const RECT client{c.left, c.top, c.right, c.bottom};
     if (wParam == 0) {
         *reinterpret_cast<RECT*>(lParam) = client;
@@ -199,12 +205,14 @@ LRESULT TFrameFit::CalcSize(WPARAM wParam, LPARAM lParam) {
 
 TCaptionState TFrameFit::CaptionState() const {
     const bool childMaximized = facts_.mdiKind == mkFrame && mdi_.ChildMaximized();
-    return {facts_.borderKind, facts_.captionFlags, facts_.active, facts_.windowState == wsMaximized, childMaximized, facts_.frame.menu};
+    return {facts_.borderKind, facts_.captionFlags, facts_.active, facts_.windowState == wsMaximized,
+            childMaximized,    facts_.frame.menu};
 }
 
 bool TFrameFit::Composable() const {
-    return (facts_.lifeState == lsRunning || facts_.lifeState == lsReapplying) && facts_.borderKind != bkPopup &&
-           facts_.windowState != wsMinimized && !facts_.MdiChildNotRestored() && skin_.SkinLoaded();
+    return (facts_.lifeState == lsRunning || facts_.lifeState == lsReapplying) &&
+           facts_.borderKind != bkPopup && facts_.windowState != wsMinimized &&
+           !facts_.MdiChildNotRestored() && skin_.SkinLoaded();
 }
 
 TSkinRect TFrameFit::TitleBoxFor(int width, int rightAlignedLeft) {

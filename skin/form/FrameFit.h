@@ -19,7 +19,8 @@ class TMenuBarOwner;
 class TFrameFit final : public ICaptionHost, public IFramePaintHost, public IMdiHost {
 public:
     // The parts are those of the same window object; they are only asked, never built, here.
-    TFrameFit(HWND window, TSkinData& skin, TFramePainter& painter, TMenuBarOwner& menuBar, const TMdiLink& mdi);
+    TFrameFit(HWND window, TSkinData& skin, TFramePainter& painter, TMenuBarOwner& menuBar,
+              const TMdiLink& mdi);
     TFrameFit(const TFrameFit&) = delete;
     TFrameFit& operator=(const TFrameFit&) = delete;
 

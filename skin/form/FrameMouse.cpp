@@ -1,8 +1,8 @@
 // The mouse on a skinned window's frame (caption buttons and bar items) and the window's
 // commands: what the frame takes and what goes on to the window.
 #include "skin/controls/SkinControl.h"
-#include "skin/form/SkinMessages.h"
 #include "skin/form/FormMessages.h"
+#include "skin/form/SkinMessages.h"
 #include "skin/form/WinSkinForm.h"
 #include "skin/menu/MenuBar.h"
 #include "skin/menu/MenuTracking.h"
@@ -92,7 +92,8 @@ bool TFormMessages::HandleCommand(UINT message, WPARAM wParam, LPARAM lParam, LR
     const WPARAM command = wParam & 0xFFF0;
     if (message == WM_COMMAND) {
         if (lParam != 0) {
-            if (TSkinControl* from = win_.controls_.SkinFor(reinterpret_cast<HWND>(lParam)); from != nullptr) {
+            if (TSkinControl* from = win_.controls_.SkinFor(reinterpret_cast<HWND>(lParam));
+                from != nullptr) {
                 from->ParentNotified(HIWORD(wParam));
             }
         }

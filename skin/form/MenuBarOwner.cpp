@@ -80,7 +80,8 @@ void TMenuBarOwner::HookForm(bool on) {
     }
 }
 
-bool TMenuBarOwner::FormLevel(HWND /*window*/, UINT message, WPARAM wParam, LPARAM /*lParam*/, LRESULT& result) {
+bool TMenuBarOwner::FormLevel(HWND /*window*/, UINT message, WPARAM wParam, LPARAM /*lParam*/,
+                              LRESULT& result) {
     const bool altOnly =
         GetKeyState(VK_MENU) < 0 && GetKeyState(VK_CONTROL) >= 0 && GetKeyState(VK_SHIFT) >= 0;
     if (message == CM_DIALOGCHAR && altOnly) {

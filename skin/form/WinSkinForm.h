@@ -41,10 +41,7 @@ class TSkinControl;
 class TGraphicControl;
 class TWinSkinMenu;
 
-class TWinSkinForm : public TSubclassHandler,
-                     public TNCHost,
-                     public IMenuHost,
-                     private TControlWatcher {
+class TWinSkinForm : public TSubclassHandler, public TNCHost, public IMenuHost, private TControlWatcher {
 public:
     // form is our own form object of the window, or null for a foreign window.
     TWinSkinForm(HWND window, TSkinData& skin, TCustomForm* form);
@@ -118,7 +115,7 @@ private:
     bool attached_ = false;
     std::uint32_t formColour_ = 0;
     bool dwmFrameOurs_ = false; // the window manager was told we paint the frame
-    bool formGoing_ = false; // our form is in its destructor
+    bool formGoing_ = false;    // our form is in its destructor
     TFrameFit fit_{window_, *skin_, painter_, menuBar_, mdiLink_};
     TWindowFacts& facts_ = fit_.Facts();
     TFramePainter painter_{fit_};

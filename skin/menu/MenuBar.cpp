@@ -72,7 +72,8 @@ void TWinSkinMenu::AddItem(std::unique_ptr<TMenuBtn> item) {
     entry.enabled = item->enabled;
     entry.dropDown = item->submenu != nullptr;
     // The same letter the platform's menus take (MnemonicOf), kept lower-cased for the bar's lookup.
-    entry.accelerator = static_cast<char>(std::tolower(static_cast<unsigned char>(MnemonicOf(item->caption))));
+    entry.accelerator =
+        static_cast<char>(std::tolower(static_cast<unsigned char>(MnemonicOf(item->caption))));
     layout_.push_back(entry);
     items_.push_back(std::move(item));
 }

@@ -225,9 +225,9 @@ int OnScreenItemWidth(int width, HWND window) {
 
 void TSkinItemMeasurer::operator()(TMenuItem* item, HDC, int& width, int&) const {
     const TMenu* menu = item->ParentMenu();
-    width = OnScreenItemWidth(
-        SkinnedItemWidth(width, LeftOf(skin->Model().MenuItem()), menu != nullptr && menu->Images() != nullptr),
-        nullptr);
+    width = OnScreenItemWidth(SkinnedItemWidth(width, LeftOf(skin->Model().MenuItem()),
+                                               menu != nullptr && menu->Images() != nullptr),
+                              nullptr);
 }
 
 } // namespace quellar

@@ -86,7 +86,6 @@ public:
                 upDownHorz_.get(),         upDownVert_.get()};
     }
 
-
 private:
     friend class TSkinDescriptionReader;
 
@@ -106,7 +105,6 @@ private:
     std::unique_ptr<TDataSkinObject> trackbarThumbHorz_, trackbarThumbVert_, trackbarThumbLeft_,
         trackbarThumbRight_, trackbarThumbUp_, trackbarThumbDown_;
     std::unique_ptr<TDataSkinBorder> upDownHorz_, upDownVert_;
-
 };
 
 } // namespace quellar

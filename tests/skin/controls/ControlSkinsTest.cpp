@@ -636,8 +636,9 @@ TEST(ControlSkinsFramework, EachControlGetsItsOwnDoubleBufferingBack) {
     panel->SetDoubleBuffered(true);
     auto* text = test::PlaceControl<TEdit>(form, form, 10, 80, 100, 22); // skinned by its window
     text->SetDoubleBuffered(true);
-    auto* box = test::PlaceControl<TCheckBox>(form, form, 10, 120, 100, 20);  // painted into its buffer
-    auto* kept = test::PlaceControl<TCheckBox>(form, form, 10, 150, 100, 20); // keeps its window until the skin goes
+    auto* box = test::PlaceControl<TCheckBox>(form, form, 10, 120, 100, 20); // painted into its buffer
+    auto* kept =
+        test::PlaceControl<TCheckBox>(form, form, 10, 150, 100, 20); // keeps its window until the skin goes
     form->Show();
     auto* skin = new TSkinData(nullptr);
     ASSERT_TRUE(skin->LoadSkinBytes(ControlSkin()));

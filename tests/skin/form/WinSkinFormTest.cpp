@@ -325,7 +325,8 @@ TEST_F(WinSkinForm, FrameMessagesKeepThePlatformCaptionAway) {
     GetWindowTextA(window, text, sizeof(text));
     EXPECT_STREQ("R&&D & another caption", text) << "stored by the window's own procedure";
     // The title box fits the caption as drawn: every "&" is a character of it.
-    EXPECT_EQ(CaptionTextExtent(window, text).cx, manager->FindFormObject(window)->Painter().TitleBox().Width());
+    EXPECT_EQ(CaptionTextExtent(window, text).cx,
+              manager->FindFormObject(window)->Painter().TitleBox().Width());
     // The caption drag still goes to the window's own procedure (the button is up at once).
     PostMessageA(window, WM_LBUTTONUP, 0, 0);
     SendMessageA(window, WM_NCLBUTTONDOWN, HTCAPTION, ScreenPoint(150, 10));

@@ -83,7 +83,8 @@ TEST_F(SkinDataTest, ColoursFollowTheRgbRulesAndMenubarFollowsButtonFace) {
     EXPECT_EQ(d.Model().Colours().Menubar, 0x00C8C8C8);
     EXPECT_EQ(d.Model().Colours().Hilight, 0x001E140A);
     EXPECT_EQ(d.Model().Colours().Menu, 0x0000000A);
-    EXPECT_EQ(d.Model().Colours().MenuText, static_cast<TSkinColor>(0xFF000007)) << "empty value: the default";
+    EXPECT_EQ(d.Model().Colours().MenuText, static_cast<TSkinColor>(0xFF000007))
+        << "empty value: the default";
     EXPECT_EQ(d.Model().Colours().TitleTextNoActive, static_cast<TSkinColor>(0xFF000013));
 }
 
@@ -129,7 +130,8 @@ TEST_F(SkinDataTest, BitmapReferencesUseTheFileNamePartAndACaseSensitiveExtensio
     EXPECT_EQ(SkinBitmapMemberName("btn.bmp.png"), "");
     TSkinData& d =
         Load("[Personality]\r\nLeft=Skins\\Dir\\Btn.bmp\r\nRight=btn.BMP\r\n", {{"btn.bmp", Bmp(10, 30)}});
-    EXPECT_EQ(d.Model().FrameLeft()->Image.Width(), 10) << "the member name is matched without regard to case";
+    EXPECT_EQ(d.Model().FrameLeft()->Image.Width(), 10)
+        << "the member name is matched without regard to case";
     EXPECT_TRUE(d.Model().FrameRight()->Image.Empty());
 }
 

@@ -47,7 +47,9 @@ bool Warned(const std::vector<std::string>& warnings, const std::string& text) {
 }
 
 TEST(SkinLimitsTest, HostileNumbersEndInsideTheirRangesWithAWarning) {
-    const auto sysButton = [](const TSkinData& d) -> const TDataSkinSysButton& { return *d.Model().SysButtons()[0]; };
+    const auto sysButton = [](const TSkinData& d) -> const TDataSkinSysButton& {
+        return *d.Model().SysButtons()[0];
+    };
     const NumberCase cases[] = {
         {"MenuItem",
          "LeftWidth",
