@@ -1,7 +1,8 @@
 #pragma once
 // TFormMessages: the message handling of one skinned window (FormMessages.cpp for the frame's
 // bookkeeping, painting and hit testing; FrameMouse.cpp for the mouse on the frame and the
-// window's commands). It works on the parts of its window object, whose friend it is.
+// window's commands). It works on its window object's painter, buttons, bar and fit, as that
+// object's friend.
 #include <windows.h>
 
 namespace quellar {

@@ -18,7 +18,8 @@ class TMenuBarOwner;
 
 class TFrameFit final : public ICaptionHost, public IFramePaintHost, public IMdiHost {
 public:
-    // The parts are those of the same window object; they are only asked, never built, here.
+    // Painter, bar and MDI link belong to the same window object; they are only asked, never
+    // built, here.
     TFrameFit(HWND window, TSkinData& skin, TFramePainter& painter, TMenuBarOwner& menuBar,
               const TMdiLink& mdi);
     TFrameFit(const TFrameFit&) = delete;
@@ -39,7 +40,7 @@ public:
     // WM_NCCALCSIZE: the client inside the skin's borders.
     LRESULT CalcSize(WPARAM wParam, LPARAM lParam);
 
-    // What the parts ask (ICaptionHost, IFramePaintHost, IMdiHost).
+    // What painter, buttons and MDI link ask (ICaptionHost, IFramePaintHost, IMdiHost).
     HWND Window() const override { return facts_.window; }
     TSkinData& Skin() const override { return skin_; }
     const TFrameSizes& Frame() const override { return facts_.frame; }

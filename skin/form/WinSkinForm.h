@@ -79,7 +79,7 @@ public:
     void PaintItem(TNCObject& item) override { painter_.PaintItem(item, menuBar_.Bar()); }
     POINT WindowPoint(POINT screen) const override { return WindowPointOf(window_, screen); }
 
-    // The parts.
+    // What the window object is made of.
     TFrameFit& Fit() { return fit_; }
     const TFrameFit& Fit() const { return fit_; }
     TFramePainter& Painter() { return painter_; }
