@@ -9,10 +9,10 @@
 
 namespace quellar {
 
-// The part of a that lies in b; an empty rect at b's top-left corner when they do not meet.
+// What of a lies in b; an empty rect at b's top-left corner when they do not meet.
 TSkinRect Intersect(const TSkinRect& a, const TSkinRect& b);
 
-// The part of a tiled area whose tiles (tileWidth x tileHeight from area's top-left corner) can
+// The piece of a tiled area whose tiles (tileWidth x tileHeight from area's top-left corner) can
 // touch `visible`: its left and top moved forward by whole tiles, its right and bottom cut at
 // visible's. Tiling it draws, inside `visible`, exactly what tiling the whole area draws. An
 // empty rect when no tile touches or a tile side is not positive.

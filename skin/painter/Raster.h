@@ -29,13 +29,13 @@ void CopyPixels(TBitmap32& dest, int x, int y, const TBitmap32& source, const TS
 TBitmap32 ComposeNineSlice(const TBitmap32& image, const TSkinRect& cell, int width, int height,
                            TSliceMargins margins, bool tile);
 
-// The part `part` (in the composed bitmap's coordinates, cut to 0 .. width x 0 .. height) of what
+// The piece `part` (in the composed bitmap's coordinates, cut to 0 .. width x 0 .. height) of what
 // ComposeNineSlice would compose, as a bitmap of part's size: what a destination can show of a
-// piece larger than itself, at the cost of the part alone.
+// piece larger than itself, at the cost of that piece alone.
 TBitmap32 ComposeNineSlicePart(const TBitmap32& image, const TSkinRect& cell, int width, int height,
                                TSliceMargins margins, bool tile, const TSkinRect& part);
 
-// The nine-slice composition of cell to rect's size, drawn at rect. Only the part of rect that
+// The nine-slice composition of cell to rect's size, drawn at rect. Only the piece of rect that
 // lies in dest is composed, so a rect far larger than dest costs no more than dest.
 void DrawNineSlice(TBitmap32& dest, const TSkinRect& rect, const TBitmap32& image, const TSkinRect& cell,
                    TSliceMargins margins, bool tile, TTransparency mode);

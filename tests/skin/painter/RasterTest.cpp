@@ -131,7 +131,7 @@ TEST(Raster, AHugeRectIsComposedOnlyWhereTheDestinationShowsIt) {
     // multiple of 7, so x = 0 starts a tile. The one-row image stretched over 2,000,000 rows
     // shows its only row.
     EXPECT_EQ(dest, FromRows({{101, 102, 103, 104, 105}, {101, 102, 103, 104, 105}}));
-    // Cut from a stretched middle: the part's own first column maps to source column
+    // Cut from a stretched middle: the piece's own first column maps to source column
     // 1 + (999,999 - 1) * 7 / 1,999,998 = 4.
     element.Tile = 0;
     DrawFrame(dest, {-999999, 0, 1000001, 2}, element, 1, 1);
