@@ -24,7 +24,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     // A load either builds the whole model or says why it did not; never more pixels than the
     // skin's bound.
     if (loaded != skin.SkinLoaded() || (!loaded && skin.LoadStats().Failure.empty()) ||
-        (loaded && skin.Model().SysButtons().size() < 3) ||
+        (loaded && skin.Model().SysButtons.size() < 3) ||
         skin.LoadStats().PixelsDecoded > quellar::MaxSkinPixels) {
         std::abort();
     }

@@ -114,23 +114,24 @@ void RequireFramesFit(const TBitmap32& picture, int frames, bool stacked) {
 
 // What the key table promises the painters.
 void CheckModel(const TSkinData& d) {
-    for (const TDataSkinBorder* b :
-         {d.Model().FrameLeft(), d.Model().FrameRight(), d.Model().FrameTop(), d.Model().FrameBottom()}) {
+    for (const TDataSkinBorder* b : {d.Model().FrameLeft.get(), d.Model().FrameRight.get(),
+                                     d.Model().FrameTop.get(), d.Model().FrameBottom.get()}) {
         RequireMargins(*b);
         Require(b->FrameCount >= 1 && b->FrameCount <= MaxFrameCount);
-        RequireFramesFit(b->Image, b->FrameCount, b == d.Model().FrameTop() || b == d.Model().FrameBottom());
+        RequireFramesFit(b->Image, b->FrameCount,
+                         b == d.Model().FrameTop.get() || b == d.Model().FrameBottom.get());
     }
-    const TDataSkinTitle& t = *d.Model().Title();
+    const TDataSkinTitle& t = *d.Model().Title;
     Require(t.TXTBackleft >= 0 && t.TXTBackleft <= 1024 && t.TXTBackRight >= 0 && t.TXTBackRight <= 1024);
     for (int offset : {t.LeftWidth, t.TopHeight, t.RightWidth}) {
         Require(offset >= -4096 && offset <= 4096);
     }
-    for (const auto& b : d.Model().SysButtons()) {
+    for (const auto& b : d.Model().SysButtons) {
         Require(b->Xcoord >= -4096 && b->Xcoord <= 4096 && b->Ycoord >= -4096 && b->Ycoord <= 4096);
         Require(b->FrameCount >= 1 && b->FrameCount <= MaxFrameCount);
         RequireFramesFit(b->Image, b->FrameCount, false);
     }
-    const TDataSkinButton& buttons = *d.Model().Buttons();
+    const TDataSkinButton& buttons = *d.Model().Buttons;
     RequireMargins(buttons);
     Require(buttons.CheckFrameCount >= 1 && buttons.CheckFrameCount <= MaxFrameCount);
     RequireFramesFit(buttons.CheckImage, buttons.CheckFrameCount, false);
@@ -140,8 +141,8 @@ void CheckModel(const TSkinData& d) {
             RequireFramesFit(e->Image, e->FrameCount, false);
         }
     }
-    if (d.Model().MenuBar() != nullptr) {
-        RequireMargins(*d.Model().MenuBar());
+    if (d.Model().MenuBar != nullptr) {
+        RequireMargins(*d.Model().MenuBar);
     }
 }
 
@@ -163,7 +164,7 @@ void PaintFrame(const TSkinData& d, int w, int h, bool active) {
             ForEachRegionChunk(part, strip.rect.left, strip.rect.top, 1, KeyColour,
                                [](const TRegionChunk&) {});
         }
-        const TDataSkinTitle& t = *d.Model().Title();
+        const TDataSkinTitle& t = *d.Model().Title;
         TTitleLayout layout{t.TextAlignment, t.LeftWidth,   t.TopHeight,
                             t.RightWidth,    t.TXTBackleft, t.TXTBackRight};
         const TSkinRect box = PlaceTitleBox({frame.left, 0, w - frame.right, frame.top}, 60, 14, layout);
@@ -171,12 +172,12 @@ void PaintFrame(const TSkinData& d, int w, int h, bool active) {
 
         NoHost host;
         std::vector<std::unique_ptr<TWinSysButton>> buttons;
-        TCaptionPlacement where{w, box, frame, d.Model().MenuBar() ? d.Model().MenuBar()->LeftWidth : 0,
+        TCaptionPlacement where{w, box, frame, d.Model().MenuBar.get() ? d.Model().MenuBar->LeftWidth : 0,
                                 false};
         int rightmost = 0;
         const TCaptionState state{kind, cfMaximizeBox | cfMinimizeBox | cfSystemMenu, active, false, false,
                                   20};
-        for (const auto& def : d.Model().SysButtons()) {
+        for (const auto& def : d.Model().SysButtons) {
             auto b = std::make_unique<TWinSysButton>(host, *def);
             const TSkinRect cell = FrameCell(def->Image.Width(), def->Image.Height(), def->FrameCount, 1);
             b->rect = PlaceCaptionButton(*def, static_cast<int>(cell.Width()),
@@ -195,7 +196,7 @@ void PaintFrame(const TSkinData& d, int w, int h, bool active) {
 }
 
 void PaintMenus(const TSkinData& d, int w) {
-    const TDataSkinObject* bar = d.Model().MenuBar();
+    const TDataSkinObject* bar = d.Model().MenuBar.get();
     const TBarDress dress{bar != nullptr, bar ? bar->LeftWidth : 0, bar ? bar->RightWidth : 0, false};
     std::vector<TBarItem> items(3);
     items[1].textWidth = 40;
@@ -208,7 +209,7 @@ void PaintMenus(const TSkinData& d, int w) {
                                                 {bar->LeftWidth, 0, bar->RightWidth, 0}, bar->Tile != 0);
         (void)back;
     }
-    if (const TDataSkinObject* item = d.Model().MenuItem()) {
+    if (const TDataSkinObject* item = d.Model().MenuItem.get()) {
         TMenuItemShape shape;
         shape.elementLeft = item->LeftWidth;
         const TItemSize size = TextItemSize(60, 14, false, item->LeftWidth, false);
@@ -225,15 +226,15 @@ void PaintControls(const TSkinData& d, int w, int h) {
     TBitmap32 picture(w, h);
     const std::vector<TDataSkinObject*> general = d.Model().GeneralElements();
     std::vector<const TDataSkinObject*> elements(general.begin(), general.end());
-    elements.push_back(d.Model().Buttons());
-    elements.push_back(d.Model().Progress());
+    elements.push_back(d.Model().Buttons.get());
+    elements.push_back(d.Model().Progress.get());
     for (const TDataSkinObject* e : elements) {
         if (e != nullptr) {
             DrawFrame(picture, {0, 0, w, h}, *e, e->FrameCount, 1);
             DrawFrame(picture, {1, 1, w - 1, h - 1}, *e, e->FrameCount, e->FrameCount);
         }
     }
-    const TDataSkinButton& b = *d.Model().Buttons();
+    const TDataSkinButton& b = *d.Model().Buttons;
     const TSkinRect cell = FrameCell(b.CheckImage.Width(), b.CheckImage.Height(), b.CheckFrameCount, 2);
     (void)CheckBoxRect({0, 0, w, h}, static_cast<int>(cell.Width()), static_cast<int>(cell.Height()), false);
     (void)ProgressLength(50, 0, 100, w);

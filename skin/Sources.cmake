@@ -48,6 +48,7 @@ set(QUELLAR_SKIN_WINDOWS_ENGINE_SOURCES
     controls/SkinButton.cpp
     controls/SkinCheckBox.cpp
     controls/SkinComBox.cpp
+    controls/ControlHold.cpp
     controls/SkinControl.cpp
     controls/SkinEdit.cpp
     controls/SkinProgress.cpp
@@ -73,10 +74,12 @@ set(QUELLAR_SKIN_WINDOWS_ENGINE_SOURCES
     menu/MenuItemMessages.cpp
     menu/MenuItemPaint.cpp
     menu/WinSkinPopMenu.cpp
+    menu/PopupMenuSkins.cpp
     painter/DrawCaption.cpp
     painter/PaintSurface.cpp
     painter/WorkArea.cpp
     manager/WinSkinManage.cpp
+    manager/RequestTimer.cpp
     menu/MenuBar.cpp
     menu/MenuOwnerDraw.cpp
     menu/MenuTracking.cpp)

@@ -55,10 +55,10 @@ int Frames(const TDataSkinBorder& border) {
 struct TBorderSizes {
     int left, top, right, bottom;
     explicit TBorderSizes(const TSkinData& skin)
-        : left(skin.Model().FrameLeft()->Image.Width() / Frames(*skin.Model().FrameLeft())),
-          top(skin.Model().FrameTop()->Image.Height() / Frames(*skin.Model().FrameTop())),
-          right(skin.Model().FrameRight()->Image.Width() / Frames(*skin.Model().FrameRight())),
-          bottom(skin.Model().FrameBottom()->Image.Height() / Frames(*skin.Model().FrameBottom())) {}
+        : left(skin.Model().FrameLeft->Image.Width() / Frames(*skin.Model().FrameLeft)),
+          top(skin.Model().FrameTop->Image.Height() / Frames(*skin.Model().FrameTop)),
+          right(skin.Model().FrameRight->Image.Width() / Frames(*skin.Model().FrameRight)),
+          bottom(skin.Model().FrameBottom->Image.Height() / Frames(*skin.Model().FrameBottom)) {}
 };
 
 struct TPiece {
@@ -69,10 +69,10 @@ struct TPiece {
 // The side pieces run the window's full height, top and bottom run between them.
 std::array<TPiece, 4> FramePieces(const TSkinData& skin, int width, int height) {
     const TBorderSizes s(skin);
-    return {{{skin.Model().FrameLeft(), {0, 0, s.left, height}},
-             {skin.Model().FrameRight(), {width - s.right, 0, width, height}},
-             {skin.Model().FrameTop(), {s.left, 0, width - s.right, s.top}},
-             {skin.Model().FrameBottom(), {s.left, height - s.bottom, width - s.right, height}}}};
+    return {{{skin.Model().FrameLeft.get(), {0, 0, s.left, height}},
+             {skin.Model().FrameRight.get(), {width - s.right, 0, width, height}},
+             {skin.Model().FrameTop.get(), {s.left, 0, width - s.right, s.top}},
+             {skin.Model().FrameBottom.get(), {s.left, height - s.bottom, width - s.right, height}}}};
 }
 
 std::int64_t BorderPixels(const TSkinData& skin, int width, int height) {

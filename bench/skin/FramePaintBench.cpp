@@ -90,7 +90,7 @@ HWND SkinnedWindow(int clientWidth, int clientHeight, int outerWidth, int outerH
     SetForegroundWindow(window);
     Pump(400);
     auto* manager = dynamic_cast<TWinSkinManage*>(SkinManage());
-    const TWinSkinForm* form = manager != nullptr ? manager->FindFormObject(window) : nullptr;
+    TWinSkinForm* form = manager != nullptr ? manager->FindFormObject(window) : nullptr;
     if (form == nullptr || form->LifeState() != lsRunning || SendMessageA(window, SkinQuery, 0, 0) != 1) {
         std::fprintf(stderr, "the window was not skinned\n");
         DestroyWindow(window);

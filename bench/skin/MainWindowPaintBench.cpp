@@ -40,7 +40,7 @@ struct TTimes {
 // window (a speed button on its panel, at its place), without the platform's repaint around it.
 void PaintSkinsOnly(HWND window) {
     SendMessageA(window, SkinRepaintFrame, 0, 0);
-    const TWinSkinForm* object = WindowsSkinManager()->FindFormObject(window);
+    TWinSkinForm* object = WindowsSkinManager()->FindFormObject(window);
     for (const auto& skin : object->Controls().Skins()) {
         if (const TGraphicControl* graphic = skin->GraphicControl(); graphic != nullptr) {
             HWND parent = const_cast<TGraphicControl*>(graphic)->Parent()->Handle();

@@ -144,12 +144,12 @@ bool PlainSide(TSide& side) {
 bool SkinnedSide(TSide& side) {
     side.window = MenuWindow(kSkinnedClass);
     auto* manager = dynamic_cast<TWinSkinManage*>(SkinManage());
-    const TWinSkinForm* form = manager != nullptr ? manager->FindFormObject(side.window) : nullptr;
-    if (form == nullptr || form->MenuBar() == nullptr || form->MenuBar()->Count() == 0) {
+    TWinSkinForm* form = manager != nullptr ? manager->FindFormObject(side.window) : nullptr;
+    if (form == nullptr || form->Menus().MenuBar() == nullptr || form->Menus().MenuBar()->Count() == 0) {
         std::fprintf(stderr, "the window's menu is not on a skinned bar\n");
         return false;
     }
-    const TSkinRect& r = form->MenuBar()->Item(0).rect;
+    const TSkinRect& r = form->Menus().MenuBar()->Item(0).rect;
     side.point = Centre(side.window, {r.left, r.top, r.right, r.bottom});
     return true;
 }
@@ -179,7 +179,7 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "skin0.skn: not loaded (%s)\n", skin->LoadStats().Failure.c_str());
         return 1;
     }
-    skin->SetOnFormSkin(&SkinOnlyTheSkinnedClass);
+    skin->OnFormSkin = &SkinOnlyTheSkinnedClass;
     skin->Loaded(); // creates the manager and its hook
     skin->SetActive(true);
     TSide plain, skinned;

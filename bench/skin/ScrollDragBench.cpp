@@ -115,7 +115,7 @@ void Sample(HWND host, HWND pane, TSkinData* skin, TSide& side, bool keep) {
 int main(int argc, char** argv) {
     const std::string folder = argc > 1 ? argv[1] : DefaultRunFolder();
     TSkinData skin(nullptr);
-    if (!skin.LoadSkinBytes(ReadFile(folder + "\\skin1.skn")) || skin.Model().Scrollbar() == nullptr) {
+    if (!skin.LoadSkinBytes(ReadFile(folder + "\\skin1.skn")) || skin.Model().Scrollbar == nullptr) {
         std::fprintf(stderr, "no skin with scroll bars in %s\n", folder.c_str());
         return 1;
     }

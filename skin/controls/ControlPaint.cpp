@@ -7,7 +7,7 @@
 namespace quellar {
 
 COLORREF FaceColour(const TSkinData& skin) {
-    return ResolveColour(skin.Model().Colours().ButtonFace);
+    return ResolveColour(skin.Model().Colours.ButtonFace);
 }
 
 HDC ComposeFace(const TSkinData& skin, const TDataSkinObject& element, int frameCount, int frame, int width,
@@ -29,7 +29,7 @@ COLORREF ButtonCaptionColour(const TSkinData& skin, const TDataSkinObject& eleme
     case 4:
         return ResolveColour(element.MouseOverColour2);
     default:
-        return ResolveColour(skin.Model().Colours().ButtonText);
+        return ResolveColour(skin.Model().Colours.ButtonText);
     }
 }
 

@@ -81,4 +81,14 @@ void TControlSkinSet::DropAll() {
     skins.clear(); // each gives its control its handler or procedure back
 }
 
+void TControlSkinSet::MakeHot(TSkinControl& control) {
+    if (hot_ == &control) {
+        return;
+    }
+    if (TSkinControl* previous = hot_; previous != nullptr) {
+        previous->MouseLeft();
+    }
+    hot_ = &control;
+}
+
 } // namespace quellar

@@ -44,7 +44,14 @@ public:
 
     // The skinned control the mouse is over, if any.
     TSkinControl* Hot() const { return hot_; }
-    void SetHot(TSkinControl* control) { hot_ = control; }
+    // The control becomes the hot one; the one hot before is told the mouse left it.
+    void MakeHot(TSkinControl& control);
+    // The control is no longer the hot one (nothing when another one is).
+    void DropHot(const TSkinControl& control) {
+        if (hot_ == &control) {
+            hot_ = nullptr;
+        }
+    }
 
 private:
     HWND window_;

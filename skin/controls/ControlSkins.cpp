@@ -178,7 +178,7 @@ void SkinComponent(TControlSkinSet& skins, TComponent& component) {
             return; // a window that cannot be made is left alone
         }
     }
-    if (const auto& handler = data.OnSkinControl(); handler) {
+    if (const auto& handler = data.OnSkinControl; handler) {
         TComponent* skinned = nullptr;
         handler(&skins.Skin(), &data, component.Owner(), &component, std::string(component.ClassName()),
                 skinned);
@@ -187,7 +187,7 @@ void SkinComponent(TControlSkinSet& skins, TComponent& component) {
         }
     }
     const TSkinChoice choice = ChooseComponentSkin(
-        FactsOf(component, data.Model().Tabs() != nullptr && !data.Model().Tabs()->Image.Empty()),
+        FactsOf(component, data.Model().Tabs != nullptr && !data.Model().Tabs->Image.Empty()),
         data.SkinControls(), data.Skin3rd());
     if (choice.skin == skNone && !choice.walkChildren) {
         SkinExtendedCombo(skins, component);

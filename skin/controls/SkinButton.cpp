@@ -13,12 +13,12 @@ int TSkinButton::Frame() const {
 }
 
 void TSkinButton::PaintSkin(HDC dc, const RECT& rect) {
-    const TDataSkinButton* element = Skin().Model().Buttons();
+    const TDataSkinButton* element = Skin().Model().Buttons.get();
     if (element == nullptr || element->Image.Empty()) {
         return;
     }
     RefreshState();
-    caption_ = WindowText();
+    caption_ = hold_.Text();
     const int frame = Frame();
     HDC face =
         ComposeFace(Skin(), *element, FaceFrames(), frame, rect.right - rect.left, rect.bottom - rect.top);
@@ -115,7 +115,7 @@ void TSkinButton::AfterMessage(TMessage& message) {
 }
 
 int TSkinBitButton::FaceFrames() const {
-    const TDataSkinButton* element = Skin().Model().Buttons();
+    const TDataSkinButton* element = Skin().Model().Buttons.get();
     return element != nullptr ? element->FrameCount : 1;
 }
 

@@ -27,7 +27,7 @@ int TSkinCheckBox::Frame() const {
 }
 
 void TSkinCheckBox::PaintSkin(HDC dc, const RECT& rect) {
-    const TDataSkinButton* element = Skin().Model().Buttons();
+    const TDataSkinButton* element = Skin().Model().Buttons.get();
     if (element == nullptr) {
         return;
     }

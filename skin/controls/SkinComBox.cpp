@@ -86,8 +86,8 @@ void TSkinComBox::MouseOver(HWND window, bool over) {
 }
 
 void TSkinComBox::PaintSkin(HDC dc, const RECT& rect) {
-    const TDataSkinBorder* button = Skin().Model().ComboButton();
-    const TDataSkinObject* edge = Skin().Model().SunkEdge();
+    const TDataSkinBorder* button = Skin().Model().ComboButton.get();
+    const TDataSkinObject* edge = Skin().Model().SunkEdge.get();
     if (button == nullptr || edge == nullptr || button->Image.Empty() || edge->Image.Empty()) {
         return;
     }
@@ -116,7 +116,7 @@ void TSkinComBox::PaintSkin(HDC dc, const RECT& rect) {
     StretchPixels(picture, parts.button, face,
                   FrameCell(face.Width(), face.Height(), button->FrameCount, frame),
                   TTransparency::trMagenta);
-    if (const TDataSkinObject* extra = Skin().Model().ExtraImages();
+    if (const TDataSkinObject* extra = Skin().Model().ExtraImages.get();
         extra != nullptr && !extra->Image.Empty()) {
         const int frames = std::max(extra->FrameCount, 1);
         const int cellWidth = extra->Image.Width() / frames;
@@ -145,16 +145,16 @@ bool TSkinComBox::BeforeMessage(TMessage& message) {
 void TSkinComBox::PaintBuffered() {
     PAINTSTRUCT ps{};
     HDC dc = BeginPaint(Handle(), &ps);
-    const RECT whole = LocalRect();
+    const RECT whole = hold_.LocalRect();
     HDC memory = CreateCompatibleDC(dc);
     HBITMAP bitmap =
         CreateCompatibleBitmap(dc, std::max<LONG>(whole.right, 1), std::max<LONG>(whole.bottom, 1));
     if (memory != nullptr && bitmap != nullptr) {
         HGDIOBJ old = SelectObject(memory, bitmap);
         TMessage erase{WM_ERASEBKGND, reinterpret_cast<WPARAM>(memory), 0, 0};
-        PassOn(erase);
+        hold_.PassOn(erase);
         TMessage paint{WM_PAINT, reinterpret_cast<WPARAM>(memory), 0, 0};
-        PassOn(paint);
+        hold_.PassOn(paint);
         Repaint(memory);
         // A child (the edit of a drop-down combo box) paints itself.
         for (HWND child = GetWindow(Handle(), GW_CHILD); child != nullptr;
@@ -168,7 +168,7 @@ void TSkinComBox::PaintBuffered() {
         SelectObject(memory, old);
     } else {
         TMessage paint{WM_PAINT, reinterpret_cast<WPARAM>(dc), 0, 0};
-        PassOn(paint);
+        hold_.PassOn(paint);
         Repaint(dc);
     }
     if (bitmap != nullptr) {

@@ -5,6 +5,7 @@
 // message goes through BeforeMessage (false: the control never sees it), then to the control,
 // then through AfterMessage. The form object that made it owns it; a framework control tells it
 // before the control goes, and from then on it touches nothing of the control.
+#include "skin/controls/ControlHold.h"
 #include "skin/controls/StateFrames.h"
 #include "ui/Controls.h"
 #include "ui/SubclassChain.h"
@@ -59,9 +60,9 @@ public:
     // Paints the skin on dc, or on the whole-window device context when dc is null.
     void Repaint(HDC dc = nullptr);
 
-    HWND Handle() const { return handle_; }
-    TWinControl* Control() const { return control_; }
-    TGraphicControl* GraphicControl() const { return graphic_; }
+    HWND Handle() const { return hold_.Handle(); }
+    TWinControl* Control() const { return hold_.Control(); }
+    TGraphicControl* GraphicControl() const { return hold_.Graphic(); }
     int LifeState() const { return lifeState_; }
     bool Hot() const { return hot_; }
     // Shows the pressed look (a class whose control keeps the press itself answers from it).
@@ -87,22 +88,13 @@ protected:
     void SetLifeState(int state) { lifeState_ = state; }
     bool Attached() const { return attached_ && lifeState_ != slDestroyed; }
 
-    // Hands the message to the control (its previous handler or procedure), result in message.
-    void PassOn(TMessage& message);
-    // A painter that owns WM_PAINT: paints on wParam's DC or in a paint cycle of its own.
-    void PaintCycle(const TMessage& message);
-    // For a class that paints the whole control itself: WM_PAINT is painted here and
-    // WM_ERASEBKGND answered as done; true when the message was one of them (it is finished).
+    // For a class that paints the whole control itself: WM_PAINT is painted here (on wParam's
+    // DC or in a paint cycle of its own) and WM_ERASEBKGND answered as done; true when the
+    // message was one of them (it is finished).
     bool OwnPaint(TMessage& message);
-    // Repaints the whole window area at once (no erase), when the window has a parent.
-    void InvalidateWhole();
     // Enabled and focused as the window says now.
     void RefreshState();
-    std::string WindowText() const;
     TControlState State() const { return {enabled_, pressed_, focused_, hot_}; }
-    // The form's hot button: this one becomes it (the previous one is told it lost the mouse).
-    void BecomeHot();
-    void DropHot();
     // The hot look on or off: the form's hot control becomes this one or loses it, and a repaint.
     virtual void SetHot(bool hot);
     // An enabled control's hot look follows the framework's CM_MOUSEENTER and CM_MOUSELEAVE;
@@ -111,15 +103,11 @@ protected:
 
     TSkinData& Skin() const { return *skin_; }
     TControlSkinSet& Owner() const { return *owner_; }
-    // The control's rectangle in its parent's client coordinates (graphic controls) or the
-    // window's size at (0, 0).
-    RECT LocalRect() const;
 
     bool hot_ = false;
     bool pressed_ = false;
     bool enabled_ = true;
     bool focused_ = false;
-    bool colorFlag_ = false;
     std::string caption_;
 
 private:
@@ -127,29 +115,17 @@ private:
     // In front of a bare window's procedure: every message goes through Dispatch.
     bool WindowMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
     void ControlDestroying(TControl& control) override;
-    void AttachToControl(TControl& control, bool colorFlag, bool colourOnly);
-    void AttachToWindow(HWND window);
-    void LinkTo(TControl& control);
-    void Unlink();
-    void SaveColour(TWinControl& control);
 
+    // In front of a framework control's links, or of a bare window's chain.
+    TLinkTo<TSkinControl, &TSkinControl::WindowMessage> link_{*this};
     TSkinData* skin_ = nullptr;
     TControlSkinSet* owner_ = nullptr;
-    HWND handle_ = nullptr;
-    TWinControl* control_ = nullptr;
-    TGraphicControl* graphic_ = nullptr;
-    // In front of a framework control's links, or of a bare window's chain (linked_).
-    TLinkTo<TSkinControl, &TSkinControl::WindowMessage> link_{*this};
-    TLinkSet* controlLinks_ = nullptr;
-    bool linked_ = false;
     bool attached_ = false;
     int lifeState_ = slNew;
-    TColor savedColor_ = 0;
-    bool savedParentColor_ = false;
-    bool savedDoubleBuffered_ = false;
-    bool doubleBufferedSaved_ = false; // only a windowed framework control is switched to buffering
-    // Puts the control's own buffering back, if this skin changed it.
-    void RestoreDoubleBuffered();
+
+protected:
+    // The control or window, what the skin changed in it, the way on to its own handling.
+    TControlHold hold_{link_};
 };
 
 } // namespace quellar

@@ -36,7 +36,7 @@ void TSkinEdit::PaintFrames(HDC dc, HBRUSH inner) {
         return; // no border to draw on
     }
     RECT outer{0, 0, width, height};
-    HBRUSH shadow = CreateSolidBrush(ResolveColour(Skin().Model().Colours().ButtonShadow));
+    HBRUSH shadow = CreateSolidBrush(ResolveColour(Skin().Model().Colours.ButtonShadow));
     FrameRect(dc, &outer, shadow);
     DeleteObject(shadow);
     RECT next{1, 1, width - 1, height - 1};

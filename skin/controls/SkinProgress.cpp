@@ -32,7 +32,7 @@ void DrawChunks(TBitmap32& picture, int x, int y, const TBitmap32& chunk, int fi
 } // namespace
 
 void TSkinProgress::PaintSkin(HDC dc, const RECT& rect) {
-    const TDataSkinBorder* element = Skin().Model().Progress();
+    const TDataSkinBorder* element = Skin().Model().Progress.get();
     if (element == nullptr || element->Image.Empty()) {
         return;
     }

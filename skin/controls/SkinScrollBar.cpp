@@ -53,7 +53,7 @@ void TSkinScrollBar::AfterAttach() {
 bool TSkinScrollBar::BeforeMessage(TMessage& message) {
     switch (message.Msg) {
     case WM_NCCALCSIZE:
-        PassOn(message);
+        hold_.PassOn(message);
         return false;
     case WM_NCMOUSEMOVE:
         return message.WParam != HTHSCROLL && message.WParam != HTVSCROLL;
@@ -93,7 +93,7 @@ void TSkinScrollBar::ScrollMessage(TMessage& message) {
     bool& busy = horizontal ? horzBusy_ : vertBusy_;
     busy = true; // the control redraws that bar its own way meanwhile
     const std::weak_ptr<bool> alive = alive_;
-    PassOn(message);
+    hold_.PassOn(message);
     if (alive.expired() || LifeState() != slAttached) {
         return;
     }
@@ -159,7 +159,7 @@ void TSkinScrollBar::ReadThumb(TBarIndex bar) {
 
 void TSkinScrollBar::PaintSkin(HDC dc, const RECT& rect) {
     (void)rect; // the bars' places come from the frame's own measures
-    const TDataSkinObject* arrows = Skin().Model().Scrollbar();
+    const TDataSkinObject* arrows = Skin().Model().Scrollbar.get();
     if (arrows == nullptr || arrows->Image.Empty() || !Measure()) {
         return;
     }
@@ -189,13 +189,14 @@ void TSkinScrollBar::PaintBar(HDC dc, TBarIndex bar) {
     auto along = [horz](int from, int to) {
         return horz ? TSkinRect{from, 0, to, kThickness} : TSkinRect{0, from, kThickness, to};
     };
-    TBitmap32 work(w, h, PixelOf(ResolveColour(Skin().Model().Colours().Scrollbar)));
+    TBitmap32 work(w, h, PixelOf(ResolveColour(Skin().Model().Colours.Scrollbar)));
     const int a = length < 2 * arrow_ ? length / 2 : arrow_;
-    if (const TDataSkinObject* track = horz ? Skin().Model().HorzScroll() : Skin().Model().VertScroll();
+    if (const TDataSkinObject* track =
+            horz ? Skin().Model().HorzScroll.get() : Skin().Model().VertScroll.get();
         track != nullptr) {
         DrawFrame(work, along(a, length - a), *track, 4, 1);
     }
-    const TDataSkinObject& strip = *Skin().Model().Scrollbar();
+    const TDataSkinObject& strip = *Skin().Model().Scrollbar.get();
     const int first = kArrowFrame[horz ? 0 : 2] + (partState_ == (horz ? 1 : 3) ? 1 : 0);
     const int second = kArrowFrame[horz ? 1 : 3] + (partState_ == (horz ? 2 : 4) ? 1 : 0);
     const TBitmap32& image = strip.Image;
@@ -204,7 +205,8 @@ void TSkinScrollBar::PaintBar(HDC dc, TBarIndex bar) {
     StretchPixels(work, along(length - a, length), image,
                   FrameCell(image.Width(), image.Height(), kArrowFrames, second), TTransparency::trMagenta);
     ReadThumb(bar);
-    const TDataSkinObject* thumb = horz ? Skin().Model().HorzScrollThumb() : Skin().Model().VertScrollThumb();
+    const TDataSkinObject* thumb =
+        horz ? Skin().Model().HorzScrollThumb.get() : Skin().Model().VertScrollThumb.get();
     if (thumb != nullptr && !thumb->Image.Empty() && b.thumbShown && b.thumb.track >= b.thumb.length &&
         b.thumb.length > 0) {
         const int frame = partState_ == (horz ? 5 : 6) ? 2 : 1;

@@ -13,7 +13,7 @@ void TSkinSizer::PaintSkin(HDC dc, const RECT& rect) {
         return;
     }
     TBitmap32 picture(width, height, PixelOf(FaceColour(Skin())));
-    const std::uint32_t shadow = PixelOf(ResolveColour(Skin().Model().Colours().ButtonShadow));
+    const std::uint32_t shadow = PixelOf(ResolveColour(Skin().Model().Colours.ButtonShadow));
     for (int x = 0; x < width; ++x) {
         picture.SetPixel(x, 0, shadow);
         picture.SetPixel(x, height - 1, shadow);

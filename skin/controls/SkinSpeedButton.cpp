@@ -2,6 +2,7 @@
 
 #include "skin/controls/ControlGeometry.h"
 #include "skin/controls/ControlPaint.h"
+#include "skin/controls/ControlSkinSet.h"
 #include "skin/model/WinSkinData.h"
 #include "skin/painter/DrawCaption.h"
 #include "ui/Buttons.h"
@@ -43,7 +44,7 @@ void TSkinSpeedButton::PaintSkin(HDC dc, const RECT& rect) {
 
 void TSkinSpeedButton::Paint(HDC dc) {
     const TSpeedButton* button = Button();
-    const TDataSkinButton* element = Skin().Model().Buttons();
+    const TDataSkinButton* element = Skin().Model().Buttons.get();
     if (button == nullptr || element == nullptr || element->Image.Empty() || dc == nullptr) {
         return;
     }
@@ -60,7 +61,7 @@ void TSkinSpeedButton::Paint(HDC dc) {
 
 void TSkinSpeedButton::PaintGlyphAndCaption(HDC dc, int width, int height, int frame) {
     const TSpeedButton* button = Button();
-    const TDataSkinButton* element = Skin().Model().Buttons();
+    const TDataSkinButton* element = Skin().Model().Buttons.get();
     TWindowFont font(dc, button->Font().Handle());
     SetTextColor(dc, ButtonCaptionColour(Skin(), *element, frame));
     const TBitmap& glyph = button->Glyph();
@@ -106,9 +107,9 @@ bool TSkinSpeedButton::BeforeMessage(TMessage& message) {
         return false;
     case WM_LBUTTONDOWN:
     case WM_LBUTTONDBLCLK:
-        PassOn(message); // the button takes the press
+        hold_.PassOn(message); // the button takes the press
         if (enabled_) {
-            InvalidateWhole();
+            hold_.InvalidateWhole();
         }
         return false;
     default:
@@ -119,26 +120,26 @@ bool TSkinSpeedButton::BeforeMessage(TMessage& message) {
 void TSkinSpeedButton::AfterMessage(TMessage& message) {
     switch (message.Msg) {
     case WM_LBUTTONUP:
-        InvalidateWhole();
+        hold_.InvalidateWhole();
         break;
     case WM_MOUSEMOVE:
     case CM_MOUSEENTER:
         if (!hot_ && enabled_) {
             hot_ = true;
-            BecomeHot();
-            InvalidateWhole();
+            Owner().MakeHot(*this);
+            hold_.InvalidateWhole();
         }
         break;
     case CM_MOUSELEAVE:
         hot_ = false; // the button has let go of the press it shows (HeldOver)
-        DropHot();
+        Owner().DropHot(*this);
         if (GraphicControl()->Visible()) {
-            InvalidateWhole();
+            hold_.InvalidateWhole();
         }
         break;
     case CM_ENABLEDCHANGED:
         enabled_ = GraphicControl()->Enabled();
-        InvalidateWhole();
+        hold_.InvalidateWhole();
         break;
     default:
         break;

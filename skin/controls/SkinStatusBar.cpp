@@ -102,7 +102,7 @@ void TSkinStatusBar::PaintSkin(HDC dc, const RECT& rect) {
         return;
     }
     const std::vector<TPanel> panels = ReadPanels(Handle(), width, height);
-    const TDataSkinObject* edges = Skin().Model().StatusBarEdges();
+    const TDataSkinObject* edges = Skin().Model().StatusBarEdges.get();
     const bool skinned = edges != nullptr && !edges->Image.Empty();
     TBitmap32 picture(width, height, PixelOf(FaceColour(Skin())));
     if (skinned) {
@@ -112,7 +112,7 @@ void TSkinStatusBar::PaintSkin(HDC dc, const RECT& rect) {
         }
     }
     const bool grip = (GetWindowLongPtrA(Handle(), GWL_STYLE) & SBARS_SIZEGRIP) != 0;
-    if (const TDataSkinObject* extra = Skin().Model().ExtraImages();
+    if (const TDataSkinObject* extra = Skin().Model().ExtraImages.get();
         grip && extra != nullptr && !extra->Image.Empty()) {
         const int frames = std::max(extra->FrameCount, 1);
         const int cellWidth = extra->Image.Width() / frames;
@@ -130,7 +130,7 @@ void TSkinStatusBar::PaintSkin(HDC dc, const RECT& rect) {
         SetTextColor(canvas, TextColour());
         for (const TPanel& panel : panels) {
             if (!skinned) {
-                DrawBevel(canvas, panel.rect, panel.edge, Skin().Model().Colours());
+                DrawBevel(canvas, panel.rect, panel.edge, Skin().Model().Colours);
             }
             const RECT text{panel.rect.left + 2, panel.rect.top, panel.rect.right - 2, panel.rect.bottom};
             DrawCaption(canvas, text, panel.align, true, panel.text.empty() ? std::string(" ") : panel.text);
@@ -142,7 +142,7 @@ void TSkinStatusBar::PaintSkin(HDC dc, const RECT& rect) {
 // The element's text colour whenever the skin has the element, an image or not; else the
 // colour of the status bar's own font (the window text colour for a bar not of ours).
 COLORREF TSkinStatusBar::TextColour() const {
-    if (const TDataSkinObject* edges = Skin().Model().StatusBarEdges(); edges != nullptr) {
+    if (const TDataSkinObject* edges = Skin().Model().StatusBarEdges.get(); edges != nullptr) {
         return ResolveColour(edges->NormalColour2);
     }
     return Control() != nullptr ? ResolveColour(static_cast<TSkinColor>(Control()->Font().Color()))

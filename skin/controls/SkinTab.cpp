@@ -26,7 +26,7 @@ TSkinRect AsSkinRect(const RECT& r) {
 
 void TSkinTab::AfterAttach() {
     RefreshState();
-    caption_ = WindowText();
+    caption_ = hold_.Text();
     PrepareImages();
     FindScrollButtons();
 }
@@ -38,7 +38,7 @@ void TSkinTab::SkinChanged() {
 
 void TSkinTab::PrepareImages() {
     side_ = TabSideOf(static_cast<std::uint32_t>(GetWindowLongPtrA(Handle(), GWL_STYLE)));
-    const TDataSkinBorder* tabs = Skin().Model().Tabs();
+    const TDataSkinBorder* tabs = Skin().Model().Tabs.get();
     tabFace_ = tabs != nullptr ? TDataSkinObject(*tabs) : TDataSkinObject("Tabs");
     paneImage_.Clear();
     if (tabs == nullptr || tabs->Image.Empty() || tabs->Image2.Empty()) {

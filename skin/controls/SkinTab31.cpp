@@ -20,7 +20,7 @@ void TSkinTab31::SkinChanged() {
 }
 
 void TSkinTab31::PrepareImage() {
-    const TDataSkinBorder* tabs = Skin().Model().Tabs();
+    const TDataSkinBorder* tabs = Skin().Model().Tabs.get();
     tabFace_ = tabs != nullptr ? TDataSkinObject(*tabs) : TDataSkinObject("Tabs");
     tabFace_.Image = FlipVertical(tabFace_.Image);
 }

@@ -17,14 +17,14 @@ void TSkinTrackBar::PaintThumb(HDC dc, const RECT& thumb) {
         return;
     }
     const bool vertical = (GetWindowLongPtrA(Handle(), GWL_STYLE) & TBS_VERT) != 0;
-    const TDataSkinObject* element = Skin().Model().TrackbarThumbHorz();
+    const TDataSkinObject* element = Skin().Model().TrackbarThumbHorz.get();
     // A vertical thumb without a picture leaves the horizontal one in use.
-    if (const TDataSkinObject* vert = Skin().Model().TrackbarThumbVert();
+    if (const TDataSkinObject* vert = Skin().Model().TrackbarThumbVert.get();
         vertical && vert != nullptr && !vert->Image.Empty()) {
         element = vert;
     }
     if (element == nullptr || element->Image.Empty()) {
-        HBRUSH shadow = CreateSolidBrush(ResolveColour(Skin().Model().Colours().ButtonShadow));
+        HBRUSH shadow = CreateSolidBrush(ResolveColour(Skin().Model().Colours.ButtonShadow));
         FrameRect(dc, &thumb, shadow);
         DeleteObject(shadow);
         return;

@@ -40,7 +40,7 @@ void DrawArrow(TBitmap32& picture, const TSkinRect& half, int arrow, std::uint32
 }
 
 void DrawPlainHalf(TBitmap32& picture, const TSkinRect& half, int state, int arrow, const TSkinData& skin) {
-    const auto& colours = skin.Model().Colours();
+    const auto& colours = skin.Model().Colours;
     const std::uint32_t fill =
         PixelOf(ResolveColour(state == 2 || state == 4 ? colours.ButtonShadow : colours.ButtonFace));
     const std::uint32_t edge = PixelOf(ResolveColour(colours.ButtonDkShadow));
@@ -81,7 +81,8 @@ void TSkinUpDown::PaintSkin(HDC dc, const RECT& rect) {
         cursor.x >= 0 && cursor.y >= 0 && cursor.x < client.right && cursor.y < client.bottom;
     const bool mouseFirst = InFirstHalf(halves, cursor.x, cursor.y);
     const int active = pressed_ ? 2 : hot_ ? 4 : 1;
-    const TDataSkinBorder* element = horizontal ? Skin().Model().UpDownHorz() : Skin().Model().UpDownVert();
+    const TDataSkinBorder* element =
+        horizontal ? Skin().Model().UpDownHorz.get() : Skin().Model().UpDownVert.get();
     const bool skinned = element != nullptr && !element->Image.Empty() && !element->Image2.Empty();
     for (int which = 0; which < 2; ++which) {
         const TSkinRect& half = which == 0 ? halves.first : halves.second;
@@ -119,13 +120,13 @@ bool TSkinUpDown::BeforeMessage(TMessage& message) {
     switch (message.Msg) {
     case WM_LBUTTONDOWN:
     case WM_LBUTTONDBLCLK:
-        PassOn(message);
+        hold_.PassOn(message);
         pressed_ = true;
         Repaint();
         return false;
     case WM_LBUTTONUP:
         pressed_ = false;
-        PassOn(message);
+        hold_.PassOn(message);
         Repaint();
         return false;
     default:

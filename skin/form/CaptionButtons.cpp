@@ -74,7 +74,7 @@ POINT WindowPointOf(HWND window, POINT screen) {
 
 void TCaptionButtons::Build(const TSkinData& skin) {
     Drop();
-    for (const auto& definition : skin.Model().SysButtons()) {
+    for (const auto& definition : skin.Model().SysButtons) {
         buttons_.push_back(std::make_unique<TWinSysButton>(items_, *definition));
     }
 }
@@ -98,7 +98,7 @@ void TCaptionButtons::Layout(int width) {
         }
     }
     where.titleBox = host_.TitleBoxFor(width, rightmostLeft);
-    if (const TDataSkinObject* bar = host_.Skin().Model().MenuBar(); bar != nullptr) {
+    if (const TDataSkinObject* bar = host_.Skin().Model().MenuBar.get(); bar != nullptr) {
         where.menuBarLeftWidth = bar->LeftWidth;
     }
     const TBitmap32& icon = host_.Icon();

@@ -67,13 +67,13 @@ bool TFormMessages::HandleAlways(UINT message, WPARAM wParam, LPARAM lParam, LRE
         result = 0;
         return true;
     case WM_MEASUREITEM:
-        if (wParam != 0 || !MeasureMenuItem(win_, *reinterpret_cast<MEASUREITEMSTRUCT*>(lParam))) {
+        if (wParam != 0 || !MeasureMenuItem(win_.menuBar_, *reinterpret_cast<MEASUREITEMSTRUCT*>(lParam))) {
             return false;
         }
         result = TRUE;
         return true;
     case WM_DRAWITEM:
-        if (wParam != 0 || !DrawMenuItem(win_, *reinterpret_cast<const DRAWITEMSTRUCT*>(lParam))) {
+        if (wParam != 0 || !DrawMenuItem(win_.menuBar_, *reinterpret_cast<const DRAWITEMSTRUCT*>(lParam))) {
             return false;
         }
         result = TRUE;
@@ -196,7 +196,7 @@ bool TFormMessages::HandleFrame(UINT message, WPARAM wParam, LPARAM lParam, LRES
         win_.fit_.RefreshWindowState();
         return false;
     case WM_MENUSELECT:
-        NoteMenuSelect(win_, wParam, lParam);
+        NoteMenuSelect(win_.menuBar_, wParam, lParam);
         return false;
     case CM_MENUCHANGED:
         result = Previous(message, wParam, lParam);
@@ -211,7 +211,7 @@ bool TFormMessages::HandleFrame(UINT message, WPARAM wParam, LPARAM lParam, LRES
         // The access keys were shown or hidden (the user pressed Alt, or used the mouse): our
         // bar follows the window's state, as the platform's bar does.
         result = Previous(message, wParam, lParam);
-        if (win_.menuBar_.Bar() != nullptr && (HIWORD(wParam) & UISF_HIDEACCEL) != 0 &&
+        if (win_.menuBar_.MenuBar() != nullptr && (HIWORD(wParam) & UISF_HIDEACCEL) != 0 &&
             win_.facts_.PaintsFrame()) {
             win_.PaintFrame();
         }
@@ -289,7 +289,7 @@ bool TFormMessages::HandleNonClient(UINT message, WPARAM wParam, LPARAM lParam, 
         return true;
     case WM_NCHITTEST: {
         const LRESULT previous = Previous(message, wParam, lParam);
-        const POINT p = win_.WindowPoint({GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)});
+        const POINT p = WindowPointOf(win_.window_, {GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)});
         result = SkinHitTest(static_cast<int>(previous), p.y, win_.facts_.frame.top);
         if ((win_.facts_.style & WS_THICKFRAME) != 0 && win_.facts_.windowState == wsRestored &&
             result != HTCLIENT) {
@@ -313,7 +313,7 @@ bool TFormMessages::HandleNonClient(UINT message, WPARAM wParam, LPARAM lParam, 
         result = 0;
         return true;
     case SkinOpenMenuItem:
-        OpenBarItem(win_, static_cast<int>(wParam), lParam != 0);
+        OpenBarItem(win_.menuBar_, static_cast<int>(wParam), lParam != 0);
         result = 0;
         return true;
     case WM_NCMOUSEMOVE:

@@ -44,10 +44,10 @@ void ComposeBordersInto(TBitmap32& bitmap, const TSkinData& skin, int width, int
         }
     }
     const TBorderRects r = BorderRectsOf(width, height, frame);
-    DrawBorder(bitmap, r.left, *skin.Model().FrameLeft(), false, active);
-    DrawBorder(bitmap, r.right, *skin.Model().FrameRight(), false, active);
-    DrawBorder(bitmap, r.bottom, *skin.Model().FrameBottom(), true, active);
-    DrawBorder(bitmap, r.top, *skin.Model().FrameTop(), true, active);
+    DrawBorder(bitmap, r.left, *skin.Model().FrameLeft, false, active);
+    DrawBorder(bitmap, r.right, *skin.Model().FrameRight, false, active);
+    DrawBorder(bitmap, r.bottom, *skin.Model().FrameBottom, true, active);
+    DrawBorder(bitmap, r.top, *skin.Model().FrameTop, true, active);
 }
 
 TBitmap32 ComposeBorders(const TSkinData& skin, int width, int height, const TFrameSizes& frame,
@@ -59,7 +59,7 @@ TBitmap32 ComposeBorders(const TSkinData& skin, int width, int height, const TFr
 
 void DrawTitlePlate(TBitmap32& frameBitmap, const TSkinData& skin, const TSkinRect& box, int topHeight,
                     bool active) {
-    const TDataSkinTitle& title = *skin.Model().Title();
+    const TDataSkinTitle& title = *skin.Model().Title;
     if (title.Image.Empty()) {
         return;
     }
@@ -117,8 +117,8 @@ TBitmap32 ComposeButtonState(const TWinSysButton& button, const TBitmap32& icon)
 TRegionPlan PlanRegion(const TSkinData& skin, int width, int height, const TFrameSizes& frame,
                        TBorderKind kind) {
     TRegionPlan plan;
-    const bool l = skin.Model().FrameLeft()->Trans == 1, r = skin.Model().FrameRight()->Trans == 1;
-    const bool t = skin.Model().FrameTop()->Trans == 1, b = skin.Model().FrameBottom()->Trans == 1;
+    const bool l = skin.Model().FrameLeft->Trans == 1, r = skin.Model().FrameRight->Trans == 1;
+    const bool t = skin.Model().FrameTop->Trans == 1, b = skin.Model().FrameBottom->Trans == 1;
     if (!(l || r || t || b)) {
         plan.whole = true;
         return plan;

@@ -127,7 +127,7 @@ void TFrameFit::FitFrame(bool reapplying) {
             GetTextExtentPoint32A(dc, " ", 1, &space);
         }
         ReleaseDC(facts_.window, dc);
-        const TDataSkinTitle& t = *skin_.Model().Title();
+        const TDataSkinTitle& t = *skin_.Model().Title;
         // 64-bit: the sum of the skin's numbers may pass the int range.
         const std::int64_t needed =
             (std::int64_t{static_cast<int>(WindowCaption(facts_.window).size())} + 7) * space.cx +
@@ -220,11 +220,11 @@ TSkinRect TFrameFit::TitleBoxFor(int width, int rightAlignedLeft) {
 }
 
 HMENU TFrameFit::DropDownMenu() const {
-    return menuBar_.DropDown();
+    return menuBar_.DropDownMenu();
 }
 
 void TFrameFit::SetDropDownMenu(HMENU menu) {
-    menuBar_.SetDropDown(menu);
+    menuBar_.SetDropDownMenu(menu);
 }
 
 } // namespace quellar

@@ -42,10 +42,10 @@ TFrameSizes FrameSizesOf(const TSkinData& skin, TBorderKind kind) {
     if (kind == bkPopup || !skin.SkinLoaded()) {
         return {};
     }
-    const TDataSkinBorder& l = *skin.Model().FrameLeft();
-    const TDataSkinBorder& r = *skin.Model().FrameRight();
-    const TDataSkinBorder& t = *skin.Model().FrameTop();
-    const TDataSkinBorder& b = *skin.Model().FrameBottom();
+    const TDataSkinBorder& l = *skin.Model().FrameLeft;
+    const TDataSkinBorder& r = *skin.Model().FrameRight;
+    const TDataSkinBorder& t = *skin.Model().FrameTop;
+    const TDataSkinBorder& b = *skin.Model().FrameBottom;
     return {Divided(l.Image.Width(), l.FrameCount), Divided(t.Image.Height(), t.FrameCount),
             Divided(r.Image.Width(), r.FrameCount), Divided(b.Image.Height(), b.FrameCount), 0};
 }

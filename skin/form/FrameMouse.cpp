@@ -13,9 +13,10 @@ namespace quellar {
 
 bool TFormMessages::HandleMouse(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
     const POINT screen{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
-    TWinSysButton* button = win_.buttons_.ButtonAt(win_.WindowPoint(screen));
-    TWinSkinMenu* bar = win_.menuBar_.Bar();
-    TMenuBtn* barItem = button == nullptr && bar != nullptr ? bar->ItemAt(win_.WindowPoint(screen)) : nullptr;
+    TWinSysButton* button = win_.buttons_.ButtonAt(WindowPointOf(win_.window_, screen));
+    TWinSkinMenu* bar = win_.menuBar_.MenuBar();
+    TMenuBtn* barItem =
+        button == nullptr && bar != nullptr ? bar->ItemAt(WindowPointOf(win_.window_, screen)) : nullptr;
     TNCObject* item = button != nullptr ? static_cast<TNCObject*>(button) : barItem;
     result = 0;
     switch (message) {
@@ -37,7 +38,7 @@ bool TFormMessages::HandleMouse(UINT message, WPARAM wParam, LPARAM lParam, LRES
                 SetForegroundWindow(win_.window_);
             }
             if (barItem != nullptr) {
-                OpenBarItem(win_, barItem->index, false);
+                OpenBarItem(win_.menuBar_, barItem->index, false);
             } else {
                 item->Press();
             }
@@ -114,7 +115,7 @@ bool TFormMessages::HandleCommand(UINT message, WPARAM wParam, LPARAM lParam, LR
         }
     }
     const char key = static_cast<char>(lParam & 0xFF);
-    if (command == SC_KEYMENU && win_.menuBar_.DropDown() == nullptr && key != ' ' && key != '-' &&
+    if (command == SC_KEYMENU && win_.menuBar_.DropDownMenu() == nullptr && key != ' ' && key != '-' &&
         GetCapture() == nullptr) {
         // Alt or F10 alone: no menu mode on a window without the platform's caption and bar.
         // Alt and a letter: the bar item with that accelerator opens, first item selected.

@@ -95,7 +95,7 @@ TSkinRect TFramePainter::MeasureTitleBox(int width, int rightAlignedLeft) {
     if (!skin.SkinLoaded()) {
         return titleBox_;
     }
-    const TDataSkinTitle& t = *skin.Model().Title();
+    const TDataSkinTitle& t = *skin.Model().Title;
     const std::string caption = WindowCaption(host_.Window());
     RECT measured{0, 0, 0, 0};
     HWND window = host_.Window();
@@ -124,11 +124,11 @@ TSkinRect TFramePainter::MeasureTitleBox(int width, int rightAlignedLeft) {
 
 void TFramePainter::DrawTitleText(HDC dc, bool active) {
     const std::string caption = WindowCaption(host_.Window());
-    const TDataSkinTitle& t = *host_.Skin().Model().Title();
+    const TDataSkinTitle& t = *host_.Skin().Model().Title.get();
     RECT box{titleBox_.left + t.TXTBackleft, titleBox_.top, titleBox_.right - t.TXTBackRight,
              titleBox_.bottom};
     SetBkMode(dc, TRANSPARENT);
-    const TSkinColours& colours = host_.Skin().Model().Colours();
+    const TSkinColours& colours = host_.Skin().Model().Colours;
     SetTextColor(dc, ResolveColour(active ? colours.TitleTextActive : colours.TitleTextNoActive));
     DrawTextA(dc, caption.c_str(), static_cast<int>(caption.size()), &box,
               DT_SINGLELINE | DT_END_ELLIPSIS | DT_NOPREFIX | (host_.RightToLeft() ? DT_RIGHT : 0));

@@ -63,7 +63,7 @@ bool TMdiLink::OnClientMessage(HWND client, UINT message, WPARAM wParam, LPARAM 
         result = SubclassChain::CallNext(client, message, wParam, lParam);
         if (framed && manager != nullptr) {
             manager->SetMdiMax(MdiActiveChildMaximized(client));
-            if (bar.Bar() != nullptr && manager->CountSkinnedMdiChildren() == 0) {
+            if (bar.MenuBar() != nullptr && manager->CountSkinnedMdiChildren() == 0) {
                 host_.Skin().SetMenuUpdate(savedMenuUpdate_);
                 bar.ReloadFromMainMenu();
                 RepaintFrame();
@@ -82,7 +82,7 @@ bool TMdiLink::OnClientMessage(HWND client, UINT message, WPARAM wParam, LPARAM 
         if (framed && wParam != 0) {
             // The same menu again, with no new child to show, leaves the bar as it is.
             const auto asked = static_cast<LONG_PTR>(wParam);
-            if (TWinSkinMenu* menu = bar.Bar();
+            if (TWinSkinMenu* menu = bar.MenuBar();
                 menu != nullptr &&
                 (asked < 0 || reinterpret_cast<HMENU>(wParam) != menu->Menu() || pendingChild_ != nullptr)) {
                 menu->LoadFromWindowMenu();

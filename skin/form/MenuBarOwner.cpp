@@ -2,7 +2,6 @@
 // changes it, and handed back at the end; Alt and a letter on our form reach it first.
 #include "skin/form/MenuBarOwner.h"
 
-#include "skin/menu/MenuHost.h"
 #include "skin/menu/MenuTracking.h"
 #include "ui/Forms.h"
 #include "ui/Menus.h"
@@ -11,12 +10,12 @@
 namespace quellar {
 
 TMenuBarOwner::~TMenuBarOwner() {
-    EndBarTracking(host_);
+    EndBarTracking(*this);
     HookForm(false);
 }
 
 void TMenuBarOwner::TakeWindowMenu() {
-    bar_ = std::make_unique<TWinSkinMenu>(host_.Skin(), items_, host_.Window());
+    bar_ = std::make_unique<TWinSkinMenu>(skin_, items_, window_);
     bar_->LoadFromWindowMenu();
     HookForm(true);
 }
@@ -25,8 +24,8 @@ bool TMenuBarOwner::ReadChangedMenu() {
     if (bar_ == nullptr) {
         return false;
     }
-    TCustomForm* form = host_.Form();
-    if (GetMenu(host_.Window()) != nullptr) {
+    TCustomForm* form = form_;
+    if (GetMenu(window_) != nullptr) {
         bar_->LoadFromWindowMenu();
     } else if (form != nullptr && form->Menu() != nullptr) {
         // A main menu of ours filled its native menu again: its submenus are new.
@@ -39,7 +38,7 @@ bool TMenuBarOwner::ReloadFromMainMenu() {
     if (bar_ == nullptr) {
         return false;
     }
-    if (TCustomForm* form = host_.Form(); form != nullptr && form->Menu() != nullptr) {
+    if (TCustomForm* form = form_; form != nullptr && form->Menu() != nullptr) {
         bar_->LoadFromMainMenu(*form->Menu());
     } else {
         bar_->LoadFromMenu(bar_->Menu()); // a foreign frame: the menu it had
@@ -55,9 +54,9 @@ void TMenuBarOwner::Release(bool formGoing, bool windowGone) {
     if (bar_ == nullptr) {
         return;
     }
-    EndBarTracking(host_);
+    EndBarTracking(*this);
     HookForm(false);
-    TCustomForm* form = host_.Form();
+    TCustomForm* form = form_;
     const bool ownedByMainMenu = form != nullptr && form->Menu() != nullptr &&
                                  form->Menu()->HandleAllocated() && form->Menu()->Handle() == bar_->Menu();
     if (ownedByMainMenu && formGoing) {
@@ -71,8 +70,8 @@ void TMenuBarOwner::Release(bool formGoing, bool windowGone) {
 }
 
 void TMenuBarOwner::HookForm(bool on) {
-    if (on && hookedForm_ == nullptr && host_.Form() != nullptr) {
-        hookedForm_ = host_.Form();
+    if (on && hookedForm_ == nullptr && form_ != nullptr) {
+        hookedForm_ = form_;
         hookedForm_->Links().Attach(&formLink_);
     } else if (!on && hookedForm_ != nullptr) {
         hookedForm_->Links().Detach(&formLink_);
@@ -86,7 +85,7 @@ bool TMenuBarOwner::FormLevel(HWND /*window*/, UINT message, WPARAM wParam, LPAR
         GetKeyState(VK_MENU) < 0 && GetKeyState(VK_CONTROL) >= 0 && GetKeyState(VK_SHIFT) >= 0;
     if (message == CM_DIALOGCHAR && altOnly) {
         if (const TMenuBtn* item = AcceleratorItem(static_cast<char>(wParam)); item != nullptr) {
-            PostMessageA(host_.Window(), SkinOpenMenuItem, static_cast<WPARAM>(item->index), 1);
+            PostMessageA(window_, SkinOpenMenuItem, static_cast<WPARAM>(item->index), 1);
             result = 1;
             return true;
         }

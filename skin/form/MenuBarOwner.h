@@ -2,8 +2,11 @@
 // TMenuBarOwner: the menu bar of one skinned window and what goes with it. It owns the bar that
 // replaces the window's menu bar, the menu now shown from the window, and the hook in front of
 // our form's own message handling that lets Alt and a letter reach the bar before the form's
-// controls; and it hands the menu back when the window lets go of the skin.
+// controls; and it hands the menu back when the window lets go of the skin. It is what the menu
+// code (tracking, measured and drawn items) sees of the window.
+#include "skin/form/CaptionButtons.h"
 #include "skin/menu/MenuBar.h"
+#include "skin/menu/MenuHost.h"
 #include "ui/SubclassChain.h"
 
 #include <windows.h>
@@ -12,22 +15,34 @@
 
 namespace quellar {
 
-class IMenuHost;
 class TCustomForm;
+class TSkinData;
 
-class TMenuBarOwner {
+class TMenuBarOwner : public IMenuHost {
 public:
-    // items holds the one hot item the bar shares with the caption buttons.
-    TMenuBarOwner(IMenuHost& host, TNCHost& items) : host_(host), items_(items) {}
-    ~TMenuBarOwner();
+    // form is our form object of the window, or null; buttons show the system menu; items holds
+    // the one hot item the bar shares with the caption buttons.
+    TMenuBarOwner(HWND window, TSkinData& skin, TCustomForm* form, const TCaptionButtons& buttons,
+                  TNCHost& items)
+        : window_(window), skin_(skin), form_(form), buttons_(buttons), items_(items) {}
+    ~TMenuBarOwner() override;
     TMenuBarOwner(const TMenuBarOwner&) = delete;
     TMenuBarOwner& operator=(const TMenuBarOwner&) = delete;
 
     // The bar takes the items of the window's menu and removes the menu from the window.
     void TakeWindowMenu();
-    TWinSkinMenu* Bar() const { return bar_.get(); }
-    HMENU DropDown() const { return dropDown_; }
-    void SetDropDown(HMENU menu) { dropDown_ = menu; }
+    // Our form is going: nothing of it is asked again.
+    void ForgetForm() { form_ = nullptr; }
+
+    // The menu code's view of the window.
+    HWND Window() const override { return window_; }
+    TSkinData& Skin() const override { return skin_; }
+    TCustomForm* Form() const override { return form_; }
+    TWinSkinMenu* MenuBar() const override { return bar_.get(); }
+    HMENU DropDownMenu() const override { return dropDown_; }
+    void SetDropDownMenu(HMENU menu) override { dropDown_ = menu; }
+    HMENU SystemMenu() const override { return buttons_.SystemMenu(); }
+    POINT WindowPoint(POINT screen) const override { return WindowPointOf(window_, screen); }
 
     // The program changed the menu: the bar reads it again. False when there is no bar.
     bool ReadChangedMenu();
@@ -49,7 +64,10 @@ private:
     void HookForm(bool on);
     bool FormLevel(HWND window, UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
 
-    IMenuHost& host_;
+    HWND window_;
+    TSkinData& skin_;
+    TCustomForm* form_;
+    const TCaptionButtons& buttons_;
     TNCHost& items_;
     std::unique_ptr<TWinSkinMenu> bar_;
     HMENU dropDown_ = nullptr;

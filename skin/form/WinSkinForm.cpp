@@ -27,7 +27,7 @@ TWinSkinForm::TWinSkinForm(HWND window, TSkinData& skin, TCustomForm* form)
     : window_(window), skin_(&skin), form_(form) {}
 
 TWinSkinForm::~TWinSkinForm() {
-    EndBarTracking(*this);
+    EndBarTracking(menuBar_);
     controls_.DropAll();
     if (facts_.lifeState != lsDestroyed && attached_) {
         DetachAtExit();
@@ -52,7 +52,7 @@ void TWinSkinForm::Attach() {
     painter_.ReadWindowIcon();
     if (form_ != nullptr) {
         formColour_ = form_->Color();
-        form_->SetColor(static_cast<TColor>(skin_->Model().Colours().ButtonFace));
+        form_->SetColor(static_cast<TColor>(skin_->Model().Colours.ButtonFace));
         form_->SetFrameWatcher(this);
     }
     if (facts_.mdiKind == mkFrame) {
@@ -93,7 +93,7 @@ void TWinSkinForm::BuildLayout() {
         skin_->SetAppIconImage(painter_.Icon()); // windows without an icon show the program's
     }
     facts_.frame = FrameSizesOf(*skin_, facts_.borderKind);
-    if (menuBar_.Bar() != nullptr && facts_.borderKind != bkPopup) {
+    if (menuBar_.MenuBar() != nullptr && facts_.borderKind != bkPopup) {
         facts_.frame.menu = GetSystemMetrics(SM_CYMENU);
     }
     const TSkinRect work = WorkAreaOf(window_);
@@ -103,7 +103,7 @@ void TWinSkinForm::BuildLayout() {
 
 void TWinSkinForm::ReapplySkin() {
     if (form_ != nullptr) {
-        form_->SetColor(static_cast<TColor>(skin_->Model().Colours().ButtonFace));
+        form_->SetColor(static_cast<TColor>(skin_->Model().Colours.ButtonFace));
     }
     controls_.SkinChanged();
     facts_.lifeState = lsReapplying;
@@ -131,6 +131,7 @@ void TWinSkinForm::ControlDestroying(TControl&) {
     DetachAtExit();
     form_ = nullptr;
     controls_.ForgetForm();
+    menuBar_.ForgetForm();
     facts_.lifeState = lsDestroyed; // the window goes next; the manager frees this object
 }
 
@@ -148,7 +149,7 @@ void TWinSkinForm::ReleaseParts() {
 }
 
 void TWinSkinForm::ReleaseMenuBar() {
-    if (menuBar_.Bar() != nullptr) {
+    if (menuBar_.MenuBar() != nullptr) {
         menuBar_.Release(formGoing_, facts_.lifeState == lsDestroyed || !IsWindow(window_));
     }
 }
@@ -232,7 +233,7 @@ void TWinSkinForm::UpdateRegion() {
 }
 
 void TWinSkinForm::PaintFrame(HDC dc) {
-    const bool barButtons = painter_.Paint(dc, buttons_, menuBar_.Bar());
+    const bool barButtons = painter_.Paint(dc, buttons_, menuBar_.MenuBar());
     if (TWinSkinManage* manager = WindowsSkinManager();
         barButtons && manager != nullptr && !manager->MdiMaximized()) {
         manager->SetMdiMax(true); // the children show the platform's frame now

@@ -23,7 +23,6 @@
 #include "skin/form/MdiLink.h"
 #include "skin/form/MenuBarOwner.h"
 #include "skin/form/NCObject.h"
-#include "skin/menu/MenuHost.h"
 #include "ui/Controls.h"
 #include "ui/SubclassChain.h"
 
@@ -41,7 +40,7 @@ class TSkinControl;
 class TGraphicControl;
 class TWinSkinMenu;
 
-class TWinSkinForm : public TSubclassHandler, public TNCHost, public IMenuHost, private TControlWatcher {
+class TWinSkinForm : public TSubclassHandler, public TNCHost, private TControlWatcher {
 public:
     // form is our own form object of the window, or null for a foreign window.
     TWinSkinForm(HWND window, TSkinData& skin, TCustomForm* form);
@@ -63,9 +62,9 @@ public:
     void PaintFrame(HDC dc = nullptr);
     void UpdateRegion();
 
-    HWND Window() const override { return window_; }
-    TSkinData& Skin() const override { return *skin_; }
-    TCustomForm* Form() const override { return form_; }
+    HWND Window() const { return window_; }
+    TSkinData& Skin() const { return *skin_; }
+    TCustomForm* Form() const { return form_; }
     int LifeState() const { return facts_.lifeState; }
     void SetLifeState(int state) { facts_.lifeState = state; }
     // The skin this object wears is going: everything of the window back as it was.
@@ -76,24 +75,15 @@ public:
     void FollowMdiMaximized(bool maximized);
 
     bool OnMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
-    void PaintItem(TNCObject& item) override { painter_.PaintItem(item, menuBar_.Bar()); }
-    POINT WindowPoint(POINT screen) const override { return WindowPointOf(window_, screen); }
+    void PaintItem(TNCObject& item) override { painter_.PaintItem(item, menuBar_.MenuBar()); }
 
     // What the window object is made of.
     TFrameFit& Fit() { return fit_; }
-    const TFrameFit& Fit() const { return fit_; }
     TFramePainter& Painter() { return painter_; }
-    const TFramePainter& Painter() const { return painter_; }
     TCaptionButtons& Buttons() { return buttons_; }
-    const TCaptionButtons& Buttons() const { return buttons_; }
+    // The menu bar, and what the menu code sees of the window.
+    TMenuBarOwner& Menus() { return menuBar_; }
     TControlSkinSet& Controls() { return controls_; }
-    const TControlSkinSet& Controls() const { return controls_; }
-
-    // The menu code's view of the window (IMenuHost).
-    TWinSkinMenu* MenuBar() const override { return menuBar_.Bar(); }
-    HMENU DropDownMenu() const override { return menuBar_.DropDown(); }
-    void SetDropDownMenu(HMENU menu) override { menuBar_.SetDropDown(menu); }
-    HMENU SystemMenu() const override { return buttons_.SystemMenu(); }
 
 private:
     friend class TFormMessages;
@@ -120,7 +110,7 @@ private:
     TWindowFacts& facts_ = fit_.Facts();
     TFramePainter painter_{fit_};
     TCaptionButtons buttons_{fit_, *this};
-    TMenuBarOwner menuBar_{*this, *this};
+    TMenuBarOwner menuBar_{window_, *skin_, form_, buttons_, *this};
     TMdiLink mdiLink_{fit_};
     TControlSkinSet controls_{window_, *skin_, form_};
     TFormMessages messages_{*this};

@@ -11,7 +11,6 @@
 namespace quellar {
 
 namespace {
-constexpr const char* kTimerClass = "QuellarSkinTimer";
 TWinSkinManage* gHookOwner = nullptr; // the manager whose hook runs on this thread
 
 std::string Lower(std::string s) {
@@ -44,21 +43,11 @@ bool IsMdiChild(HWND window) {
 }
 } // namespace
 
-TWinSkinManage::TWinSkinManage() {
-    WNDCLASSA wc{};
-    wc.lpfnWndProc = SubclassChain::OwnClassProc;
-    wc.hInstance = GetModuleHandleA(nullptr);
-    wc.lpszClassName = kTimerClass;
-    RegisterClassA(&wc); // fails harmlessly when a previous manager registered it
-    timerWindow_ = CreateWindowExA(0, kTimerClass, "", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
-                                   GetModuleHandleA(nullptr), static_cast<TSubclassHandler*>(this));
-}
+TWinSkinManage::TWinSkinManage() = default;
 
 TWinSkinManage::~TWinSkinManage() {
     started = 4;
-    if (timerWindow_ != nullptr) {
-        DestroyWindow(timerWindow_);
-    }
+    timer_.Follow(false, 0);
     if (hook_ != nullptr) {
         UnhookWindowsHookEx(hook_);
         if (gHookOwner == this) {
@@ -72,7 +61,7 @@ TWinSkinManage::~TWinSkinManage() {
         }
     }
     forms_.clear();
-    popups_.clear();
+    popups_.Clear();
 }
 
 void TWinSkinManage::InstallHook() {
@@ -112,7 +101,7 @@ LRESULT TWinSkinManage::OnCbt(int code, WPARAM wParam, LPARAM lParam) {
         return 0;
     }
     case HCBT_DESTROYWND:
-        std::erase_if(popups_, [window](const auto& popup) { return popup->Window() == window; });
+        popups_.Forget(window);
         return 0;
     case HCBT_ACTIVATE:
         if (started == 0) {
@@ -126,34 +115,13 @@ LRESULT TWinSkinManage::OnCbt(int code, WPARAM wParam, LPARAM lParam) {
 }
 
 void TWinSkinManage::AttachPopupWindow(HWND window) {
-    const bool known = std::any_of(popups_.begin(), popups_.end(),
-                                   [window](const auto& popup) { return popup->Window() == window; });
-    if (!active || known || AnswersSkinQuery(window)) {
+    if (!active || popups_.Knows(window) || AnswersSkinQuery(window)) {
         return;
     }
     TSkinData* data = ChooseSkinData(window, "#32768");
     if (data != nullptr && data->SkinLoaded() && (data->SkinControls() & SkinControlBit(xcMainMenu)) != 0) {
-        auto popup = std::make_unique<TWinSkinPopMenu>(window, *data);
-        popup->Attach();
-        popups_.push_back(std::move(popup));
+        popups_.Add(window, *data);
     }
-}
-
-std::vector<HWND> TWinSkinManage::PopupWindows() const {
-    std::vector<HWND> windows;
-    for (const auto& popup : popups_) {
-        windows.push_back(popup->Window());
-    }
-    return windows;
-}
-
-const TWinSkinPopMenu* TWinSkinManage::PopupShowing(HMENU menu) const {
-    for (const auto& popup : popups_) {
-        if (menu != nullptr && popup->Menu() == menu && !popup->Background().Empty()) {
-            return popup.get();
-        }
-    }
-    return nullptr;
 }
 
 std::unique_ptr<TWinSkinForm> TWinSkinManage::TakeFormObject(std::size_t index) {
@@ -206,7 +174,7 @@ TSkinData* TWinSkinManage::ChooseSkinData(HWND window, const std::string& classN
 
 bool TWinSkinManage::AttachWindow(std::uintptr_t handle) {
     auto window = reinterpret_cast<HWND>(handle);
-    if (!active || window == nullptr || !IsWindow(window) || window == timerWindow_ ||
+    if (!active || window == nullptr || !IsWindow(window) || window == timer_.Window() ||
         AnswersSkinQuery(window)) {
         return false;
     }
@@ -259,7 +227,7 @@ void TWinSkinManage::UnregisterSkinData(TSkinData* data) {
             TakeFormObject(i)->DetachAndRestore();
         }
     }
-    std::erase_if(popups_, [data](const auto& popup) { return &popup->Skin() == data; });
+    popups_.ForgetSkin(*data);
     TSkinManage::UnregisterSkinData(data);
 }
 
@@ -273,29 +241,6 @@ void TWinSkinManage::DropAllCaptionButtons() {
 void TWinSkinManage::RequestAction(int action, int delay) {
     TSkinManage::RequestAction(action, delay);
     SyncTimer();
-}
-
-void TWinSkinManage::SyncTimer() {
-    if (timerWindow_ == nullptr) {
-        return;
-    }
-    if (timerEnabled) {
-        // Each request restarts the delay, so several in a row are carried out once.
-        timerRunning_ = SetTimer(timerWindow_, RequestTimerId, static_cast<UINT>(std::max(1, timerInterval)),
-                                 nullptr) != 0;
-    } else if (timerRunning_) {
-        KillTimer(timerWindow_, RequestTimerId);
-        timerRunning_ = false;
-    }
-}
-
-bool TWinSkinManage::OnMessage(HWND, UINT message, WPARAM wParam, LPARAM, LRESULT& result) {
-    if (message != WM_TIMER || wParam != RequestTimerId) {
-        return false;
-    }
-    ExecutePendingAction();
-    result = 0;
-    return true;
 }
 
 void TWinSkinManage::AttachAllForms() {

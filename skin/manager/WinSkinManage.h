@@ -4,9 +4,9 @@
 // registry of form objects and popup-menu windows, and carries out the skin definitions'
 // requests 250 ms after the last one, from a timer on a window of its own.
 #include "skin/form/WinSkinForm.h"
-#include "skin/menu/WinSkinPopMenu.h"
+#include "skin/manager/RequestTimer.h"
+#include "skin/menu/PopupMenuSkins.h"
 #include "skin/model/SkinManage.h"
-#include "ui/SubclassChain.h"
 
 #include <windows.h>
 
@@ -19,7 +19,7 @@ namespace quellar {
 class TSkinData;
 class TCustomForm;
 
-class TWinSkinManage : public TSkinManage, private TSubclassHandler {
+class TWinSkinManage : public TSkinManage {
 public:
     TWinSkinManage();
     ~TWinSkinManage() override;
@@ -36,12 +36,12 @@ public:
     void AttachForm(TCustomForm& form);
     TWinSkinForm* FindFormObject(HWND window) const;
     const std::vector<std::unique_ptr<TWinSkinForm>>& FormObjects() const { return forms_; }
-    std::vector<HWND> PopupWindows() const;
-    // The skinner of the popup-menu window showing that menu, once it painted; else null.
-    const TWinSkinPopMenu* PopupShowing(HMENU menu) const;
+    // The skinners of the popup-menu windows.
+    const TPopupMenuSkins& Popups() const { return popups_; }
     // Frees the form objects whose windows are gone.
     void Purge();
-    bool TimerRunning() const { return timerRunning_; }
+    // The delay timer of the requests.
+    const TRequestTimer& Timer() const { return timer_; }
     // MDI: whether a skinned frame shows a maximised child; the children's frames follow.
     void SetMdiMax(bool maximized);
     bool MdiMaximized() const { return mdiMaximized_; }
@@ -49,13 +49,11 @@ public:
     // Skins a new MDI child (they are not caught at their activation).
     bool AttachMdiChild(HWND window);
 
-    static constexpr UINT_PTR RequestTimerId = 1;
-
 private:
     static LRESULT CALLBACK CbtProc(int code, WPARAM wParam, LPARAM lParam);
     LRESULT OnCbt(int code, WPARAM wParam, LPARAM lParam);
-    bool OnMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
-    void SyncTimer();
+    // The timer runs while a request waits.
+    void SyncTimer() { timer_.Follow(timerEnabled, timerInterval); }
     TSkinData* ChooseSkinData(HWND window, const std::string& className) const;
     void AttachPopupWindow(HWND window);
     // Out of the registry (its window off the attached list too), for freeing.
@@ -64,13 +62,12 @@ private:
     void ReworkForSkinChange(TSkinData* data, bool onlyFirst);
     void DetachUsing(TSkinData* data, bool onlyLast);
 
+    TRequestTimer timer_{[this] { ExecutePendingAction(); }};
     HHOOK hook_ = nullptr;
-    HWND timerWindow_ = nullptr;
-    bool timerRunning_ = false;
     bool attachingAll_ = false;
     bool mdiMaximized_ = false;
     std::vector<std::unique_ptr<TWinSkinForm>> forms_;
-    std::vector<std::unique_ptr<TWinSkinPopMenu>> popups_;
+    TPopupMenuSkins popups_;
 };
 
 // Makes the skin definitions of this process use the Windows manager (call before any form

@@ -128,7 +128,7 @@ void TWinSkinMenu::ComposeBar(TBitmap32& pixels, const TSkinRect& bar, bool acti
         background_ = TBitmap32();
         return;
     }
-    const TDataSkinObject* element = skin_->Model().MenuBar();
+    const TDataSkinObject* element = skin_->Model().MenuBar.get();
     dress_.hasElement = element != nullptr && !element->Image.Empty();
     if (dress_.hasElement) {
         dress_.leftWidth = element->LeftWidth;
@@ -142,7 +142,7 @@ void TWinSkinMenu::ComposeBar(TBitmap32& pixels, const TSkinRect& bar, bool acti
                              {element->LeftWidth, 0, element->RightWidth, 0}, element->Tile != 0);
         CopyPixels(pixels, bar.left, bar.top, face, {0, 0, width, height}, TTransparency::trOpaque);
     } else {
-        const TBitmap32 fill(width, height, PixelOf(ResolveColour(skin_->Model().Colours().Menubar)));
+        const TBitmap32 fill(width, height, PixelOf(ResolveColour(skin_->Model().Colours.Menubar)));
         CopyPixels(pixels, bar.left, bar.top, fill, {0, 0, width, height}, TTransparency::trOpaque);
     }
     background_ = pixels.Copy(bar.left, bar.top, width, height);
@@ -153,7 +153,7 @@ void TWinSkinMenu::DrawCaption(HDC dc, const TMenuBtn& item, RECT box) const {
         return;
     }
     const COLORREF colour =
-        item.enabled ? ResolveColour(skin_->Model().Colours().MenuBarText) : GetSysColor(COLOR_BTNSHADOW);
+        item.enabled ? ResolveColour(skin_->Model().Colours.MenuBarText) : GetSysColor(COLOR_BTNSHADOW);
     SetTextColor(dc, colour);
     // The underlines follow the window's keyboard cues (hidden on Windows until Alt is pressed):
     // hidden, the text is drawn as it shows, without prefix processing.
@@ -197,7 +197,7 @@ void TWinSkinMenu::PaintButton(HDC windowDc, const TMenuBtn& item) {
         return; // the bar changed size since it was laid out: the next frame paint mends it
     }
     if (item.state == nsHot || item.state == nsPressed) {
-        const std::uint32_t edge = PixelOf(ResolveColour(skin_->Model().Colours().ButtonHilight));
+        const std::uint32_t edge = PixelOf(ResolveColour(skin_->Model().Colours.ButtonHilight));
         for (int x = 0; x < width; ++x) {
             face.SetPixel(x, 0, edge);
             face.SetPixel(x, height - 1, edge);

@@ -16,7 +16,7 @@ namespace {
 constexpr int kTextLength = 80;
 
 int ElementLeft(const TSkinData& skin) {
-    return skin.Model().MenuItem() != nullptr ? skin.Model().MenuItem()->LeftWidth : 0;
+    return skin.Model().MenuItem != nullptr ? skin.Model().MenuItem->LeftWidth : 0;
 }
 
 // The text of a native item; a fresh buffer each time, so no earlier text shows through.

@@ -49,9 +49,9 @@ int LeftOf(const TDataSkinObject* element) {
 // are in client coordinates, the background in window coordinates), or the colour Menu.
 TBitmap32 ItemBackground(const TSkinData& skin, const RECT& rect, HMENU parentMenu) {
     const int w = rect.right - rect.left, h = rect.bottom - rect.top;
-    TBitmap32 behind(w, h, PixelOf(ResolveColour(skin.Model().Colours().Menu)));
+    TBitmap32 behind(w, h, PixelOf(ResolveColour(skin.Model().Colours.Menu)));
     const TWinSkinManage* manager = WindowsSkinManager();
-    if (const TWinSkinPopMenu* popup = manager != nullptr ? manager->PopupShowing(parentMenu) : nullptr) {
+    if (const TWinSkinPopMenu* popup = manager != nullptr ? manager->Popups().Showing(parentMenu) : nullptr) {
         const POINT at = popup->ClientOffset();
         CopyPixels(behind, 0, 0, popup->Background(),
                    {rect.left + at.x, rect.top + at.y, rect.right + at.x, rect.bottom + at.y},
@@ -63,9 +63,9 @@ TBitmap32 ItemBackground(const TSkinData& skin, const RECT& rect, HMENU parentMe
 TBitmap32 ComposeItem(const TSkinData& skin, const RECT& rect, bool separator, bool selected,
                       HMENU parentMenu) {
     const int w = rect.right - rect.left, h = rect.bottom - rect.top;
-    const TDataSkinObject* element = skin.Model().MenuItem();
+    const TDataSkinObject* element = skin.Model().MenuItem.get();
     if (element == nullptr || element->Image.Empty()) {
-        const TSkinColor fill = selected ? skin.Model().Colours().Hilight : skin.Model().Colours().Menu;
+        const TSkinColor fill = selected ? skin.Model().Colours.Hilight : skin.Model().Colours.Menu;
         return TBitmap32(w, h, PixelOf(ResolveColour(fill)));
     }
     TBitmap32 picture = ItemBackground(skin, rect, parentMenu);
@@ -82,7 +82,7 @@ TBitmap32 ComposeItem(const TSkinData& skin, const RECT& rect, bool separator, b
 }
 
 COLORREF TextColour(const TSkinData& skin, const TMenuItemView& item, bool selected) {
-    const TSkinColours& c = skin.Model().Colours();
+    const TSkinColours& c = skin.Model().Colours;
     if (item.enabled) {
         return ResolveColour(selected ? c.HilightText : c.MenuText);
     }
@@ -185,7 +185,7 @@ void PaintMenuItem(const TSkinData& skin, HDC dc, const RECT& rect, const TMenuI
     if (surface == nullptr) {
         return;
     }
-    const TDataSkinObject* element = skin.Model().MenuItem();
+    const TDataSkinObject* element = skin.Model().MenuItem.get();
     const bool plain = element == nullptr || element->Image.Empty();
     if (!separator || plain) {
         int side = 16;
@@ -225,7 +225,7 @@ int OnScreenItemWidth(int width, HWND window) {
 
 void TSkinItemMeasurer::operator()(TMenuItem* item, HDC, int& width, int&) const {
     const TMenu* menu = item->ParentMenu();
-    width = OnScreenItemWidth(SkinnedItemWidth(width, LeftOf(skin->Model().MenuItem()),
+    width = OnScreenItemWidth(SkinnedItemWidth(width, LeftOf(skin->Model().MenuItem.get()),
                                                menu != nullptr && menu->Images() != nullptr),
                               nullptr);
 }

@@ -72,7 +72,7 @@ void TWinSkinPopMenu::Detach() {
 }
 
 bool TWinSkinPopMenu::Compose() {
-    const TDataSkinObject* element = skin_->SkinLoaded() ? skin_->Model().MenuBackground() : nullptr;
+    const TDataSkinObject* element = skin_->SkinLoaded() ? skin_->Model().MenuBackground.get() : nullptr;
     RECT r{};
     if (element == nullptr || element->Image.Empty() || !GetWindowRect(window_, &r)) {
         return false;

@@ -133,7 +133,7 @@ void TSkinDescriptionReader::ReadFrameBorder(TDataSkinBorder& border, const std:
 
 void TSkinDescriptionReader::ReadColours() {
     const std::string s = "Colours";
-    TSkinColours& c = m_.colours_;
+    TSkinColours& c = m_.Colours;
     c.WindowText = Rgb(s, "WindowText", SystemColour(8));
     c.ButtonFace = Rgb(s, "ButtonFace", SystemColour(15));
     c.Scrollbar = Rgb(s, "Scrollbar", SystemColour(0));
@@ -153,7 +153,7 @@ void TSkinDescriptionReader::ReadColours() {
 }
 
 void TSkinDescriptionReader::ReadCaptionButtons() {
-    m_.sysButtons_.clear();
+    m_.SysButtons.clear();
     std::vector<std::string> kept;
     for (const std::string& section : ini_.Sections()) {
         const std::string upper = IniUpper(section);
@@ -198,7 +198,7 @@ void TSkinDescriptionReader::ReadCaptionButtons() {
                 b->Image.Clear();
             }
         }
-        m_.sysButtons_.push_back(std::move(b));
+        m_.SysButtons.push_back(std::move(b));
         ++made;
     }
     ReadMdiButtons(made);
@@ -211,7 +211,7 @@ void TSkinDescriptionReader::ReadMdiButtons(std::size_t first) {
         b->Align = b->Visibility = b->Visibility1 = 100;
         b->FrameCount = 4;
         b->CombineOp = 0;
-        m_.sysButtons_.push_back(std::move(b));
+        m_.SysButtons.push_back(std::move(b));
     }
     TBitmap32 strip = Bitmap("MDICONTROLS", "Image");
     // Twelve cells: four frames for each of the three buttons.
@@ -221,7 +221,7 @@ void TSkinDescriptionReader::ReadMdiButtons(std::size_t first) {
     }
     const int c = strip.Width() / 12;
     for (int k = 0; k < 3; ++k) {
-        TDataSkinSysButton& b = *m_.sysButtons_[first + static_cast<std::size_t>(k)];
+        TDataSkinSysButton& b = *m_.SysButtons[first + static_cast<std::size_t>(k)];
         b.Image = strip.Copy(4 * c * k, 0, 4 * c, strip.Height());
         b.Xcoord = (c + 4) * (3 - k);
     }
@@ -240,7 +240,7 @@ void TSkinDescriptionReader::ReadColourKeys(TDataSkinObject& e, const std::strin
     e.NormalColour = Int(section, "NormalColour");
     e.MouseOverColour = Int(section, "MouseOverColour");
     e.PressedColour = Int(section, "PressedColour");
-    const TSkinColor text = m_.colours_.ButtonText;
+    const TSkinColor text = m_.Colours.ButtonText;
     e.NormalColour2 = Rgb(section, "NormalColour2", text);
     e.MouseOverColour2 = Rgb(section, "MouseOverColour2", text);
     e.PressedColour2 = Rgb(section, "PressedColour2", text);
@@ -248,7 +248,7 @@ void TSkinDescriptionReader::ReadColourKeys(TDataSkinObject& e, const std::strin
 
 void TSkinDescriptionReader::ReadButtons() {
     const std::string s = "Buttons";
-    TDataSkinButton& b = *m_.buttons_;
+    TDataSkinButton& b = *m_.Buttons;
     b = TDataSkinButton(s);
     ReadSliceMargins(b, s);
     b.Image = ini_.ReadString(s, "Bitmap", "").empty() ? TBitmap32() : Bitmap(s, "Bitmap");
@@ -260,7 +260,7 @@ void TSkinDescriptionReader::ReadButtons() {
     b.PressedColour = Int(s, "PressedColour");
     b.RadioFrameCount = Int(s, "RadioButtonFrame");
     b.CheckFrameCount = Int(s, "CheckButtonFrame");
-    const TSkinColor text = m_.colours_.ButtonText;
+    const TSkinColor text = m_.Colours.ButtonText;
     b.NormalColour2 = Rgb(s, "NormalColour2", text);
     b.MouseOverColour2 = Rgb(s, "MouseOverColour2", text);
     b.PressedColour2 = Rgb(s, "PressedColour2", text);
@@ -277,7 +277,7 @@ TSkinColor TSkinDescriptionReader::ReadRGBKeys(const std::string& name, TSkinCol
 }
 
 void TSkinDescriptionReader::ReadTitle() {
-    TDataSkinTitle& t = *m_.title_;
+    TDataSkinTitle& t = *m_.Title;
     t = TDataSkinTitle("Title");
     t.Image =
         ini_.ReadString(Personality, "TextBack", "").empty() ? TBitmap32() : Bitmap(Personality, "TextBack");
@@ -360,33 +360,33 @@ std::unique_ptr<TDataSkinBorder> TSkinDescriptionReader::ReadSecondImage(const s
 }
 
 void TSkinDescriptionReader::ReadElements() {
-    m_.groupBoxEdge_ = ReadGeneral("GroupBoxEdge");
-    m_.toolbars_ = ReadGeneral("Toolbars");
-    m_.tabs_ = ReadSecondImage("Tabs", "Border");
-    m_.statusBarEdges_ = ReadGeneral("StatusBarEdges");
+    m_.GroupBoxEdge = ReadGeneral("GroupBoxEdge");
+    m_.Toolbars = ReadGeneral("Toolbars");
+    m_.Tabs = ReadSecondImage("Tabs", "Border");
+    m_.StatusBarEdges = ReadGeneral("StatusBarEdges");
     // A key skins do not carry: the second image comes from mirroring the first.
-    m_.comboButton_ = ReadSecondImage("ComboButton", "****");
-    if (m_.comboButton_ && !m_.comboButton_->Image.Empty()) {
-        m_.comboButton_->Image2 = MirrorBitmap(m_.comboButton_->Image);
+    m_.ComboButton = ReadSecondImage("ComboButton", "****");
+    if (m_.ComboButton && !m_.ComboButton->Image.Empty()) {
+        m_.ComboButton->Image2 = MirrorBitmap(m_.ComboButton->Image);
     }
-    m_.sunkEdge_ = ReadGeneral("SunkEdge");
-    m_.extraImages_ = ReadGeneral("ExtraImages");
-    m_.headerbar_ = ReadGeneral("Headerbar");
-    m_.menuItem_ = ReadGeneral("MenuItem");
-    m_.menuBackground_ = ReadGeneral("MenuBackground");
-    m_.scrollbar_ = ReadGeneral("Scrollbar");
-    m_.horzScroll_ = ReadGeneral("HorzScroll");
-    m_.vertScroll_ = ReadGeneral("VertScroll");
-    m_.horzScrollThumb_ = ReadGeneral("HorzScrollThumb");
-    m_.vertScrollThumb_ = ReadGeneral("VertScrollThumb");
-    m_.trackbarThumbHorz_ = ReadGeneral("Trackbar.ThumbHorz");
-    m_.trackbarThumbVert_ = ReadGeneral("Trackbar.ThumbVert");
-    m_.trackbarThumbLeft_ = ReadGeneral("Trackbar.ThumbLeft");
-    m_.trackbarThumbRight_ = ReadGeneral("Trackbar.ThumbRight");
-    m_.trackbarThumbUp_ = ReadGeneral("Trackbar.ThumbUp");
-    m_.trackbarThumbDown_ = ReadGeneral("Trackbar.ThumbDown");
-    m_.upDownHorz_ = ReadSecondImage("UpDown.Horz", "GlyphImage");
-    m_.upDownVert_ = ReadSecondImage("UpDown.Vert", "GlyphImage");
+    m_.SunkEdge = ReadGeneral("SunkEdge");
+    m_.ExtraImages = ReadGeneral("ExtraImages");
+    m_.Headerbar = ReadGeneral("Headerbar");
+    m_.MenuItem = ReadGeneral("MenuItem");
+    m_.MenuBackground = ReadGeneral("MenuBackground");
+    m_.Scrollbar = ReadGeneral("Scrollbar");
+    m_.HorzScroll = ReadGeneral("HorzScroll");
+    m_.VertScroll = ReadGeneral("VertScroll");
+    m_.HorzScrollThumb = ReadGeneral("HorzScrollThumb");
+    m_.VertScrollThumb = ReadGeneral("VertScrollThumb");
+    m_.TrackbarThumbHorz = ReadGeneral("Trackbar.ThumbHorz");
+    m_.TrackbarThumbVert = ReadGeneral("Trackbar.ThumbVert");
+    m_.TrackbarThumbLeft = ReadGeneral("Trackbar.ThumbLeft");
+    m_.TrackbarThumbRight = ReadGeneral("Trackbar.ThumbRight");
+    m_.TrackbarThumbUp = ReadGeneral("Trackbar.ThumbUp");
+    m_.TrackbarThumbDown = ReadGeneral("Trackbar.ThumbDown");
+    m_.UpDownHorz = ReadSecondImage("UpDown.Horz", "GlyphImage");
+    m_.UpDownVert = ReadSecondImage("UpDown.Vert", "GlyphImage");
 }
 
 namespace {
@@ -404,33 +404,32 @@ void SetCount(TDataSkinObject* e, std::int32_t count) {
 } // namespace
 
 void TSkinDescriptionReader::SetFrameCounts() {
-    SetCount(m_.buttons_.get(), 5);
-    SetCount(m_.title_.get(), 2);
-    SetCount(m_.progress_.get(), 2);
-    SetCount(m_.menuBar_.get(), 2);
-    SetCount(m_.groupBoxEdge_.get(), 2);
-    SetCount(m_.toolbars_.get(), 5);
-    SetCount(m_.tabs_.get(), 5);
-    SetCount(m_.statusBarEdges_.get(), 3);
-    SetCount(m_.comboButton_.get(), 4);
-    SetCount(m_.sunkEdge_.get(), 4);
-    SetCount(m_.extraImages_.get(), 5);
-    SetCount(m_.headerbar_.get(), 5);
-    SetCount(m_.menuItem_.get(), 5);
-    SetCount(m_.menuBackground_.get(), 1);
-    SetCount(m_.scrollbar_.get(), 23);
-    SetCount(m_.horzScroll_.get(), 4);
-    SetCount(m_.vertScroll_.get(), 4);
-    SetCount(m_.upDownVert_.get(), 8);
-    SetCount(m_.upDownHorz_.get(), 8);
-    for (auto* thumb :
-         {m_.trackbarThumbHorz_.get(), m_.trackbarThumbVert_.get(), m_.trackbarThumbLeft_.get(),
-          m_.trackbarThumbRight_.get(), m_.trackbarThumbUp_.get(), m_.trackbarThumbDown_.get()}) {
+    SetCount(m_.Buttons.get(), 5);
+    SetCount(m_.Title.get(), 2);
+    SetCount(m_.Progress.get(), 2);
+    SetCount(m_.MenuBar.get(), 2);
+    SetCount(m_.GroupBoxEdge.get(), 2);
+    SetCount(m_.Toolbars.get(), 5);
+    SetCount(m_.Tabs.get(), 5);
+    SetCount(m_.StatusBarEdges.get(), 3);
+    SetCount(m_.ComboButton.get(), 4);
+    SetCount(m_.SunkEdge.get(), 4);
+    SetCount(m_.ExtraImages.get(), 5);
+    SetCount(m_.Headerbar.get(), 5);
+    SetCount(m_.MenuItem.get(), 5);
+    SetCount(m_.MenuBackground.get(), 1);
+    SetCount(m_.Scrollbar.get(), 23);
+    SetCount(m_.HorzScroll.get(), 4);
+    SetCount(m_.VertScroll.get(), 4);
+    SetCount(m_.UpDownVert.get(), 8);
+    SetCount(m_.UpDownHorz.get(), 8);
+    for (auto* thumb : {m_.TrackbarThumbHorz.get(), m_.TrackbarThumbVert.get(), m_.TrackbarThumbLeft.get(),
+                        m_.TrackbarThumbRight.get(), m_.TrackbarThumbUp.get(), m_.TrackbarThumbDown.get()}) {
         SetCount(thumb, 5);
     }
-    SetCount(m_.horzScrollThumb_.get(), Int("HorzScrollThumb", "FrameCount"));
-    SetCount(m_.vertScrollThumb_.get(), Int("VertScrollThumb", "FrameCount"));
-    TDataSkinButton& b = *m_.buttons_;
+    SetCount(m_.HorzScrollThumb.get(), Int("HorzScrollThumb", "FrameCount"));
+    SetCount(m_.VertScrollThumb.get(), Int("VertScrollThumb", "FrameCount"));
+    TDataSkinButton& b = *m_.Buttons;
     if (b.RadioFrameCount == 0) {
         b.RadioFrameCount = CellFrames(b.RadioImage);
     }
@@ -445,39 +444,39 @@ void TSkinDescriptionReader::BoundPictures() {
         Warn(BoundFrameStrip(picture, frames, stacked, where));
     };
     const std::string p = "[" + Personality + "] ";
-    for (TDataSkinBorder* border : {m_.frameLeft_.get(), m_.frameRight_.get()}) {
+    for (TDataSkinBorder* border : {m_.FrameLeft.get(), m_.FrameRight.get()}) {
         bound(border->Image, border->FrameCount, false, p + border->Name);
     }
-    for (TDataSkinBorder* border : {m_.frameTop_.get(), m_.frameBottom_.get()}) {
+    for (TDataSkinBorder* border : {m_.FrameTop.get(), m_.FrameBottom.get()}) {
         bound(border->Image, border->FrameCount, true, p + border->Name);
     }
-    bound(m_.title_->Image, m_.title_->FrameCount, false, p + "TextBack");
-    if (m_.menuBar_) {
-        bound(m_.menuBar_->Image, m_.menuBar_->FrameCount, true, p + "menuBar");
+    bound(m_.Title->Image, m_.Title->FrameCount, false, p + "TextBack");
+    if (m_.MenuBar) {
+        bound(m_.MenuBar->Image, m_.MenuBar->FrameCount, true, p + "menuBar");
     }
-    TDataSkinButton& b = *m_.buttons_;
+    TDataSkinButton& b = *m_.Buttons;
     bound(b.Image, b.FrameCount, false, "[Buttons] Bitmap");
     bound(b.CheckImage, b.CheckFrameCount, false, "[Buttons] CheckButton");
     bound(b.RadioImage, b.RadioFrameCount, false, "[Buttons] RadioButton");
-    for (const auto& sb : m_.sysButtons_) {
+    for (const auto& sb : m_.SysButtons) {
         bound(sb->Image, sb->FrameCount, false, "[" + sb->Name + "] ButtonImage");
     }
-    if (m_.progress_) {
-        bound(m_.progress_->Image, m_.progress_->FrameCount, false, "[Progress] Bitmap");
-        bound(m_.progress_->Image2, 1, false, "[Progress] Chunk");
+    if (m_.Progress) {
+        bound(m_.Progress->Image, m_.Progress->FrameCount, false, "[Progress] Bitmap");
+        bound(m_.Progress->Image2, 1, false, "[Progress] Chunk");
     }
     for (TDataSkinObject* e : m_.GeneralElements()) {
         if (e != nullptr) {
             bound(e->Image, e->FrameCount, false, "[" + e->Name + "] Image");
         }
     }
-    if (m_.tabs_) {
-        bound(m_.tabs_->Image2, 1, false, "[Tabs] Border");
+    if (m_.Tabs) {
+        bound(m_.Tabs->Image2, 1, false, "[Tabs] Border");
     }
-    if (m_.comboButton_) {
-        bound(m_.comboButton_->Image2, m_.comboButton_->FrameCount, false, "[ComboButton] Image");
+    if (m_.ComboButton) {
+        bound(m_.ComboButton->Image2, m_.ComboButton->FrameCount, false, "[ComboButton] Image");
     }
-    for (TDataSkinBorder* upDown : {m_.upDownHorz_.get(), m_.upDownVert_.get()}) {
+    for (TDataSkinBorder* upDown : {m_.UpDownHorz.get(), m_.UpDownVert.get()}) {
         if (upDown != nullptr) {
             bound(upDown->Image2, upDown->FrameCount, false, "[" + upDown->Name + "] GlyphImage");
         }
@@ -485,21 +484,21 @@ void TSkinDescriptionReader::BoundPictures() {
 }
 
 void TSkinDescriptionReader::Run() {
-    m_.skinName_ = ini_.ReadString("TitlebarSkin", "SkinName", "");
-    ReadFrameBorder(*m_.frameLeft_, "Left");
-    ReadFrameBorder(*m_.frameRight_, "Right");
-    ReadFrameBorder(*m_.frameTop_, "Top");
-    ReadFrameBorder(*m_.frameBottom_, "Bottom");
+    m_.SkinName = ini_.ReadString("TitlebarSkin", "SkinName", "");
+    ReadFrameBorder(*m_.FrameLeft, "Left");
+    ReadFrameBorder(*m_.FrameRight, "Right");
+    ReadFrameBorder(*m_.FrameTop, "Top");
+    ReadFrameBorder(*m_.FrameBottom, "Bottom");
     ReadColours();
     ReadCaptionButtons();
     ReadButtons();
     ReadTitle();
-    m_.progress_ = ReadProgress();
-    m_.menuBar_ = ReadMenuBar();
+    m_.Progress = ReadProgress();
+    m_.MenuBar = ReadMenuBar();
     ReadElements();
     SetFrameCounts();
     BoundPictures();
-    RecreateButtonFaceBrush(d_.platform_.get(), m_.colours_.ButtonFace);
+    RecreateButtonFaceBrush(d_.platform_.get(), m_.Colours.ButtonFace);
     d_.skinLoaded_ = true;
 }
 

@@ -74,8 +74,8 @@ void TSkinManage::ExecutePendingAction() {
         active = false;
     }
     TSkinData* data = pendingSkinData;
-    if (data->OnSkinChanged()) {
-        data->OnSkinChanged()(data);
+    if (data->OnSkinChanged) {
+        data->OnSkinChanged(data);
     }
     pendingSkinData = nullptr;
 }

@@ -3,12 +3,12 @@
 namespace quellar {
 
 TSkinModel::TSkinModel()
-    : frameLeft_(std::make_unique<TDataSkinBorder>("Left")),
-      frameRight_(std::make_unique<TDataSkinBorder>("Right")),
-      frameTop_(std::make_unique<TDataSkinBorder>("Top")),
-      frameBottom_(std::make_unique<TDataSkinBorder>("Bottom")),
-      title_(std::make_unique<TDataSkinTitle>("Title")),
-      buttons_(std::make_unique<TDataSkinButton>("Buttons")) {}
+    : FrameLeft(std::make_unique<TDataSkinBorder>("Left")),
+      FrameRight(std::make_unique<TDataSkinBorder>("Right")),
+      FrameTop(std::make_unique<TDataSkinBorder>("Top")),
+      FrameBottom(std::make_unique<TDataSkinBorder>("Bottom")),
+      Title(std::make_unique<TDataSkinTitle>("Title")),
+      Buttons(std::make_unique<TDataSkinButton>("Buttons")) {}
 
 TSkinModel::~TSkinModel() = default;
 

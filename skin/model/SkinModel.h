@@ -29,82 +29,47 @@ struct TSkinColours {
     TSkinColor TitleTextNoActive = SystemColour(19);
 };
 
-class TSkinModel {
-public:
+// A record: its fields are what the description gave. The frame's borders, title and buttons are
+// always there; an optional element is null when the skin does not give its image. The painters
+// only read it; the description reader fills it.
+struct TSkinModel {
     TSkinModel();
     ~TSkinModel();
     TSkinModel(const TSkinModel&) = delete;
     TSkinModel& operator=(const TSkinModel&) = delete;
 
-    const std::string& SkinName() const { return skinName_; }
-    TDataSkinBorder* FrameLeft() const { return frameLeft_.get(); }
-    TDataSkinBorder* FrameRight() const { return frameRight_.get(); }
-    TDataSkinBorder* FrameTop() const { return frameTop_.get(); }
-    TDataSkinBorder* FrameBottom() const { return frameBottom_.get(); }
-    TDataSkinTitle* Title() const { return title_.get(); }
-    TDataSkinButton* Buttons() const { return buttons_.get(); }
+    std::string SkinName;
+    std::unique_ptr<TDataSkinBorder> FrameLeft, FrameRight, FrameTop, FrameBottom;
+    std::unique_ptr<TDataSkinTitle> Title;
+    std::unique_ptr<TDataSkinButton> Buttons;
     // The skin's caption buttons, then the three buttons of a maximised MDI child.
-    const std::vector<std::unique_ptr<TDataSkinSysButton>>& SysButtons() const { return sysButtons_; }
-    const TSkinColours& Colours() const { return colours_; }
+    std::vector<std::unique_ptr<TDataSkinSysButton>> SysButtons;
+    TSkinColours Colours;
 
-    // Optional elements: null when the skin does not give their image.
-    TDataSkinBorder* Progress() const { return progress_.get(); }
-    TDataSkinObject* MenuBar() const { return menuBar_.get(); }
-    TDataSkinObject* GroupBoxEdge() const { return groupBoxEdge_.get(); }
-    TDataSkinObject* Toolbars() const { return toolbars_.get(); }
-    TDataSkinBorder* Tabs() const { return tabs_.get(); }
-    TDataSkinObject* StatusBarEdges() const { return statusBarEdges_.get(); }
-    TDataSkinBorder* ComboButton() const { return comboButton_.get(); }
-    TDataSkinObject* SunkEdge() const { return sunkEdge_.get(); }
-    TDataSkinObject* ExtraImages() const { return extraImages_.get(); }
-    TDataSkinObject* Headerbar() const { return headerbar_.get(); }
-    TDataSkinObject* MenuItem() const { return menuItem_.get(); }
-    TDataSkinObject* MenuBackground() const { return menuBackground_.get(); }
-    TDataSkinObject* Scrollbar() const { return scrollbar_.get(); }
-    TDataSkinObject* HorzScroll() const { return horzScroll_.get(); }
-    TDataSkinObject* VertScroll() const { return vertScroll_.get(); }
-    TDataSkinObject* HorzScrollThumb() const { return horzScrollThumb_.get(); }
-    TDataSkinObject* VertScrollThumb() const { return vertScrollThumb_.get(); }
-    TDataSkinObject* TrackbarThumbHorz() const { return trackbarThumbHorz_.get(); }
-    TDataSkinObject* TrackbarThumbVert() const { return trackbarThumbVert_.get(); }
-    TDataSkinObject* TrackbarThumbLeft() const { return trackbarThumbLeft_.get(); }
-    TDataSkinObject* TrackbarThumbRight() const { return trackbarThumbRight_.get(); }
-    TDataSkinObject* TrackbarThumbUp() const { return trackbarThumbUp_.get(); }
-    TDataSkinObject* TrackbarThumbDown() const { return trackbarThumbDown_.get(); }
-    TDataSkinBorder* UpDownHorz() const { return upDownHorz_.get(); }
-    TDataSkinBorder* UpDownVert() const { return upDownVert_.get(); }
+    // Optional elements.
+    std::unique_ptr<TDataSkinBorder> Progress;
+    std::unique_ptr<TDataSkinObject> MenuBar, GroupBoxEdge, Toolbars;
+    std::unique_ptr<TDataSkinBorder> Tabs;
+    std::unique_ptr<TDataSkinObject> StatusBarEdges;
+    std::unique_ptr<TDataSkinBorder> ComboButton;
+    std::unique_ptr<TDataSkinObject> SunkEdge, ExtraImages, Headerbar, MenuItem, MenuBackground;
+    std::unique_ptr<TDataSkinObject> Scrollbar, HorzScroll, VertScroll, HorzScrollThumb, VertScrollThumb;
+    std::unique_ptr<TDataSkinObject> TrackbarThumbHorz, TrackbarThumbVert, TrackbarThumbLeft,
+        TrackbarThumbRight, TrackbarThumbUp, TrackbarThumbDown;
+    std::unique_ptr<TDataSkinBorder> UpDownHorz, UpDownVert;
+
     // The elements of the general sections (GroupBoxEdge ... UpDown.Vert) in reading order,
     // absent ones as null.
     std::vector<TDataSkinObject*> GeneralElements() const {
-        return {groupBoxEdge_.get(),       toolbars_.get(),          tabs_.get(),
-                statusBarEdges_.get(),     comboButton_.get(),       sunkEdge_.get(),
-                extraImages_.get(),        headerbar_.get(),         menuItem_.get(),
-                menuBackground_.get(),     scrollbar_.get(),         horzScroll_.get(),
-                vertScroll_.get(),         horzScrollThumb_.get(),   vertScrollThumb_.get(),
-                trackbarThumbHorz_.get(),  trackbarThumbVert_.get(), trackbarThumbLeft_.get(),
-                trackbarThumbRight_.get(), trackbarThumbUp_.get(),   trackbarThumbDown_.get(),
-                upDownHorz_.get(),         upDownVert_.get()};
+        return {GroupBoxEdge.get(),       Toolbars.get(),          Tabs.get(),
+                StatusBarEdges.get(),     ComboButton.get(),       SunkEdge.get(),
+                ExtraImages.get(),        Headerbar.get(),         MenuItem.get(),
+                MenuBackground.get(),     Scrollbar.get(),         HorzScroll.get(),
+                VertScroll.get(),         HorzScrollThumb.get(),   VertScrollThumb.get(),
+                TrackbarThumbHorz.get(),  TrackbarThumbVert.get(), TrackbarThumbLeft.get(),
+                TrackbarThumbRight.get(), TrackbarThumbUp.get(),   TrackbarThumbDown.get(),
+                UpDownHorz.get(),         UpDownVert.get()};
     }
-
-private:
-    friend class TSkinDescriptionReader;
-
-    std::string skinName_;
-    std::unique_ptr<TDataSkinBorder> frameLeft_, frameRight_, frameTop_, frameBottom_;
-    std::unique_ptr<TDataSkinTitle> title_;
-    std::unique_ptr<TDataSkinButton> buttons_;
-    std::vector<std::unique_ptr<TDataSkinSysButton>> sysButtons_;
-    TSkinColours colours_;
-    std::unique_ptr<TDataSkinBorder> progress_;
-    std::unique_ptr<TDataSkinObject> menuBar_, groupBoxEdge_, toolbars_;
-    std::unique_ptr<TDataSkinBorder> tabs_;
-    std::unique_ptr<TDataSkinObject> statusBarEdges_;
-    std::unique_ptr<TDataSkinBorder> comboButton_;
-    std::unique_ptr<TDataSkinObject> sunkEdge_, extraImages_, headerbar_, menuItem_, menuBackground_;
-    std::unique_ptr<TDataSkinObject> scrollbar_, horzScroll_, vertScroll_, horzScrollThumb_, vertScrollThumb_;
-    std::unique_ptr<TDataSkinObject> trackbarThumbHorz_, trackbarThumbVert_, trackbarThumbLeft_,
-        trackbarThumbRight_, trackbarThumbUp_, trackbarThumbDown_;
-    std::unique_ptr<TDataSkinBorder> upDownHorz_, upDownVert_;
 };
 
 } // namespace quellar

@@ -238,8 +238,8 @@ std::vector<TBinaryProperty> TSkinData::DefineBinaryProperties() {
 }
 
 void TSkinData::QueryFormSkin(const std::string& aName, bool& DoSkin) {
-    if (onFormSkin_) {
-        onFormSkin_(this, aName, DoSkin);
+    if (OnFormSkin) {
+        OnFormSkin(this, aName, DoSkin);
         return;
     }
     if (aName == "SysMonthCal32") {

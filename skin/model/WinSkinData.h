@@ -107,12 +107,11 @@ public:
     void SetVersion(const std::string& value) { version_ = value; }
     bool MenuUpdate() const { return menuUpdate_; }
     void SetMenuUpdate(bool value) { menuUpdate_ = value; }
-    const TOnFormSkin& OnFormSkin() const { return onFormSkin_; }
-    void SetOnFormSkin(TOnFormSkin handler) { onFormSkin_ = std::move(handler); }
-    const TNotifyEvent& OnSkinChanged() const { return onSkinChanged_; }
-    void SetOnSkinChanged(TNotifyEvent handler) { onSkinChanged_ = std::move(handler); }
-    const TOnSkinControl& OnSkinControl() const { return onSkinControl_; }
-    void SetOnSkinControl(TOnSkinControl handler) { onSkinControl_ = std::move(handler); }
+    // The events, as fields like every framework component's: whether a window class is skinned;
+    // a new skin was applied; a control is about to get a skin (SkinnedControl null: none).
+    TOnFormSkin OnFormSkin;
+    TNotifyEvent OnSkinChanged;
+    TOnSkinControl OnSkinControl;
 
     // The stored package bytes ("SkinStream"); loading a file replaces them.
     const std::vector<std::uint8_t>& SkinStream() const { return skinStream_; }
@@ -173,9 +172,6 @@ private:
     TSkinFormType skinFormtype_ = sfMainform;
     std::string version_ = DefaultVersion;
     bool menuUpdate_ = true;
-    TOnFormSkin onFormSkin_;
-    TNotifyEvent onSkinChanged_;
-    TOnSkinControl onSkinControl_;
 
     std::vector<std::uint8_t> skinStream_;
     bool skinLoaded_ = false;

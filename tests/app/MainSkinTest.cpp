@@ -48,7 +48,7 @@ protected:
     }
     // The middle of the first visible caption button with the given action, in window coordinates.
     POINT ButtonMiddle(int action) const {
-        const TWinSkinForm* object = WindowsSkinManager()->FindFormObject(form->Handle());
+        TWinSkinForm* object = WindowsSkinManager()->FindFormObject(form->Handle());
         for (const auto& b : object->Buttons().List()) {
             if (b->visible && b->def->Action == action) {
                 return {static_cast<int>((b->rect.left + b->rect.right) / 2),
@@ -118,18 +118,18 @@ bool ShowsPixels(HDC dc, const std::vector<std::pair<std::uint32_t, POINT>>& wan
     return compared > 0 && same == compared;
 }
 
-template <class Skin> bool Wears(const TWinSkinForm& object, HWND window) {
+template <class Skin> bool Wears(TWinSkinForm& object, HWND window) {
     return dynamic_cast<Skin*>(object.Controls().SkinFor(window)) != nullptr;
 }
 
 TEST_F(MainSkin, EveryControlOfTheMainWindowWearsItsSkin) {
     ASSERT_NO_FATAL_FAILURE(ShowSkinned());
-    const TWinSkinForm& object = *WindowsSkinManager()->FindFormObject(form->Handle());
+    TWinSkinForm& object = *WindowsSkinManager()->FindFormObject(form->Handle());
     for (TSpeedButton* b :
          {form->SpeedButton1, form->btnSetup, form->btnTest, form->btnStop, form->btnStart, form->btnExit}) {
         EXPECT_NE(nullptr, dynamic_cast<TSkinSpeedButton*>(object.Controls().SkinFor(b))) << b->Name();
     }
-    const TColor face = static_cast<TColor>(form->SkinData1->Model().Colours().ButtonFace);
+    const TColor face = static_cast<TColor>(form->SkinData1->Model().Colours.ButtonFace);
     for (TWinControl* box : std::initializer_list<TWinControl*>{
              form->Panel1, form->Panel2, form->Panel3, form->GroupBox1, form->GroupBox2, form->GroupBox3}) {
         EXPECT_TRUE(Wears<TSkinBox>(object, box->Handle())) << box->Name();
@@ -153,7 +153,7 @@ TEST_F(MainSkin, EveryControlOfTheMainWindowWearsItsSkin) {
 
     // The check mark on screen is the skin's own cell, pixel for pixel (its magenta left out), and
     // a click still reaches the box and shows the next cell.
-    const TDataSkinButton& buttons = *form->SkinData1->Model().Buttons();
+    const TDataSkinButton& buttons = *form->SkinData1->Model().Buttons;
     const TBitmap32& strip = buttons.CheckImage;
     const int cell = strip.Width() / std::max(buttons.CheckFrameCount, 1);
     HWND box = form->CheckBox1->Handle();
@@ -229,7 +229,7 @@ bool ShowsSkinThumb(HWND track, const TDataSkinObject& thumb) {
 
 TEST_F(MainSkin, SpeedButtonsShowTheFrameOfTheirStateAndTrackBarsTheSkinsThumb) {
     ASSERT_NO_FATAL_FAILURE(ShowSkinned());
-    const TDataSkinButton& buttons = *form->SkinData1->Model().Buttons();
+    const TDataSkinButton& buttons = *form->SkinData1->Model().Buttons;
     for (int frame = 2; frame <= 4; ++frame) {
         ASSERT_NE(
             buttons.Image.Pixel(1, 1),
@@ -277,8 +277,8 @@ TEST_F(MainSkin, SpeedButtonsShowTheFrameOfTheirStateAndTrackBarsTheSkinsThumb) 
     // The thumbs are painted through the custom drawing the form hands back to each track bar.
     for (TTrackBar* track : {form->TrackBar1, form->TrackBar2}) {
         const bool vertical = (GetWindowLongPtrA(track->Handle(), GWL_STYLE) & TBS_VERT) != 0;
-        const TDataSkinObject* thumb = vertical ? form->SkinData1->Model().TrackbarThumbVert()
-                                                : form->SkinData1->Model().TrackbarThumbHorz();
+        const TDataSkinObject* thumb = vertical ? form->SkinData1->Model().TrackbarThumbVert.get()
+                                                : form->SkinData1->Model().TrackbarThumbHorz.get();
         ASSERT_NE(nullptr, thumb);
         EXPECT_TRUE(ShowsSkinThumb(track->Handle(), *thumb)) << track->Name();
     }
@@ -347,7 +347,7 @@ struct TTrayMenuSeen {
 
 void CALLBACK ReadTrayMenu(HWND, UINT, UINT_PTR id, DWORD) {
     KillTimer(nullptr, id);
-    const std::vector<HWND> popups = WindowsSkinManager()->PopupWindows();
+    const std::vector<HWND> popups = WindowsSkinManager()->Popups().Windows();
     if (!popups.empty()) {
         RECT w{};
         GetWindowRect(popups.back(), &w);
@@ -379,8 +379,8 @@ TEST_F(MainSkin, TrayMenuWearsTheSkinsItemFramesAndBackground) {
     SetTimer(nullptr, 0, 300, &SelectFirstTrayItem);
     form->PopupMenu1->Popup(200, 200);
     // The skin's own pictures: item frames of 40 x 20 (4 normal, 1 selected), a 48 x 48 background.
-    const TBitmap32& item = form->SkinData1->Model().MenuItem()->Image;
-    const TBitmap32& back = form->SkinData1->Model().MenuBackground()->Image;
+    const TBitmap32& item = form->SkinData1->Model().MenuItem->Image;
+    const TBitmap32& back = form->SkinData1->Model().MenuBackground->Image;
     ASSERT_NE(item.Pixel(3 * 40 + 37, 10), item.Pixel(37, 10)) << "frames the test can tell apart";
     ASSERT_EQ(5u, gTray.items.size()) << "START, STOP, SHOW FORM, separator, Exit";
     EXPECT_EQ(item.Pixel(3 * 40 + 37, 10), gTray.items[0]) << "START selected";

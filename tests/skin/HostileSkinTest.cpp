@@ -28,11 +28,12 @@ constexpr std::int64_t MB = 1 << 20;
 
 // Every picture the description of a hostile package names, element by element.
 std::vector<const TBitmap32*> Pictures(const TSkinData& d) {
-    std::vector<const TBitmap32*> out = {&d.Model().FrameLeft()->Image, &d.Model().FrameTop()->Image,
-                                         &d.Model().Title()->Image, &d.Model().Buttons()->Image,
-                                         &d.Model().Buttons()->CheckImage};
-    const TDataSkinObject* optional[] = {d.Model().Progress(), d.Model().MenuBar(), d.Model().Toolbars(),
-                                         d.Model().Scrollbar(), d.Model().TrackbarThumbUp()};
+    std::vector<const TBitmap32*> out = {&d.Model().FrameLeft->Image, &d.Model().FrameTop->Image,
+                                         &d.Model().Title->Image, &d.Model().Buttons->Image,
+                                         &d.Model().Buttons->CheckImage};
+    const TDataSkinObject* optional[] = {d.Model().Progress.get(), d.Model().MenuBar.get(),
+                                         d.Model().Toolbars.get(), d.Model().Scrollbar.get(),
+                                         d.Model().TrackbarThumbUp.get()};
     for (const TDataSkinObject* e : optional) {
         out.push_back(e == nullptr ? nullptr : &e->Image);
     }
@@ -81,7 +82,7 @@ TEST(HostileSkinTest, EachFamilyEndsAsADamagedFileInBoundedMemory) {
             }
         }
         if (f.picturesShared) {
-            const TBitmap32& first = d.Model().FrameLeft()->Image;
+            const TBitmap32& first = d.Model().FrameLeft->Image;
             EXPECT_EQ(first.Width(), 2048);
             for (const TBitmap32* p : Pictures(d)) {
                 ASSERT_NE(p, nullptr);
@@ -116,9 +117,9 @@ double LoadSeconds(std::size_t sections) {
         const double start = ProcessorSeconds();
         EXPECT_TRUE(d.LoadSkinPackage(package));
         best = std::min(best, ProcessorSeconds() - start);
-        EXPECT_EQ(d.Model().FrameLeft()->Image.Width(), 4)
+        EXPECT_EQ(d.Model().FrameLeft->Image.Width(), 4)
             << "the usable sections after the extra ones are read";
-        EXPECT_EQ(d.Model().Colours().ButtonFace, 0x001E140Au);
+        EXPECT_EQ(d.Model().Colours.ButtonFace, 0x001E140Au);
     }
     return best;
 }

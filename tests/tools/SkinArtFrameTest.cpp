@@ -26,10 +26,10 @@ void DrawBorder(TBitmap32& window, const TDataSkinBorder& e, const TSkinRect& re
 
 // A w x h window of the skin: the client area black, the four border pieces around it.
 TBitmap32 ComposeWindow(const TSkinData& d, int w, int h) {
-    const TDataSkinBorder& left = *d.Model().FrameLeft();
-    const TDataSkinBorder& right = *d.Model().FrameRight();
-    const TDataSkinBorder& top = *d.Model().FrameTop();
-    const TDataSkinBorder& bottom = *d.Model().FrameBottom();
+    const TDataSkinBorder& left = *d.Model().FrameLeft;
+    const TDataSkinBorder& right = *d.Model().FrameRight;
+    const TDataSkinBorder& top = *d.Model().FrameTop;
+    const TDataSkinBorder& bottom = *d.Model().FrameBottom;
     const int l = left.Image.Width() / left.FrameCount;
     const int r = right.Image.Width() / right.FrameCount;
     const int t = top.Image.Height() / top.FrameCount;

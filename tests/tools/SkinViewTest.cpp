@@ -80,7 +80,7 @@ protected:
         return WindowPixel(view->Handle(), p.x - window.left, p.y - window.top);
     }
     std::uint32_t FaceOfWornSkin() const {
-        return PixelOf(ResolveColour(view->SkinData()->Model().Colours().ButtonFace));
+        return PixelOf(ResolveColour(view->SkinData()->Model().Colours.ButtonFace));
     }
 
     TApplication* app = nullptr;
@@ -190,7 +190,8 @@ TEST_F(SkinView, ALetterTypedInAnOpenDropDownChoosesTheItemWithThatMnemonic) {
     PostMessageA(window, SkinOpenMenuItem, 0, 1); // File, opened from the keyboard
     Pump(800);
     EXPECT_EQ(MAKELRESULT(2, MNC_EXECUTE), answer) << "n: \"&Next skin\", third";
-    EXPECT_EQ(nullptr, WindowsSkinManager()->FindFormObject(window)->DropDownMenu()) << "the menu closed";
+    EXPECT_EQ(nullptr, WindowsSkinManager()->FindFormObject(window)->Menus().DropDownMenu())
+        << "the menu closed";
     EXPECT_EQ("skin4.skn", FileName(view->CurrentFile()));
 }
 
@@ -200,7 +201,7 @@ template <class Skin> bool Is(const TSkinControl* skin) {
 
 TEST_F(SkinView, EveryPartOfTheViewerWearsTheSkin) {
     ASSERT_NO_FATAL_FAILURE(Wear("skin0.skn"));
-    const TWinSkinForm* object = WindowsSkinManager()->FindFormObject(view->Handle());
+    TWinSkinForm* object = WindowsSkinManager()->FindFormObject(view->Handle());
     ASSERT_NE(nullptr, object);
     const std::map<std::string, std::function<bool(const TSkinControl*)>> expected = {
         {"TButton", Is<TSkinButton>},
@@ -231,16 +232,16 @@ TEST_F(SkinView, EveryPartOfTheViewerWearsTheSkin) {
 
     // The menu bar is the skin's: the window's own bar is gone and its three items are ours.
     EXPECT_EQ(nullptr, GetMenu(view->Handle()));
-    ASSERT_NE(nullptr, object->MenuBar());
-    ASSERT_EQ(4, object->MenuBar()->Count());
-    EXPECT_EQ("&File", object->MenuBar()->Item(0).caption);
-    EXPECT_EQ("&Help", object->MenuBar()->Item(3).caption);
+    ASSERT_NE(nullptr, object->Menus().MenuBar());
+    ASSERT_EQ(4, object->Menus().MenuBar()->Count());
+    EXPECT_EQ("&File", object->Menus().MenuBar()->Item(0).caption);
+    EXPECT_EQ("&Help", object->Menus().MenuBar()->Item(3).caption);
     // A new skin refills the Skins menu's checks: the bar keeps working with the refilled menu.
     ASSERT_TRUE(view->OpenSkin(Listed("skin4.skn")));
     Pump(100);
-    ASSERT_EQ(4, object->MenuBar()->Count());
-    EXPECT_TRUE(IsMenu(object->MenuBar()->Item(0).submenu));
-    EXPECT_EQ(view->MainMenu()->Items().Item(0)->Handle(), object->MenuBar()->Item(0).submenu);
+    ASSERT_EQ(4, object->Menus().MenuBar()->Count());
+    EXPECT_TRUE(IsMenu(object->Menus().MenuBar()->Item(0).submenu));
+    EXPECT_EQ(view->MainMenu()->Items().Item(0)->Handle(), object->Menus().MenuBar()->Item(0).submenu);
 }
 
 // Runs the Window menu's item of that caption, as a click on it does.
@@ -273,7 +274,7 @@ TEST_F(SkinView, TheWindowMenuOpensMdiChildrenThatWearTheSkinAndArrangesThem) {
     HWND active = mdi->ActiveMdiChild()->Handle();
     SendMessageA(mdi->ClientHandle(), WM_MDIMAXIMIZE, reinterpret_cast<WPARAM>(active), 0);
     Pump(300);
-    const TWinSkinForm* frame = manager->FindFormObject(mdi->Handle());
+    TWinSkinForm* frame = manager->FindFormObject(mdi->Handle());
     ASSERT_NE(nullptr, frame);
     int shown = 0;
     for (const auto& button : frame->Buttons().List()) {
@@ -310,8 +311,8 @@ TEST_F(SkinView, TheWindowMenuOpensMdiChildrenThatWearTheSkinAndArrangesThem) {
     RunWindowItem(*view, "C&lose all");
     EXPECT_TRUE(mdi->MdiChildren().empty());
     EXPECT_EQ(0, manager->CountSkinnedMdiChildren());
-    ASSERT_NE(nullptr, frame->MenuBar());
-    EXPECT_EQ("&Window", frame->MenuBar()->Item(0).caption);
+    ASSERT_NE(nullptr, frame->Menus().MenuBar());
+    EXPECT_EQ("&Window", frame->Menus().MenuBar()->Item(0).caption);
 }
 
 } // namespace

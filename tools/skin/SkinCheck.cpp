@@ -38,42 +38,42 @@ void Element(std::ostream& out, const char* label, const TDataSkinObject* e) {
 void ReportElements(const TSkinData& d, std::ostream& out) {
     out << "elements:\n";
     const std::pair<const char*, const TDataSkinObject*> elements[] = {
-        {"Left", d.Model().FrameLeft()},
-        {"Right", d.Model().FrameRight()},
-        {"Top", d.Model().FrameTop()},
-        {"Bottom", d.Model().FrameBottom()},
-        {"Title", d.Model().Title()},
-        {"Buttons", d.Model().Buttons()},
-        {"Progress", d.Model().Progress()},
-        {"MenuBar", d.Model().MenuBar()},
-        {"GroupBoxEdge", d.Model().GroupBoxEdge()},
-        {"Toolbars", d.Model().Toolbars()},
-        {"Tabs", d.Model().Tabs()},
-        {"StatusBarEdges", d.Model().StatusBarEdges()},
-        {"ComboButton", d.Model().ComboButton()},
-        {"SunkEdge", d.Model().SunkEdge()},
-        {"ExtraImages", d.Model().ExtraImages()},
-        {"Headerbar", d.Model().Headerbar()},
-        {"MenuItem", d.Model().MenuItem()},
-        {"MenuBackground", d.Model().MenuBackground()},
-        {"Scrollbar", d.Model().Scrollbar()},
-        {"HorzScroll", d.Model().HorzScroll()},
-        {"VertScroll", d.Model().VertScroll()},
-        {"HorzScrollThumb", d.Model().HorzScrollThumb()},
-        {"VertScrollThumb", d.Model().VertScrollThumb()},
-        {"TrackbarThumbHorz", d.Model().TrackbarThumbHorz()},
-        {"TrackbarThumbVert", d.Model().TrackbarThumbVert()},
-        {"TrackbarThumbLeft", d.Model().TrackbarThumbLeft()},
-        {"TrackbarThumbRight", d.Model().TrackbarThumbRight()},
-        {"TrackbarThumbUp", d.Model().TrackbarThumbUp()},
-        {"TrackbarThumbDown", d.Model().TrackbarThumbDown()},
-        {"UpDownHorz", d.Model().UpDownHorz()},
-        {"UpDownVert", d.Model().UpDownVert()},
+        {"Left", d.Model().FrameLeft.get()},
+        {"Right", d.Model().FrameRight.get()},
+        {"Top", d.Model().FrameTop.get()},
+        {"Bottom", d.Model().FrameBottom.get()},
+        {"Title", d.Model().Title.get()},
+        {"Buttons", d.Model().Buttons.get()},
+        {"Progress", d.Model().Progress.get()},
+        {"MenuBar", d.Model().MenuBar.get()},
+        {"GroupBoxEdge", d.Model().GroupBoxEdge.get()},
+        {"Toolbars", d.Model().Toolbars.get()},
+        {"Tabs", d.Model().Tabs.get()},
+        {"StatusBarEdges", d.Model().StatusBarEdges.get()},
+        {"ComboButton", d.Model().ComboButton.get()},
+        {"SunkEdge", d.Model().SunkEdge.get()},
+        {"ExtraImages", d.Model().ExtraImages.get()},
+        {"Headerbar", d.Model().Headerbar.get()},
+        {"MenuItem", d.Model().MenuItem.get()},
+        {"MenuBackground", d.Model().MenuBackground.get()},
+        {"Scrollbar", d.Model().Scrollbar.get()},
+        {"HorzScroll", d.Model().HorzScroll.get()},
+        {"VertScroll", d.Model().VertScroll.get()},
+        {"HorzScrollThumb", d.Model().HorzScrollThumb.get()},
+        {"VertScrollThumb", d.Model().VertScrollThumb.get()},
+        {"TrackbarThumbHorz", d.Model().TrackbarThumbHorz.get()},
+        {"TrackbarThumbVert", d.Model().TrackbarThumbVert.get()},
+        {"TrackbarThumbLeft", d.Model().TrackbarThumbLeft.get()},
+        {"TrackbarThumbRight", d.Model().TrackbarThumbRight.get()},
+        {"TrackbarThumbUp", d.Model().TrackbarThumbUp.get()},
+        {"TrackbarThumbDown", d.Model().TrackbarThumbDown.get()},
+        {"UpDownHorz", d.Model().UpDownHorz.get()},
+        {"UpDownVert", d.Model().UpDownVert.get()},
     };
     for (const auto& [label, e] : elements) {
         Element(out, label, e);
     }
-    const TDataSkinButton& b = *d.Model().Buttons();
+    const TDataSkinButton& b = *d.Model().Buttons;
     out << "  check boxes " << b.CheckImage.Width() << "x" << b.CheckImage.Height() << " ("
         << b.CheckFrameCount << " frames), radio buttons " << b.RadioImage.Width() << "x"
         << b.RadioImage.Height() << " (" << b.RadioFrameCount << " frames)\n";
@@ -81,7 +81,7 @@ void ReportElements(const TSkinData& d, std::ostream& out) {
 
 void ReportCaptionButtons(const TSkinData& d, std::ostream& out) {
     out << "caption buttons:\n";
-    for (const auto& sb : d.Model().SysButtons()) {
+    for (const auto& sb : d.Model().SysButtons) {
         out << "  " << std::left << std::setw(20) << sb->Name << "action " << sb->Action << ", align "
             << sb->Align << ", at " << sb->Xcoord << "," << sb->Ycoord << ", image " << sb->Image.Width()
             << "x" << sb->Image.Height() << ", " << sb->FrameCount << " frames\n";
@@ -89,7 +89,7 @@ void ReportCaptionButtons(const TSkinData& d, std::ostream& out) {
 }
 
 void ReportColours(const TSkinData& d, std::ostream& out) {
-    const TSkinColours& c = d.Model().Colours();
+    const TSkinColours& c = d.Model().Colours;
     out << "colours:\n";
     const std::pair<const char*, TSkinColor> colours[] = {{"WindowText", c.WindowText},
                                                           {"ButtonFace", c.ButtonFace},
@@ -122,35 +122,35 @@ void FrameFitWarnings(const TSkinData& d, std::vector<std::string>& warnings) {
         }
     };
     const std::pair<const char*, const TDataSkinObject*> strips[] = {
-        {"Buttons", d.Model().Buttons()},
-        {"Progress", d.Model().Progress()},
-        {"Tabs", d.Model().Tabs()},
-        {"StatusBarEdges", d.Model().StatusBarEdges()},
-        {"ComboButton", d.Model().ComboButton()},
-        {"SunkEdge", d.Model().SunkEdge()},
-        {"ExtraImages", d.Model().ExtraImages()},
-        {"MenuItem", d.Model().MenuItem()},
-        {"Scrollbar", d.Model().Scrollbar()},
-        {"HorzScroll", d.Model().HorzScroll()},
-        {"VertScroll", d.Model().VertScroll()},
-        {"HorzScrollThumb", d.Model().HorzScrollThumb()},
-        {"VertScrollThumb", d.Model().VertScrollThumb()},
-        {"Trackbar.ThumbHorz", d.Model().TrackbarThumbHorz()},
-        {"Trackbar.ThumbVert", d.Model().TrackbarThumbVert()},
-        {"UpDown.Horz", d.Model().UpDownHorz()},
-        {"UpDown.Vert", d.Model().UpDownVert()},
+        {"Buttons", d.Model().Buttons.get()},
+        {"Progress", d.Model().Progress.get()},
+        {"Tabs", d.Model().Tabs.get()},
+        {"StatusBarEdges", d.Model().StatusBarEdges.get()},
+        {"ComboButton", d.Model().ComboButton.get()},
+        {"SunkEdge", d.Model().SunkEdge.get()},
+        {"ExtraImages", d.Model().ExtraImages.get()},
+        {"MenuItem", d.Model().MenuItem.get()},
+        {"Scrollbar", d.Model().Scrollbar.get()},
+        {"HorzScroll", d.Model().HorzScroll.get()},
+        {"VertScroll", d.Model().VertScroll.get()},
+        {"HorzScrollThumb", d.Model().HorzScrollThumb.get()},
+        {"VertScrollThumb", d.Model().VertScrollThumb.get()},
+        {"Trackbar.ThumbHorz", d.Model().TrackbarThumbHorz.get()},
+        {"Trackbar.ThumbVert", d.Model().TrackbarThumbVert.get()},
+        {"UpDown.Horz", d.Model().UpDownHorz.get()},
+        {"UpDown.Vert", d.Model().UpDownVert.get()},
     };
     for (const auto& [name, e] : strips) {
         if (e != nullptr) {
             split(name, e->Image, e->FrameCount);
         }
     }
-    for (const TDataSkinBorder* upDown : {d.Model().UpDownHorz(), d.Model().UpDownVert()}) {
+    for (const TDataSkinBorder* upDown : {d.Model().UpDownHorz.get(), d.Model().UpDownVert.get()}) {
         if (upDown != nullptr) {
             split("GlyphImage", upDown->Image2, upDown->FrameCount);
         }
     }
-    const TDataSkinButton& b = *d.Model().Buttons();
+    const TDataSkinButton& b = *d.Model().Buttons;
     for (const auto& [name, image, frames] : {std::tuple{"CheckButton", &b.CheckImage, b.CheckFrameCount},
                                               std::tuple{"RadioButton", &b.RadioImage, b.RadioFrameCount}}) {
         split(name, *image, frames);
@@ -159,7 +159,7 @@ void FrameFitWarnings(const TSkinData& d, std::vector<std::string>& warnings) {
                                " frames; the mark shows 4 (unchecked, checked, both disabled)");
         }
     }
-    for (const auto& sb : d.Model().SysButtons()) {
+    for (const auto& sb : d.Model().SysButtons) {
         split(sb->Name.c_str(), sb->Image, sb->FrameCount);
     }
 }
@@ -208,7 +208,7 @@ int CheckSkin(const std::vector<std::uint8_t>& file, std::ostream& out, const st
     const TSkinLoadStats& stats = data.LoadStats();
     out << "package: " << stats.Members << " members, description "
         << (stats.Description.empty() ? "(none)" : stats.Description) << "\n";
-    out << "skin: " << data.Model().SkinName() << "\n";
+    out << "skin: " << data.Model().SkinName << "\n";
     out << "bitmaps: " << stats.BitmapsDecoded << " decoded, " << stats.PixelsDecoded << " pixels\n";
     ReportElements(data, out);
     ReportCaptionButtons(data, out);

@@ -133,7 +133,7 @@ TEST_F(FormLifetime, TheManagerForgetsWindowsThatAreGone) {
 }
 
 TEST_F(FormLifetime, SizeMessagesAboutOtherWindowsLeaveTheStateAsItIs) {
-    const TWinSkinForm* object = manager->FindFormObject(window);
+    TWinSkinForm* object = manager->FindFormObject(window);
     const struct {
         int show;
         int state;

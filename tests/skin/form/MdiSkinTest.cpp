@@ -127,7 +127,7 @@ protected:
     }
     std::vector<std::string> BarCaptions() const {
         std::vector<std::string> captions;
-        const TWinSkinMenu* bar = FrameObject()->MenuBar();
+        const TWinSkinMenu* bar = FrameObject()->Menus().MenuBar();
         for (int i = 0; bar != nullptr && i < bar->Count(); ++i) {
             captions.push_back(bar->Item(i).caption);
         }
@@ -183,7 +183,7 @@ TEST_F(MdiSkin, AMaximisedChildsButtonsSitInTheFramesBarAndActFromThere) {
 TEST_F(MdiSkin, TheClientsMenuMessagesChangeTheBarOnlyWhenTheMenuDoes) {
     TForm* child = NewChild("One");
     TWinSkinForm* object = FrameObject();
-    TWinSkinMenu* bar = object->MenuBar();
+    TWinSkinMenu* bar = object->Menus().MenuBar();
     ASSERT_NE(nullptr, bar);
     // The same menu again keeps the bar as it is (the item under the mouse stays lit).
     SendMessageA(frame->Handle(), WM_NCMOUSEMOVE, HTMENU, [&] {

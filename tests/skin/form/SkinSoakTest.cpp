@@ -100,7 +100,7 @@ TEST(SkinSoak, RepaintsAndActivationChangesKeepMemoryAndGdiObjectsFlat) {
     ShowWindow(window, SW_SHOW);
     SetForegroundWindow(window);
     Pump(400);
-    const TWinSkinForm* form = dynamic_cast<TWinSkinManage&>(*SkinManage()).FindFormObject(window);
+    TWinSkinForm* form = dynamic_cast<TWinSkinManage&>(*SkinManage()).FindFormObject(window);
     ASSERT_NE(nullptr, form);
     ASSERT_EQ(lsRunning, form->LifeState());
 

@@ -410,7 +410,7 @@ TEST_F(WinSkinForm, SystemMenuAndDoubleClicksOnTheCaption) {
     // A right click on the caption opens the window's menu; its last item closes the window.
     static std::size_t popupsWhileOpen = 0;
     After(300, [] {
-        popupsWhileOpen = WindowsSkinManager()->PopupWindows().size(); // the menu's window is registered
+        popupsWhileOpen = WindowsSkinManager()->Popups().Windows().size(); // the menu's window is registered
         HWND owner = GetForegroundWindow();
         PostMessageA(owner, WM_KEYDOWN, VK_UP, 0); // from no selection up to the last item
         PostMessageA(owner, WM_KEYDOWN, VK_RETURN, 0);
@@ -419,7 +419,7 @@ TEST_F(WinSkinForm, SystemMenuAndDoubleClicksOnTheCaption) {
     Pump(100);
     EXPECT_EQ(std::vector<UINT>{WM_CLOSE}, gBaseMessages) << "\" Close \" chosen from the menu";
     EXPECT_EQ(1u, popupsWhileOpen);
-    EXPECT_TRUE(manager->PopupWindows().empty()) << "and forgotten when it goes";
+    EXPECT_TRUE(manager->Popups().Windows().empty()) << "and forgotten when it goes";
 
     // Two requests within the double-click time close the window without a menu.
     gBaseMessages.clear();
@@ -441,8 +441,9 @@ TEST_F(WinSkinForm, SystemMenuAndDoubleClicksOnTheCaption) {
 }
 
 TEST_F(WinSkinForm, ClassesRefusedByTheSkinAndSizeGripsOnSkinnedWindowsStayUnskinned) {
-    skin->SetOnFormSkin(
-        [](TComponent*, const std::string& name, bool& doSkin) { doSkin = name != "SkinFormTestWindow"; });
+    skin->OnFormSkin = [](TComponent*, const std::string& name, bool& doSkin) {
+        doSkin = name != "SkinFormTestWindow";
+    };
     HWND refused = CreateWindowExA(0, "SkinFormTestWindow", "Refused", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0,
                                    200, 150, nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
     SetForegroundWindow(refused);
@@ -498,11 +499,11 @@ TEST_F(WinSkinForm, SkinChangeReappliesAndDetachRestoresEverything) {
     // A new skin whose left border is another colour, applied through the manager's request.
     ASSERT_TRUE(skin->LoadSkinBytes(HandMadeSkin(0x10A040)));
     skin->ApplySkin();
-    EXPECT_TRUE(manager->TimerRunning());
+    EXPECT_TRUE(manager->Timer().Running());
     Pump(600);
     EXPECT_EQ(0x10A040u, test::WindowPixel(window, 2, 100));
     EXPECT_EQ(ClientW, ClientSize().cx);
-    EXPECT_FALSE(manager->TimerRunning()) << "nothing pending: the timer rests";
+    EXPECT_FALSE(manager->Timer().Running()) << "nothing pending: the timer rests";
 
     skin->SetActive(false);
     Pump(600);
@@ -533,10 +534,10 @@ TEST_F(WinSkinForm, ASkinOfTheSameFrameSizesCutsTheRegionFromItsOwnBorders) {
         const char* name;
         const TBitmap32& image;
         int width, height, windowX, windowY;
-    } starts[] = {{"left", skin->Model().FrameLeft()->Image, 6, 2, 0, 0},
-                  {"right", skin->Model().FrameRight()->Image, 6, 2, w - 6, 0},
-                  {"top", skin->Model().FrameTop()->Image, 2, 24, 6, 0},
-                  {"bottom", skin->Model().FrameBottom()->Image, 2, 5, 6, h - 5}};
+    } starts[] = {{"left", skin->Model().FrameLeft->Image, 6, 2, 0, 0},
+                  {"right", skin->Model().FrameRight->Image, 6, 2, w - 6, 0},
+                  {"top", skin->Model().FrameTop->Image, 2, 24, 6, 0},
+                  {"bottom", skin->Model().FrameBottom->Image, 2, 5, 6, h - 5}};
     int cut = 0;
     for (const auto& s : starts) {
         for (int y = 0; y < s.height; ++y) {
@@ -596,7 +597,7 @@ TEST_F(WinSkinForm, DestroyedWindowsAreDroppedEmptyOnesRefusedAndPopupsKeepTheir
     SetForegroundWindow(popup);
     Pump(100);
     EXPECT_FALSE(manager->AttachWindow(reinterpret_cast<std::uintptr_t>(empty)));
-    const TWinSkinForm* form = manager->FindFormObject(popup);
+    TWinSkinForm* form = manager->FindFormObject(popup);
     ASSERT_NE(nullptr, form) << "a popup is attached";
     EXPECT_EQ(bkPopup, form->Fit().Facts().borderKind);
     RECT c{};

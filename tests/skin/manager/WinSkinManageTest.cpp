@@ -45,7 +45,7 @@ protected:
         return form;
     }
     const TSkinData* SkinOf(HWND window) const {
-        const TWinSkinForm* object = manager->FindFormObject(window);
+        TWinSkinForm* object = manager->FindFormObject(window);
         return object != nullptr ? &object->Skin() : nullptr;
     }
     TApplication* app = nullptr;

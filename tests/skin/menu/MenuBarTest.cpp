@@ -116,22 +116,23 @@ void PostClick(HWND window, POINT p, UINT down, UINT up) {
 }
 
 // The centre of bar item i on screen.
-POINT ItemCentre(HWND window, const TWinSkinForm& form, int i) {
+POINT ItemCentre(HWND window, TWinSkinForm& form, int i) {
     RECT outer{};
     GetWindowRect(window, &outer);
-    const TSkinRect& r = form.MenuBar()->Item(i).rect;
+    const TSkinRect& r = form.Menus().MenuBar()->Item(i).rect;
     return {outer.left + (r.left + r.right) / 2, outer.top + (r.top + r.bottom) / 2};
 }
 
 void CALLBACK ScriptTick(HWND, UINT, UINT_PTR id, DWORD) {
-    gScript.seen.push_back(gScript.form->DropDownMenu());
+    gScript.seen.push_back(gScript.form->Menus().DropDownMenu());
     gScript.hooks.push_back(MenuFilterHookCount());
     if (gScript.next < gScript.keys.size()) {
         if (const WPARAM key = gScript.keys[gScript.next++]; key == kDetach) {
             gScript.form->DetachAndRestore();
         } else if (key >= kRightChoose) {
             RECT r{};
-            GetMenuItemRect(nullptr, gScript.form->DropDownMenu(), static_cast<UINT>(key - kRightChoose), &r);
+            GetMenuItemRect(nullptr, gScript.form->Menus().DropDownMenu(),
+                            static_cast<UINT>(key - kRightChoose), &r);
             PostClick(gScript.window, {(r.left + r.right) / 2, (r.top + r.bottom) / 2}, WM_RBUTTONDOWN,
                       WM_RBUTTONUP);
         } else if (key >= kClickOn) {
@@ -248,8 +249,8 @@ TEST_F(MenuBar, ItemsSitWhereWorkedOutOnTheSkinsBar) {
         EXPECT_EQ(nullptr, GetMenu(window)) << "the window's own bar is gone";
         EXPECT_EQ(client.cx, ClientSize().cx);
         EXPECT_EQ(client.cy, ClientSize().cy);
-        ASSERT_NE(nullptr, form->MenuBar());
-        ASSERT_EQ(4, form->MenuBar()->Count());
+        ASSERT_NE(nullptr, form->Menus().MenuBar());
+        ASSERT_EQ(4, form->Menus().MenuBar()->Count());
         // Widths from the captions in the menu font, + 10 each, from the first x on.
         NONCLIENTMETRICSA metrics{};
         metrics.cbSize = sizeof(metrics);
@@ -263,7 +264,7 @@ TEST_F(MenuBar, ItemsSitWhereWorkedOutOnTheSkinsBar) {
         for (int i = 0; i < 4; ++i) {
             RECT text{0, 0, 0, 0};
             DrawTextA(dc, captions[i], -1, &text, DT_CALCRECT | DT_SINGLELINE);
-            EXPECT_EQ((TSkinRect{x, Top, x + text.right + 10, bottom}), form->MenuBar()->Item(i).rect)
+            EXPECT_EQ((TSkinRect{x, Top, x + text.right + 10, bottom}), form->Menus().MenuBar()->Item(i).rect)
                 << captions[i];
             x += text.right + 10;
         }
@@ -274,7 +275,7 @@ TEST_F(MenuBar, ItemsSitWhereWorkedOutOnTheSkinsBar) {
         const int px = Left + ClientW - 2, py = Top + 2;
         EXPECT_EQ(element ? BarActive : BarColour, test::WindowPixel(window, px, py));
         // The item under the mouse gets a frame in ButtonHilight; its inside stays the bar's.
-        const TSkinRect& edit = form->MenuBar()->Item(1).rect;
+        const TSkinRect& edit = form->Menus().MenuBar()->Item(1).rect;
         const std::uint32_t inside = test::WindowPixel(window, edit.left + 1, edit.top + 1);
         SendMessageA(window, WM_NCMOUSEMOVE, HTMENU, ItemPoint(1));
         EXPECT_EQ(Hilight, test::WindowPixel(window, edit.left, edit.top + 3));
@@ -305,7 +306,7 @@ TEST_F(MenuBar, TheBarsUnderlinesFollowTheWindowsKeyboardCues) {
     Open(true);
     TKeyboardCues cues;
     SubclassChain::Attach(window, &cues);
-    const TSkinRect box = form->MenuBar()->Item(0).rect; // "&File", in MenuBarText (black)
+    const TSkinRect box = form->Menus().MenuBar()->Item(0).rect; // "&File", in MenuBarText (black)
     const auto blackPixels = [this, &box] {
         int count = 0;
         for (int y = box.top; y < box.bottom; ++y) {
@@ -324,7 +325,7 @@ TEST_F(MenuBar, TheBarsUnderlinesFollowTheWindowsKeyboardCues) {
     SubclassChain::Detach(window, &cues);
     // Under this platform the underline runs under the letter's advance less its last pixel.
     HDC dc = GetDC(window);
-    HGDIOBJ old = SelectObject(dc, form->MenuBar()->Font());
+    HGDIOBJ old = SelectObject(dc, form->Menus().MenuBar()->Font());
     SIZE letter{};
     GetTextExtentPoint32A(dc, "F", 1, &letter);
     SelectObject(dc, old);
@@ -394,10 +395,10 @@ TEST_F(MenuBar, PlainCommandsRunWhenClickedAndEitherButtonChoosesFromADropDown) 
     Open(true);
     constexpr UINT kGo = 300;
     AppendMenuA(menu, MF_STRING, kGo, "&Go");
-    form->MenuBar()->LoadFromMenu(menu);
+    form->Menus().MenuBar()->LoadFromMenu(menu);
     form->PaintFrame();
-    ASSERT_EQ(5, form->MenuBar()->Count());
-    const TSkinRect go = form->MenuBar()->Item(4).rect;
+    ASSERT_EQ(5, form->Menus().MenuBar()->Count());
+    const TSkinRect go = form->Menus().MenuBar()->Item(4).rect;
     recorder.Clear();
     SendMessageA(window, WM_NCLBUTTONDOWN, HTMENU, ItemPoint(4));
     EXPECT_EQ(Hilight, test::WindowPixel(window, go.left, go.top + 3)) << "pressed";

@@ -72,7 +72,7 @@ struct TSeen {
 
 void ReadOpenMenu() {
     const TWinSkinManage* manager = WindowsSkinManager();
-    const std::vector<HWND> popups = manager->PopupWindows();
+    const std::vector<HWND> popups = manager->Popups().Windows();
     gSeen.popup = popups.empty() ? nullptr : popups.back();
     RECT w{};
     GetWindowRect(gSeen.popup, &w);
@@ -175,12 +175,12 @@ TEST_F(MenuSkin, PopupMenuShowsTheItemFramesOverTheBackgroundInsideItsRing) {
     EXPECT_EQ(BackInside, gSeen.itemTop[1]) << "the background shows through the separator's magenta";
     EXPECT_EQ(Back, gSeen.ringTopLeft);
     EXPECT_EQ(Back, gSeen.ringBottomRight);
-    EXPECT_TRUE(WindowsSkinManager()->PopupWindows().empty()) << "the skinner goes with its window";
+    EXPECT_TRUE(WindowsSkinManager()->Popups().Windows().empty()) << "the skinner goes with its window";
 }
 
 TEST_F(MenuSkin, SystemMenuItemsWearTheSkin) {
     After(300, [] {
-        gSeen.menu = WindowsSkinManager()->FormObjects().back()->SystemMenu();
+        gSeen.menu = WindowsSkinManager()->FormObjects().back()->Menus().SystemMenu();
         DriveOpenMenu();
     });
     frame->Buttons().ShowSystemMenu({140, 140});
@@ -190,7 +190,7 @@ TEST_F(MenuSkin, SystemMenuItemsWearTheSkin) {
     EXPECT_EQ(Items[0], gSeen.itemRight[1]);
     EXPECT_EQ(Items[1], gSeen.itemRight[3]);
     EXPECT_EQ(Back, gSeen.ringTopLeft);
-    EXPECT_EQ(nullptr, frame->DropDownMenu()) << "forgotten once the menu closed";
+    EXPECT_EQ(nullptr, frame->Menus().DropDownMenu()) << "forgotten once the menu closed";
 }
 
 TEST_F(MenuSkin, MeasuredItemsGetTheSkinsRoom) {
@@ -206,7 +206,7 @@ TEST_F(MenuSkin, MeasuredItemsGetTheSkinsRoom) {
     drawn.wID = 9;
     drawn.dwTypeData = drawnText;
     InsertMenuItemA(raw, 2, TRUE, &drawn);
-    frame->SetDropDownMenu(raw);
+    frame->Menus().SetDropDownMenu(raw);
     // A menu-bar item of the form: its own size (the caption's width), 25, 10 and the edge.
     auto* bar = new TMainMenu(form);
     auto* file = new TMenuItem(form);
@@ -268,7 +268,7 @@ TEST_F(MenuSkin, MeasuredItemsGetTheSkinsRoom) {
     DeleteObject(bits);
     DeleteDC(memory);
     ReleaseDC(nullptr, screen);
-    frame->SetDropDownMenu(nullptr);
+    frame->Menus().SetDropDownMenu(nullptr);
     DestroyMenu(raw);
 }
 

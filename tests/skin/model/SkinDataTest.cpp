@@ -49,11 +49,11 @@ TEST_F(SkinDataTest, DefaultsOfANewComponent) {
     EXPECT_EQ(d.SkinFormtype(), sfMainform);
     EXPECT_EQ(d.SkinStore(), "(none)");
     EXPECT_FALSE(d.SkinLoaded());
-    ASSERT_NE(d.Model().FrameLeft(), nullptr);
-    EXPECT_EQ(d.Model().Title()->Name, "Title");
-    EXPECT_EQ(d.Model().Buttons()->Name, "Buttons");
-    EXPECT_EQ(d.Model().MenuItem(), nullptr);
-    EXPECT_EQ(d.Model().Colours().ButtonFace, static_cast<TSkinColor>(0xFF00000F));
+    ASSERT_NE(d.Model().FrameLeft.get(), nullptr);
+    EXPECT_EQ(d.Model().Title->Name, "Title");
+    EXPECT_EQ(d.Model().Buttons->Name, "Buttons");
+    EXPECT_EQ(d.Model().MenuItem.get(), nullptr);
+    EXPECT_EQ(d.Model().Colours.ButtonFace, static_cast<TSkinColor>(0xFF00000F));
     EXPECT_EQ(d.MenuImagesStrip().Height(), 16);
     EXPECT_EQ(d.MenuImagesStrip().Width() % 16, 0);
 }
@@ -79,13 +79,12 @@ TEST_F(SkinDataTest, DefaultSkin3rdListHasItsLinesInOrder) {
 TEST_F(SkinDataTest, ColoursFollowTheRgbRulesAndMenubarFollowsButtonFace) {
     TSkinData& d =
         Load("[Colours]\r\nButtonFace=200 200 200\r\nHilight=10,20,30\r\nMenu=10 20\r\nMenuText=\r\n");
-    EXPECT_EQ(d.Model().Colours().ButtonFace, 0x00C8C8C8);
-    EXPECT_EQ(d.Model().Colours().Menubar, 0x00C8C8C8);
-    EXPECT_EQ(d.Model().Colours().Hilight, 0x001E140A);
-    EXPECT_EQ(d.Model().Colours().Menu, 0x0000000A);
-    EXPECT_EQ(d.Model().Colours().MenuText, static_cast<TSkinColor>(0xFF000007))
-        << "empty value: the default";
-    EXPECT_EQ(d.Model().Colours().TitleTextNoActive, static_cast<TSkinColor>(0xFF000013));
+    EXPECT_EQ(d.Model().Colours.ButtonFace, 0x00C8C8C8);
+    EXPECT_EQ(d.Model().Colours.Menubar, 0x00C8C8C8);
+    EXPECT_EQ(d.Model().Colours.Hilight, 0x001E140A);
+    EXPECT_EQ(d.Model().Colours.Menu, 0x0000000A);
+    EXPECT_EQ(d.Model().Colours.MenuText, static_cast<TSkinColor>(0xFF000007)) << "empty value: the default";
+    EXPECT_EQ(d.Model().Colours.TitleTextNoActive, static_cast<TSkinColor>(0xFF000013));
 }
 
 TEST_F(SkinDataTest, GeneralElementsClampTileButButtonsAndProgressKeepIt) {
@@ -93,17 +92,17 @@ TEST_F(SkinDataTest, GeneralElementsClampTileButButtonsAndProgressKeepIt) {
                         "[Buttons]\r\nBitmap=e.bmp\r\nTile=2\r\n[Progress]\r\nBitmap=e.bmp\r\nTile=2\r\n"
                         "[Colours]\r\nButtonText=1 2 3\r\n",
                         {{"e.bmp", Bmp(8, 4)}});
-    ASSERT_NE(d.Model().SunkEdge(), nullptr);
-    EXPECT_EQ(d.Model().SunkEdge()->Tile, 0);
-    EXPECT_EQ(d.Model().MenuItem()->Tile, 1);
-    EXPECT_EQ(d.Model().Buttons()->Tile, 2);
-    ASSERT_NE(d.Model().Progress(), nullptr);
-    EXPECT_EQ(d.Model().Progress()->Tile, 2);
-    EXPECT_EQ(d.Model().SunkEdge()->NormalColour, -1);
-    EXPECT_EQ(d.Model().SunkEdge()->PressedColour2, 0x00030201) << "absent: the skin's ButtonText";
-    EXPECT_EQ(d.Model().SunkEdge()->FrameCount, 4);
-    EXPECT_EQ(d.Model().MenuItem()->FrameCount, 5);
-    EXPECT_EQ(d.Model().Progress()->FrameCount, 2);
+    ASSERT_NE(d.Model().SunkEdge.get(), nullptr);
+    EXPECT_EQ(d.Model().SunkEdge->Tile, 0);
+    EXPECT_EQ(d.Model().MenuItem->Tile, 1);
+    EXPECT_EQ(d.Model().Buttons->Tile, 2);
+    ASSERT_NE(d.Model().Progress.get(), nullptr);
+    EXPECT_EQ(d.Model().Progress->Tile, 2);
+    EXPECT_EQ(d.Model().SunkEdge->NormalColour, -1);
+    EXPECT_EQ(d.Model().SunkEdge->PressedColour2, 0x00030201) << "absent: the skin's ButtonText";
+    EXPECT_EQ(d.Model().SunkEdge->FrameCount, 4);
+    EXPECT_EQ(d.Model().MenuItem->FrameCount, 5);
+    EXPECT_EQ(d.Model().Progress->FrameCount, 2);
 }
 
 TEST_F(SkinDataTest, ElementsWithoutAnImageKeyAreAbsentAndWithABadOneAreEmpty) {
@@ -111,15 +110,15 @@ TEST_F(SkinDataTest, ElementsWithoutAnImageKeyAreAbsentAndWithABadOneAreEmpty) {
         Load("[Tabs]\r\nImage=gone.bmp\r\nBorder=b.bmp\r\n[ComboButton]\r\nImage=c.bmp\r\n"
              "[UpDown.Vert]\r\nImage=c.bmp\r\nGlyphImage=c.bmp\r\n[HorzScrollThumb]\r\nImage=c.bmp\r\n",
              {{"b.bmp", Bmp(6, 6)}, {"c.bmp", Bmp(4, 2)}});
-    EXPECT_EQ(d.Model().Scrollbar(), nullptr);
-    ASSERT_NE(d.Model().Tabs(), nullptr);
-    EXPECT_TRUE(d.Model().Tabs()->Image.Empty());
-    EXPECT_EQ(d.Model().Tabs()->Image2.Width(), 6);
-    ASSERT_NE(d.Model().ComboButton(), nullptr);
-    EXPECT_EQ(d.Model().ComboButton()->Image2, MirrorBitmap(d.Model().ComboButton()->Image));
-    EXPECT_EQ(d.Model().UpDownVert()->Image2.Width(), 4);
-    EXPECT_EQ(d.Model().UpDownVert()->FrameCount, 8);
-    EXPECT_EQ(d.Model().HorzScrollThumb()->FrameCount, 3);
+    EXPECT_EQ(d.Model().Scrollbar.get(), nullptr);
+    ASSERT_NE(d.Model().Tabs.get(), nullptr);
+    EXPECT_TRUE(d.Model().Tabs->Image.Empty());
+    EXPECT_EQ(d.Model().Tabs->Image2.Width(), 6);
+    ASSERT_NE(d.Model().ComboButton.get(), nullptr);
+    EXPECT_EQ(d.Model().ComboButton->Image2, MirrorBitmap(d.Model().ComboButton->Image));
+    EXPECT_EQ(d.Model().UpDownVert->Image2.Width(), 4);
+    EXPECT_EQ(d.Model().UpDownVert->FrameCount, 8);
+    EXPECT_EQ(d.Model().HorzScrollThumb->FrameCount, 3);
 }
 
 TEST_F(SkinDataTest, BitmapReferencesUseTheFileNamePartAndACaseSensitiveExtension) {
@@ -130,9 +129,8 @@ TEST_F(SkinDataTest, BitmapReferencesUseTheFileNamePartAndACaseSensitiveExtensio
     EXPECT_EQ(SkinBitmapMemberName("btn.bmp.png"), "");
     TSkinData& d =
         Load("[Personality]\r\nLeft=Skins\\Dir\\Btn.bmp\r\nRight=btn.BMP\r\n", {{"btn.bmp", Bmp(10, 30)}});
-    EXPECT_EQ(d.Model().FrameLeft()->Image.Width(), 10)
-        << "the member name is matched without regard to case";
-    EXPECT_TRUE(d.Model().FrameRight()->Image.Empty());
+    EXPECT_EQ(d.Model().FrameLeft->Image.Width(), 10) << "the member name is matched without regard to case";
+    EXPECT_TRUE(d.Model().FrameRight->Image.Empty());
 }
 
 TEST_F(SkinDataTest, FrameBordersReadTheirKeysAndPutHorizontalEndsLeftAndRight) {
@@ -140,19 +138,19 @@ TEST_F(SkinDataTest, FrameBordersReadTheirKeysAndPutHorizontalEndsLeftAndRight) 
                         "Top=l.bmp\r\nTopTopHeight=30\r\nTopBotHeight=31\r\nTopFrame=2\r\nTopStretch=0\r\n"
                         "TopTrans=0\r\n",
                         {{"l.bmp", Bmp(4, 4)}});
-    EXPECT_EQ(d.Model().FrameLeft()->TopHeight, 7);
-    EXPECT_EQ(d.Model().FrameLeft()->BottomHeight, 8);
-    EXPECT_EQ(d.Model().FrameLeft()->LeftWidth, 0);
-    EXPECT_EQ(d.Model().FrameLeft()->FrameCount, 1);
-    EXPECT_EQ(d.Model().FrameLeft()->Tile, 0) << "Stretch absent is 1: stretched";
-    EXPECT_EQ(d.Model().FrameLeft()->Trans, 1);
-    EXPECT_EQ(d.Model().FrameTop()->LeftWidth, 30);
-    EXPECT_EQ(d.Model().FrameTop()->RightWidth, 31);
-    EXPECT_EQ(d.Model().FrameTop()->TopHeight, 0);
-    EXPECT_EQ(d.Model().FrameTop()->FrameCount, 2);
-    EXPECT_EQ(d.Model().FrameTop()->Tile, 1) << "Stretch 0: tiled";
-    EXPECT_EQ(d.Model().FrameTop()->Trans, 0);
-    EXPECT_TRUE(d.Model().FrameBottom()->Image.Empty());
+    EXPECT_EQ(d.Model().FrameLeft->TopHeight, 7);
+    EXPECT_EQ(d.Model().FrameLeft->BottomHeight, 8);
+    EXPECT_EQ(d.Model().FrameLeft->LeftWidth, 0);
+    EXPECT_EQ(d.Model().FrameLeft->FrameCount, 1);
+    EXPECT_EQ(d.Model().FrameLeft->Tile, 0) << "Stretch absent is 1: stretched";
+    EXPECT_EQ(d.Model().FrameLeft->Trans, 1);
+    EXPECT_EQ(d.Model().FrameTop->LeftWidth, 30);
+    EXPECT_EQ(d.Model().FrameTop->RightWidth, 31);
+    EXPECT_EQ(d.Model().FrameTop->TopHeight, 0);
+    EXPECT_EQ(d.Model().FrameTop->FrameCount, 2);
+    EXPECT_EQ(d.Model().FrameTop->Tile, 1) << "Stretch 0: tiled";
+    EXPECT_EQ(d.Model().FrameTop->Trans, 0);
+    EXPECT_TRUE(d.Model().FrameBottom->Image.Empty());
 }
 
 TEST_F(SkinDataTest, CaptionButtonSectionsAndTheirFrameCounts) {
@@ -163,7 +161,7 @@ TEST_F(SkinDataTest, CaptionButtonSectionsAndTheirFrameCounts) {
              "[ButtonIcon]\r\nButtonImage=w60.bmp\r\nAction=3\r\n"
              "[ButtonIcon2]\r\nButtonImage=w60.bmp\r\nAction=3\r\nframe=2\r\nCombineOp=5\r\n",
              {{"w60.bmp", Bmp(60, 20)}, {"w90.bmp", Bmp(90, 20)}});
-    const auto& b = d.Model().SysButtons();
+    const auto& b = d.Model().SysButtons;
     ASSERT_EQ(b.size(), 8u);
     EXPECT_EQ(b[0]->Name, "BUTTON1");
     EXPECT_EQ(b[0]->FrameCount, 3) << "60 x 20: ratio 3.0";
@@ -193,7 +191,7 @@ TEST_F(SkinDataTest, MdiButtonsAreCutFromTheMdiControlsStrip) {
         }
     }
     TSkinData& d = Load("[MDICONTROLS]\r\nImage=mdi.bmp\r\n", {{"mdi.bmp", EncodeBitmapFile(strip)}});
-    const auto& b = d.Model().SysButtons();
+    const auto& b = d.Model().SysButtons;
     ASSERT_EQ(b.size(), 3u);
     const int xs[3] = {42, 28, 14};
     for (int k = 0; k < 3; ++k) {
@@ -208,14 +206,14 @@ TEST_F(SkinDataTest, CheckAndRadioFrameCountsComeFromTheirCells) {
     auto radioFrames = [this](int w, int h, const std::string& extra = "") {
         TSkinData& d =
             Load("[Buttons]\r\nRadioButton=r.bmp\r\nCheckButton=r.bmp\r\n" + extra, {{"r.bmp", Bmp(w, h)}});
-        return d.Model().Buttons()->RadioFrameCount;
+        return d.Model().Buttons->RadioFrameCount;
     };
     EXPECT_EQ(radioFrames(52, 13), 4);
     EXPECT_EQ(radioFrames(96, 16), 6);
     EXPECT_EQ(radioFrames(40, 16), 4) << "at least 4";
     EXPECT_EQ(radioFrames(96, 16, "RadioButtonFrame=3\r\n"), 3);
-    EXPECT_EQ(data_->Model().Buttons()->CheckFrameCount, 6);
-    EXPECT_EQ(data_->Model().Buttons()->FrameCount, 5);
+    EXPECT_EQ(data_->Model().Buttons->CheckFrameCount, 6);
+    EXPECT_EQ(data_->Model().Buttons->FrameCount, 5);
 }
 
 TEST_F(SkinDataTest, TitleSettingsAndTextColoursFromTheirThreeKeys) {
@@ -223,14 +221,14 @@ TEST_F(SkinDataTest, TitleSettingsAndTextColoursFromTheirThreeKeys) {
         Load("[Personality]\r\nTextShift=5\r\nTextShiftVert=2\r\nTextRightClip=9\r\n"
              "ActiveTextR=256\r\nActiveTextG=2\r\nActiveTextB=3\r\nInActiveTextR=1\r\n"
              "InActiveTextG=2\r\n[Fonts]\r\nFontHeight=$10\r\n[TitlebarSkin]\r\nSkinName=Demo\r\n");
-    EXPECT_EQ(d.Model().SkinName(), "Demo");
-    EXPECT_EQ(d.Model().Title()->LeftWidth, 5);
-    EXPECT_EQ(d.Model().Title()->TopHeight, 2);
-    EXPECT_EQ(d.Model().Title()->RightWidth, 9);
-    EXPECT_EQ(d.Model().Title()->FontHeight, 16);
-    EXPECT_EQ(d.Model().Title()->ActiveText, 0x00030200) << "the low 8 bits of each";
-    EXPECT_EQ(d.Model().Title()->InActiveText, 0x1FFFFFFF) << "not given unless all three keys are";
-    EXPECT_EQ(d.Model().Title()->FrameCount, 2);
+    EXPECT_EQ(d.Model().SkinName, "Demo");
+    EXPECT_EQ(d.Model().Title->LeftWidth, 5);
+    EXPECT_EQ(d.Model().Title->TopHeight, 2);
+    EXPECT_EQ(d.Model().Title->RightWidth, 9);
+    EXPECT_EQ(d.Model().Title->FontHeight, 16);
+    EXPECT_EQ(d.Model().Title->ActiveText, 0x00030200) << "the low 8 bits of each";
+    EXPECT_EQ(d.Model().Title->InActiveText, 0x1FFFFFFF) << "not given unless all three keys are";
+    EXPECT_EQ(d.Model().Title->FrameCount, 2);
 }
 
 TEST_F(SkinDataTest, PackageWithoutDescriptionStillLoadsWithDefaults) {
@@ -238,8 +236,8 @@ TEST_F(SkinDataTest, PackageWithoutDescriptionStillLoadsWithDefaults) {
     data_->SetSkinStream(BuildSkinFile({{"a.bmp", Bmp(2, 2)}}));
     EXPECT_TRUE(data_->LoadSkinStore());
     EXPECT_TRUE(data_->SkinLoaded());
-    EXPECT_EQ(data_->Model().SysButtons().size(), 3u);
-    EXPECT_EQ(data_->Model().Title()->FontHeight, 14);
+    EXPECT_EQ(data_->Model().SysButtons.size(), 3u);
+    EXPECT_EQ(data_->Model().Title->FontHeight, 14);
 }
 
 TEST_F(SkinDataTest, UnusablePackagesLeaveNoSkinLoaded) {
@@ -301,7 +299,7 @@ TEST_F(SkinDataTest, SkinFileLoadsAndAsksForASkinChange) {
     d.SetSkinFile(path.string());
     std::filesystem::remove(path);
     EXPECT_TRUE(d.SkinLoaded());
-    EXPECT_EQ(d.Model().SkinName(), "FromFile");
+    EXPECT_EQ(d.Model().SkinName, "FromFile");
     TSkinManage& m = *SkinManage();
     EXPECT_EQ(m.dropCaptionButtonsCalls, 1);
     EXPECT_EQ(m.pendingSkinData, &d);
@@ -309,13 +307,13 @@ TEST_F(SkinDataTest, SkinFileLoadsAndAsksForASkinChange) {
     EXPECT_FALSE(m.timerEnabled) << "before the first activation a skin change is dropped";
     m.started = 1;
     int changed = 0;
-    d.SetOnSkinChanged([&](TComponent* sender) {
+    d.OnSkinChanged = [&](TComponent* sender) {
         EXPECT_EQ(sender, &d);
         ++changed;
-    });
+    };
     d.SetSkinFile("/nonexistent/skin99.skn");
     EXPECT_FALSE(d.SkinLoaded());
-    EXPECT_EQ(d.Model().SkinName(), "FromFile") << "the previous model stays in memory";
+    EXPECT_EQ(d.Model().SkinName, "FromFile") << "the previous model stays in memory";
     d.SetActive(true);
     EXPECT_FALSE(m.timerEnabled) << "no skin loaded: nothing requested";
     m.ExecutePendingAction();
@@ -337,7 +335,7 @@ TEST_F(SkinDataTest, SkinStreamPropertyStoresCountAndBytesAndLoadsThem) {
     stored.SetPosition(0);
     target.DefineBinaryProperties()[0].read(stored);
     EXPECT_TRUE(target.SkinLoaded());
-    EXPECT_EQ(target.Model().SkinName(), "Stored");
+    EXPECT_EQ(target.Model().SkinName, "Stored");
 
     TSkinData empty(nullptr);
     TMemoryStream zero;
@@ -357,7 +355,7 @@ TEST_F(SkinDataTest, TheFirstMainFormSkinDataDecidesWhichClassesTheManagerSkins)
     TSkinData dialog(nullptr), first(nullptr), second(nullptr);
     dialog.SetSkinFormtype(sfDialog);
     dialog.SetSkinControls(dialog.SkinControls() | SkinControlBit(xcFastReport));
-    second.SetOnFormSkin([](TComponent*, const std::string&, bool& doSkin) { doSkin = false; });
+    second.OnFormSkin = [](TComponent*, const std::string&, bool& doSkin) { doSkin = false; };
     m.RegisterSkinData(&dialog);
     EXPECT_TRUE(m.ShouldSkinClass("SysMonthCal32")) << "no main-form skin data: every class";
     m.RegisterSkinData(&first);
@@ -374,9 +372,9 @@ TEST_F(SkinDataTest, TheFirstMainFormSkinDataDecidesWhichClassesTheManagerSkins)
                                                   : first.SkinControls() & ~SkinControlBit(xcFastReport));
         EXPECT_EQ(row.expected, m.ShouldSkinClass(row.name)) << row.name << " " << row.withReportForms;
     }
-    first.SetOnFormSkin([](TComponent*, const std::string& name, bool& doSkin) {
+    first.OnFormSkin = [](TComponent*, const std::string& name, bool& doSkin) {
         doSkin = doSkin && name == "SysMonthCal32";
-    });
+    };
     EXPECT_TRUE(m.ShouldSkinClass("SysMonthCal32")) << "the event decides alone, DoSkin preset true";
     EXPECT_FALSE(m.ShouldSkinClass("TForm1"));
 }

@@ -48,12 +48,12 @@ bool Warned(const std::vector<std::string>& warnings, const std::string& text) {
 
 TEST(SkinLimitsTest, HostileNumbersEndInsideTheirRangesWithAWarning) {
     const auto sysButton = [](const TSkinData& d) -> const TDataSkinSysButton& {
-        return *d.Model().SysButtons()[0];
+        return *d.Model().SysButtons[0];
     };
     const NumberCase cases[] = {
         {"MenuItem",
          "LeftWidth",
-         [](const TSkinData& d) { return d.Model().MenuItem()->LeftWidth; },
+         [](const TSkinData& d) { return d.Model().MenuItem->LeftWidth; },
          {{"0", 0, false},
           {"-1", 0, true},
           {"1025", 1024, true},
@@ -61,15 +61,15 @@ TEST(SkinLimitsTest, HostileNumbersEndInsideTheirRangesWithAWarning) {
           {"-2147483648", 0, true}}},
         {"Personality",
          "LeftTopHeight",
-         [](const TSkinData& d) { return d.Model().FrameLeft()->TopHeight; },
+         [](const TSkinData& d) { return d.Model().FrameLeft->TopHeight; },
          {{"1024", 1024, false}, {"-7", 0, true}, {"2000000", 1024, true}}},
         {"Personality",
          "LeftFrame",
-         [](const TSkinData& d) { return d.Model().FrameLeft()->FrameCount; },
+         [](const TSkinData& d) { return d.Model().FrameLeft->FrameCount; },
          {{"0", 1, true}, {"-3", 1, true}, {"64", 64, false}, {"65", 64, true}, {"2147483647", 64, true}}},
         {"Personality",
          "TextShift",
-         [](const TSkinData& d) { return d.Model().Title()->LeftWidth; },
+         [](const TSkinData& d) { return d.Model().Title->LeftWidth; },
          {{"0", 0, false},
           {"-4096", -4096, false},
           {"100000", 4096, true},
@@ -77,19 +77,19 @@ TEST(SkinLimitsTest, HostileNumbersEndInsideTheirRangesWithAWarning) {
           {"-2147483648", -4096, true}}},
         {"Personality",
          "TXTBackleft",
-         [](const TSkinData& d) { return d.Model().Title()->TXTBackleft; },
+         [](const TSkinData& d) { return d.Model().Title->TXTBackleft; },
          {{"60000000", 1024, true}, {"-1", 0, true}, {"2147483647", 1024, true}}},
         {"Personality",
          "TextAlignment",
-         [](const TSkinData& d) { return d.Model().Title()->TextAlignment; },
+         [](const TSkinData& d) { return d.Model().Title->TextAlignment; },
          {{"2", 2, false}, {"3", 2, true}, {"-1", 0, true}}},
         {"Personality",
          "TileLeftMenu",
-         [](const TSkinData& d) { return d.Model().MenuBar()->LeftWidth; },
+         [](const TSkinData& d) { return d.Model().MenuBar->LeftWidth; },
          {{"-100000", 0, true}, {"2147483647", 1024, true}}},
         {"Fonts",
          "FontHeight",
-         [](const TSkinData& d) { return d.Model().Title()->FontHeight; },
+         [](const TSkinData& d) { return d.Model().Title->FontHeight; },
          {{"-2147483648", -256, true}, {"257", 256, true}}},
         {"Button1",
          "Xcoord",
@@ -101,18 +101,18 @@ TEST(SkinLimitsTest, HostileNumbersEndInsideTheirRangesWithAWarning) {
          {{"-1", 3, true}, {"65", 64, true}}}, // -1 becomes 0, "count it from the picture": 1 x 1 is 3 frames
         {"HorzScrollThumb",
          "FrameCount",
-         [](const TSkinData& d) { return d.Model().HorzScrollThumb()->FrameCount; },
+         [](const TSkinData& d) { return d.Model().HorzScrollThumb->FrameCount; },
          {{"0", 1, true}, {"2147483647", 64, true}}},
         // A flag: any value is one of its two meanings, so none is changed.
         {"Personality",
          "LeftTrans",
-         [](const TSkinData& d) { return d.Model().FrameLeft()->Trans; },
+         [](const TSkinData& d) { return d.Model().FrameLeft->Trans; },
          {{"2147483647", IntMax, false}, {"-2147483648", IntMin, false}}},
         // Outside 0 .. 2000 a caption button never shows; it is left out and only the three MDI
         // buttons remain.
         {"Button1",
          "Visibility",
-         [](const TSkinData& d) { return static_cast<int>(d.Model().SysButtons().size()); },
+         [](const TSkinData& d) { return static_cast<int>(d.Model().SysButtons.size()); },
          {{"2000", 4, false}, {"2001", 3, true}, {"-1", 3, true}}},
     };
     const std::vector<std::uint8_t> picture = test::MonochromeBmp(1, 1);
@@ -143,21 +143,21 @@ TEST(SkinLimitsTest, PicturesWithFramesTooLargeAreLeftEmpty) {
     const PictureCase cases[] = {
         // 8,000,000 x 1 in two frames: a 4,000,000-pixel border.
         {"[Personality]\r\nLeft=p.bmp\r\nLeftFrame=2\r\n", 8'000'000, 1,
-         [](const TSkinData& d) -> const TBitmap32& { return d.Model().FrameLeft()->Image; }, false},
+         [](const TSkinData& d) -> const TBitmap32& { return d.Model().FrameLeft->Image; }, false},
         // Two frames of exactly 4096: kept.
         {"[Personality]\r\nLeft=p.bmp\r\nLeftFrame=2\r\n", 8192, 1,
-         [](const TSkinData& d) -> const TBitmap32& { return d.Model().FrameLeft()->Image; }, true},
+         [](const TSkinData& d) -> const TBitmap32& { return d.Model().FrameLeft->Image; }, true},
         // Top frames are stacked: 8192 rows make two frames of 4096, 8194 two of 4097.
         {"[Personality]\r\nTop=p.bmp\r\nTopFrame=2\r\n", 1, 8192,
-         [](const TSkinData& d) -> const TBitmap32& { return d.Model().FrameTop()->Image; }, true},
+         [](const TSkinData& d) -> const TBitmap32& { return d.Model().FrameTop->Image; }, true},
         {"[Personality]\r\nTop=p.bmp\r\nTopFrame=2\r\n", 1, 8194,
-         [](const TSkinData& d) -> const TBitmap32& { return d.Model().FrameTop()->Image; }, false},
+         [](const TSkinData& d) -> const TBitmap32& { return d.Model().FrameTop->Image; }, false},
         // A progress chunk of 1 x 200,000.
         {"[Progress]\r\nBitmap=q.bmp\r\nChunk=p.bmp\r\nStyle=1\r\n", 1, 200'000,
-         [](const TSkinData& d) -> const TBitmap32& { return d.Model().Progress()->Image2; }, false},
+         [](const TSkinData& d) -> const TBitmap32& { return d.Model().Progress->Image2; }, false},
         // A one-frame check mark 5000 pixels wide.
         {"[Buttons]\r\nCheckButton=p.bmp\r\nCheckButtonFrame=1\r\n", 5000, 13,
-         [](const TSkinData& d) -> const TBitmap32& { return d.Model().Buttons()->CheckImage; }, false},
+         [](const TSkinData& d) -> const TBitmap32& { return d.Model().Buttons->CheckImage; }, false},
     };
     for (const PictureCase& c : cases) {
         SCOPED_TRACE(std::string(c.description) + std::to_string(c.width) + " x " + std::to_string(c.height));
