@@ -173,7 +173,7 @@ TEST_F(MainWindow, SoundDeviceBoxEnablesTheSampleRateAndTestSetsTheToneGenerator
     EXPECT_TRUE(boxes.empty());
 }
 
-TEST_F(MainWindow, StatusClockAndExit) {
+TEST_F(MainWindow, StatusBarShowsTheTimeEverySecond) {
     StartWithSavedSettings();
     EXPECT_EQ(form->StatusBar1->PanelText(1), "");
     form->Timer1Timer(form->Timer1);
@@ -181,8 +181,6 @@ TEST_F(MainWindow, StatusClockAndExit) {
     EXPECT_EQ(form->StatusBar1->PanelText(2), kStatusNotice);
     EXPECT_EQ(form->Timer1->Interval(), 1000u);
     EXPECT_TRUE(form->Timer1->Running());
-    form->Exit1Click(form->Exit1);
-    EXPECT_TRUE(app->TerminateRequested());
     EXPECT_TRUE(boxes.empty());
 }
 

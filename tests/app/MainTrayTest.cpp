@@ -53,6 +53,7 @@ TEST_F(MainTray, StartTurnsTheIconAndStopKeepsItsLastPicture) {
     EXPECT_EQ(shell.calls.size(), callsAtStop); // no more turns
     EXPECT_EQ(form->TrayIcon1->Icon(), last);
     EXPECT_FALSE(form->TrayIcon1->CycleIcons());
+    EXPECT_FALSE(form->TrayIcon1->CycleTimerEnabled());
     ASSERT_EQ(boxes.size(), 1u);
     EXPECT_EQ(boxes[0].text, "Stop KOR Quellar ...");
 }

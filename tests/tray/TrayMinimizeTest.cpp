@@ -49,18 +49,15 @@ TEST_F(TrayMinimize, FindsTheApplicationWindowAndHooksBothWindows) {
     EXPECT_NE(mainProc, ProcOf(windows.main));
 }
 
-TEST_F(TrayMinimize, MinimisingTheMainWindowHidesItAndItsTaskbarEntry) {
-    SendMessageA(windows.main, WM_SYSCOMMAND, SC_MINIMIZE, 0);
-    ExpectHidden();
-    tray->ShowMainWindow();
-    ExpectShownInFront();
-}
-
-TEST_F(TrayMinimize, MinimisingTheApplicationHidesTheMainWindow) {
-    ShowWindow(windows.app, SW_MINIMIZE);
-    ExpectHidden();
-    tray->ShowMainWindow();
-    ExpectShownInFront();
+TEST_F(TrayMinimize, MinimisingTheMainWindowOrTheApplicationHidesTheMainWindowAndItsTaskbarEntry) {
+    for (const bool application : {false, true}) {
+        SCOPED_TRACE(application ? "the application minimised" : "the main window minimised");
+        application ? ShowWindow(windows.app, SW_MINIMIZE)
+                    : SendMessageA(windows.main, WM_SYSCOMMAND, SC_MINIMIZE, 0);
+        ExpectHidden();
+        tray->ShowMainWindow();
+        ExpectShownInFront();
+    }
 }
 
 TEST_F(TrayMinimize, WithoutMinimizeToTrayTheWindowOnlyMinimises) {

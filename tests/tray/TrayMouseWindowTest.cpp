@@ -1,10 +1,11 @@
 // The mouse table through the hidden window: the callback message as the notification area
-// sends it, the events in order, and a real popup menu answered or cancelled from the test.
+// sends it, the events in order with the keys held, and a real popup menu cancelled from the test.
 #include "TrayTestSupport.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <initializer_list>
 #include <string>
 #include <vector>
 
@@ -18,30 +19,19 @@ const char* Name(TTrayButton button) {
     return button == TTrayButton::tbLeft ? "left" : button == TTrayButton::tbRight ? "right" : "middle";
 }
 
-// What the test's timer does while a real menu is open.
-enum class TMenuAnswer { cancel, chooseSecond };
-TMenuAnswer gAnswer = TMenuAnswer::cancel;
-HWND gMenuOwner = nullptr;
-
-void CALLBACK AnswerMenu(HWND, UINT, UINT_PTR timer, DWORD) {
+// The test's timer cancels the real menu that is open.
+void CALLBACK CancelMenu(HWND, UINT, UINT_PTR timer, DWORD) {
     KillTimer(nullptr, timer);
-    if (gAnswer == TMenuAnswer::cancel) {
-        EndMenu();
-        return;
-    }
-    PostMessageA(gMenuOwner, WM_KEYDOWN, VK_DOWN, 0);
-    PostMessageA(gMenuOwner, WM_KEYDOWN, VK_DOWN, 0);
-    PostMessageA(gMenuOwner, WM_KEYDOWN, VK_RETURN, 0);
+    EndMenu();
 }
 
-// Shows a real two-item menu at the point and returns the chosen command (0 when cancelled).
-int TrackRealMenu(HWND owner, int x, int y, TMenuAnswer answer) {
+// Shows a real two-item menu at the point, cancelled from the test, and returns the chosen
+// command (0 when cancelled).
+int TrackRealMenu(HWND owner, int x, int y) {
     HMENU menu = CreatePopupMenu();
     AppendMenuA(menu, MF_STRING, 101, "START");
     AppendMenuA(menu, MF_STRING, 102, "STOP");
-    gAnswer = answer;
-    gMenuOwner = owner;
-    SetTimer(nullptr, 0, 150, &AnswerMenu);
+    SetTimer(nullptr, 0, 150, &CancelMenu);
     const int command = TrackPopupMenu(menu, TPM_RETURNCMD | TPM_RIGHTBUTTON, x, y, 0, owner, nullptr);
     DestroyMenu(menu);
     return command;
@@ -62,9 +52,9 @@ protected:
             senders.push_back(sender);
             log.push_back(std::string("up ") + Name(button) + " " + std::to_string(shift));
         };
-        tray.OnMouseMove = [this](TComponent* sender, TTrayShift, int x, int y) {
+        tray.OnMouseMove = [this](TComponent* sender, TTrayShift shift, int x, int y) {
             senders.push_back(sender);
-            log.push_back("move");
+            log.push_back("move " + std::to_string(shift));
             points.push_back({x, y});
         };
         tray.OnClick = [this](TComponent* sender) {
@@ -113,21 +103,12 @@ TEST_F(TrayMouseWindow, EventsCarryTheCursorPosition) {
 
 TEST_F(TrayMouseWindow, RightPressShowsTheMenuBeforeTheRelease) {
     int chosen = -1;
-    menu.onPopup = [&](int x, int y) { chosen = TrackRealMenu(windows.main, x, y, TMenuAnswer::cancel); };
+    menu.onPopup = [&](int x, int y) { chosen = TrackRealMenu(windows.main, x, y); };
     Mouse(WM_RBUTTONDOWN);
     Mouse(WM_RBUTTONUP);
     EXPECT_THAT(log, ElementsAre("down right 16", "popup", "up right 16"));
     EXPECT_EQ(0, chosen) << "the test cancelled the menu";
     EXPECT_EQ(&tray, menu.popupComponent);
-}
-
-TEST_F(TrayMouseWindow, ItemChosenInTheRealMenuComesBack) {
-    int chosen = -1;
-    menu.onPopup = [&](int x, int y) {
-        chosen = TrackRealMenu(windows.main, x, y, TMenuAnswer::chooseSecond);
-    };
-    Mouse(WM_RBUTTONDOWN);
-    EXPECT_EQ(102, chosen);
 }
 
 // The platform calls around the menu, recorded through the icon's hooks.
@@ -169,10 +150,33 @@ TEST_F(TrayMouseWindow, MenuOwnerComesForwardBeforeTheMenuWithOrWithoutFocusAndT
     }
 }
 
-TEST_F(TrayMouseWindow, LeftPopupShowsTheMenuOnTheLeftPress) {
+TEST_F(TrayMouseWindow, LeftPopupShowsTheMenuOnTheLeftPressAndADoubleClickClicksNoItem) {
     tray.SetLeftPopup(true);
+    menu.defaults = {true};
     Mouse(WM_LBUTTONDOWN);
-    EXPECT_THAT(log, ElementsAre("down left 8", "popup"));
+    Mouse(WM_LBUTTONUP);
+    Mouse(WM_LBUTTONDBLCLK);
+    EXPECT_THAT(log, ElementsAre("down left 8", "popup", "click", "up left 8", "dblclick"));
+}
+
+// The keys held at the callback, as the platform reports them, join the button's own flag.
+TEST_F(TrayMouseWindow, ModifierKeysJoinTheButtonFlags) {
+    const auto hold = [](std::initializer_list<int> held) {
+        BYTE keys[256] = {};
+        for (int key : held) {
+            keys[key] = 0x80;
+        }
+        SetKeyboardState(keys);
+    };
+    hold({VK_CONTROL});
+    Mouse(WM_MBUTTONDOWN);
+    Mouse(WM_MBUTTONUP);
+    hold({VK_SHIFT, VK_MENU});
+    Mouse(WM_MOUSEMOVE);
+    hold({VK_SHIFT});
+    Mouse(WM_LBUTTONDOWN);
+    hold({});
+    EXPECT_THAT(log, ElementsAre("down middle 36", "up middle 36", "move 3", "down left 9"));
 }
 
 TEST_F(TrayMouseWindow, MenuThatDoesNotPopUpByItselfIsNotShown) {
@@ -214,9 +218,10 @@ TEST_F(TrayMouseWindow, DisabledIconFiresNothingAndShowsNoMenu) {
     EXPECT_THAT(log, ElementsAre("up left 8")) << "a press while disabled leaves no click pending";
 }
 
-TEST_F(TrayMouseWindow, RightAndMiddleDoubleClicksFireNothing) {
+TEST_F(TrayMouseWindow, RightAndMiddleDoubleClicksAndUnknownMessagesFireNothing) {
     Mouse(WM_RBUTTONDBLCLK);
     Mouse(WM_MBUTTONDBLCLK);
+    Mouse(WM_MOUSEWHEEL);
     Mouse(WM_MBUTTONDOWN);
     EXPECT_THAT(log, ElementsAre("down middle 32"));
 }

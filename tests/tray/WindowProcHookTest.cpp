@@ -54,38 +54,29 @@ protected:
     int chainsBefore = 0;
 };
 
-TEST_F(WindowProcHookTest, HandlerSeesTheMessageAndThePreviousProcedureAnswers) {
-    TWindowProcHook hook(window, Logger("hook"));
-    ASSERT_TRUE(hook.Installed());
-    EXPECT_EQ(42, Probe());
-    EXPECT_THAT(gSeen, ElementsAre("hook", "base"));
-}
-
-TEST_F(WindowProcHookTest, RemovedInOrderEachHookPutsBackWhatItFound) {
-    auto first = std::make_unique<TWindowProcHook>(window, Logger("first"));
-    auto second = std::make_unique<TWindowProcHook>(window, Logger("second"));
-    EXPECT_EQ(42, Probe());
-    EXPECT_THAT(gSeen, ElementsAre("second", "first", "base"));
-    second.reset();
-    first.reset();
-    EXPECT_EQ(&BaseProc, reinterpret_cast<WNDPROC>(GetWindowLongPtrA(window, GWLP_WNDPROC)));
-    EXPECT_EQ(chainsBefore, SubclassChain::ChainedWindowCount());
-}
-
-TEST_F(WindowProcHookTest, HookRemovedOutOfOrderLeavesTheLaterChainWorking) {
-    auto first = std::make_unique<TWindowProcHook>(window, Logger("first"));
-    auto second = std::make_unique<TWindowProcHook>(window, Logger("second"));
-    first.reset();
-    gSeen.clear();
-    EXPECT_EQ(42, Probe());
-    EXPECT_THAT(gSeen, ElementsAre("second", "base")) << "the first hook only forwards now";
-    second.reset();
-    gSeen.clear();
-    EXPECT_EQ(42, Probe());
-    EXPECT_THAT(gSeen, ElementsAre("base"));
-    DestroyWindow(window);
-    EXPECT_EQ(chainsBefore, SubclassChain::ChainedWindowCount())
-        << "the chain state is freed with the window";
+// Each hook sees the message, the newest first, and hands it on to the previous procedure, which
+// answers; removed in either order, the hooks put the window's own procedure back.
+TEST_F(WindowProcHookTest, HooksSeeTheMessageNewestFirstAndRemovedInEitherOrderPutBackTheProcedure) {
+    for (const bool firstGoesFirst : {false, true}) {
+        SCOPED_TRACE(firstGoesFirst ? "the first hook removed first" : "the second hook removed first");
+        auto first = std::make_unique<TWindowProcHook>(window, Logger("first"));
+        auto second = std::make_unique<TWindowProcHook>(window, Logger("second"));
+        ASSERT_TRUE(first->Installed() && second->Installed());
+        gSeen.clear();
+        EXPECT_EQ(42, Probe());
+        EXPECT_THAT(gSeen, ElementsAre("second", "first", "base"));
+        (firstGoesFirst ? first : second).reset();
+        gSeen.clear();
+        EXPECT_EQ(42, Probe());
+        EXPECT_THAT(gSeen, ElementsAre(firstGoesFirst ? "second" : "first", "base"));
+        first.reset();
+        second.reset();
+        gSeen.clear();
+        EXPECT_EQ(42, Probe());
+        EXPECT_THAT(gSeen, ElementsAre("base"));
+        EXPECT_EQ(&BaseProc, reinterpret_cast<WNDPROC>(GetWindowLongPtrA(window, GWLP_WNDPROC)));
+        EXPECT_EQ(chainsBefore, SubclassChain::ChainedWindowCount());
+    }
 }
 
 TEST_F(WindowProcHookTest, DestroyedWindowReleasesTheHook) {

@@ -60,9 +60,7 @@ struct PressLink : TSubclassHandler {
 };
 
 TEST_F(Framework, LinksOfAWindowlessControlSeeItsMouseNewestFirstAndLeaveInAnyOrder) {
-    auto* button = new TSpeedButton(form);
-    button->SetParent(form);
-    button->SetBounds(20, 30, 69, 46);
+    auto* button = test::PlaceControl<TSpeedButton>(form, form, 20, 30, 69, 46);
     form->Show();
     HWND hwnd = form->Handle();
     std::vector<std::string> log;

@@ -53,9 +53,7 @@ TEST_F(Framework, FixedSizeFormShowsCentredWithTheClientSizeAskedFor) {
 }
 
 TEST_F(Framework, ExceptionInAHandlerShowsTheErrorBoxAndTheProgramGoesOn) {
-    auto* box = new TCheckBox(form);
-    box->SetParent(form);
-    box->SetBounds(10, 10, 100, 20);
+    auto* box = test::PlaceControl<TCheckBox>(form, form, 10, 10, 100, 20);
     std::string next = "abc";
     box->OnClick = [&](TComponent*) { throw Exception(next); };
     form->Show();
@@ -98,9 +96,7 @@ TEST_F(Framework, TimerIntervalZeroNeverTicksAndUnchangedSettingsDoNotRestart) {
 }
 
 TEST_F(Framework, ReplacedMessageHandlerSeesHoverNotificationsWithTheirNumbers) {
-    auto* button = new TSpeedButton(form);
-    button->SetParent(form);
-    button->SetBounds(20, 30, 69, 46);
+    auto* button = test::PlaceControl<TSpeedButton>(form, form, 20, 30, 69, 46);
     std::vector<UINT> seen;
     TWndMethod saved = button->WindowProc;
     button->WindowProc = [&](TMessage& m) {
@@ -116,13 +112,6 @@ TEST_F(Framework, ReplacedMessageHandlerSeesHoverNotificationsWithTheirNumbers) 
     button->SetEnabled(false);
     EXPECT_EQ(seen, (std::vector<UINT>{0xB013, 0xB014, 0xB00C}));
     EXPECT_FALSE(button->MouseInControl());
-}
-
-TEST_F(Framework, TerminateBeforeRunEndsWithoutShowingTheMainForm) {
-    app->Terminate();
-    app->Run();
-    EXPECT_TRUE(app->Terminated());
-    EXPECT_FALSE(form->HandleAllocated() && IsWindowVisible(form->Handle()));
 }
 
 TEST_F(Framework, ClosingTheMainFormEndsTheMessageLoop) {

@@ -1,7 +1,7 @@
 // Real controls wearing a hand-made skin whose every frame is one flat colour, so a pixel read
 // back from a control's window tells which frame of the skin's own strip is showing: the skin
 // each child window gets, the frame of every state, what the push button lets through to the
-// control, message boxes, a form of the framework with its colours, a skin change and detaching.
+// control, a form of the framework with its colours, a skin change and detaching.
 #include "skin/controls/ControlSkins.h"
 #include "skin/controls/SkinBox.h"
 #include "skin/controls/SkinButton.h"
@@ -14,9 +14,7 @@
 #include "skin/controls/SkinStatusBar.h"
 #include "skin/controls/SkinTrackBar.h"
 #include "skin/controls/SkinUpDown.h"
-#include "skin/form/SkinMessages.h"
 #include "skin/form/WinSkinForm.h"
-#include "skin/manager/WinSkinManage.h"
 #include "skin/model/WinSkinData.h"
 #include "skin/package/SkinPackageWriter.h"
 #include "tests/support/FrameworkBuilders.h"
@@ -172,21 +170,18 @@ protected:
         frame = new TWinSkinForm(host, *skin, nullptr);
         frame->Attach();
         // Children that only our forms' components get skins for, attached by hand.
-        frame->Controls()
-            .Add(std::make_unique<TSkinProgress>())
-            ->Attach(frame->Controls(), *skin, TSkinTarget::ByHandle(progress));
-        frame->Controls()
-            .Add(std::make_unique<TSkinUpDown>())
-            ->Attach(frame->Controls(), *skin, TSkinTarget::ByHandle(upDown));
-        frame->Controls()
-            .Add(std::make_unique<TSkinStatusBar>())
-            ->Attach(frame->Controls(), *skin, TSkinTarget::ByHandle(status));
-        frame->Controls()
-            .Add(std::make_unique<TSkinTrackBar>())
-            ->Attach(frame->Controls(), *skin, TSkinTarget::ByHandle(track));
+        SkinByHandle<TSkinProgress>(progress);
+        SkinByHandle<TSkinUpDown>(upDown);
+        SkinByHandle<TSkinStatusBar>(status);
+        SkinByHandle<TSkinTrackBar>(track);
         ShowWindow(host, SW_SHOW);
         SetForegroundWindow(host);
         Pump();
+    }
+    template <class TSkin> TSkin* SkinByHandle(HWND window) {
+        auto* attached = static_cast<TSkin*>(frame->Controls().Add(std::make_unique<TSkin>()));
+        attached->Attach(frame->Controls(), *skin, TSkinTarget::ByHandle(window));
+        return attached;
     }
     void TearDown() override {
         delete frame;
@@ -319,8 +314,7 @@ TEST_F(ControlSkins, ADropDownComboBoxByHandleLetsGoWhenItsListClosesAndStaysHot
     for (const char* item : {"one", "two", "three"}) {
         SendMessageA(dropDown, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item));
     }
-    auto* comboSkin = static_cast<TSkinComBox*>(frame->Controls().Add(std::make_unique<TSkinComBox>()));
-    comboSkin->Attach(frame->Controls(), *skin, TSkinTarget::ByHandle(dropDown));
+    auto* comboSkin = SkinByHandle<TSkinComBox>(dropDown);
     SetFocus(push);
     Pump();
     COMBOBOXINFO info{};
@@ -370,9 +364,7 @@ TEST_F(ControlSkins, ElementsWithoutPicturesFallBackToTheSkinsColoursAndTheOther
     ASSERT_TRUE(skin->LoadSkinBytes(ControlSkin("200,200,200", true)));
     frame->ReapplySkin();
     HWND vertical = Child(TRACKBAR_CLASSA, TBS_VERT, idTrack + 1, 360, 10, 30, 120);
-    frame->Controls()
-        .Add(std::make_unique<TSkinTrackBar>())
-        ->Attach(frame->Controls(), *skin, TSkinTarget::ByHandle(vertical));
+    SkinByHandle<TSkinTrackBar>(vertical);
     SendMessageA(status, SB_SETTEXTA, 0, reinterpret_cast<LPARAM>("WWWW"));
     RECT lowered{}, raised{};
     SendMessageA(status, SB_GETRECT, 0, reinterpret_cast<LPARAM>(&lowered));
@@ -514,32 +506,6 @@ TEST_F(ControlSkins, DetachGivesProceduresBackUnlessSomeoneCameAfter) {
     SendMessageA(check, BM_SETCHECK, BST_CHECKED, 0);
     EXPECT_EQ(BST_CHECKED, SendMessageA(check, BM_GETCHECK, 0, 0));
     EXPECT_NE(Buttons[0], Shown(push, 3, 3)) << "the button draws itself again";
-}
-
-std::uint32_t gOkFace = 0;
-bool gBoxSkinned = false;
-void CALLBACK LookAtTheBox(HWND, UINT, UINT_PTR id, DWORD) {
-    KillTimer(nullptr, id);
-    HWND box = FindWindowA("#32770", "Box title");
-    HWND ok = GetDlgItem(box, IDOK);
-    gBoxSkinned = SendMessageA(box, SkinQuery, 0, 0) == 1;
-    gOkFace = test::WindowPixel(ok, 3, 3);
-    SendMessageA(ok, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5)); // the skin's own click
-    SendMessageA(ok, WM_LBUTTONUP, 0, MAKELPARAM(5, 5));
-}
-
-TEST(ControlSkinsManaged, MessageBoxOkWearsTheButtonFaceAndStillAnswers) {
-    InstallWindowsSkinManager();
-    auto* skin = new TSkinData(nullptr);
-    ASSERT_TRUE(skin->LoadSkinBytes(ControlSkin()));
-    skin->Loaded();
-    skin->SetActive(true);
-    SetTimer(nullptr, 0, 700, &LookAtTheBox);
-    EXPECT_EQ(IDOK, MessageBoxA(nullptr, "Some text", "Box title", MB_OK));
-    EXPECT_TRUE(gBoxSkinned);
-    EXPECT_EQ(Buttons[3], gOkFace) << "the default button has the focus: the focused frame";
-    delete skin;
-    FreeSkinManage();
 }
 
 // A form of the framework: panels and what sits on them take the skin's face colour, every kind

@@ -83,26 +83,6 @@ TSkinRect VerticalBarOf(HWND window) {
         .vertical;
 }
 
-// How a drag is ended; the quit comes from the queue like any posted message.
-void Release(HWND pane) {
-    PostMessageA(pane, WM_LBUTTONUP, 0, 0);
-}
-void Escape(HWND pane) {
-    PostMessageA(pane, WM_KEYDOWN, VK_ESCAPE, 0);
-}
-void TakeCapture(HWND pane) {
-    PostMessageA(pane, kTakeCapture, 0, 0);
-}
-void Quit(HWND) {
-    PostThreadMessageA(GetCurrentThreadId(), WM_QUIT, 7, 0);
-}
-void Destroy(HWND pane) {
-    PostMessageA(pane, kDestroy, 0, 0);
-}
-void FreeLater(HWND) {
-    SetTimer(nullptr, 0, 0, &FreeSkins);
-}
-
 class ScrollBarSkin : public ::testing::Test {
 protected:
     static void SetUpTestSuite() {
@@ -243,13 +223,22 @@ TEST_F(ScrollBarSkin, DragSendsThePositionsOfTheThumbsPlace) {
 
 TEST_F(ScrollBarSkin, EveryEndingStopsTheDrag) {
     enum Outcome { ended, windowGone, skinGone };
+    // How a drag is ended; the quit comes from the queue like any posted message.
     const struct {
+        const char* how;
         void (*end)(HWND);
         Outcome outcome;
-    } endings[] = {{&Release, ended}, {&Escape, ended},       {&TakeCapture, ended},
-                   {&Quit, ended},    {&Destroy, windowGone}, {&FreeLater, skinGone}};
+        int quitCode = -1; // what the program's own loop sees
+    } endings[] = {
+        {"released", [](HWND w) { PostMessageA(w, WM_LBUTTONUP, 0, 0); }, ended},
+        {"escape", [](HWND w) { PostMessageA(w, WM_KEYDOWN, VK_ESCAPE, 0); }, ended},
+        {"capture taken", [](HWND w) { PostMessageA(w, kTakeCapture, 0, 0); }, ended},
+        {"quit", [](HWND) { PostThreadMessageA(GetCurrentThreadId(), WM_QUIT, 7, 0); }, ended, 7},
+        {"window destroyed", [](HWND w) { PostMessageA(w, kDestroy, 0, 0); }, windowGone},
+        {"skins freed", [](HWND) { SetTimer(nullptr, 0, 0, &FreeSkins); }, skinGone},
+    };
     for (const auto& e : endings) {
-        SCOPED_TRACE(&e - endings);
+        SCOPED_TRACE(e.how);
         SetRange({0, 99, 10, 45});
         Measure();
         gPositions.clear();
@@ -267,7 +256,7 @@ TEST_F(ScrollBarSkin, EveryEndingStopsTheDrag) {
                 DispatchMessageA(&msg);
             }
         }
-        EXPECT_EQ(e.end == &Quit ? 7 : -1, quitCode) << "the program's own loop sees the quit";
+        EXPECT_EQ(e.quitCode, quitCode);
         EXPECT_EQ(nullptr, GetCapture());
         if (e.outcome == ended) {
             EXPECT_FALSE(bars->Tracking());

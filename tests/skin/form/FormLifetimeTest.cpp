@@ -5,6 +5,7 @@
 #include "skin/manager/WinSkinManage.h"
 #include "skin/model/WinSkinData.h"
 #include "tests/skin/FreedBlocks.h"
+#include "tests/support/FrameworkBuilders.h"
 #include "tests/support/SkinFiles.h"
 #include "tests/support/WindowTestSupport.h"
 #include "ui/Forms.h"
@@ -74,9 +75,7 @@ TEST_F(FormLifetime, AFormBeingTornDownIsLetGoOfBeforeItsOwnPartsGo) {
     auto* form = new TForm(app);
     form->SetClientSize(200, 100);
     auto* menu = new TMainMenu(form);
-    auto* item = new TMenuItem(form);
-    item->SetCaption("&File");
-    menu->Items().Add(item);
+    test::AddMenuItem(form, menu->Items(), "&File");
     form->SetMenu(menu);
     new TPopupMenu(form);
     form->Show();

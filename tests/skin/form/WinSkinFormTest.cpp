@@ -35,6 +35,8 @@ constexpr std::uint32_t LeftActive = 0x802010, LeftInactive = 0x404040, TopActiv
                         TopInactive = 0x606060;
 // The close button's strip: normal, pressed, hot, inactive.
 constexpr std::uint32_t CloseFrames[4] = {0xC00000, 0x00C000, 0x0000C0, 0x808080};
+// The push buttons' strip: normal, pressed, disabled, focused, default.
+constexpr std::uint32_t ButtonFrames[5] = {0xB00001, 0xB00002, 0xB00003, 0xB00004, 0xB00005};
 constexpr int ClientW = 300, ClientH = 200;
 
 using TCuts = std::vector<test::TFramePixel>; // magenta pixels of every frame
@@ -50,7 +52,7 @@ std::vector<std::uint8_t> HandMadeSkin(std::uint32_t leftActive = LeftActive, bo
         "[Personality]\nLeft=l.bmp\nLeftFrame=2\nLeftTopHeight=2\nRight=r.bmp\nRightFrame=2\n"
         "RightTopHeight=2\nTop=t.bmp\nTopFrame=2\nTopTopHeight=2\nBottom=b.bmp\nBottomFrame=2\n"
         "BottomTopHeight=2\n"
-        "[Colours]\nButtonFace=200,200,200\n"
+        "[Colours]\nButtonFace=200,200,200\n[Buttons]\nBitmap=buttons.bmp\n"
         "[ButtonClose]\nAction=0\nAlign=1\nXcoord=22\nYcoord=5\nVisibility=0\nVisibility1=0\n"
         "frame=4\nButtonImage=close.bmp\n"
         "[ButtonMin]\nAction=2\nAlign=1\nXcoord=40\nYcoord=5\nVisibility=0\nVisibility1=0\n"
@@ -62,8 +64,8 @@ std::vector<std::uint8_t> HandMadeSkin(std::uint32_t leftActive = LeftActive, bo
                Strip(6, 30, {LeftActive, LeftInactive}, false, otherCuts ? TCuts{{5, 0}, {5, 1}} : corner)},
               {"t.bmp", Strip(40, 24, {TopActive, TopInactive}, true, otherCuts ? corner : TCuts{})},
               {"b.bmp", Strip(40, 5, {LeftActive, LeftInactive}, true, otherCuts ? TCuts{{0, 4}} : TCuts{})},
-              {"close.bmp",
-               Strip(16, 14, {CloseFrames[0], CloseFrames[1], CloseFrames[2], CloseFrames[3]}, false)}});
+              {"close.bmp", Strip(16, 14, {CloseFrames[0], CloseFrames[1], CloseFrames[2], CloseFrames[3]})},
+              {"buttons.bmp", Strip(20, 20, std::vector<std::uint32_t>(ButtonFrames, ButtonFrames + 5))}});
 }
 
 // The size of text in the screen's caption font, measured on the window's device context (the
@@ -477,22 +479,28 @@ TEST_F(WinSkinForm, MessageBoxWithALongCaptionGetsWider) {
     EXPECT_LE(std::abs(buttonShift), 4) << "moved with the widening (unmoved it would be far off)";
 }
 
+// The box wears the skin's frame, its OK button the skin's button strip; the skin's own click on
+// OK still answers the box.
 TEST_F(WinSkinForm, MessageBoxWearsTheSkinAndStillAnswersOk) {
     static bool sawSkinned = false;
-    static std::uint32_t boxLeft = 0;
+    static std::uint32_t boxLeft = 0, okFace = 0;
     sawSkinned = false;
     After(700, [] {
         HWND box = FindWindowA("#32770", "Box title");
         if (box == nullptr) {
             return;
         }
+        HWND ok = GetDlgItem(box, IDOK);
         sawSkinned = SendMessageA(box, SkinQuery, 0, 0) == 1;
         boxLeft = test::WindowPixel(box, 2, 40);
-        SendMessageA(GetDlgItem(box, IDOK), BM_CLICK, 0, 0);
+        okFace = test::WindowPixel(ok, 3, 3);
+        SendMessageA(ok, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
+        SendMessageA(ok, WM_LBUTTONUP, 0, MAKELPARAM(5, 5));
     });
     EXPECT_EQ(IDOK, MessageBoxA(window, "Some text", "Box title", MB_OK | MB_ICONINFORMATION));
     EXPECT_TRUE(sawSkinned);
     EXPECT_EQ(LeftActive, boxLeft);
+    EXPECT_EQ(ButtonFrames[3], okFace) << "the default button has the focus: the focused frame";
 }
 
 TEST_F(WinSkinForm, SkinChangeReappliesAndDetachRestoresEverything) {

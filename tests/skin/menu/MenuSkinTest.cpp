@@ -7,6 +7,7 @@
 #include "skin/menu/MenuItemPaint.h"
 #include "skin/menu/WinSkinPopMenu.h"
 #include "skin/model/WinSkinData.h"
+#include "tests/support/FrameworkBuilders.h"
 #include "tests/support/SkinFiles.h"
 #include "tests/support/WindowTestSupport.h"
 #include "ui/Forms.h"
@@ -111,9 +112,7 @@ protected:
         form->SetClientSize(300, 200);
         popup = new TPopupMenu(form);
         for (const char* caption : {"First", "-", "Second", "Own"}) {
-            auto* item = new TMenuItem(form);
-            item->SetCaption(caption);
-            popup->Items().Add(item);
+            test::AddMenuItem(form, popup->Items(), caption);
         }
         own = popup->Items().Item(3);
         own->OnDrawItem = [](TMenuItem*, HDC dc, const RECT& r, bool) {
@@ -209,9 +208,7 @@ TEST_F(MenuSkin, MeasuredItemsGetTheSkinsRoom) {
     frame->Menus().SetDropDownMenu(raw);
     // A menu-bar item of the form: its own size (the caption's width), 25, 10 and the edge.
     auto* bar = new TMainMenu(form);
-    auto* file = new TMenuItem(form);
-    file->SetCaption("File");
-    bar->Items().Add(file);
+    TMenuItem* file = test::AddMenuItem(form, bar->Items(), "File");
     form->SetMenu(bar);
     // A converted popup item: the caption's width, 23, 12 and the edge.
     MEASUREITEMSTRUCT converted{ODT_MENU, 0, popup->Items().Item(0)->Command(), 0, 0, 0};
