@@ -18,7 +18,6 @@
 #endif
 
 #include <algorithm>
-#include <ctime>
 #include <functional>
 
 namespace quellar {
@@ -93,44 +92,12 @@ TEST(HostileSkinTest, EachFamilyEndsAsADamagedFileInBoundedMemory) {
     EXPECT_TRUE(messages.messages.empty());
 }
 
-// Processor time used by this process so far, in seconds. On Windows std::clock counts wall
-// time, which a loaded machine stretches.
-double ProcessorSeconds() {
-#ifdef _WIN32
-    FILETIME created, exited, kernel, user;
-    GetProcessTimes(GetCurrentProcess(), &created, &exited, &kernel, &user);
-    const auto ticks = [](const FILETIME& t) {
-        return static_cast<double>((static_cast<std::uint64_t>(t.dwHighDateTime) << 32) | t.dwLowDateTime);
-    };
-    return (ticks(kernel) + ticks(user)) / 1e7;
-#else
-    return static_cast<double>(std::clock()) / CLOCKS_PER_SEC;
-#endif
-}
-
-// Processor time of the fastest of three loads of a package with this many extra sections.
-double LoadSeconds(std::size_t sections) {
-    const std::vector<std::uint8_t> package = test::ManySectionsPackage(sections);
-    double best = 1e9;
-    for (int run = 0; run < 3; ++run) {
-        TSkinData d(nullptr);
-        const double start = ProcessorSeconds();
-        EXPECT_TRUE(d.LoadSkinPackage(package));
-        best = std::min(best, ProcessorSeconds() - start);
-        EXPECT_EQ(d.Model().FrameLeft->Image.Width(), 4)
-            << "the usable sections after the extra ones are read";
-        EXPECT_EQ(d.Model().Colours.ButtonFace, 0x001E140Au);
-    }
-    return best;
-}
-
-TEST(HostileSkinTest, ManySectionsLoadInTimeLinearInTheirNumber) {
-    // Four times the sections take four to eight times as long (the larger index no longer fits
-    // the caches); a search through every section for every new one would take sixteen times.
-    const double small = LoadSeconds(100'000);
-    const double large = LoadSeconds(400'000);
-    EXPECT_LT(large, 14 * std::max(small, 1e-3))
-        << small << " s for 100,000 sections, " << large << " s for 400,000";
+// How the load time grows with the number of sections is measured in the skin benchmark.
+TEST(HostileSkinTest, ManySectionsStillLeaveTheUsableOnesRead) {
+    TSkinData d(nullptr);
+    ASSERT_TRUE(d.LoadSkinPackage(test::ManySectionsPackage(100'000)));
+    EXPECT_EQ(d.Model().FrameLeft->Image.Width(), 4) << "the usable sections after the extra ones are read";
+    EXPECT_EQ(d.Model().Colours.ButtonFace, 0x001E140Au);
 }
 
 TEST(HostileSkinTest, AnyFailureWhileLoadingEndsAsNotLoaded) {
