@@ -42,7 +42,7 @@ void PaintSkinsOnly(HWND window) {
     SendMessageA(window, SkinRepaintFrame, 0, 0);
     TWinSkinForm* object = WindowsSkinManager()->FindFormObject(window);
     for (const auto& skin : object->Controls().Skins()) {
-        if (const TGraphicControl* graphic = skin->GraphicControl(); graphic != nullptr) {
+        if (const TGraphicControl* graphic = skin->Hold().Graphic(); graphic != nullptr) {
             HWND parent = const_cast<TGraphicControl*>(graphic)->Parent()->Handle();
             HDC dc = GetDC(parent);
             SetViewportOrgEx(dc, graphic->Left(), graphic->Top(), nullptr);

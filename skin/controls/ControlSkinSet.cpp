@@ -23,7 +23,7 @@ TSkinControl* TControlSkinSet::Add(std::unique_ptr<TSkinControl> skin) {
 
 TSkinControl* TControlSkinSet::SkinFor(HWND control) const {
     for (const auto& skin : skins_) {
-        if (skin->Handle() == control && skin->GraphicControl() == nullptr &&
+        if (skin->Hold().Handle() == control && skin->Hold().Graphic() == nullptr &&
             skin->LifeState() != slDestroyed) {
             return skin.get();
         }
@@ -33,7 +33,7 @@ TSkinControl* TControlSkinSet::SkinFor(HWND control) const {
 
 TSkinControl* TControlSkinSet::SkinFor(const TGraphicControl* control) const {
     for (const auto& skin : skins_) {
-        if (skin->GraphicControl() == control && skin->LifeState() != slDestroyed) {
+        if (skin->Hold().Graphic() == control && skin->LifeState() != slDestroyed) {
             return skin.get();
         }
     }

@@ -27,7 +27,7 @@ void TSkinButton::PaintSkin(HDC dc, const RECT& rect) {
     }
     const RECT local{0, 0, rect.right - rect.left, rect.bottom - rect.top};
     {
-        TWindowFont font(face, Handle());
+        TWindowFont font(face, hold_.Handle());
         SetTextColor(face, ButtonCaptionColour(Skin(), *element, frame));
         PaintCaption(face, local, frame);
     }
@@ -58,8 +58,8 @@ bool TSkinButton::BeforeMessage(TMessage& message) {
     switch (message.Msg) {
     case WM_LBUTTONDOWN:
     case WM_LBUTTONDBLCLK:
-        if (GetFocus() != Handle()) {
-            SetFocus(Handle());
+        if (GetFocus() != hold_.Handle()) {
+            SetFocus(hold_.Handle());
         }
         SetPressed(true);
         return false;
@@ -69,13 +69,13 @@ bool TSkinButton::BeforeMessage(TMessage& message) {
 }
 
 void TSkinButton::Click() {
-    if (Control() != nullptr) {
-        Control()->Click();
+    if (hold_.Control() != nullptr) {
+        hold_.Control()->Click();
         return;
     }
-    HWND parent = GetParent(Handle());
-    const int id = GetDlgCtrlID(Handle());
-    PostMessageA(parent, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), reinterpret_cast<LPARAM>(Handle()));
+    HWND parent = GetParent(hold_.Handle());
+    const int id = GetDlgCtrlID(hold_.Handle());
+    PostMessageA(parent, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), reinterpret_cast<LPARAM>(hold_.Handle()));
 }
 
 void TSkinButton::AfterMessage(TMessage& message) {
@@ -88,8 +88,8 @@ void TSkinButton::AfterMessage(TMessage& message) {
         break;
     case WM_MOUSEMOVE:
         if (!hot_) {
-            if (Control() == nullptr) { // a bare window hears of the mouse leaving only when it asks
-                TRACKMOUSEEVENT track{sizeof(track), TME_LEAVE, Handle(), 0};
+            if (hold_.Control() == nullptr) { // a bare window hears of the mouse leaving only when it asks
+                TRACKMOUSEEVENT track{sizeof(track), TME_LEAVE, hold_.Handle(), 0};
                 TrackMouseEvent(&track);
             }
             SetHot(true);
@@ -102,7 +102,7 @@ void TSkinButton::AfterMessage(TMessage& message) {
         }
         break;
     case WM_MOUSELEAVE:
-        if (Control() == nullptr && enabled_) {
+        if (hold_.Control() == nullptr && enabled_) {
             SetHot(false);
         }
         break;

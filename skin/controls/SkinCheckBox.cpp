@@ -14,15 +14,15 @@ namespace quellar {
 
 int TSkinCheckBox::Frame() const {
     TCheckState check = csUnchecked;
-    if (const auto* box = dynamic_cast<const TCustomCheckBox*>(Control()); box != nullptr) {
+    if (const auto* box = dynamic_cast<const TCustomCheckBox*>(hold_.Control()); box != nullptr) {
         check = box->Checked() ? csChecked : csUnchecked;
-    } else if (Handle() != nullptr) {
-        const auto state = SendMessageA(Handle(), Radio() ? BM_GETCHECK : BM_GETSTATE, 0, 0);
+    } else if (hold_.Handle() != nullptr) {
+        const auto state = SendMessageA(hold_.Handle(), Radio() ? BM_GETCHECK : BM_GETSTATE, 0, 0);
         check = (state & BST_INDETERMINATE) != 0 && !Radio() ? csIndeterminate
                 : (state & BST_CHECKED) != 0                 ? csChecked
                                                              : csUnchecked;
     }
-    const bool enabled = (GetWindowLongPtrA(Handle(), GWL_STYLE) & WS_DISABLED) == 0;
+    const bool enabled = (GetWindowLongPtrA(hold_.Handle(), GWL_STYLE) & WS_DISABLED) == 0;
     return CheckFrame(check, enabled, Radio());
 }
 
@@ -37,7 +37,7 @@ void TSkinCheckBox::PaintSkin(HDC dc, const RECT& rect) {
         return;
     }
     const int cellWidth = strip.Width() / frames;
-    const bool rightButton = (GetWindowLongPtrA(Handle(), GWL_STYLE) & BS_RIGHTBUTTON) != 0;
+    const bool rightButton = (GetWindowLongPtrA(hold_.Handle(), GWL_STYLE) & BS_RIGHTBUTTON) != 0;
     const TSkinRect box =
         CheckBoxRect({rect.left, rect.top, rect.right, rect.bottom}, cellWidth, strip.Height(), rightButton);
     // A mark larger than the control is painted only where the control shows it.

@@ -21,14 +21,14 @@ int TSkinComBox::Frame() const {
 }
 
 void TSkinComBox::AfterAttach() {
-    if (Control() != nullptr) {
+    if (hold_.Control() != nullptr) {
         return; // our framework tells its combo boxes of the mouse coming and going
     }
     COMBOBOXINFO info{};
     info.cbSize = sizeof(info);
     // A drop-down list has no edit: its item window is the combo box itself, or none.
-    if (GetComboBoxInfo(Handle(), &info) && info.hwndItem != nullptr && info.hwndItem != Handle() &&
-        SubclassChain::Attach(info.hwndItem, &editWatch_)) {
+    if (GetComboBoxInfo(hold_.Handle(), &info) && info.hwndItem != nullptr &&
+        info.hwndItem != hold_.Handle() && SubclassChain::Attach(info.hwndItem, &editWatch_)) {
         edit_ = info.hwndItem;
     }
 }
@@ -69,7 +69,7 @@ void TSkinComBox::MouseOver(HWND window, bool over) {
         POINT cursor{};
         GetCursorPos(&cursor);
         const HWND under = WindowFromPoint(cursor);
-        if (under != nullptr && under != window && (under == Handle() || under == edit_)) {
+        if (under != nullptr && under != window && (under == hold_.Handle() || under == edit_)) {
             window = under;
             over = true;
         }
@@ -94,12 +94,13 @@ void TSkinComBox::PaintSkin(HDC dc, const RECT& rect) {
     RefreshState();
     // Let go over the list, the release is the list's and only the parent hears of the list
     // closing: a combo box whose list is closed and that no longer holds the mouse is not pressed.
-    if (pressed_ && GetCapture() != Handle() && SendMessageA(Handle(), CB_GETDROPPEDSTATE, 0, 0) == 0) {
+    if (pressed_ && GetCapture() != hold_.Handle() &&
+        SendMessageA(hold_.Handle(), CB_GETDROPPEDSTATE, 0, 0) == 0) {
         pressed_ = false;
     }
     const int width = rect.right - rect.left;
     const int height = rect.bottom - rect.top;
-    const bool leftButton = (GetWindowLongPtrA(Handle(), GWL_EXSTYLE) & WS_EX_LEFTSCROLLBAR) != 0;
+    const bool leftButton = (GetWindowLongPtrA(hold_.Handle(), GWL_EXSTYLE) & WS_EX_LEFTSCROLLBAR) != 0;
     const TComboParts parts = ComboParts(width, height, GetSystemMetrics(SM_CXHSCROLL), leftButton);
     const int frame = Frame();
     TPaintSurface& canvas = SharedPaintSurface();
@@ -132,7 +133,7 @@ void TSkinComBox::PaintSkin(HDC dc, const RECT& rect) {
 }
 
 bool TSkinComBox::BeforeMessage(TMessage& message) {
-    if (message.Msg == WM_PAINT && message.WParam == 0 && Control() == nullptr) {
+    if (message.Msg == WM_PAINT && message.WParam == 0 && hold_.Control() == nullptr) {
         PaintBuffered();
         return false;
     }
@@ -144,7 +145,7 @@ bool TSkinComBox::BeforeMessage(TMessage& message) {
 // paints into a bitmap here, the skin goes over it, and the window gets both in one transfer.
 void TSkinComBox::PaintBuffered() {
     PAINTSTRUCT ps{};
-    HDC dc = BeginPaint(Handle(), &ps);
+    HDC dc = BeginPaint(hold_.Handle(), &ps);
     const RECT whole = hold_.LocalRect();
     HDC memory = CreateCompatibleDC(dc);
     HBITMAP bitmap =
@@ -157,11 +158,11 @@ void TSkinComBox::PaintBuffered() {
         hold_.PassOn(paint);
         Repaint(memory);
         // A child (the edit of a drop-down combo box) paints itself.
-        for (HWND child = GetWindow(Handle(), GW_CHILD); child != nullptr;
+        for (HWND child = GetWindow(hold_.Handle(), GW_CHILD); child != nullptr;
              child = GetWindow(child, GW_HWNDNEXT)) {
             RECT r{};
             GetWindowRect(child, &r);
-            MapWindowPoints(nullptr, Handle(), reinterpret_cast<POINT*>(&r), 2);
+            MapWindowPoints(nullptr, hold_.Handle(), reinterpret_cast<POINT*>(&r), 2);
             ExcludeClipRect(dc, r.left, r.top, r.right, r.bottom);
         }
         BitBlt(dc, 0, 0, whole.right, whole.bottom, memory, 0, 0, SRCCOPY);
@@ -177,7 +178,7 @@ void TSkinComBox::PaintBuffered() {
     if (memory != nullptr) {
         DeleteDC(memory);
     }
-    EndPaint(Handle(), &ps);
+    EndPaint(hold_.Handle(), &ps);
 }
 
 void TSkinComBox::AfterMessage(TMessage& message) {
@@ -198,18 +199,18 @@ void TSkinComBox::AfterMessage(TMessage& message) {
         // Only our framework's controls are told of the mouse coming and going; a combo box
         // reached by its handle asks to hear of the mouse leaving. Holding the mouse, it hears
         // of moves outside it too (onto its list).
-        if (Control() == nullptr && enabled_) {
+        if (hold_.Control() == nullptr && enabled_) {
             RECT client{};
-            GetClientRect(Handle(), &client);
+            GetClientRect(hold_.Handle(), &client);
             const bool over = PtInRect(&client, {GET_X_LPARAM(message.LParam), GET_Y_LPARAM(message.LParam)});
             if (over != hot_) {
-                MouseOver(Handle(), over);
+                MouseOver(hold_.Handle(), over);
             }
         }
         break;
     case WM_MOUSELEAVE:
-        if (Control() == nullptr && hot_) {
-            MouseOver(Handle(), false);
+        if (hold_.Control() == nullptr && hot_) {
+            MouseOver(hold_.Handle(), false);
         }
         break;
     default:

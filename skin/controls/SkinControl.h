@@ -60,9 +60,8 @@ public:
     // Paints the skin on dc, or on the whole-window device context when dc is null.
     void Repaint(HDC dc = nullptr);
 
-    HWND Handle() const { return hold_.Handle(); }
-    TWinControl* Control() const { return hold_.Control(); }
-    TGraphicControl* GraphicControl() const { return hold_.Graphic(); }
+    // The control or window this skin is in front of.
+    const TControlHold& Hold() const { return hold_; }
     int LifeState() const { return lifeState_; }
     bool Hot() const { return hot_; }
     // Shows the pressed look (a class whose control keeps the press itself answers from it).

@@ -14,7 +14,7 @@ TSkinEdit::~TSkinEdit() = default;
 
 void TSkinEdit::FindSpinButton() {
     lookedForSpin_ = true;
-    for (HWND child = GetWindow(Handle(), GW_CHILD); child != nullptr;
+    for (HWND child = GetWindow(hold_.Handle(), GW_CHILD); child != nullptr;
          child = GetWindow(child, GW_HWNDNEXT)) {
         const std::string name = HwndClassName(child);
         if (lstrcmpiA(name.c_str(), "msctls_updown32") == 0 || lstrcmpiA(name.c_str(), "TSpinButton") == 0) {
@@ -28,8 +28,8 @@ void TSkinEdit::FindSpinButton() {
 
 void TSkinEdit::PaintFrames(HDC dc, HBRUSH inner) {
     RECT window{}, client{};
-    GetWindowRect(Handle(), &window);
-    GetClientRect(Handle(), &client);
+    GetWindowRect(hold_.Handle(), &window);
+    GetClientRect(hold_.Handle(), &client);
     const int width = window.right - window.left;
     const int height = window.bottom - window.top;
     if (client.right + 2 > width || client.bottom + 2 > height) {

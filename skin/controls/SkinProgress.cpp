@@ -41,9 +41,9 @@ void TSkinProgress::PaintSkin(HDC dc, const RECT& rect) {
     if (width <= 0 || height <= 0) {
         return;
     }
-    const auto position = static_cast<int>(SendMessageA(Handle(), PBM_GETPOS, 0, 0));
-    const auto minimum = static_cast<int>(SendMessageA(Handle(), PBM_GETRANGE, TRUE, 0));
-    const auto maximum = static_cast<int>(SendMessageA(Handle(), PBM_GETRANGE, FALSE, 0));
+    const auto position = static_cast<int>(SendMessageA(hold_.Handle(), PBM_GETPOS, 0, 0));
+    const auto minimum = static_cast<int>(SendMessageA(hold_.Handle(), PBM_GETRANGE, TRUE, 0));
+    const auto maximum = static_cast<int>(SendMessageA(hold_.Handle(), PBM_GETRANGE, FALSE, 0));
     const int filled = ProgressLength(position, minimum, maximum, width);
     TBitmap32 picture(width, height, PixelOf(FaceColour(Skin())));
     if (element->Style == 1 && !element->Image2.Empty()) {

@@ -46,7 +46,7 @@ void TSkinScrollBar::Attach(TControlSkinSet& owner, TSkinData& skin, const TSkin
 
 void TSkinScrollBar::AfterAttach() {
     tracking_ = horzBusy_ = vertBusy_ = false;
-    SetWindowPos(Handle(), nullptr, 0, 0, 0, 0,
+    SetWindowPos(hold_.Handle(), nullptr, 0, 0, 0, 0,
                  SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOREDRAW | SWP_NOACTIVATE | SWP_FRAMECHANGED);
 }
 
@@ -66,7 +66,7 @@ bool TSkinScrollBar::BeforeMessage(TMessage& message) {
     case WM_CAPTURECHANGED:
         if (tracking_) {
             dragEnded_ = true; // taken away by someone else: wake the loop so it ends
-            PostMessageA(Handle(), WM_NULL, 0, 0);
+            PostMessageA(hold_.Handle(), WM_NULL, 0, 0);
         }
         return true;
     default:
@@ -120,7 +120,7 @@ void TSkinScrollBar::AfterMessage(TMessage& message) {
 }
 
 bool TSkinScrollBar::Measure() {
-    HWND window = Handle();
+    HWND window = hold_.Handle();
     const auto style = static_cast<DWORD>(GetWindowLongPtrA(window, GWL_STYLE));
     const auto exStyle = static_cast<DWORD>(GetWindowLongPtrA(window, GWL_EXSTYLE));
     const bool horizontal = (style & WS_HSCROLL) != 0 || horzBusy_;
@@ -150,7 +150,7 @@ bool TSkinScrollBar::Measure() {
 void TSkinScrollBar::ReadThumb(TBarIndex bar) {
     TBar& b = bars_[bar];
     const auto length = static_cast<int>(bar == bHorz ? b.rect.Width() : b.rect.Height());
-    b.values = ReadValues(Handle(), bar == bHorz ? SB_HORZ : SB_VERT);
+    b.values = ReadValues(hold_.Handle(), bar == bHorz ? SB_HORZ : SB_VERT);
     // A degenerate range (a memo emptied after scrolling) keeps the last thumb for the hit
     // test, but has nothing to scroll: no thumb is shown, as the platform's own bar shows none.
     b.thumbShown =

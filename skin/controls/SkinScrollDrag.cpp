@@ -57,7 +57,7 @@ bool TSkinScrollBar::StartThumbDrag(const TMessage& press) {
     const TBarIndex bar = press.WParam == HTHSCROLL ? bHorz : bVert;
     ReadThumb(bar);
     RECT window{};
-    GetWindowRect(Handle(), &window);
+    GetWindowRect(hold_.Handle(), &window);
     // The press and the bar measured in the same (window) coordinates, from the bar's start.
     const POINT at{GET_X_LPARAM(press.LParam), GET_Y_LPARAM(press.LParam)};
     const int p =
@@ -72,7 +72,7 @@ bool TSkinScrollBar::StartThumbDrag(const TMessage& press) {
 }
 
 void TSkinScrollBar::RunDrag(TBarIndex bar, POINT start) {
-    HWND window = Handle();
+    HWND window = hold_.Handle();
     const std::weak_ptr<bool> alive = alive_;
     const TBar from = bars_[bar]; // the range and track the drag maps onto
     int last = from.values.position;
@@ -126,16 +126,16 @@ void TSkinScrollBar::Follow(TBarIndex bar, const TBar& at, int offset, int& last
     info.cbSize = sizeof(info);
     info.fMask = SIF_POS;
     info.nPos = step.position;
-    SetScrollInfo(Handle(), bar == bHorz ? SB_HORZ : SB_VERT, &info, FALSE);
+    SetScrollInfo(hold_.Handle(), bar == bHorz ? SB_HORZ : SB_VERT, &info, FALSE);
     bars_[bar].thumb.offset = step.offset;
     last = step.position;
-    SendMessageA(Handle(), bar == bHorz ? WM_HSCROLL : WM_VSCROLL,
+    SendMessageA(hold_.Handle(), bar == bHorz ? WM_HSCROLL : WM_VSCROLL,
                  MAKEWPARAM(SB_THUMBTRACK, static_cast<WORD>(step.position)), 0);
 }
 
 void TSkinScrollBar::FinishDrag(TBarIndex bar, int last) {
     tracking_ = false;
-    HWND window = Handle();
+    HWND window = hold_.Handle();
     const UINT message = bar == bHorz ? WM_HSCROLL : WM_VSCROLL;
     const std::weak_ptr<bool> alive = alive_;
     SendMessageA(window, message, MAKEWPARAM(SB_THUMBPOSITION, static_cast<WORD>(last)), 0);

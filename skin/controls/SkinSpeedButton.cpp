@@ -10,7 +10,7 @@
 namespace quellar {
 
 TSpeedButton* TSkinSpeedButton::Button() const {
-    return dynamic_cast<TSpeedButton*>(GraphicControl());
+    return dynamic_cast<TSpeedButton*>(hold_.Graphic());
 }
 
 // The face shows the press from the button down until the release, or until the mouse leaves
@@ -133,12 +133,12 @@ void TSkinSpeedButton::AfterMessage(TMessage& message) {
     case CM_MOUSELEAVE:
         hot_ = false; // the button has let go of the press it shows (HeldOver)
         Owner().DropHot(*this);
-        if (GraphicControl()->Visible()) {
+        if (hold_.Graphic()->Visible()) {
             hold_.InvalidateWhole();
         }
         break;
     case CM_ENABLEDCHANGED:
-        enabled_ = GraphicControl()->Enabled();
+        enabled_ = hold_.Graphic()->Enabled();
         hold_.InvalidateWhole();
         break;
     default:

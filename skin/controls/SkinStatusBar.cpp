@@ -101,7 +101,7 @@ void TSkinStatusBar::PaintSkin(HDC dc, const RECT& rect) {
     if (width <= 0 || height <= 0) {
         return;
     }
-    const std::vector<TPanel> panels = ReadPanels(Handle(), width, height);
+    const std::vector<TPanel> panels = ReadPanels(hold_.Handle(), width, height);
     const TDataSkinObject* edges = Skin().Model().StatusBarEdges.get();
     const bool skinned = edges != nullptr && !edges->Image.Empty();
     TBitmap32 picture(width, height, PixelOf(FaceColour(Skin())));
@@ -111,7 +111,7 @@ void TSkinStatusBar::PaintSkin(HDC dc, const RECT& rect) {
                       3, panel.edge, TTransparency::trOpaque);
         }
     }
-    const bool grip = (GetWindowLongPtrA(Handle(), GWL_STYLE) & SBARS_SIZEGRIP) != 0;
+    const bool grip = (GetWindowLongPtrA(hold_.Handle(), GWL_STYLE) & SBARS_SIZEGRIP) != 0;
     if (const TDataSkinObject* extra = Skin().Model().ExtraImages.get();
         grip && extra != nullptr && !extra->Image.Empty()) {
         const int frames = std::max(extra->FrameCount, 1);
@@ -126,7 +126,7 @@ void TSkinStatusBar::PaintSkin(HDC dc, const RECT& rect) {
         return;
     }
     {
-        TWindowFont font(canvas, Handle());
+        TWindowFont font(canvas, hold_.Handle());
         SetTextColor(canvas, TextColour());
         for (const TPanel& panel : panels) {
             if (!skinned) {
@@ -145,8 +145,9 @@ COLORREF TSkinStatusBar::TextColour() const {
     if (const TDataSkinObject* edges = Skin().Model().StatusBarEdges.get(); edges != nullptr) {
         return ResolveColour(edges->NormalColour2);
     }
-    return Control() != nullptr ? ResolveColour(static_cast<TSkinColor>(Control()->Font().Color()))
-                                : GetSysColor(COLOR_WINDOWTEXT);
+    return hold_.Control() != nullptr
+               ? ResolveColour(static_cast<TSkinColor>(hold_.Control()->Font().Color()))
+               : GetSysColor(COLOR_WINDOWTEXT);
 }
 
 bool TSkinStatusBar::BeforeMessage(TMessage& message) {

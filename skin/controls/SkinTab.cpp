@@ -37,7 +37,7 @@ void TSkinTab::SkinChanged() {
 }
 
 void TSkinTab::PrepareImages() {
-    side_ = TabSideOf(static_cast<std::uint32_t>(GetWindowLongPtrA(Handle(), GWL_STYLE)));
+    side_ = TabSideOf(static_cast<std::uint32_t>(GetWindowLongPtrA(hold_.Handle(), GWL_STYLE)));
     const TDataSkinBorder* tabs = Skin().Model().Tabs.get();
     tabFace_ = tabs != nullptr ? TDataSkinObject(*tabs) : TDataSkinObject("Tabs");
     paneImage_.Clear();
@@ -65,7 +65,7 @@ void TSkinTab::FindScrollButtons() {
     if (scrollButtons_ != nullptr && IsWindow(scrollButtons_)) {
         return;
     }
-    scrollButtons_ = FindWindowExA(Handle(), nullptr, UPDOWN_CLASSA, nullptr);
+    scrollButtons_ = FindWindowExA(hold_.Handle(), nullptr, UPDOWN_CLASSA, nullptr);
     if (scrollButtons_ != nullptr && Owner().SkinFor(scrollButtons_) == nullptr) {
         Owner()
             .Add(std::make_unique<TSkinUpDown>())
@@ -76,7 +76,7 @@ void TSkinTab::FindScrollButtons() {
 void TSkinTab::PaintSkin(HDC dc, const RECT& rect) {
     // The tabs may have moved to another side since (a new style, as a tab control of ours
     // does when its tab position is set): the pictures are turned for the side they show on now.
-    if (TabSideOf(static_cast<std::uint32_t>(GetWindowLongPtrA(Handle(), GWL_STYLE))) != side_) {
+    if (TabSideOf(static_cast<std::uint32_t>(GetWindowLongPtrA(hold_.Handle(), GWL_STYLE))) != side_) {
         PrepareImages();
     }
     if (tabFace_.Image.Empty()) {
@@ -85,7 +85,7 @@ void TSkinTab::PaintSkin(HDC dc, const RECT& rect) {
     FindScrollButtons();
     const TSkinRect window = AsSkinRect(rect);
     RECT display = rect;
-    SendMessageA(Handle(), TCM_ADJUSTRECT, FALSE, reinterpret_cast<LPARAM>(&display));
+    SendMessageA(hold_.Handle(), TCM_ADJUSTRECT, FALSE, reinterpret_cast<LPARAM>(&display));
     const TSkinRect page = TabPageRect(AsSkinRect(display), side_);
     const TSkinRect strip = TabStripRect(window, page, side_);
     const TStripSize size = TabStripBitmapSize(strip, side_);
@@ -96,7 +96,7 @@ void TSkinTab::PaintSkin(HDC dc, const RECT& rect) {
             RECT arrows{};
             if (scrollButtons_ != nullptr && IsWindowVisible(scrollButtons_) &&
                 GetWindowRect(scrollButtons_, &arrows)) {
-                MapWindowPoints(nullptr, Handle(), reinterpret_cast<POINT*>(&arrows), 2);
+                MapWindowPoints(nullptr, hold_.Handle(), reinterpret_cast<POINT*>(&arrows), 2);
                 ExcludeClipRect(dc, arrows.left, arrows.top, arrows.right, arrows.bottom);
             }
             SharedPaintSurface().CopyTo(dc, strip.left, strip.top);
@@ -108,8 +108,8 @@ void TSkinTab::PaintSkin(HDC dc, const RECT& rect) {
 
 TBitmap32 TSkinTab::DrawStrip(const TSkinRect& window, const TSkinRect& page, TStripSize size) {
     TBitmap32 strip(size.width, size.height, PixelOf(FaceColour(Skin())));
-    const int count = static_cast<int>(SendMessageA(Handle(), TCM_GETITEMCOUNT, 0, 0));
-    const int focus = static_cast<int>(SendMessageA(Handle(), TCM_GETCURFOCUS, 0, 0));
+    const int count = static_cast<int>(SendMessageA(hold_.Handle(), TCM_GETITEMCOUNT, 0, 0));
+    const int focus = static_cast<int>(SendMessageA(hold_.Handle(), TCM_GETCURFOCUS, 0, 0));
     struct TPlaced {
         int index;
         RECT place;
@@ -118,7 +118,7 @@ TBitmap32 TSkinTab::DrawStrip(const TSkinRect& window, const TSkinRect& page, TS
     std::vector<TPlaced> placed;
     for (int i = 0; i < count; ++i) {
         RECT item{};
-        if (SendMessageA(Handle(), TCM_GETITEMRECT, static_cast<WPARAM>(i),
+        if (SendMessageA(hold_.Handle(), TCM_GETITEMRECT, static_cast<WPARAM>(i),
                          reinterpret_cast<LPARAM>(&item)) == 0) {
             continue;
         }
@@ -132,7 +132,7 @@ TBitmap32 TSkinTab::DrawStrip(const TSkinRect& window, const TSkinRect& page, TS
         return strip;
     }
     {
-        TWindowFont font(canvas, Handle());
+        TWindowFont font(canvas, hold_.Handle());
         SetBkMode(canvas, TRANSPARENT);
         for (const TPlaced& p : placed) {
             DrawTabText(canvas, p.index, p.place, p.frame);
@@ -150,11 +150,11 @@ void TSkinTab::DrawTabText(HDC dc, int index, const RECT& place, int frame) {
     item.pszText = text;
     item.cchTextMax = kItemTextLength;
     item.iImage = -1;
-    if (SendMessageA(Handle(), TCM_GETITEMA, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&item)) ==
-        0) {
+    if (SendMessageA(hold_.Handle(), TCM_GETITEMA, static_cast<WPARAM>(index),
+                     reinterpret_cast<LPARAM>(&item)) == 0) {
         return;
     }
-    auto images = reinterpret_cast<HIMAGELIST>(SendMessageA(Handle(), TCM_GETIMAGELIST, 0, 0));
+    auto images = reinterpret_cast<HIMAGELIST>(SendMessageA(hold_.Handle(), TCM_GETIMAGELIST, 0, 0));
     int iconWidth = 0, iconHeight = 0;
     const bool icon =
         images != nullptr && item.iImage >= 0 && ImageList_GetIconSize(images, &iconWidth, &iconHeight);

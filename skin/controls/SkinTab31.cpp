@@ -34,7 +34,7 @@ bool TSkinTab31::BeforeMessage(TMessage& message) {
 }
 
 void TSkinTab31::PaintSkin(HDC dc, const RECT& rect) {
-    auto* set = dynamic_cast<TTabSet*>(Control());
+    auto* set = dynamic_cast<TTabSet*>(hold_.Control());
     const int width = rect.right - rect.left, height = rect.bottom - rect.top;
     if (set == nullptr || tabFace_.Image.Empty() || width <= 0 || height <= 0) {
         return;

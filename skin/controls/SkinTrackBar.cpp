@@ -16,7 +16,7 @@ void TSkinTrackBar::PaintThumb(HDC dc, const RECT& thumb) {
     if (width <= 0 || height <= 0) {
         return;
     }
-    const bool vertical = (GetWindowLongPtrA(Handle(), GWL_STYLE) & TBS_VERT) != 0;
+    const bool vertical = (GetWindowLongPtrA(hold_.Handle(), GWL_STYLE) & TBS_VERT) != 0;
     const TDataSkinObject* element = Skin().Model().TrackbarThumbHorz.get();
     // A vertical thumb without a picture leaves the horizontal one in use.
     if (const TDataSkinObject* vert = Skin().Model().TrackbarThumbVert.get();
@@ -49,7 +49,7 @@ LRESULT TSkinTrackBar::CustomDraw(LPARAM lParam) {
     }
     if (draw->dwDrawStage == CDDS_ITEMPREPAINT && draw->dwItemSpec == TBCD_THUMB) {
         RECT thumb{};
-        SendMessageA(Handle(), TBM_GETTHUMBRECT, 0, reinterpret_cast<LPARAM>(&thumb));
+        SendMessageA(hold_.Handle(), TBM_GETTHUMBRECT, 0, reinterpret_cast<LPARAM>(&thumb));
         PaintThumb(draw->hdc, thumb);
         return CDRF_SKIPDEFAULT;
     }
@@ -65,7 +65,7 @@ bool TSkinTrackBar::BeforeMessage(TMessage& message) {
     case CN_NOTIFY: {
         const auto* header = reinterpret_cast<const NMHDR*>(message.LParam);
         if (header != nullptr && header->code == static_cast<UINT>(NM_CUSTOMDRAW) &&
-            header->hwndFrom == Handle()) {
+            header->hwndFrom == hold_.Handle()) {
             message.Result = CustomDraw(message.LParam);
             return false;
         }

@@ -60,13 +60,13 @@ int TSkinUpDown::ArrowFrame(int state, int arrow) {
 }
 
 bool TSkinUpDown::Horizontal() const {
-    return horizontal_ || (GetWindowLongPtrA(Handle(), GWL_STYLE) & UDS_HORZ) != 0;
+    return horizontal_ || (GetWindowLongPtrA(hold_.Handle(), GWL_STYLE) & UDS_HORZ) != 0;
 }
 
 void TSkinUpDown::PaintSkin(HDC dc, const RECT& rect) {
     (void)rect;
     RECT client{};
-    GetClientRect(Handle(), &client);
+    GetClientRect(hold_.Handle(), &client);
     if (client.right <= 0 || client.bottom <= 0) {
         return;
     }
@@ -76,7 +76,7 @@ void TSkinUpDown::PaintSkin(HDC dc, const RECT& rect) {
     const TUpDownHalves halves = UpDownHalves({0, 0, client.right, client.bottom}, horizontal, inset_);
     POINT cursor{};
     GetCursorPos(&cursor);
-    ScreenToClient(Handle(), &cursor);
+    ScreenToClient(hold_.Handle(), &cursor);
     const bool mouseInside =
         cursor.x >= 0 && cursor.y >= 0 && cursor.x < client.right && cursor.y < client.bottom;
     const bool mouseFirst = InFirstHalf(halves, cursor.x, cursor.y);
@@ -138,7 +138,7 @@ void TSkinUpDown::AfterMessage(TMessage& message) {
     switch (message.Msg) {
     case WM_MOUSEMOVE:
         if (!hot_) {
-            TRACKMOUSEEVENT track{sizeof(track), TME_LEAVE, Handle(), 0};
+            TRACKMOUSEEVENT track{sizeof(track), TME_LEAVE, hold_.Handle(), 0};
             TrackMouseEvent(&track);
             hot_ = true;
         }
