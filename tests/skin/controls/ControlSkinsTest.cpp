@@ -543,6 +543,10 @@ TEST(ControlSkinsFramework, FormControlsTakeTheFaceColourAndGetEverythingBack) {
     EXPECT_EQ(Checks[0], Shown(box->Handle(), 6, 9)) << "the mark, painted into the box's buffer";
     EXPECT_NE(nullptr, dynamic_cast<TSkinBitButton*>(frame->Controls().SkinFor(bit->Handle())));
     EXPECT_EQ(Buttons[0], Shown(bit->Handle(), 3, 3));
+    bit->Perform(CM_MOUSEENTER);
+    EXPECT_EQ(Buttons[3], Shown(bit->Handle(), 3, 3)) << "the framework's mouse enter shows it hot";
+    bit->Perform(CM_MOUSELEAVE);
+    EXPECT_EQ(Buttons[0], Shown(bit->Handle(), 3, 3)) << "and its mouse leave normal again";
     SendMessageA(bit->Handle(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
     EXPECT_EQ(Buttons[1], Shown(bit->Handle(), 3, 3));
     SendMessageA(bit->Handle(), WM_LBUTTONUP, 0, MAKELPARAM(5, 5));
