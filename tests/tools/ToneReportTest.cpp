@@ -3,7 +3,7 @@
 #include "tools/tone/ToneReport.h"
 #include "tests/tonegen/RecordingSoundService.h"
 #include "tonegen/ToneGen.h"
-#include "tools/tone/SpectrumProbe.h"
+#include "tools/tone/FrequencyProbe.h"
 
 #include <gtest/gtest.h>
 
@@ -15,7 +15,7 @@
 namespace quellar::test {
 namespace {
 
-TEST(SpectrumProbe, WholeCycleSinusoidsMeasureTheirEnergyAndAddUpToTheTotal) {
+TEST(FrequencyProbe, WholeCycleSinusoidsMeasureTheirEnergyAndAddUpToTheTotal) {
     // 3 + 4 cos(2 pi 1000 t) + 2 cos(pi n) over one second at 8000 frames/s: energies 9 N, 16 N / 2
     // and 4 N (the cross terms vanish over whole cycles), 21 N in all.
     constexpr int kRate = 8000;
@@ -23,7 +23,7 @@ TEST(SpectrumProbe, WholeCycleSinusoidsMeasureTheirEnergyAndAddUpToTheTotal) {
     for (int n = 0; n < kRate; ++n) {
         x[n] = 3 + 4 * std::cos(2 * std::numbers::pi * 1000 * n / kRate) + (n % 2 == 0 ? 2 : -2);
     }
-    const TSpectrumProbe probe(x, kRate);
+    const TFrequencyProbe probe(x, kRate);
     const auto e = probe.EnergiesAt({0, 1000, 2000, 3999, 4000});
     const double n = kRate;
     EXPECT_NEAR(e[0], 9 * n, 1e-6 * n);

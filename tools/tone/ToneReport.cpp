@@ -1,6 +1,6 @@
 #include "tools/tone/ToneReport.h"
 
-#include "tools/tone/SpectrumProbe.h"
+#include "tools/tone/FrequencyProbe.h"
 
 #include <algorithm>
 #include <cmath>
@@ -161,7 +161,7 @@ double Decibels(double energy, double reference) {
 
 // Adds to each strong component the energy of the analysis bins beside it (spaced rate /
 // frames apart, so orthogonal to each other) that no other prediction claims.
-void AddSpread(const TSpectrumProbe& probe, const std::vector<double>& hertz, std::vector<double>& energy,
+void AddSpread(const TFrequencyProbe& probe, const std::vector<double>& hertz, std::vector<double>& energy,
                double threshold) {
     const double bin = static_cast<double>(probe.Rate()) / static_cast<double>(probe.Length());
     const auto key = [bin](double hz) { return std::llround(hz / bin * 16); };
@@ -275,7 +275,7 @@ TToneReport AnalyseTone(const std::uint8_t* data, std::int64_t dataLen, const TW
     report.rate = format.Rate();
     const std::vector<TSource> sources = SoundingSources(oscillators, format);
     ChooseFrames(report, sources, dataLen / format.BytesPerFrame());
-    const TSpectrumProbe probe(LeftSamples(data, report.framesAnalysed, format), report.rate);
+    const TFrequencyProbe probe(LeftSamples(data, report.framesAnalysed, format), report.rate);
     const double bin = static_cast<double>(report.rate) /
                        static_cast<double>(std::max<std::int64_t>(1, report.framesAnalysed));
     spread = spread || !report.wholeCycles;

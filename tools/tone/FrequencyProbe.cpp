@@ -1,4 +1,4 @@
-#include "tools/tone/SpectrumProbe.h"
+#include "tools/tone/FrequencyProbe.h"
 
 #include <cmath>
 #include <numbers>
@@ -27,14 +27,14 @@ void Goertzel(const std::vector<double>& x, const double* coeff, double* squared
 
 } // namespace
 
-TSpectrumProbe::TSpectrumProbe(std::vector<double> samples, int rate)
+TFrequencyProbe::TFrequencyProbe(std::vector<double> samples, int rate)
     : samples_(std::move(samples)), rate_(rate) {
     for (const double v : samples_) {
         total_ += v * v;
     }
 }
 
-std::vector<double> TSpectrumProbe::EnergiesAt(const std::vector<double>& hertz) const {
+std::vector<double> TFrequencyProbe::EnergiesAt(const std::vector<double>& hertz) const {
     constexpr int kLanes = 4;
     std::vector<double> coeff(hertz.size());
     for (std::size_t i = 0; i < hertz.size(); ++i) {

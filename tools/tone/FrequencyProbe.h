@@ -8,9 +8,9 @@
 
 namespace quellar {
 
-class TSpectrumProbe {
+class TFrequencyProbe {
 public:
-    TSpectrumProbe(std::vector<double> samples, int rate);
+    TFrequencyProbe(std::vector<double> samples, int rate);
 
     std::size_t Length() const { return samples_.size(); }
     int Rate() const { return rate_; }
