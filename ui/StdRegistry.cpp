@@ -15,6 +15,21 @@
 namespace quellar {
 
 namespace {
+// A form's border styles are not a panel's: bsSingle is a fixed frame here (0), where the shared
+// table gives the panel's bsSingle (1), which a form would read as sizeable.
+TBorderStyle FormBorderStyle(const std::string& ident) {
+    if (ident == "bsSingle") {
+        return TBorderStyle::bsSingle;
+    }
+    if (ident == "bsSizeable") {
+        return TBorderStyle::bsSizeable;
+    }
+    if (ident == "bsDialog") {
+        return TBorderStyle::bsDialog;
+    }
+    return static_cast<TBorderStyle>(IdentValue(ident)); // an unknown name fails as any other
+}
+
 template <class T> T& As(TComponent& c) {
     auto* typed = dynamic_cast<T*>(&c);
     if (typed == nullptr) {
@@ -91,8 +106,7 @@ void RegisterFormProperties(TClassRegistry& r) {
         }
         f.SetBorderIcons(icons);
     });
-    Prop<F>(r, "TCustomForm", "BorderStyle",
-            [](F& f, V v, X) { f.SetBorderStyle(static_cast<TBorderStyle>(IdentValue(v.s))); });
+    Prop<F>(r, "TCustomForm", "BorderStyle", [](F& f, V v, X) { f.SetBorderStyle(FormBorderStyle(v.s)); });
     Prop<F>(r, "TCustomForm", "Position",
             [](F& f, V v, X) { f.SetPosition(static_cast<TPosition>(IdentValue(v.s))); });
     Prop<F>(r, "TCustomForm", "OnCreate", [](F& f, V v, X ctx) { f.OnCreate = ctx.Method(v.s); });

@@ -281,6 +281,7 @@ TEST_F(MainWindow, WindowMatchesItsLayout) {
     EXPECT_EQ(HwndClientRect(hwnd).right, 449);
     EXPECT_EQ(HwndClientRect(hwnd).bottom, 347);
     EXPECT_FALSE(GetWindowLongA(hwnd, GWL_STYLE) & WS_MAXIMIZEBOX);
+    EXPECT_FALSE(GetWindowLongA(hwnd, GWL_STYLE) & WS_THICKFRAME) << "bsSingle: not sizeable";
     EXPECT_EQ(HwndGetText(GetWindow(hwnd, GW_OWNER)), "KOR Quellar 3.3");
     // Windowed controls: their real windows, relative to their parents.
     for (const Place& p : {Place{"Panel1", 0, 0, 446, 272}, Place{"Panel2", 7, 46, 118, 126},
